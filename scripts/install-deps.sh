@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what Plenda needs to build, run and test on Debian 12.
+# Idempotent: does nothing when every package is already installed.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-multimedia-dev
+  libqt6svg6 qt6-qpa-plugins
+  libgl1-mesa-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  sqlite3 poppler-utils xvfb xauth xdotool python3
+  fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,30 @@
+#include "app/CommandLine.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: plenda [COMMAND]\n"
+        "A desk calendar and diary.\n"
+        "\n"
+        "Commands:\n"
+        "  cal [MONTH YEAR]   print the month as text (this month without arguments)\n");
+}
+
+int RunCommand(const QStringList& arguments, CommandStreams streams) {
+    if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
+        arguments.first() == QLatin1String("help")) {
+        streams.out << UsageText();
+        return 0;
+    }
+    streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
+    return 2;
+}
+
+int RunPlenda(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunCommand(app.arguments().mid(1), {out, err});
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+class IPrompts;
+class IClock;
+class IDateOrder;
+class ISystemColours;
+
+// The platform services one window (or one command) works with. Not owned.
+struct PlatformServices {
+    IPrompts* prompts = nullptr;
+    IClock* clock = nullptr;
+    IDateOrder* dateOrder = nullptr;
+    ISystemColours* colours = nullptr;
+};

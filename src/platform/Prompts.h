@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "settings/ColourRef.h"
+
+// A typeface and its height as the font dialog hands them back (only these two survive).
+struct FontChoice {
+    QString face;
+    int height = 0;  // logical units; negative means character height
+};
+
+// The parameters of an open-file dialog.
+struct OpenFileRequest {
+    QString filter;         // e.g. "database files (*.db)"
+    QString defaultSuffix;  // without the dot
+    QString initialName;
+};
+
+// Everything the core asks the user. The ui implements it with Qt dialogs;
+// tests implement it with fakes that record the questions and pre-answer them.
+class IPrompts {
+public:
+    virtual ~IPrompts() = default;
+
+    // A modal message box with a single OK button.
+    virtual void ShowMessage(const QString& text, const QString& caption) = 0;
+    // The chosen file's full path, or an empty text when the user cancels.
+    virtual QString AskOpenFileName(const OpenFileRequest& request) = 0;
+    // The chosen colour, or nothing when the user cancels.
+    virtual std::optional<ColourRef> AskColour(ColourRef initial) = 0;
+    // The chosen font, or nothing when the user cancels.
+    virtual std::optional<FontChoice> AskFont(const FontChoice& initial) = 0;
+};

@@ -1,0 +1,3 @@
+#include "platform/SystemClock.h"
+
+QDateTime CSystemClock::Now() const { return QDateTime::currentDateTime(); }

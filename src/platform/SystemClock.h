@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+class CSystemClock : public IClock {
+public:
+    QDateTime Now() const override;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include "settings/ColourRef.h"
+
+class CSettingsStore;
+class ISystemColours;
+
+// Reads and writes section "Settings" with the encodings every part uses.
+class CSettingsHelper {
+public:
+    CSettingsHelper(CSettingsStore& store, const ISystemColours& colours);
+
+    // The stored text, or `defaultText` when it is missing or empty; with
+    // `writeBack` the default is written to the store at once.
+    QString GetSetting(const QString& key, const QString& defaultText, bool writeBack) const;
+    // As above with the key's default from the settings table, worked out now.
+    QString GetSetting(const QString& key, bool writeBack = true) const;
+    int GetInt(const QString& key, bool writeBack = true) const;
+    bool GetBool(const QString& key, bool writeBack = true) const;
+    ColourRef GetColour(const QString& key, bool writeBack = true) const;
+    // A plain read: empty text when missing, nothing written.
+    QString ReadPlain(const QString& key) const;
+
+    void WriteSetting(const QString& key, const QString& value) const;
+    void WriteBool(const QString& key, bool value) const;
+    void WriteInt(const QString& key, int value) const;
+    void WriteColour(const QString& key, ColourRef value) const;
+
+    static QString BoolToText(bool flag);
+    static bool TextToBool(const QString& text);
+    static int TextToInt(const QString& text);
+    static ColourRef TextToColour(const QString& text);
+    static QString ColourToText(ColourRef colour);
+    // "host", "clientid", "productid", "sponsor", "phone"; any other key gives empty text.
+    static QString GetBuiltIn(const QString& key);
+
+    CSettingsStore& Store() const { return m_store; }
+
+private:
+    CSettingsStore& m_store;
+    const ISystemColours& m_colours;
+};

@@ -1,0 +1,43 @@
+#include "ui/platform/QtPrompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+void CQtPrompts::ShowMessage(const QString& text, const QString& caption) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+QString CQtPrompts::AskOpenFileName(const OpenFileRequest& request) {
+    QFileDialog dialog(m_parent, QString(), QString(), request.filter);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.initialName.isEmpty())
+        dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+std::optional<ColourRef> CQtPrompts::AskColour(ColourRef initial) {
+    const QColor chosen =
+        QColorDialog::getColor(QColor(RedOf(initial), GreenOf(initial), BlueOf(initial)), m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return Rgb(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<FontChoice> CQtPrompts::AskFont(const FontChoice& initial) {
+    QFont font(initial.face);
+    font.setPixelSize(qMax(1, qAbs(initial.height)));
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, m_parent);
+    if (!ok)
+        return std::nullopt;
+    // A pixel size is a character height: stored negative, as the settings expect.
+    const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize() : qRound(chosen.pointSizeF() * 96.0 / 72.0);
+    return FontChoice{chosen.family(), -pixels};
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Prompts.h"
+
+class QWidget;
+
+// The prompts as real Qt dialogs, owned by `parent` (may be null).
+class CQtPrompts : public IPrompts {
+public:
+    explicit CQtPrompts(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+
+    void ShowMessage(const QString& text, const QString& caption) override;
+    QString AskOpenFileName(const OpenFileRequest& request) override;
+    std::optional<ColourRef> AskColour(ColourRef initial) override;
+    std::optional<FontChoice> AskFont(const FontChoice& initial) override;
+
+private:
+    QWidget* m_parent;
+};

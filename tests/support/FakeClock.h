@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+// A clock that shows whatever the test sets.
+class FakeClock : public IClock {
+public:
+    explicit FakeClock(QDateTime now = QDateTime(QDate(2007, 3, 5), QTime(9, 16))) : now(now) {}
+    QDateTime Now() const override { return now; }
+    QDateTime now;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/DateOrder.h"
+
+class FakeDateOrder : public IDateOrder {
+public:
+    explicit FakeDateOrder(DateOrder order = DateOrder::DayMonthYear) : order(order) {}
+    DateOrder Current() const override { return order; }
+    DateOrder order;
+};
