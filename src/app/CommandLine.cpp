@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/CalCommand.h"
+#include "platform/SystemClock.h"
+
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -9,7 +12,8 @@ QString UsageText() {
         "A desk calendar and diary.\n"
         "\n"
         "Commands:\n"
-        "  cal [MONTH YEAR]   print the month as text (this month without arguments)\n");
+        "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
+        "                     MONTH 1 to 12, YEAR 1584 to 9999\n");
 }
 
 int RunCommand(const QStringList& arguments, CommandStreams streams) {
@@ -17,6 +21,10 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
         arguments.first() == QLatin1String("help")) {
         streams.out << UsageText();
         return 0;
+    }
+    if (arguments.first() == QLatin1String("cal")) {
+        const CSystemClock clock;
+        return RunCalCommand(arguments.mid(1), clock, streams);
     }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;

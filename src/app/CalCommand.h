@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/CommandLine.h"
+
+class IClock;
+
+// `plenda cal [MONTH YEAR]`: the month text of one month, eight lines; this
+// month (by `clock`) without arguments. Bad arguments give one line on `err`
+// and status 2.
+int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStreams streams);
