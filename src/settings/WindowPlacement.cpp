@@ -1,0 +1,46 @@
+#include "settings/WindowPlacement.h"
+
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+const QString kSection = QString::fromLatin1(CSettingsStore::kWindowSection);
+const QString kRect = QString::fromLatin1(WindowKey::Rect);
+const QString kIcon = QString::fromLatin1(WindowKey::Icon);
+const QString kMax = QString::fromLatin1(WindowKey::Max);
+}  // namespace
+
+void SaveWindowPlacement(CSettingsStore& store, const WindowPlacement& placement) {
+    int icon = 0;
+    int max = 0;
+    switch (placement.state) {
+        case ShowState::Maximized:
+            max = 1;
+            break;
+        case ShowState::Minimized:
+            icon = 1;
+            max = placement.restoreToMaximized ? 1 : 0;
+            break;
+        case ShowState::Normal:
+            break;
+    }
+    store.WriteText(kSection, kRect, FormatRectText(placement.normalRect));
+    store.WriteInt(kSection, kIcon, icon);
+    store.WriteInt(kSection, kMax, max);
+}
+
+WindowPlacement LoadWindowPlacement(const CSettingsStore& store) {
+    WindowPlacement placement;
+    const QString rectText = store.ReadText(kSection, kRect);
+    placement.normalRect = rectText.isEmpty() ? kDefaultFrameRect : ParseRectText(rectText);
+    const bool icon = store.ReadInt(kSection, kIcon, 0) != 0;
+    const bool max = store.ReadInt(kSection, kMax, 0) != 0;
+    if (icon) {
+        placement.state = ShowState::Minimized;
+        placement.restoreToMaximized = max;
+    } else if (max) {
+        placement.state = ShowState::Maximized;
+        placement.restoreToMaximized = true;
+    }
+    return placement;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "settings/RectText.h"
+
+class CSettingsStore;
+
+// How the main window was, or is to be, shown.
+enum class ShowState { Normal, Maximized, Minimized };
+
+// The main window's placement as section "Window size" keeps it.
+struct WindowPlacement {
+    RectValues normalRect;  // the normal-position rectangle (right, bottom exclusive)
+    ShowState state = ShowState::Normal;
+    bool restoreToMaximized = false;  // only meaningful when minimized
+};
+
+// Where a main window opens when nothing is stored: 490 x 390 at (10, 10).
+inline constexpr RectValues kDefaultFrameRect{10, 10, 500, 400};
+
+// Writes `Rect`, `icon` and `max`.
+void SaveWindowPlacement(CSettingsStore& store, const WindowPlacement& placement);
+// Reads them back; a missing `Rect` gives the default rectangle, missing
+// `icon` and `max` give 0.
+WindowPlacement LoadWindowPlacement(const CSettingsStore& store);
