@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "marquee/MarqueeBand.h"
+
+// The widget side of the band: measures with the marquee font and paints
+// what the core has worked out.
+class IMarqueeCanvas {
+public:
+    virtual ~IMarqueeCanvas() = default;
+    // The shown text's size in the marquee font and the window's sizes now.
+    virtual MarqueeMetrics Measure(const QString& text) const = 0;
+    // Paints the band (only the band) as the frame describes it.
+    virtual void PaintBand(const MarqueeFrame& frame) = 0;
+};
