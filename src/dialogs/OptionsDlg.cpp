@@ -1,0 +1,74 @@
+#include "dialogs/OptionsDlg.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/MarqueePage.h"
+#include "dialogs/OptionsTabCtrl.h"
+#include "dialogs/PicturePage.h"
+#include "dialogs/YearViewPage.h"
+#include "dialogs/core/OptionsChecks.h"
+#include "platform/Prompts.h"
+
+COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWidget* parent)
+    : QDialog(parent),
+      m_settings(settings),
+      m_prompts(prompts),
+      m_tabs(new COptionsTabCtrl(settings, prompts, this)) {
+    setObjectName(QStringLiteral("optionsDialog"));
+    setWindowTitle(tr("Options Tab"));
+
+    auto* okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setDefault(true);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setAutoDefault(false);
+    connect(okButton, &QPushButton::clicked, this, &COptionsDlg::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &COptionsDlg::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(m_tabs);
+    column->addLayout(buttons);
+
+    const QString fileError = m_tabs->MarqueePage()->FileError();
+    if (!fileError.isEmpty())
+        m_prompts.ShowMessage(fileError, tr("Calendar"));
+}
+
+COptionsDlg::~COptionsDlg() = default;
+
+void COptionsDlg::accept() {
+    if (RefuseBadValues())
+        return;
+    SavePictureOptions(m_settings, m_tabs->PicturePage()->Values());
+    SaveMarqueeOptions(m_settings, m_tabs->MarqueePage()->Values());
+    SaveYearViewOptions(m_settings, m_tabs->YearViewPage()->Values());
+    QDialog::accept();
+}
+
+bool COptionsDlg::RefuseBadValues() {
+    QString message;
+    if (QLineEdit* badNumber = m_tabs->MarqueePage()->FirstBadNumber(&message)) {
+        Refuse(COptionsTabCtrl::MarqueeIndex, badNumber, message);
+        return true;
+    }
+    const YearViewOptions yearView = m_tabs->YearViewPage()->Values();
+    message = YearViewLimitMessage(yearView.monthsAcross, yearView.monthsDown);
+    if (!message.isEmpty()) {
+        Refuse(COptionsTabCtrl::YearViewIndex, m_tabs->YearViewPage()->AcrossEdit(), message);
+        return true;
+    }
+    return false;
+}
+
+void COptionsDlg::Refuse(int pageIndex, QWidget* field, const QString& message) {
+    m_tabs->setCurrentIndex(pageIndex);
+    m_prompts.ShowMessage(message, QString::fromLatin1(kRetryCaption));
+    field->setFocus();
+}

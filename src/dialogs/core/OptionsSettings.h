@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "settings/ColourRef.h"
+
+class CSettingsHelper;
+
+// The settings the Options dialog shows, read plainly (nothing written back)
+// and written by its OK button.
+
+// The unit words of the two check periods, in the order of their radio buttons.
+const QStringList& FileCheckUnitWords();      // Seconds, Minutes, Hours
+const QStringList& InternetCheckUnitWords();  // Days, Weeks, Months
+// The index of the word equal to `stored` (case-sensitive), -1 when none is.
+int UnitWordIndex(const QStringList& words, const QString& stored);
+
+struct MarqueeOptions {
+    bool on = false;
+    QString message;
+    int slide = 0;
+    int secs = 0;
+    bool useInternet = false;
+    int internetFreq = 0;
+    QString internetUnits;
+    bool useFile = false;
+    QString fileName;
+    int fileFreq = 0;
+    QString fileUnits;
+    ColourRef textColour = 0;
+    ColourRef backgroundColour = 0;
+};
+
+struct PictureOptions {
+    bool showPicture = false;
+    bool stretchHeight = false;
+    bool stretchWidth = false;
+};
+
+// The two counts stay texts: the dialog checks them before they are stored.
+struct YearViewOptions {
+    bool yearView = false;
+    QString monthsAcross;
+    QString monthsDown;
+};
+
+// The marquee settings as stored. The message is `MarqueeMess`; with
+// `UseFile` on, the caller replaces it with the file's first line.
+MarqueeOptions LoadMarqueeOptions(const CSettingsHelper& settings);
+PictureOptions LoadPictureOptions(const CSettingsHelper& settings);
+YearViewOptions LoadYearViewOptions(const CSettingsHelper& settings);
+
+// OK's writes. The colours, unit words and file name are not among them:
+// the Marquee page writes those the moment they change.
+void SaveMarqueeOptions(const CSettingsHelper& settings, const MarqueeOptions& options);
+void SavePictureOptions(const CSettingsHelper& settings, const PictureOptions& options);
+void SaveYearViewOptions(const CSettingsHelper& settings, const YearViewOptions& options);
