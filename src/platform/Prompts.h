@@ -5,10 +5,12 @@
 
 #include "settings/ColourRef.h"
 
-// A typeface and its height as the font dialog hands them back (only these two survive).
+// A typeface, its height and the text colour as the font dialog hands them
+// back (weight, slant and effects do not survive).
 struct FontChoice {
     QString face;
     int height = 0;  // logical units; negative means character height
+    ColourRef colour = 0;
 };
 
 // The parameters of an open-file dialog.

@@ -39,5 +39,6 @@ std::optional<FontChoice> CQtPrompts::AskFont(const FontChoice& initial) {
         return std::nullopt;
     // A pixel size is a character height: stored negative, as the settings expect.
     const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize() : qRound(chosen.pointSizeF() * 96.0 / 72.0);
-    return FontChoice{chosen.family(), -pixels};
+    // Qt's font dialog offers no colour, so the text colour stays as it was.
+    return FontChoice{chosen.family(), -pixels, initial.colour};
 }

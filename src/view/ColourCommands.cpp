@@ -1,0 +1,45 @@
+#include "view/ColourCommands.h"
+
+#include "app/CommandIds.h"
+#include "platform/Prompts.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "view/ViewSettings.h"
+
+const std::vector<ColourCommand>& ColourCommandTable() {
+    static const std::vector<ColourCommand> table = {
+        {Cmd::TextColour, &ViewColours::text, Key::TextColor, false},
+        {Cmd::BackgroundColour, &ViewColours::background, Key::BackgroundColor, true},
+        {Cmd::TodayTextColour, &ViewColours::todayText, Key::TodayTextColor, false},
+        {Cmd::TodayBackgroundColour, &ViewColours::todayBackground, Key::TodayBackgroundColor,
+         true},
+        {Cmd::DiaryEntryTextColour, &ViewColours::entryText, Key::DiaryEntryTextColor, false},
+        {Cmd::DiaryEntryBackgroundColour, &ViewColours::entryBackground,
+         Key::DiaryEntryBackgroundColor, false},
+        {Cmd::PublicHolidayTextColour, &ViewColours::holidayText, Key::PublicHolidayTextColor,
+         false},
+        {Cmd::PublicHolidayBackgroundColour, &ViewColours::holidayBackground,
+         Key::PublicHolidayBackgroundColor, false},
+    };
+    return table;
+}
+
+const ColourCommand* FindColourCommand(int id) {
+    for (const ColourCommand& command : ColourCommandTable()) {
+        if (command.id == id)
+            return &command;
+    }
+    return nullptr;
+}
+
+bool RunColourCommand(const ColourCommand& command, ViewColours& colours, IPrompts& prompts,
+                      const CSettingsHelper& settings) {
+    const std::optional<ColourRef> chosen = prompts.AskColour(colours.*command.colour);
+    if (!chosen)
+        return false;
+    colours.*command.colour = *chosen;
+    settings.WriteColour(QString::fromLatin1(command.key), *chosen);
+    if (command.id == Cmd::TextColour)
+        LoadColourPairs(settings, colours);
+    return true;
+}

@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "view/DayHitTest.h"
+
+namespace {
+class DayHitTestTest : public ::testing::Test {
+protected:
+    DayHitTestTest() {
+        // Two days side by side, 20 x 10 pixels each.
+        cells[32] = PageRect{100, 50, 120, 60};
+        cells[33] = PageRect{120, 50, 140, 60};
+    }
+    DayCellTable cells{};
+    PageRect sponsor{10, 0, 210, 15};
+    PageRect phone{10, 300, 210, 315};
+    PageRegions Regions() const { return {cells, sponsor, phone}; }
+};
+}  // namespace
+
+TEST_F(DayHitTestTest, FindsTheCellHoldingThePointWithRightAndBottomEdgesExcluded) {
+    EXPECT_EQ(DayIndexAt(cells, {100, 50}), 32);
+    EXPECT_EQ(DayIndexAt(cells, {119, 59}), 32);
+    EXPECT_EQ(DayIndexAt(cells, {120, 50}), 33);
+    EXPECT_EQ(DayIndexAt(cells, {139, 59}), 33);
+    EXPECT_EQ(DayIndexAt(cells, {140, 55}), -1);
+    EXPECT_EQ(DayIndexAt(cells, {110, 60}), -1);
+    EXPECT_EQ(DayIndexAt(cells, {99, 55}), -1);
+}
+
+TEST_F(DayHitTestTest, DaysNotOnShowAreNeverHit) {
+    EXPECT_EQ(DayIndexAt(cells, {0, 0}), -1);
+    DayCellTable empty{};
+    EXPECT_EQ(DayIndexAt(empty, {0, 0}), -1);
+}
+
+TEST_F(DayHitTestTest, DragStartsOnlyOnEmptySpaceOfACaptionlessNormalWindow) {
+    const FrameDragState captionless{false, false, false};
+    EXPECT_TRUE(MayDragWindow(captionless, Regions(), {50, 100}));
+    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {105, 55}));  // a day
+    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {50, 5}));    // sponsor line
+    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {50, 305}));  // phone line
+    EXPECT_TRUE(MayDragWindow(captionless, Regions(), {50, 315}));   // just below it
+
+    EXPECT_FALSE(MayDragWindow({true, false, false}, Regions(), {50, 100}));
+    EXPECT_FALSE(MayDragWindow({false, true, false}, Regions(), {50, 100}));
+    EXPECT_FALSE(MayDragWindow({false, false, true}, Regions(), {50, 100}));
+}
