@@ -1,9 +1,10 @@
 #pragma once
 
-// The numeric command identifiers carried by menu items, accelerators and
-// QActions. The numbers are kept from the original resources so that the
-// routing tables and the tests can name them.
-namespace Cmd {
+// The numeric identifiers of every command of the main menu, the context
+// menu, the accelerators and the view's routing table. Menus, accelerators
+// and routing tables all speak these numbers; a QAction carries its
+// identifier in its data().
+namespace CommandId {
 enum : int {
     QuickHelp = 110,
 
@@ -20,7 +21,7 @@ enum : int {
     Maximize = 32791,
     Minimize = 32792,
     Restore = 32794,
-    Exit = 32795,
+    ExitNow = 32795,
     DiaryEntryTextColour = 32797,
     DiaryEntryBackgroundColour = 32798,
     TodayTextColour = 32799,
@@ -40,6 +41,6 @@ enum : int {
     Print = 57607,
     PrintPreview = 57609,
     About = 57664,
-    AppExit = 57665,
+    Exit = 57665,
 };
-}  // namespace Cmd
+}  // namespace CommandId

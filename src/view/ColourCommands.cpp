@@ -8,17 +8,17 @@
 
 const std::vector<ColourCommand>& ColourCommandTable() {
     static const std::vector<ColourCommand> table = {
-        {Cmd::TextColour, &ViewColours::text, Key::TextColor, false},
-        {Cmd::BackgroundColour, &ViewColours::background, Key::BackgroundColor, true},
-        {Cmd::TodayTextColour, &ViewColours::todayText, Key::TodayTextColor, false},
-        {Cmd::TodayBackgroundColour, &ViewColours::todayBackground, Key::TodayBackgroundColor,
+        {CommandId::TextColour, &ViewColours::text, Key::TextColor, false},
+        {CommandId::BackgroundColour, &ViewColours::background, Key::BackgroundColor, true},
+        {CommandId::TodayTextColour, &ViewColours::todayText, Key::TodayTextColor, false},
+        {CommandId::TodayBackgroundColour, &ViewColours::todayBackground, Key::TodayBackgroundColor,
          true},
-        {Cmd::DiaryEntryTextColour, &ViewColours::entryText, Key::DiaryEntryTextColor, false},
-        {Cmd::DiaryEntryBackgroundColour, &ViewColours::entryBackground,
+        {CommandId::DiaryEntryTextColour, &ViewColours::entryText, Key::DiaryEntryTextColor, false},
+        {CommandId::DiaryEntryBackgroundColour, &ViewColours::entryBackground,
          Key::DiaryEntryBackgroundColor, false},
-        {Cmd::PublicHolidayTextColour, &ViewColours::holidayText, Key::PublicHolidayTextColor,
+        {CommandId::PublicHolidayTextColour, &ViewColours::holidayText, Key::PublicHolidayTextColor,
          false},
-        {Cmd::PublicHolidayBackgroundColour, &ViewColours::holidayBackground,
+        {CommandId::PublicHolidayBackgroundColour, &ViewColours::holidayBackground,
          Key::PublicHolidayBackgroundColor, false},
     };
     return table;
@@ -39,7 +39,7 @@ bool RunColourCommand(const ColourCommand& command, ViewColours& colours, IPromp
         return false;
     colours.*command.colour = *chosen;
     settings.WriteColour(QString::fromLatin1(command.key), *chosen);
-    if (command.id == Cmd::TextColour)
+    if (command.id == CommandId::TextColour)
         LoadColourPairs(settings, colours);
     return true;
 }

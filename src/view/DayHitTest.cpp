@@ -1,17 +1,10 @@
 #include "view/DayHitTest.h"
 
-int DayIndexAt(const DayCellTable& cells, PagePoint documentPoint) {
-    for (int index = 0; index < kDayCellCount; ++index) {
-        if (cells[index].Contains(documentPoint.x, documentPoint.y))
-            return index;
-    }
-    return -1;
-}
-
 bool IsOnActiveRegion(const PageRegions& regions, PagePoint documentPoint) {
-    return DayIndexAt(regions.cells, documentPoint) >= 0 ||
-           regions.sponsorLine.Contains(documentPoint.x, documentPoint.y) ||
-           regions.phoneLine.Contains(documentPoint.x, documentPoint.y);
+    const int x = documentPoint.x;
+    const int y = documentPoint.y;
+    return DayAtPoint(regions.cells, x, y) != 0 || regions.sponsorLine.Contains(x, y) ||
+           regions.phoneLine.Contains(x, y);
 }
 
 bool MayDragWindow(const FrameDragState& frame, const PageRegions& regions,

@@ -1,18 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "view/PageGeometry.h"
 
-// The drawing leaves one rectangle per day of year (index 1..366; index 0 is
-// never drawn) in document coordinates; an empty rectangle is a day not on show.
-inline constexpr int kDayCellCount = 367;
-using DayCellTable = std::array<PageRect, kDayCellCount>;
-
-// The first index whose cell holds the document point, or -1.
-int DayIndexAt(const DayCellTable& cells, PagePoint documentPoint);
-
-// What a press at a document point lands on.
+// What a press at a document point can land on besides empty page.
 struct PageRegions {
     const DayCellTable& cells;
     PageRect sponsorLine;

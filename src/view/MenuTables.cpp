@@ -16,71 +16,73 @@ MenuEntry Popup(const char* text, std::vector<MenuEntry> children) {
 
 // The two menus spell a few colour items differently; both spellings are kept.
 std::vector<MenuEntry> ColoursPopupItems(const char* holidayText) {
-    return {Item(Cmd::TextColour, "Text"),
-            Item(Cmd::BackgroundColour, "Background"),
-            Item(Cmd::TodayTextColour, "Today - Text"),
-            Item(Cmd::TodayBackgroundColour, "Today - Background"),
-            Item(Cmd::DiaryEntryTextColour, "Diary Entry- Text"),
-            Item(Cmd::DiaryEntryBackgroundColour, "Diary Entry - Background"),
-            Item(Cmd::PublicHolidayTextColour, holidayText),
-            Item(Cmd::PublicHolidayBackgroundColour, "Public Holiday - Background")};
+    return {Item(CommandId::TextColour, "Text"),
+            Item(CommandId::BackgroundColour, "Background"),
+            Item(CommandId::TodayTextColour, "Today - Text"),
+            Item(CommandId::TodayBackgroundColour, "Today - Background"),
+            Item(CommandId::DiaryEntryTextColour, "Diary Entry- Text"),
+            Item(CommandId::DiaryEntryBackgroundColour, "Diary Entry - Background"),
+            Item(CommandId::PublicHolidayTextColour, holidayText),
+            Item(CommandId::PublicHolidayBackgroundColour, "Public Holiday - Background")};
 }
 
 std::vector<MenuEntry> BuildMainMenu() {
     return {
-        Popup("&File",
-              {Item(Cmd::FileOpen, "&Open...\tCtrl+O"), Separator(),
-               Item(Cmd::PrintSetup, "P&rint Setup..."), Item(Cmd::Print, "&Print...\tCtrl+P"),
-               Item(Cmd::PrintPreview, "Print Pre&view"), Separator(),
-               Item(Cmd::AlwaysOnTop, "&Always On Top"), Item(Cmd::NoMenu, "&No Menu"),
-               Item(Cmd::AppExit, "E&xit")}),
-        Popup("&Edit", {Item(Cmd::CheckDiary, "C&heck Diary"),
-                        Item(Cmd::NewDiaryEntry, "New &Diary Entry..."),
-                        Item(Cmd::EditDiary, "Edit Diary")}),
+        Popup("&File", {Item(CommandId::FileOpen, "&Open...\tCtrl+O"), Separator(),
+                        Item(CommandId::PrintSetup, "P&rint Setup..."),
+                        Item(CommandId::Print, "&Print...\tCtrl+P"),
+                        Item(CommandId::PrintPreview, "Print Pre&view"), Separator(),
+                        Item(CommandId::AlwaysOnTop, "&Always On Top"),
+                        Item(CommandId::NoMenu, "&No Menu"), Item(CommandId::Exit, "E&xit")}),
+        Popup("&Edit", {Item(CommandId::CheckDiary, "C&heck Diary"),
+                        Item(CommandId::NewDiaryEntry, "New &Diary Entry..."),
+                        Item(CommandId::EditDiary, "Edit Diary")}),
         Popup("&Config",
-              {Item(Cmd::Fonts, "&Fonts"),
+              {Item(CommandId::Fonts, "&Fonts"),
                Popup("Colors", ColoursPopupItems("Public Holiday - Text")),
-               Item(Cmd::Options, "Options"), Item(Cmd::YearView, "&Year View"),
-               Item(Cmd::ShowPicture, "Show picture"), Item(Cmd::ShowMarquee, "Show Marquee")}),
-        Item(Cmd::Prev, "&Prev"),
-        Item(Cmd::Next, "&Next"),
-        Item(Cmd::This, "&This"),
-        Popup("&Help", {Item(Cmd::QuickHelp, "Quick &Help..."),
-                        Item(Cmd::About, "&About Plenda..."), Item(Cmd::Sponsor, "Sponsor")}),
+               Item(CommandId::Options, "Options"), Item(CommandId::YearView, "&Year View"),
+               Item(CommandId::ShowPicture, "Show picture"),
+               Item(CommandId::ShowMarquee, "Show Marquee")}),
+        Item(CommandId::Prev, "&Prev"),
+        Item(CommandId::Next, "&Next"),
+        Item(CommandId::This, "&This"),
+        Popup("&Help",
+              {Item(CommandId::QuickHelp, "Quick &Help..."),
+               Item(CommandId::About, "&About Plenda..."), Item(CommandId::Sponsor, "Sponsor")}),
     };
 }
 
 std::vector<MenuEntry> BuildContextMenu() {
-    return {Item(Cmd::Fonts, "Fonts..."),
+    return {Item(CommandId::Fonts, "Fonts..."),
             Popup("Colors", ColoursPopupItems("Public Holiday- Text")),
-            Item(Cmd::YearView, "Year View"),
-            Item(Cmd::ShowPicture, "Show  picture"),
-            Item(Cmd::ShowMarquee, "Show marquee"),
-            Item(Cmd::Options, "Options"),
+            Item(CommandId::YearView, "Year View"),
+            Item(CommandId::ShowPicture, "Show  picture"),
+            Item(CommandId::ShowMarquee, "Show marquee"),
+            Item(CommandId::Options, "Options"),
             Separator(),
-            Item(Cmd::CheckDiary, "Check Diary"),
-            Item(Cmd::NewDiaryEntry, "New Diary Entry"),
-            Item(Cmd::EditDiary, "Edit Diary"),
+            Item(CommandId::CheckDiary, "Check Diary"),
+            Item(CommandId::NewDiaryEntry, "New Diary Entry"),
+            Item(CommandId::EditDiary, "Edit Diary"),
             Separator(),
-            Item(Cmd::AlwaysOnTop, "Always On Top"),
-            Item(Cmd::NoMenu, "No Menu"),
+            Item(CommandId::AlwaysOnTop, "Always On Top"),
+            Item(CommandId::NoMenu, "No Menu"),
             Separator(),
-            Item(Cmd::FileOpen, "File Open..."),
+            Item(CommandId::FileOpen, "File Open..."),
             Separator(),
-            Item(Cmd::PrintSetup, "Print Setup"),
-            Item(Cmd::Print, "Print"),
-            Item(Cmd::PrintPreview, "Print Preview"),
+            Item(CommandId::PrintSetup, "Print Setup"),
+            Item(CommandId::Print, "Print"),
+            Item(CommandId::PrintPreview, "Print Preview"),
             Separator(),
-            Item(Cmd::Maximize, "Maximize"),
-            Item(Cmd::Minimize, "Minimize"),
-            Item(Cmd::Restore, "Restore"),
+            Item(CommandId::Maximize, "Maximize"),
+            Item(CommandId::Minimize, "Minimize"),
+            Item(CommandId::Restore, "Restore"),
             Separator(),
-            Item(Cmd::QuickHelp, "Quick Help"),
-            Item(Cmd::About, "&About Plenda"),
+            Item(CommandId::QuickHelp, "Quick Help"),
+            Item(CommandId::About, "&About Plenda"),
             Separator(),
-            Item(Cmd::Sponsor, "Sponsor"),
+            Item(CommandId::Sponsor, "Sponsor"),
             Separator(),
-            Item(Cmd::Exit, "Exit")};
+            Item(CommandId::ExitNow, "Exit")};
 }
 
 QKeyCombination Alt(Qt::Key key) {
@@ -104,11 +106,11 @@ const std::vector<MenuEntry>& ContextMenuTable() {
 
 bool IsCheckableCommand(int id) {
     switch (id) {
-        case Cmd::AlwaysOnTop:
-        case Cmd::NoMenu:
-        case Cmd::YearView:
-        case Cmd::ShowPicture:
-        case Cmd::ShowMarquee:
+        case CommandId::AlwaysOnTop:
+        case CommandId::NoMenu:
+        case CommandId::YearView:
+        case CommandId::ShowPicture:
+        case CommandId::ShowMarquee:
             return true;
         default:
             return false;
@@ -117,15 +119,15 @@ bool IsCheckableCommand(int id) {
 
 bool IsCommandChecked(int id, const MenuCheckState& state) {
     switch (id) {
-        case Cmd::AlwaysOnTop:
+        case CommandId::AlwaysOnTop:
             return state.onTop;
-        case Cmd::NoMenu:
+        case CommandId::NoMenu:
             return !state.frameHasMenu;
-        case Cmd::YearView:
+        case CommandId::YearView:
             return state.yearView;
-        case Cmd::ShowPicture:
+        case CommandId::ShowPicture:
             return state.showPicture;
-        case Cmd::ShowMarquee:
+        case CommandId::ShowMarquee:
             return state.marqueeOn;
         default:
             return false;
@@ -134,23 +136,23 @@ bool IsCommandChecked(int id, const MenuCheckState& state) {
 
 const std::vector<Accelerator>& AcceleratorTable() {
     static const std::vector<Accelerator> table = {
-        {Alt(Qt::Key_A), Cmd::About},
-        {Alt(Qt::Key_B), Cmd::BackgroundColour},
-        {Alt(Qt::Key_C), Cmd::CheckDiary},
-        {Alt(Qt::Key_D), Cmd::DiaryEntryKey},
-        {Alt(Qt::Key_F), Cmd::Fonts},
-        {Alt(Qt::Key_H), Cmd::QuickHelp},
-        {Alt(Qt::Key_M), Cmd::NoMenu},
-        {Alt(Qt::Key_T), Cmd::TextColour},
-        {Alt(Qt::Key_Y), Cmd::YearView},
-        {Alt(Qt::Key_Left), Cmd::Prev},
-        {Alt(Qt::Key_Right), Cmd::Next},
-        {Alt(Qt::Key_Down), Cmd::This},
-        {Alt(Qt::Key_Up), Cmd::AlwaysOnTop},
-        {Ctrl(Qt::Key_O), Cmd::FileOpen},
+        {Alt(Qt::Key_A), CommandId::About},
+        {Alt(Qt::Key_B), CommandId::BackgroundColour},
+        {Alt(Qt::Key_C), CommandId::CheckDiary},
+        {Alt(Qt::Key_D), CommandId::DiaryEntryKey},
+        {Alt(Qt::Key_F), CommandId::Fonts},
+        {Alt(Qt::Key_H), CommandId::QuickHelp},
+        {Alt(Qt::Key_M), CommandId::NoMenu},
+        {Alt(Qt::Key_T), CommandId::TextColour},
+        {Alt(Qt::Key_Y), CommandId::YearView},
+        {Alt(Qt::Key_Left), CommandId::Prev},
+        {Alt(Qt::Key_Right), CommandId::Next},
+        {Alt(Qt::Key_Down), CommandId::This},
+        {Alt(Qt::Key_Up), CommandId::AlwaysOnTop},
+        {Ctrl(Qt::Key_O), CommandId::FileOpen},
         // The File menu has always shown Ctrl+P beside Print; the key now does what it says.
-        {Ctrl(Qt::Key_P), Cmd::Print},
-        {Ctrl(Qt::Key_R), Cmd::Sponsor},
+        {Ctrl(Qt::Key_P), CommandId::Print},
+        {Ctrl(Qt::Key_R), CommandId::Sponsor},
     };
     return table;
 }

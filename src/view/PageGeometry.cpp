@@ -11,6 +11,14 @@ int HalfNotNegative(int value) {
 }
 }  // namespace
 
+int DayAtPoint(const DayCellTable& cells, int x, int y) {
+    for (int day = 1; day < kDayCellCount; ++day) {
+        if (cells[day].Contains(x, y))
+            return day;
+    }
+    return 0;
+}
+
 CalendarMeasure MeasureCalendarText(const QString& text, int lines, int charsPerCell,
                                     int lineHeight,
                                     const std::function<int(const QString&)>& textWidth) {

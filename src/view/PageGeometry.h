@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -36,6 +37,13 @@ struct PagePoint {
     int y = 0;
     bool operator==(const PagePoint& other) const { return x == other.x && y == other.y; }
 };
+
+// One rectangle per day of year (index 0 unused), in document coordinates;
+// an empty rectangle means the day is not on the page.
+inline constexpr int kDayCellCount = 367;
+using DayCellTable = std::array<PageRect, kDayCellCount>;
+// The first day of year whose cell holds the point; 0 when none does.
+int DayAtPoint(const DayCellTable& cells, int x, int y);
 
 // The weekday header every measure is taken from; its trailing blank is no cell.
 inline constexpr char kWeekdayHeader[] = " Su Mo Tu We Th Fr Sa ";

@@ -41,11 +41,12 @@ TEST_F(AppearanceCommandsTest, TableGivesEachColourCommandItsKeyAndRepaintRule) 
         const ColourCommand* command = FindColourCommand(id);
         ASSERT_NE(command, nullptr) << id;
         EXPECT_STREQ(command->key, key);
-        const bool erases = id == Cmd::BackgroundColour || id == Cmd::TodayBackgroundColour;
+        const bool erases =
+            id == CommandId::BackgroundColour || id == CommandId::TodayBackgroundColour;
         EXPECT_EQ(command->eraseBackground, erases) << id;
     }
     EXPECT_EQ(ColourCommandTable().size(), 8u);
-    EXPECT_EQ(FindColourCommand(Cmd::Fonts), nullptr);
+    EXPECT_EQ(FindColourCommand(CommandId::Fonts), nullptr);
 }
 
 TEST_F(AppearanceCommandsTest, EachColourCommandChangesItsColourAndKeyAndCancelChangesNothing) {
@@ -69,7 +70,8 @@ TEST_F(AppearanceCommandsTest, EachColourCommandChangesItsColourAndKeyAndCancelC
 TEST_F(AppearanceCommandsTest, TextColourKeepsStoredPairsAndRecomputesMissingOnes) {
     Store(Key::TodayTextColor, QString::number(Rgb(255, 0, 0)));
     prompts.colourAnswers = {Rgb(255, 0, 0)};
-    ASSERT_TRUE(RunColourCommand(*FindColourCommand(Cmd::TextColour), colours, prompts, settings));
+    ASSERT_TRUE(
+        RunColourCommand(*FindColourCommand(CommandId::TextColour), colours, prompts, settings));
     // A stored today colour stays even though it now equals the text colour.
     EXPECT_EQ(colours.todayText, Rgb(255, 0, 0));
     // A missing one is worked out from the new text colour and written back.
@@ -78,15 +80,16 @@ TEST_F(AppearanceCommandsTest, TextColourKeepsStoredPairsAndRecomputesMissingOne
 
     Store(Key::TodayTextColor, QString());
     prompts.colourAnswers = {Rgb(255, 0, 0)};
-    ASSERT_TRUE(RunColourCommand(*FindColourCommand(Cmd::TextColour), colours, prompts, settings));
+    ASSERT_TRUE(
+        RunColourCommand(*FindColourCommand(CommandId::TextColour), colours, prompts, settings));
     EXPECT_EQ(colours.todayText, Rgb(0, 0, 255));
     EXPECT_EQ(Stored(Key::TodayTextColor), QString::number(Rgb(0, 0, 255)));
 }
 
 TEST_F(AppearanceCommandsTest, OtherColoursDoNotReloadThePairs) {
     prompts.colourAnswers = {Rgb(9, 9, 9)};
-    ASSERT_TRUE(
-        RunColourCommand(*FindColourCommand(Cmd::BackgroundColour), colours, prompts, settings));
+    ASSERT_TRUE(RunColourCommand(*FindColourCommand(CommandId::BackgroundColour), colours, prompts,
+                                 settings));
     EXPECT_TRUE(Stored(Key::TodayTextColor).isEmpty());
 }
 

@@ -17,20 +17,15 @@ protected:
 };
 }  // namespace
 
-TEST_F(DayHitTestTest, FindsTheCellHoldingThePointWithRightAndBottomEdgesExcluded) {
-    EXPECT_EQ(DayIndexAt(cells, {100, 50}), 32);
-    EXPECT_EQ(DayIndexAt(cells, {119, 59}), 32);
-    EXPECT_EQ(DayIndexAt(cells, {120, 50}), 33);
-    EXPECT_EQ(DayIndexAt(cells, {139, 59}), 33);
-    EXPECT_EQ(DayIndexAt(cells, {140, 55}), -1);
-    EXPECT_EQ(DayIndexAt(cells, {110, 60}), -1);
-    EXPECT_EQ(DayIndexAt(cells, {99, 55}), -1);
-}
-
-TEST_F(DayHitTestTest, DaysNotOnShowAreNeverHit) {
-    EXPECT_EQ(DayIndexAt(cells, {0, 0}), -1);
-    DayCellTable empty{};
-    EXPECT_EQ(DayIndexAt(empty, {0, 0}), -1);
+TEST_F(DayHitTestTest, FindsTheDayWithRightAndBottomEdgesExcluded) {
+    EXPECT_EQ(DayAtPoint(cells, 100, 50), 32);
+    EXPECT_EQ(DayAtPoint(cells, 119, 59), 32);
+    EXPECT_EQ(DayAtPoint(cells, 120, 50), 33);
+    EXPECT_EQ(DayAtPoint(cells, 139, 59), 33);
+    EXPECT_EQ(DayAtPoint(cells, 140, 55), 0);
+    EXPECT_EQ(DayAtPoint(cells, 110, 60), 0);
+    EXPECT_EQ(DayAtPoint(cells, 99, 55), 0);
+    EXPECT_EQ(DayAtPoint(DayCellTable{}, 0, 0), 0);
 }
 
 TEST_F(DayHitTestTest, DragStartsOnlyOnEmptySpaceOfACaptionlessNormalWindow) {

@@ -39,13 +39,13 @@ TEST(MenuTables, MainMenuBarHasPopupsAndTheThreeDirectCommands) {
     EXPECT_EQ(Texts(bar),
               (QStringList{"&File", "&Edit", "&Config", "&Prev", "&Next", "&This", "&Help"}));
     EXPECT_EQ(bar[3].kind, MenuEntry::Kind::Command);
-    EXPECT_EQ(bar[3].id, Cmd::Prev);
-    EXPECT_EQ(bar[4].id, Cmd::Next);
-    EXPECT_EQ(bar[5].id, Cmd::This);
+    EXPECT_EQ(bar[3].id, CommandId::Prev);
+    EXPECT_EQ(bar[4].id, CommandId::Next);
+    EXPECT_EQ(bar[5].id, CommandId::This);
     EXPECT_EQ(Texts(bar[0].children),
               (QStringList{"&Open...\tCtrl+O", "-", "P&rint Setup...", "&Print...\tCtrl+P",
                            "Print Pre&view", "-", "&Always On Top", "&No Menu", "E&xit"}));
-    EXPECT_EQ(bar[0].children[8].id, Cmd::AppExit);
+    EXPECT_EQ(bar[0].children[8].id, CommandId::Exit);
     EXPECT_EQ(Texts(bar[4 + 2].children),
               (QStringList{"Quick &Help...", "&About Plenda...", "Sponsor"}));
     EXPECT_EQ(Texts(bar[2].children), (QStringList{"&Fonts", "Colors", "Options", "&Year View",
@@ -116,8 +116,8 @@ TEST(MenuTables, NoCommandAppearsTwiceInOneMenu) {
         CollectIds(*table, ids);
         EXPECT_EQ(QSet<int>(ids.begin(), ids.end()).size(), ids.size());
     }
-    ASSERT_NE(FindById(MainMenuTable(), Cmd::NewDiaryEntry), nullptr);
-    EXPECT_EQ(FindById(MainMenuTable(), Cmd::NewDiaryEntry)->text, "New &Diary Entry...");
+    ASSERT_NE(FindById(MainMenuTable(), CommandId::NewDiaryEntry), nullptr);
+    EXPECT_EQ(FindById(MainMenuTable(), CommandId::NewDiaryEntry)->text, "New &Diary Entry...");
 }
 
 TEST(MenuTables, CheckMarksFollowTheFlags) {
@@ -131,14 +131,14 @@ TEST(MenuTables, CheckMarksFollowTheFlags) {
         EXPECT_TRUE(IsCommandChecked(id, state)) << id;
 
     state = {false, true, false, true, true};
-    EXPECT_FALSE(IsCommandChecked(Cmd::AlwaysOnTop, state));
-    EXPECT_TRUE(IsCommandChecked(Cmd::YearView, state));
-    EXPECT_FALSE(IsCommandChecked(Cmd::ShowMarquee, state));
-    EXPECT_TRUE(IsCommandChecked(Cmd::ShowPicture, state));
-    EXPECT_FALSE(IsCommandChecked(Cmd::NoMenu, state));
+    EXPECT_FALSE(IsCommandChecked(CommandId::AlwaysOnTop, state));
+    EXPECT_TRUE(IsCommandChecked(CommandId::YearView, state));
+    EXPECT_FALSE(IsCommandChecked(CommandId::ShowMarquee, state));
+    EXPECT_TRUE(IsCommandChecked(CommandId::ShowPicture, state));
+    EXPECT_FALSE(IsCommandChecked(CommandId::NoMenu, state));
 
-    EXPECT_FALSE(IsCheckableCommand(Cmd::Fonts));
-    EXPECT_FALSE(IsCommandChecked(Cmd::Fonts, {true, true, true, true, false}));
+    EXPECT_FALSE(IsCheckableCommand(CommandId::Fonts));
+    EXPECT_FALSE(IsCommandChecked(CommandId::Fonts, {true, true, true, true, false}));
 }
 
 TEST(MenuTables, AcceleratorsMapEveryKeyOfTheTable) {
@@ -165,5 +165,5 @@ TEST(MenuTables, AcceleratorsNeedTheirExactModifiers) {
     // The keypad's arrows are the same keys to the user.
     EXPECT_EQ(
         AcceleratorCommand(QKeyCombination(Qt::AltModifier | Qt::KeypadModifier, Qt::Key_Left)),
-        Cmd::Prev);
+        CommandId::Prev);
 }
