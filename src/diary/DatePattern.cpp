@@ -189,7 +189,23 @@ QString NormalizeDatePattern(const QString& text, DateOrder order) {
 }
 
 QString ToDisplayDate(const QString& stored) {
+    return ToDisplayDate(stored, DateOrder::DayMonthYear);
+}
+
+QString ToDisplayDate(const QString& stored, DateOrder order) {
     if (stored.size() != kWorkingPlaces || KeepDateCharacters(stored) != stored)
         return stored;
-    return stored.left(2) + QLatin1Char('/') + stored.mid(2, 2) + QLatin1Char('/') + stored.mid(4);
+    const QString day = stored.left(2);
+    const QString month = stored.mid(2, 2);
+    const QString year = stored.mid(4);
+    const QChar slash = QLatin1Char('/');
+    switch (order) {
+        case DateOrder::DayMonthYear:
+            return day + slash + month + slash + year;
+        case DateOrder::YearMonthDay:
+            return year + slash + month + slash + day;
+        case DateOrder::MonthDayYear:
+            break;
+    }
+    return month + slash + day + slash + year;
 }

@@ -12,8 +12,10 @@ class IPrompts;
 // The text with every character other than 0-9 and '*' removed.
 QString KeepDateCharacters(const QString& text);
 
-// The failure lines of a typed date, each followed by "\n"; empty when the
-// text is an acceptable date or date pattern.
+// The text of the error box for a typed date; empty when the text is an
+// acceptable date or date pattern. A malformed text gives its one message
+// ("A date must be entered", "... C", "... 1", ...); a well-formed one every
+// failed date check, each line followed by "\n".
 QString DatePatternErrors(const QString& text, DateOrder order);
 
 // Shows the failures in one box captioned "Error!" and returns false, or returns true.
@@ -28,3 +30,6 @@ QString NormalizeDatePattern(const QString& text, DateOrder order);
 // The display form DD/MM/YYYY of a stored eight-character pattern; other
 // texts come back unchanged.
 QString ToDisplayDate(const QString& stored);
+// The display form in the user's date order (DD/MM/YYYY, MM/DD/YYYY or
+// YYYY/MM/DD), which validates and normalizes back to `stored` in that order.
+QString ToDisplayDate(const QString& stored, DateOrder order);

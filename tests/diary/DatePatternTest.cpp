@@ -165,6 +165,15 @@ TEST(ToDisplayDate, SlashesOnlyAStoredPattern) {
     EXPECT_EQ(ToDisplayDate(QString()), QString());
 }
 
+TEST(ToDisplayDate, FollowsTheUsersOrder) {
+    const QString stored = QStringLiteral("2512****");
+    EXPECT_EQ(ToDisplayDate(stored, DateOrder::DayMonthYear), QStringLiteral("25/12/****"));
+    EXPECT_EQ(ToDisplayDate(stored, DateOrder::MonthDayYear), QStringLiteral("12/25/****"));
+    EXPECT_EQ(ToDisplayDate(stored, DateOrder::YearMonthDay), QStringLiteral("****/12/25"));
+    EXPECT_EQ(ToDisplayDate(QStringLiteral("25/12/2007"), DateOrder::MonthDayYear),
+              QStringLiteral("25/12/2007"));
+}
+
 namespace {
 const QChar kAlphabet[] = {u'0', u'1', u'2', u'3',          u'4',          u'5',         u'6',
                            u'7', u'8', u'9', u'*',          u'*',          u'/',         u'-',
@@ -216,6 +225,8 @@ TEST(DatePattern, RandomTextsKeepTheInvariants) {
         ASSERT_EQ(NormalizeDatePattern(stored, DateOrder::DayMonthYear), stored)
             << qPrintable(text);
         ASSERT_EQ(NormalizeDatePattern(ToDisplayDate(stored), DateOrder::DayMonthYear), stored);
+        ASSERT_EQ(NormalizeDatePattern(ToDisplayDate(stored, order), order), stored)
+            << qPrintable(stored);
         if (!stored.contains(QLatin1Char('*'))) {
             ASSERT_TRUE(IsValidDate(stored.mid(2, 2).toInt(), stored.left(2).toInt(),
                                     stored.mid(4).toInt()))
