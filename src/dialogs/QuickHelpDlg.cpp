@@ -1,0 +1,81 @@
+#include "dialogs/QuickHelpDlg.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "settings/SettingsKeys.h"
+#include "ui/DialogPosition.h"
+
+CQuickHelpDlg::CQuickHelpDlg(const CSettingsHelper& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
+    setObjectName(QStringLiteral("quickHelpDialog"));
+    setWindowTitle(tr("Quick Help"));
+    BuildControls();
+    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::QuickHelpDialogRect));
+}
+
+const QStringList& CQuickHelpDlg::KeyLines() {
+    static const QStringList lines{
+        QStringLiteral("Alt + M\tMenus- Remove or Restore"),
+        QStringLiteral("Alt + F\t Fonts"),
+        QStringLiteral("Alt + B\tBackground Colour"),
+        QStringLiteral("Alt + T\tText Colour"),
+        QStringLiteral("Alt + H\tHelp"),
+        QStringLiteral("Alt + A \tAbout this application"),
+        QStringLiteral("Alt + D\tDiary Entry"),
+        QStringLiteral("Alt + C\tCheck Diary"),
+        QStringLiteral("Alt + Y\tYear View"),
+    };
+    return lines;
+}
+
+const std::vector<std::pair<QString, QString>>& CQuickHelpDlg::ArrowKeys() {
+    static const std::vector<std::pair<QString, QString>> pairs{
+        {QStringLiteral("Alt + Left"), QStringLiteral("Previous Month")},
+        {QStringLiteral("Alt + Right"), QStringLiteral("Next Month")},
+        {QStringLiteral("Alt + Down"), QStringLiteral("This Month")},
+        {QStringLiteral("Alt + Up"), QStringLiteral("Always On Top")},
+    };
+    return pairs;
+}
+
+void CQuickHelpDlg::BuildControls() {
+    auto* keys = new QGridLayout;
+    int row = 0;
+    for (const QString& line : KeyLines()) {
+        // The tab separates key and meaning; a label would draw it as a blank.
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        keys->addWidget(new QLabel(line.left(tab), this), row, 0);
+        keys->addWidget(new QLabel(line.mid(tab + 1), this), row, 1);
+        ++row;
+    }
+
+    auto* arrows = new QGroupBox(tr("Arrow Keys"), this);
+    arrows->setObjectName(QStringLiteral("arrowKeysFrame"));
+    auto* arrowGrid = new QGridLayout(arrows);
+    row = 0;
+    for (const auto& [key, meaning] : ArrowKeys()) {
+        arrowGrid->addWidget(new QLabel(key, arrows), row, 0);
+        arrowGrid->addWidget(new QLabel(meaning, arrows), row, 1);
+        ++row;
+    }
+
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(keys);
+    layout->addWidget(arrows);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void CQuickHelpDlg::done(int result) {
+    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::QuickHelpDialogRect));
+    QDialog::done(result);
+}

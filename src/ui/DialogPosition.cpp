@@ -1,0 +1,21 @@
+#include "ui/DialogPosition.h"
+
+#include <QWidget>
+
+#include "settings/RectText.h"
+#include "settings/SettingsHelper.h"
+
+void RestoreDialogPosition(QWidget& dialog, const CSettingsHelper& settings, const QString& key) {
+    const RectValues rect = ParseRectText(settings.GetSetting(key, true));
+    dialog.move(rect.left, rect.top);
+}
+
+void SaveDialogPosition(const QWidget& dialog, const CSettingsHelper& settings,
+                        const QString& key) {
+    // pos() and move() both speak of the outer corner, frame included.
+    const QPoint corner = dialog.pos();
+    const QSize size = dialog.frameGeometry().size();
+    const RectValues rect{corner.x(), corner.y(), corner.x() + size.width(),
+                          corner.y() + size.height()};
+    settings.WriteSetting(key, FormatRectText(rect));
+}

@@ -1,0 +1,23 @@
+# Installs the build into a scratch prefix and checks that the desktop finds
+# the program: its entry in the application menu, the icon it names, and the
+# executable the entry starts.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+set(entry "${PREFIX}/share/applications/plenda.desktop")
+foreach(path "${entry}" "${PREFIX}/share/icons/hicolor/64x64/apps/plenda.png" "${PREFIX}/bin/plenda")
+  if(NOT EXISTS "${path}")
+    message(FATAL_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+file(STRINGS "${entry}" lines)
+foreach(expected "Type=Application" "Exec=plenda" "Icon=plenda" "Name=Plenda")
+  list(FIND lines "${expected}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "${entry} lacks ${expected}")
+  endif()
+endforeach()
+file(REMOVE_RECURSE "${PREFIX}")

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include "dialogs/AboutDlg.h"
+#include "dialogs/QuickHelpDlg.h"
+#include "dialogs/SponsorDlg.h"
+#include "platform/SystemColours.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "support/TempDir.h"
+
+namespace {
+
+// Stands in for the browser: records every address the desktop is asked to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+class SmallDialogsTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    CSettingsStore store{dir.SettingsFile()};
+    CDefaultSystemColours colours;
+    CSettingsHelper settings{store, colours};
+
+    QString Stored(const char* key) { return store.ReadText(QStringLiteral("Settings"), key); }
+
+    template <typename Dialog>
+    void ExpectReopensWhereClosed(const char* key) {
+        {
+            Dialog dialog(settings);
+            EXPECT_EQ(Stored(key), "0000 0000 0000 0000");
+            EXPECT_EQ(dialog.pos(), QPoint(0, 0));
+            dialog.show();
+            dialog.move(120, 85);
+            QTest::mouseClick(dialog.template findChild<QPushButton*>("okButton"), Qt::LeftButton);
+            EXPECT_FALSE(dialog.isVisible());
+        }
+        EXPECT_TRUE(Stored(key).startsWith("0120 0085 ")) << Stored(key).toStdString();
+        Dialog again(settings);
+        EXPECT_EQ(again.pos(), QPoint(120, 85));
+    }
+};
+
+QStringList LabelTexts(const QWidget& parent) {
+    QStringList texts;
+    for (const QLabel* label : parent.findChildren<QLabel*>()) texts.append(label->text());
+    return texts;
+}
+
+}  // namespace
+
+TEST_F(SmallDialogsTest, EachDialogReopensWhereItWasClosed) {
+    ExpectReopensWhereClosed<CAboutDlg>(Key::AboutDialogRect);
+    ExpectReopensWhereClosed<CQuickHelpDlg>(Key::QuickHelpDialogRect);
+    ExpectReopensWhereClosed<CSponsorDlg>(Key::SponsorDialogRect);
+}
+
+TEST_F(SmallDialogsTest, AboutShowsTitleAndVersionAndOpensTheAddressInTheBrowser) {
+    UrlCatcher catcher;
+    const QUrl address(CAboutDlg::MakerAddress());
+    ASSERT_TRUE(address.isValid());
+    QDesktopServices::setUrlHandler(address.scheme(), &catcher, "Open");
+
+    CAboutDlg dialog(settings);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "About Calendar");
+    EXPECT_TRUE(LabelTexts(dialog).contains("Calendar Version 1.0"));
+    auto* link = dialog.findChild<QPushButton*>("makerLink");
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(), address.toString());
+    QTest::mouseClick(link, Qt::LeftButton);
+    EXPECT_EQ(catcher.opened, QList<QUrl>{address});
+    EXPECT_TRUE(dialog.isVisible());
+    QDesktopServices::unsetUrlHandler(address.scheme());
+}
+
+TEST_F(SmallDialogsTest, QuickHelpShowsEveryKeyAndMeaning) {
+    const QStringList expected{"Alt + M\tMenus- Remove or Restore",
+                               "Alt + F\t Fonts",
+                               "Alt + B\tBackground Colour",
+                               "Alt + T\tText Colour",
+                               "Alt + H\tHelp",
+                               "Alt + A \tAbout this application",
+                               "Alt + D\tDiary Entry",
+                               "Alt + C\tCheck Diary",
+                               "Alt + Y\tYear View"};
+    EXPECT_EQ(CQuickHelpDlg::KeyLines(), expected);
+
+    CQuickHelpDlg dialog(settings);
+    EXPECT_EQ(dialog.windowTitle(), "Quick Help");
+    const QStringList shown = LabelTexts(dialog);
+    for (const QString& line : expected) {
+        const QStringList parts = line.split('\t');
+        EXPECT_TRUE(shown.contains(parts[0]) && shown.contains(parts[1])) << line.toStdString();
+    }
+    auto* arrows = dialog.findChild<QGroupBox*>("arrowKeysFrame");
+    ASSERT_NE(arrows, nullptr);
+    EXPECT_EQ(arrows->title(), "Arrow Keys");
+    EXPECT_EQ(LabelTexts(*arrows),
+              (QStringList{"Alt + Left", "Previous Month", "Alt + Right", "Next Month",
+                           "Alt + Down", "This Month", "Alt + Up", "Always On Top"}));
+}
+
+TEST_F(SmallDialogsTest, SponsorIsCaptionlessWithTheBannerRedNameAndYellowTown) {
+    CSponsorDlg dialog(settings);
+    EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(dialog.size(), QSize(166, 628));
+    auto* picture = dialog.findChild<QLabel*>("sponsorPicture");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->pixmap().size(), QSize(166, 628));
+
+    dialog.show();
+    const QImage face = dialog.grab().toImage();
+    auto* name = dialog.findChild<QLabel*>("sponsorName");
+    auto* town = dialog.findChild<QLabel*>("sponsorTown");
+    ASSERT_TRUE(name && town);
+    EXPECT_EQ(name->text(), CSettingsHelper::GetBuiltIn("sponsor"));
+    EXPECT_FALSE(town->text().isEmpty());
+
+    // Somewhere in each text's box the letters are drawn in its colour over the banner.
+    auto hasColour = [&face](const QRect& box, QColor colour) {
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (face.pixelColor(x, y) == colour)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasColour(name->geometry(), QColor(255, 0, 0)));
+    EXPECT_TRUE(hasColour(town->geometry(), QColor(255, 255, 0)));
+}
+
+TEST_F(SmallDialogsTest, SponsorIsDraggedByItsFaceAndReopensThere) {
+    {
+        CSponsorDlg dialog(settings);
+        dialog.move(200, 100);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        const QPoint start = dialog.pos();
+        // Press on the picture and on the name: both take the drag.
+        QTest::mousePress(&dialog, Qt::LeftButton, {}, QPoint(80, 300));
+        QTest::mouseMove(&dialog, QPoint(110, 340));
+        QTest::mouseRelease(&dialog, Qt::LeftButton, {}, QPoint(110, 340));
+        EXPECT_EQ(dialog.pos(), start + QPoint(30, 40));
+        QTest::mouseClick(dialog.findChild<QPushButton*>("okButton"), Qt::LeftButton);
+    }
+    CSponsorDlg again(settings);
+    EXPECT_EQ(again.pos(), QPoint(230, 140));
+}
+
+#include "SmallDialogsTest.moc"
