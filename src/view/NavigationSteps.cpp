@@ -1,6 +1,6 @@
 #include "view/NavigationSteps.h"
 
-ShownPeriod StepBack(ShownPeriod shown, bool yearView) {
+ShownMonthYear StepBack(ShownMonthYear shown, bool yearView) {
     if (yearView) {
         shown.year = shown.year - 1 < kFirstShownYear ? kFirstShownYear : shown.year - 1;
         return shown;
@@ -14,7 +14,7 @@ ShownPeriod StepBack(ShownPeriod shown, bool yearView) {
     return shown;
 }
 
-ShownPeriod StepForward(ShownPeriod shown, bool yearView) {
+ShownMonthYear StepForward(ShownMonthYear shown, bool yearView) {
     if (yearView) {
         shown.year = shown.year + 1 > kLastShownYear ? kLastShownYear : shown.year + 1;
         return shown;

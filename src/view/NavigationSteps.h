@@ -1,7 +1,7 @@
 #pragma once
 
 // The month and year on show, as Prev and Next step them.
-struct ShownPeriod {
+struct ShownMonthYear {
     int month = 1;
     int year = 1585;
 };
@@ -15,5 +15,5 @@ inline constexpr int kLastShownYear = 9999;
 
 // Year view steps whole years and leaves the month alone; month view steps
 // months across year ends. Neither goes outside the two bounds above.
-ShownPeriod StepBack(ShownPeriod shown, bool yearView);
-ShownPeriod StepForward(ShownPeriod shown, bool yearView);
+ShownMonthYear StepBack(ShownMonthYear shown, bool yearView);
+ShownMonthYear StepForward(ShownMonthYear shown, bool yearView);

@@ -3,7 +3,7 @@
 #include "view/NavigationSteps.h"
 
 namespace {
-void ExpectPeriod(ShownPeriod actual, int month, int year) {
+void ExpectPeriod(ShownMonthYear actual, int month, int year) {
     EXPECT_EQ(actual.month, month);
     EXPECT_EQ(actual.year, year);
 }
