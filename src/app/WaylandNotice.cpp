@@ -1,0 +1,28 @@
+#include "app/WaylandNotice.h"
+
+#include "platform/Prompts.h"
+
+CWaylandNotice::CWaylandNotice(QString platformName) : m_platformName(std::move(platformName)) {}
+
+bool CWaylandNotice::LimitsWindowPlacement() const {
+    return m_platformName.startsWith(QLatin1String("wayland"));
+}
+
+void CWaylandNotice::TellOnce(IPrompts& prompts) {
+    if (m_told || !LimitsWindowPlacement())
+        return;
+    m_told = true;
+    prompts.ShowMessage(Text(), Caption());
+}
+
+QString CWaylandNotice::Text() {
+    return QStringLiteral(
+        "On this Wayland desktop the calendar cannot keep itself above other windows or "
+        "reopen where it was last placed: the desktop decides both.\n"
+        "To keep it on top, use the window menu of your desktop, or start Plenda with "
+        "QT_QPA_PLATFORM=xcb.");
+}
+
+QString CWaylandNotice::Caption() {
+    return QStringLiteral("Plenda");
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class IPrompts;
+
+// Under Wayland the compositor, not the program, decides where a window
+// goes and whether it stays above the others. Rather than fail silently the
+// calendar says so, once per run.
+class CWaylandNotice {
+public:
+    explicit CWaylandNotice(QString platformName);
+
+    bool LimitsWindowPlacement() const;
+    // Shows the notice the first time it is called on Wayland; otherwise nothing.
+    void TellOnce(IPrompts& prompts);
+
+    static QString Text();
+    static QString Caption();
+
+private:
+    QString m_platformName;
+    bool m_told = false;
+};
