@@ -6,28 +6,34 @@ constexpr int kJulianOf31Dec1499 = 2268923;
 
 constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 
-QString TwoDigits(unsigned value) { return QString::number(value).rightJustified(2, QLatin1Char('0')); }
+QString TwoDigits(unsigned value) {
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+// Absurd arguments wrap a JDN; their differences must wrap too, not overflow.
+int Difference(int later, int earlier) {
+    return static_cast<int>(static_cast<long long>(later) - earlier);
+}
 }  // namespace
 
 int DateToJulian(int month, int day, int year) {
     if (year < 1584)
         return 0;
     // The year is counted from 1 March, so the leap day ends it.
-    int m = month - 3;
-    int y = year;
+    // 64-bit throughout: a corrupt month, day or far year must not overflow.
+    long long m = static_cast<long long>(month) - 3;
+    long long y = year;
     if (month <= 2) {
-        m = month + 9;
-        y = year - 1;
+        m = static_cast<long long>(month) + 9;
+        y = static_cast<long long>(year) - 1;
     }
-    const int century = y / 100;
-    const int yearOfCentury = y % 100;
-    // 64-bit for the products: a rolled-over day or a far year must not overflow.
-    const long long jdn = (static_cast<long long>(century) * 146097) / 4 +
-                          (static_cast<long long>(yearOfCentury) * 1461) / 4 + (153LL * m + 2) / 5 + day +
-                          1721119;
+    const long long century = y / 100;
+    const long long yearOfCentury = y % 100;
+    const long long jdn =
+        (century * 146097) / 4 + (yearOfCentury * 1461) / 4 + (153 * m + 2) / 5 + day + 1721119;
     return static_cast<int>(jdn);
 }
 
@@ -60,7 +66,12 @@ int IsValidDate(int month, int day, int year) {
 
 int DayOfWeek(int month, int day, int year) {
     const int julian = DateToJulian(month, day, year);
-    return julian == 0 ? -1 : (julian + 1) % 7;
+    if (julian == 0)
+        return -1;
+    // A JDN wrapped negative by absurd arguments still names a weekday, so
+    // callers can index their tables with the result.
+    const long long weekday = (static_cast<long long>(julian) + 1) % 7;
+    return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
 }
 
 int DayOfYear(int month, int day, int year) {
@@ -70,7 +81,7 @@ int DayOfYear(int month, int day, int year) {
     int previous = DateToJulian(12, 31, year - 1);
     if (previous == 0)
         previous = kJulianOf31Dec1583;
-    return julian - previous;
+    return Difference(julian, previous);
 }
 
 int DayOfCentury(int month, int day, int year) {
@@ -80,7 +91,7 @@ int DayOfCentury(int month, int day, int year) {
     int previous = DateToJulian(12, 31, (year / 100) * 100 - 1);
     if (previous == 0)
         previous = kJulianOf31Dec1499;
-    return julian - previous;
+    return Difference(julian, previous);
 }
 
 int DaysBetween(int month1, int day1, int year1, int month2, int day2, int year2) {
@@ -88,12 +99,16 @@ int DaysBetween(int month1, int day1, int year1, int month2, int day2, int year2
     const int second = DateToJulian(month2, day2, year2);
     if (first == 0 || second == 0)
         return 0;
-    return second - first;
+    return Difference(second, first);
 }
 
-const char* WeekdayName(int weekday) { return weekday >= 0 && weekday <= 6 ? kWeekdays[weekday] : nullptr; }
+const char* WeekdayName(int weekday) {
+    return weekday >= 0 && weekday <= 6 ? kWeekdays[weekday] : nullptr;
+}
 
-const char* MonthName(int month) { return month >= 1 && month <= 12 ? kMonths[month - 1] : nullptr; }
+const char* MonthName(int month) {
+    return month >= 1 && month <= 12 ? kMonths[month - 1] : nullptr;
+}
 
 QString FormatShortDate(int month, int day, int year) {
     if (year >= 1900 && year <= 1999)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "calendar/CalendarDates.h"
 #include "support/FakeClock.h"
 
@@ -82,4 +84,11 @@ TEST(LongDate, RollsOverImpossibleDaysAndRefusesNoDate) {
     EXPECT_TRUE(CCalendarDates::FormatLongDate(31, 12, 1583).isEmpty());
     EXPECT_TRUE(CCalendarDates::FormatLongDate(0, 1, 1584).isEmpty());
     EXPECT_TRUE(CCalendarDates::FormatLongDate(1, 1, -5).isEmpty());
+    EXPECT_TRUE(CCalendarDates::FormatLongDate(1, 1, INT_MIN).isEmpty());
+    // Run under the sanitizers: corrupt values must not overflow on the way.
+    for (const int extreme : {INT_MIN, INT_MAX}) {
+        CCalendarDates::FormatLongDate(extreme, 1, 2000);
+        CCalendarDates::FormatLongDate(1, extreme, 2000);
+        CCalendarDates::FormatLongDate(1, 1, extreme);
+    }
 }

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <climits>
 
 #include "calendar/DateLib.h"
+#include "calendar/MonthText.h"
 
 TEST(DateLib, JulianDayNumbersAndTheFloor) {
     EXPECT_EQ(DateToJulian(1, 1, 2000), 2451545);
@@ -116,4 +117,31 @@ TEST(DateLib, FarAndRolledOverArgumentsDoNotOverflow) {
     int m = 0, d = 0, y = 0;
     JulianToDate(2147483647, m, d, y);
     EXPECT_GT(y, 1584);
+}
+
+// Corrupt stored values can reach the library; every combination of extreme
+// arguments must give an answer without undefined behaviour.
+TEST(DateLib, ExtremeArgumentsAreDefined) {
+    const int extremes[] = {INT_MIN, INT_MIN + 1, -1,   0,    1,           2,      3,
+                            12,      13,          1583, 1584, INT_MAX - 1, INT_MAX};
+    for (const int month : extremes) {
+        for (const int day : extremes) {
+            for (const int year : extremes) {
+                const int weekday = DayOfWeek(month, day, year);
+                EXPECT_TRUE(weekday >= -1 && weekday <= 6);
+                EXPECT_GE(IsValidDate(month, day, year), 0);
+                DayOfYear(month, day, year);
+                DayOfCentury(month, day, year);
+                DaysBetween(month, day, year, 1, 1, 2000);
+                MonthTextBlock block;
+                BuildMonthText(month, year, block);
+                EXPECT_EQ(block[kMonthTextStride - 1], '\0');
+            }
+        }
+    }
+    for (const int julian : extremes) {
+        int m = 0, d = 0, y = 0;
+        JulianToDate(julian, m, d, y);
+        EXPECT_TRUE(m >= 0 && m <= 12);
+    }
 }
