@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+
+// One open diary file: an SQLite database reached through Qt SQL on a
+// connection of its own. A new or empty file gets the `Diary` and
+// `Promotion` tables; an existing diary is checked, never altered. While
+// open it holds a shared lock on the file, so the start-up probe of a second
+// running copy (which asks for an exclusive lock) fails.
+class CDiaryDatabase {
+public:
+    // Throws CDatabaseError naming the file and what is wrong with it.
+    explicit CDiaryDatabase(const QString& filePath);
+    ~CDiaryDatabase();
+    CDiaryDatabase(const CDiaryDatabase&) = delete;
+    CDiaryDatabase& operator=(const CDiaryDatabase&) = delete;
+
+    QString FilePath() const { return m_filePath; }
+    QSqlDatabase Connection() const { return m_db; }
+
+    // A query on this connection prepared from `sql`; throws on a syntax error.
+    QSqlQuery Prepare(const QString& sql) const;
+    // Runs a prepared query; throws CDatabaseError describing `action` on failure.
+    void Execute(QSqlQuery& query, const QString& action) const;
+
+    // The description of a failed `action` on this diary, for CDatabaseError.
+    QString Describe(const QString& action, const QString& detail) const;
+
+private:
+    void Release();
+    void LockShared();
+    void OpenConnection();
+    void CreateOrVerifyTables();
+    bool HasNoTables();
+    void CreateTables();
+    void VerifyTable(const QString& table, const QStringList& columns);
+
+    QString m_filePath;
+    QString m_connectionName;
+    QSqlDatabase m_db;
+    int m_lockFd = -1;
+};

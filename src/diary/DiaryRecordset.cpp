@@ -1,0 +1,378 @@
+#include "diary/DiaryRecordset.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+#include <algorithm>
+#include <unordered_set>
+
+#include "diary/DiaryDatabase.h"
+#include "diary/DiaryError.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+constexpr char kSelectColumns[] =
+    "SELECT ID, EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime FROM Diary";
+
+QString WhereClause(const CDiaryFilter& filter) {
+    return filter.IsAll() ? QString() : QStringLiteral(" WHERE ") + filter.Condition();
+}
+
+void BindAll(QSqlQuery& query, const QVariantList& values) {
+    for (const QVariant& value : values) query.addBindValue(value);
+}
+
+// A NULL written by another program reads as an empty text or false.
+QVariant TextOrNull(const QString& text, bool null) {
+    return null && text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
+}
+
+std::size_t FieldIndex(DiaryField field) {
+    return static_cast<std::size_t>(field);
+}
+}  // namespace
+
+CDiaryRecordset::CDiaryRecordset(CSettingsStore& settings) : m_settings(settings) {}
+
+CDiaryRecordset::~CDiaryRecordset() = default;
+
+QString CDiaryRecordset::GetDefaultDBName() const {
+    return m_settings.ReadText(QString::fromLatin1(CSettingsStore::kSettingsSection),
+                               QString::fromLatin1(Key::DiaryName));
+}
+
+void CDiaryRecordset::Open() {
+    OpenFile(GetDefaultDBName());
+}
+
+void CDiaryRecordset::OpenFile(const QString& filePath) {
+    Close();
+    auto database = std::make_unique<CDiaryDatabase>(filePath);
+    m_database = std::move(database);
+    try {
+        Requery();
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+void CDiaryRecordset::Close() {
+    m_editMode = EditMode::None;
+    m_rows.clear();
+    m_position = -1;
+    m_onDeleted = false;
+    m_database.reset();
+}
+
+void CDiaryRecordset::Requery() {
+    RequireOpen();
+    m_editMode = EditMode::None;
+    FetchRows();
+    m_onDeleted = false;
+    m_position = 0;
+    LoadMembers();
+}
+
+void CDiaryRecordset::FetchRows() {
+    QString sql = QString::fromLatin1(kSelectColumns) + WhereClause(m_filter);
+    sql += m_sort == DiarySort::EventDateAscending ? QStringLiteral(" ORDER BY EventDate ASC, ID")
+                                                   : QStringLiteral(" ORDER BY ID");
+    QSqlQuery query = m_database->Prepare(sql);
+    query.setForwardOnly(true);
+    BindAll(query, m_filter.Values());
+    m_database->Execute(query, QStringLiteral("read the diary entries"));
+    std::vector<Row> rows;
+    while (query.next()) {
+        Row row;
+        row.id = query.value(0).toInt();
+        row.eventDate = query.value(1).toString();
+        row.eventDescription = query.value(2).toString();
+        row.eventSound = query.value(3).toString();
+        row.pubHoliday = query.value(4).toBool();
+        row.nag = query.value(5).toBool();
+        row.eventTime = query.value(6).toString();
+        rows.push_back(std::move(row));
+    }
+    m_rows = std::move(rows);
+}
+
+void CDiaryRecordset::MoveFirst() {
+    m_onDeleted = false;
+    m_position = 0;
+    LoadMembers();
+}
+
+void CDiaryRecordset::MoveLast() {
+    m_onDeleted = false;
+    m_position = static_cast<int>(m_rows.size()) - (m_rows.empty() ? 0 : 1);
+    LoadMembers();
+}
+
+void CDiaryRecordset::MoveNext() {
+    if (m_onDeleted)
+        m_onDeleted = false;
+    else if (m_position < static_cast<int>(m_rows.size()))
+        ++m_position;
+    LoadMembers();
+}
+
+void CDiaryRecordset::MovePrev() {
+    m_onDeleted = false;
+    if (m_position >= 0)
+        --m_position;
+    LoadMembers();
+}
+
+bool CDiaryRecordset::IsBOF() const {
+    return m_rows.empty() || (!m_onDeleted && m_position < 0);
+}
+
+bool CDiaryRecordset::IsEOF() const {
+    return m_rows.empty() || (!m_onDeleted && m_position >= static_cast<int>(m_rows.size()));
+}
+
+int CDiaryRecordset::GetAbsolutePosition() const {
+    return HasCurrent() ? m_position : -1;
+}
+
+bool CDiaryRecordset::HasCurrent() const {
+    return !m_onDeleted && !IsBOF() && !IsEOF();
+}
+
+void CDiaryRecordset::RequireOpen() const {
+    if (!m_database)
+        throw CDatabaseError(QStringLiteral("The diary is not open."));
+}
+
+void CDiaryRecordset::RequireCurrent() const {
+    RequireOpen();
+    if (!HasCurrent())
+        throw CDatabaseError(QStringLiteral("There is no current diary entry."));
+}
+
+// The members show the current record; with none they keep their values, as
+// DAO's field buffers do.
+void CDiaryRecordset::LoadMembers() {
+    if (!HasCurrent())
+        return;
+    const Row& row = m_rows[static_cast<std::size_t>(m_position)];
+    m_ID = row.id;
+    m_EventDate = row.eventDate;
+    m_EventDescription = row.eventDescription;
+    m_EventSound = row.eventSound;
+    m_PubHoliday = row.pubHoliday;
+    m_Nag = row.nag;
+    m_EventTime = row.eventTime;
+}
+
+CDiaryRecordset::Row CDiaryRecordset::MembersAsRow() const {
+    return Row{m_ID,         m_EventDate, m_EventDescription, m_EventSound,
+               m_PubHoliday, m_Nag,       m_EventTime};
+}
+
+void CDiaryRecordset::AddNew() {
+    RequireOpen();
+    m_editMode = EditMode::Add;
+    ClearNullFlags();
+    m_ID = 0;
+    m_EventDate.clear();
+    m_EventDescription.clear();
+    m_EventSound.clear();
+    m_PubHoliday = false;
+    m_Nag = false;
+    m_EventTime.clear();
+}
+
+void CDiaryRecordset::Edit() {
+    RequireCurrent();
+    if (!RefetchCurrent())
+        throw CDatabaseError(
+            QStringLiteral("The diary entry was deleted by another program in the meantime."));
+    m_editMode = EditMode::Edit;
+    ClearNullFlags();
+    LoadMembers();
+}
+
+// A dynaset edits the record as stored now, not as it was when selected.
+bool CDiaryRecordset::RefetchCurrent() {
+    Row& row = m_rows[static_cast<std::size_t>(m_position)];
+    QSqlQuery query =
+        m_database->Prepare(QString::fromLatin1(kSelectColumns) + QStringLiteral(" WHERE ID = ?"));
+    query.addBindValue(row.id);
+    m_database->Execute(query, QStringLiteral("read a diary entry"));
+    if (!query.next())
+        return false;
+    row.eventDate = query.value(1).toString();
+    row.eventDescription = query.value(2).toString();
+    row.eventSound = query.value(3).toString();
+    row.pubHoliday = query.value(4).toBool();
+    row.nag = query.value(5).toBool();
+    row.eventTime = query.value(6).toString();
+    return true;
+}
+
+void CDiaryRecordset::Update() {
+    RequireOpen();
+    if (m_editMode == EditMode::Add)
+        InsertMembers();
+    else if (m_editMode == EditMode::Edit)
+        UpdateMembers();
+    else
+        throw CDatabaseError(
+            QStringLiteral("The diary entry cannot be saved: it is not being added or edited."));
+    m_editMode = EditMode::None;
+    ClearNullFlags();
+}
+
+void CDiaryRecordset::InsertMembers() {
+    QSqlQuery query = m_database->Prepare(
+        QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
+                       "Nag, EventTime) VALUES (?, ?, ?, ?, ?, ?)"));
+    const auto& nulls = m_nullFields;
+    query.addBindValue(TextOrNull(m_EventDate, nulls[FieldIndex(DiaryField::EventDate)]));
+    query.addBindValue(
+        TextOrNull(m_EventDescription, nulls[FieldIndex(DiaryField::EventDescription)]));
+    query.addBindValue(TextOrNull(m_EventSound, nulls[FieldIndex(DiaryField::EventSound)]));
+    query.addBindValue(m_PubHoliday ? 1 : 0);
+    query.addBindValue(m_Nag ? 1 : 0);
+    query.addBindValue(TextOrNull(m_EventTime, nulls[FieldIndex(DiaryField::EventTime)]));
+    m_database->Execute(query, QStringLiteral("add a diary entry"));
+    Row row = MembersAsRow();
+    row.id = query.lastInsertId().toInt();
+    m_lastModifiedId = row.id;
+    // An added record joins the end of the dynaset; the position stays on the
+    // record it stood on, or stays past the end.
+    const bool wasAtEnd = !m_onDeleted && m_position >= static_cast<int>(m_rows.size());
+    m_rows.push_back(std::move(row));
+    if (wasAtEnd)
+        m_position = static_cast<int>(m_rows.size());
+    LoadMembers();
+}
+
+void CDiaryRecordset::UpdateMembers() {
+    QSqlQuery query = m_database->Prepare(
+        QStringLiteral("UPDATE Diary SET EventDate = ?, EventDescription = ?, EventSound = ?, "
+                       "PubHoliday = ?, Nag = ?, EventTime = ? WHERE ID = ?"));
+    const auto& nulls = m_nullFields;
+    query.addBindValue(TextOrNull(m_EventDate, nulls[FieldIndex(DiaryField::EventDate)]));
+    query.addBindValue(
+        TextOrNull(m_EventDescription, nulls[FieldIndex(DiaryField::EventDescription)]));
+    query.addBindValue(TextOrNull(m_EventSound, nulls[FieldIndex(DiaryField::EventSound)]));
+    // The flag columns are NOT NULL in a diary this program creates.
+    query.addBindValue(m_PubHoliday ? 1 : 0);
+    query.addBindValue(m_Nag ? 1 : 0);
+    query.addBindValue(TextOrNull(m_EventTime, nulls[FieldIndex(DiaryField::EventTime)]));
+    Row& row = m_rows[static_cast<std::size_t>(m_position)];
+    query.addBindValue(row.id);
+    m_database->Execute(query, QStringLiteral("save a diary entry"));
+    if (query.numRowsAffected() == 0)
+        throw CDatabaseError(
+            QStringLiteral("The diary entry was deleted by another program in the meantime."));
+    const int id = row.id;
+    row = MembersAsRow();
+    row.id = id;
+    m_ID = id;
+    m_lastModifiedId = id;
+}
+
+void CDiaryRecordset::CancelUpdate() {
+    m_editMode = EditMode::None;
+    ClearNullFlags();
+    LoadMembers();
+}
+
+void CDiaryRecordset::Delete() {
+    RequireCurrent();
+    m_editMode = EditMode::None;
+    const int id = m_rows[static_cast<std::size_t>(m_position)].id;
+    QSqlQuery query = m_database->Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
+    query.addBindValue(id);
+    m_database->Execute(query, QStringLiteral("delete a diary entry"));
+    m_rows.erase(m_rows.begin() + m_position);
+    m_onDeleted = !m_rows.empty();
+}
+
+void CDiaryRecordset::SetFieldNull(DiaryField field) {
+    m_nullFields[FieldIndex(field)] = true;
+    switch (field) {
+        case DiaryField::ID:
+            m_ID = 0;
+            break;
+        case DiaryField::EventDate:
+            m_EventDate.clear();
+            break;
+        case DiaryField::EventDescription:
+            m_EventDescription.clear();
+            break;
+        case DiaryField::EventSound:
+            m_EventSound.clear();
+            break;
+        case DiaryField::PubHoliday:
+            m_PubHoliday = false;
+            break;
+        case DiaryField::Nag:
+            m_Nag = false;
+            break;
+        case DiaryField::EventTime:
+            m_EventTime.clear();
+            break;
+    }
+}
+
+void CDiaryRecordset::SetAllFieldsNull() {
+    for (DiaryField field :
+         {DiaryField::ID, DiaryField::EventDate, DiaryField::EventDescription,
+          DiaryField::EventSound, DiaryField::PubHoliday, DiaryField::Nag, DiaryField::EventTime})
+        SetFieldNull(field);
+}
+
+void CDiaryRecordset::ClearNullFlags() {
+    m_nullFields.fill(false);
+}
+
+DiaryBookmark CDiaryRecordset::GetLastModifiedBookmark() const {
+    if (m_lastModifiedId == 0)
+        throw CDatabaseError(QStringLiteral("No diary entry has been added or changed yet."));
+    return DiaryBookmark{m_lastModifiedId};
+}
+
+void CDiaryRecordset::SetBookmark(const DiaryBookmark& bookmark) {
+    RequireOpen();
+    const auto found = std::find_if(m_rows.begin(), m_rows.end(),
+                                    [&](const Row& row) { return row.id == bookmark.id; });
+    if (found == m_rows.end())
+        throw CDatabaseError(QStringLiteral("The diary entry is no longer in the selection."));
+    m_onDeleted = false;
+    m_position = static_cast<int>(found - m_rows.begin());
+    LoadMembers();
+}
+
+bool CDiaryRecordset::FindFirst(const CDiaryFilter& filter) {
+    return FindFrom(0, filter);
+}
+
+bool CDiaryRecordset::FindNext(const CDiaryFilter& filter) {
+    const int start = m_onDeleted ? m_position : m_position + 1;
+    return FindFrom(std::max(start, 0), filter);
+}
+
+bool CDiaryRecordset::FindFrom(int start, const CDiaryFilter& filter) {
+    RequireOpen();
+    QSqlQuery query =
+        m_database->Prepare(QStringLiteral("SELECT ID FROM Diary") + WhereClause(filter));
+    query.setForwardOnly(true);
+    BindAll(query, filter.Values());
+    m_database->Execute(query, QStringLiteral("search the diary"));
+    std::unordered_set<int> matching;
+    while (query.next()) matching.insert(query.value(0).toInt());
+    for (int index = start; index < static_cast<int>(m_rows.size()); ++index) {
+        if (matching.count(m_rows[static_cast<std::size_t>(index)].id) != 0) {
+            m_onDeleted = false;
+            m_position = index;
+            LoadMembers();
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <array>
+
+class CDiaryRecordset;
+class IClock;
+
+inline constexpr int kDayMarkCount = 367;
+inline constexpr int kAlarmCapacity = 500;
+
+// Day marks: which kinds of entry a day of the shown year carries.
+enum DayMark { kNoEntry = 0, kOrdinaryEntry = 1, kHolidayEntry = 2, kBothEntries = 3 };
+
+// One of today's timed entries: minutes since midnight (0 empty or spent) and its message.
+struct AlarmSlot {
+    int minutes = 0;
+    QString message;
+};
+
+// The per-day marks of the shown month or year, built by one read of the
+// whole diary table, and the list of today's alarms gathered on the way.
+class CMonthIndex {
+public:
+    CMonthIndex() = default;
+
+    // Rebuilds the marks for the month on show (31 days from its 1st) or the
+    // whole year, and gathers today's timed entries. `set` may be null or not
+    // open: then there are no records. Database errors pass out.
+    void LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shownYear, bool yearView,
+                        const IClock& clock);
+    // Gathers today's timed entries alone (after the date of today changed).
+    void GatherTodaysAlarms(CDiaryRecordset* set, const IClock& clock);
+
+    // The mark of a day of year; 0 outside 1..366.
+    int Mark(int dayOfYear) const;
+    int IndexYear() const { return m_indexYear; }
+    void SetIndexYear(int year) { m_indexYear = year; }
+    bool IsReady() const { return m_ready; }
+    void SetReady(bool ready) { m_ready = ready; }
+
+    // The mark of a day that gains an entry of the given kind.
+    static int MarkDay(int oldMark, bool isHoliday);
+    // Appends an alarm when `date` is today's key and `time` is not four blanks,
+    // unless the list already holds (or has shown) the same time and message
+    // today, or is full.
+    void GatherAlarm(const QString& date, const QString& time, const QString& message,
+                     const QString& todayKey);
+    // Empties the alarm list when it was gathered on another day than `todayKey`.
+    void ForgetAlarmsOfOtherDays(const QString& todayKey);
+
+    int AlarmsUsed() const { return m_alarmsUsed; }
+    int LastFilledSlot() const { return m_lastFilledSlot; }
+    const AlarmSlot& Alarm(int slot) const;
+    // Empties a slot once its alarm has been shown; it is not gathered again today.
+    void SpendAlarm(int slot);
+
+private:
+    struct Range {
+        int first = 0;
+        int last = 0;
+    };
+    void ClearMarks();
+    void IndexRecords(CDiaryRecordset& set, const Range& range, const QString& todayKey);
+    void IndexEntry(const CDiaryRecordset& set, const Range& range, const QString& todayKey);
+    void MarkPlainEntry(const QString& date, bool isHoliday);
+    void MarkWildcardEntry(const QString& date, const Range& range, bool isHoliday);
+    void GatherEntryAlarm(const CDiaryRecordset& set, const QString& todayKey);
+    void PrepareRangeKeys(const Range& range, int shownYear);
+    bool HoldsAlarm(int minutes, const QString& message) const;
+
+    std::array<int, kDayMarkCount> m_marks{};
+    int m_indexYear = 0;
+    bool m_ready = false;
+    QString m_yearText;
+    // The keys DDMMYYYY of the days of the range being loaded, by day of year.
+    std::array<std::array<char, 8>, kDayMarkCount> m_rangeKeys{};
+
+    std::array<AlarmSlot, kAlarmCapacity> m_alarms{};
+    int m_alarmsUsed = 0;
+    int m_lastFilledSlot = 0;
+    QString m_alarmDayKey;
+    QSet<QString> m_spentAlarms;
+};
