@@ -65,3 +65,13 @@ QString DateKeyGlobPattern(const QString& key) {
     }
     return pattern;
 }
+
+bool EventDateFallsOn(const QString& eventDate, const QString& key) {
+    if (eventDate.size() != kDateKeyLength || key.size() != kDateKeyLength)
+        return false;
+    for (int i = 0; i < kDateKeyLength; ++i) {
+        if (eventDate[i] != QLatin1Char('*') && eventDate[i] != key[i])
+            return false;
+    }
+    return true;
+}

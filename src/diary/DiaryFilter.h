@@ -39,4 +39,8 @@ private:
 // Empty when the key is not eight digits (no entry falls on such a key).
 QString DateKeyGlobPattern(const QString& key);
 
+// The matching rule in code: an EventDate falls on the date with key DDMMYYYY
+// when it is eight characters long and each is '*' or the key's own.
+bool EventDateFallsOn(const QString& eventDate, const QString& key);
+
 enum class DiarySort { None, EventDateAscending };

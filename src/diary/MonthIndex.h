@@ -49,6 +49,8 @@ public:
                      const QString& todayKey);
     // Empties the alarm list when it was gathered on another day than `todayKey`.
     void ForgetAlarmsOfOtherDays(const QString& todayKey);
+    // The key of the day the alarm list was gathered on; empty before any.
+    const QString& AlarmDayKey() const { return m_alarmDayKey; }
 
     int AlarmsUsed() const { return m_alarmsUsed; }
     int LastFilledSlot() const { return m_lastFilledSlot; }

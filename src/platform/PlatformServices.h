@@ -4,6 +4,7 @@ class IPrompts;
 class IClock;
 class IDateOrder;
 class ISystemColours;
+class ITunes;
 
 // The platform services one window (or one command) works with. Not owned.
 struct PlatformServices {
@@ -11,4 +12,5 @@ struct PlatformServices {
     IClock* clock = nullptr;
     IDateOrder* dateOrder = nullptr;
     ISystemColours* colours = nullptr;
+    ITunes* tunes = nullptr;
 };

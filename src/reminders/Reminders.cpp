@@ -1,0 +1,144 @@
+#include "reminders/Reminders.h"
+
+#include <QDate>
+#include <optional>
+
+#include "calendar/CalendarDates.h"
+#include "diary/DiaryFilter.h"
+#include "diary/DiaryRecordset.h"
+#include "diary/DiarySetHolder.h"
+#include "diary/MonthIndex.h"
+#include "platform/Clock.h"
+#include "platform/Prompts.h"
+#include "platform/Tunes.h"
+
+namespace {
+constexpr int kAlarmLeadMinutes = 15;
+constexpr int kVideoLeft = 100;
+constexpr int kVideoTop = 100;
+constexpr int kVideoSize = 160;
+
+QString TwoDigits(int number) {
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure,
+                        const QString& caption) {
+    if (!failure)
+        return;
+    prompts.ShowMessage(failure->isEmpty() ? QStringLiteral("Unknown MCI error") : *failure,
+                        caption);
+}
+
+// Clears the running flag however the check ends.
+class RunningFlag {
+public:
+    explicit RunningFlag(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~RunningFlag() { m_flag = false; }
+
+private:
+    bool& m_flag;
+};
+}  // namespace
+
+CReminders::CReminders(CDiarySetHolder& diary, CMonthIndex& index, IPrompts& prompts,
+                       const IClock& clock, ITunes& tunes)
+    : m_diary(diary), m_index(index), m_prompts(prompts), m_clock(clock), m_tunes(tunes) {}
+
+void CReminders::CheckDiary(int day, int month, int year, bool quiet) {
+    const QString messages = GatherDayMessages(day, month, year, true);
+    if (day == 0) {
+        const QDate today = m_clock.Now().date();
+        day = today.day();
+        month = today.month();
+        year = today.year();
+    }
+    const QString caption = CCalendarDates::FormatLongDate(day, month, year);
+    if (!messages.isEmpty())
+        m_prompts.ShowMessage(messages, caption);
+    else if (!quiet)
+        m_prompts.ShowMessage(QStringLiteral("No Messages!"), caption);
+}
+
+QString CReminders::DayKey(int day, int month, int year) const {
+    if (day == 0) {
+        const QDate today = m_clock.Now().date();
+        return DateKey(today.day(), today.month(), today.year());
+    }
+    return DateKey(day, month, year);
+}
+
+QString CReminders::GatherDayMessages(int day, int month, int year, bool playTunes) {
+    const QString key = DayKey(day, month, year);
+    CDiaryRecordset* set = m_diary.GetDiarySet();
+    if (!set->IsOpen() || (set->IsEOF() && set->IsBOF()))
+        return {};
+    set->MoveLast();
+    set->MoveFirst();
+    const int count = set->GetRecordCount();
+    QString messages;
+    for (int i = 0; i < count; ++i) {
+        if (EventDateFallsOn(set->m_EventDate, key)) {
+            const QString tune = set->m_EventSound.trimmed();
+            if (!tune.isEmpty() && playTunes)
+                PlayTune(tune);
+            if (!set->m_EventDescription.isEmpty()) {
+                if (!messages.isEmpty())
+                    messages += QLatin1Char('\n');
+                messages += set->m_EventDescription;
+            }
+        }
+        set->MoveNext();
+    }
+    return messages;
+}
+
+// The kind comes from the lower-cased name; the path itself keeps its case,
+// since file names here are case-sensitive.
+void CReminders::PlayTune(const QString& tune) {
+    const QString path = tune.trimmed();
+    const QString kind = path.right(3).toLower();
+    if (kind == QLatin1String("wav"))
+        m_tunes.StartSound(path);
+    else if (kind == QLatin1String("avi"))
+        PlayVideo(path);
+}
+
+// A failing step does not stop the later ones; each reports its own failure.
+void CReminders::PlayVideo(const QString& path) {
+    const QString play = QStringLiteral("MCIERROR - play");
+    ReportVideoFailure(m_prompts, m_tunes.OpenVideo(path), QStringLiteral("MCIERROR - open"));
+    ReportVideoFailure(m_prompts, m_tunes.PlaceVideo(kVideoLeft, kVideoTop, kVideoSize, kVideoSize),
+                       play);
+    ReportVideoFailure(m_prompts, m_tunes.PlayVideoToEnd(), play);
+    ReportVideoFailure(m_prompts, m_tunes.CloseVideo(), QStringLiteral("MCIERROR - close"));
+}
+
+void CReminders::CheckAlarms() {
+    // The timer fires again while an appointment box is open.
+    if (m_checkingAlarms)
+        return;
+    RunningFlag running(m_checkingAlarms);
+    const QDateTime now = m_clock.Now();
+    const QDate today = now.date();
+    const QString todayKey = DateKey(today.day(), today.month(), today.year());
+    // Yesterday's unsounded alarms must not sound today: gather today's afresh.
+    if (m_index.AlarmDayKey() != todayKey)
+        m_index.GatherTodaysAlarms(m_diary.GetDiarySet(), m_clock);
+    const int minutesNow = now.time().hour() * 60 + now.time().minute();
+    for (int slot = 0; slot <= m_index.LastFilledSlot(); ++slot) {
+        const int t = m_index.Alarm(slot).minutes;
+        if (t > 0 && t - kAlarmLeadMinutes < minutesNow && minutesNow < t)
+            ShowAlarm(slot, minutesNow);
+    }
+}
+
+void CReminders::ShowAlarm(int slot, int now) {
+    const AlarmSlot alarm = m_index.Alarm(slot);
+    const QString text = TwoDigits(alarm.minutes / 60) + QLatin1Char(':') +
+                         TwoDigits(alarm.minutes % 60) + QLatin1Char(' ') + alarm.message;
+    const QString caption = TwoDigits(now / 60) + QLatin1Char(':') + TwoDigits(now % 60) +
+                            QStringLiteral(" You have an appointment");
+    m_prompts.ShowMessage(text, caption);
+    m_index.SpendAlarm(slot);
+}
