@@ -1,24 +1,29 @@
 #include "marquee/PromotionDiary.h"
 
+#include <QFile>
 #include <QSqlQuery>
-#include <QUuid>
 #include <QVariant>
-#include <stdexcept>
 
-PromotionDiary::PromotionDiary(const QString& filePath)
-    : m_name(QStringLiteral("promotion-test-") + QUuid::createUuid().toString(QUuid::Id128)) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    db.setDatabaseName(filePath);
-    QSqlQuery create(db);
-    if (!db.open() || !create.exec(QStringLiteral(
-                          "CREATE TABLE Promotion (ID INTEGER PRIMARY KEY "
-                          "AUTOINCREMENT, clientid TEXT, productid TEXT, promotext TEXT)")))
-        throw std::runtime_error("cannot create the test diary");
+#include "diary/DiaryDatabase.h"
+
+namespace {
+
+// The diary opens only files that exist; a new empty file gets its tables.
+QString CreateEmptyFile(const QString& filePath) {
+    QFile file(filePath);
+    file.open(QIODevice::WriteOnly);
+    return filePath;
 }
 
-PromotionDiary::~PromotionDiary() {
-    QSqlDatabase::database(m_name, false).close();
-    QSqlDatabase::removeDatabase(m_name);
+}  // namespace
+
+PromotionDiary::PromotionDiary(const QString& filePath)
+    : m_diary(std::make_unique<CDiaryDatabase>(CreateEmptyFile(filePath))) {}
+
+PromotionDiary::~PromotionDiary() = default;
+
+QSqlDatabase PromotionDiary::Connection() const {
+    return m_diary->Connection();
 }
 
 int PromotionDiary::RowCount() const {
@@ -29,6 +34,6 @@ int PromotionDiary::RowCount() const {
 
 QString PromotionDiary::OnlyText() const {
     QSqlQuery query(Connection());
-    query.exec(QStringLiteral("SELECT promotext FROM Promotion"));
+    query.exec(QStringLiteral("SELECT promotext FROM Promotion ORDER BY ID"));
     return query.next() ? query.value(0).toString() : QString();
 }

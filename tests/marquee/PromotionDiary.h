@@ -2,21 +2,22 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 
-// An SQLite file with the diary's `Promotion` table, on a connection of its
-// own, for tests of the promotion message.
+class CDiaryDatabase;
+
+// A new diary file (with its `Promotion` table) for tests of the promotion
+// message, with the counts those tests check.
 class PromotionDiary {
 public:
     explicit PromotionDiary(const QString& filePath);
     ~PromotionDiary();
-    PromotionDiary(const PromotionDiary&) = delete;
-    PromotionDiary& operator=(const PromotionDiary&) = delete;
 
-    QSqlDatabase Connection() const { return QSqlDatabase::database(m_name); }
-    // How many rows the table holds, and the text of the only one (if one).
+    QSqlDatabase Connection() const;
+    // How many rows the table holds, and the text of the first one.
     int RowCount() const;
     QString OnlyText() const;
 
 private:
-    QString m_name;
+    std::unique_ptr<CDiaryDatabase> m_diary;
 };
