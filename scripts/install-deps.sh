@@ -10,6 +10,7 @@ packages=(
   libgl1-mesa-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 poppler-utils xvfb xauth xdotool python3
+  x11-apps imagemagick
   fonts-dejavu-core
 )
 

@@ -1,24 +1,28 @@
 #include "app/CommandLine.h"
 
+#include "app/CalApp.h"
 #include "app/CalCommand.h"
-#include "app/DiaryCommands.h"
-#include "diary/DiaryLocation.h"
-#include "platform/LocaleDateOrder.h"
+#include "app/PrintCommand.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsStore.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
 
 QString UsageText() {
     return QStringLiteral(
-               "Usage: plenda [COMMAND]\n"
-               "A desk calendar and diary.\n"
-               "\n"
-               "Commands:\n"
-               "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
-               "                     MONTH 1 to 12, YEAR 1584 to 9999\n") +
-           DiaryCommandsUsage();
+        "Usage: plenda [COMMAND]\n"
+        "A desk calendar and diary.\n"
+        "\n"
+        "Commands:\n"
+        "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
+        "                     MONTH 1 to 12, YEAR 1584 to 9999\n"
+        "  print --pdf FILE [MONTH YEAR] [--year]\n"
+        "                     print the calendar page (or with --year the whole year)\n"
+        "                     into a PDF file\n"
+        "\n"
+        "Without a command the calendar window opens.\n");
 }
 
 int RunCommand(const QStringList& arguments, CommandStreams streams) {
@@ -31,18 +35,41 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
         const CSystemClock clock;
         return RunCalCommand(arguments.mid(1), clock, streams);
     }
-    if (IsDiaryCommand(arguments.first())) {
-        CSettingsStore settings;
-        const CLocaleDateOrder dateOrder;
-        const CSystemClock clock;
-        return RunDiaryCommand(arguments.first(), arguments.mid(1),
-                               {settings, dateOrder, clock, DocumentsFolder()}, streams);
-    }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;
 }
 
+namespace {
+bool IsPrintCommand(int argc, char* argv[]) {
+    return argc > 1 && QByteArray(argv[1]) == "print";
+}
+
+int RunWindow(int argc, char* argv[]) {
+    CCalApp app(argc, argv);
+    return app.Run();
+}
+
+// Printing draws with fonts and a painter, so it needs a GUI application,
+// but never a display: it runs on the offscreen platform.
+int RunPrint(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Quenmor"));
+    app.setApplicationName(QStringLiteral("Calendar"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CSettingsStore store;
+    CSystemClock clock;
+    return RunPrintCommand(app.arguments().mid(2), store, clock, {out, err});
+}
+}  // namespace
+
 int RunPlenda(int argc, char* argv[]) {
+    if (argc <= 1)
+        return RunWindow(argc, argv);
+    if (IsPrintCommand(argc, argv))
+        return RunPrint(argc, argv);
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -1,0 +1,44 @@
+#include "app/CalApp.h"
+
+#include "app/CalDocTemplate.h"
+#include "app/MainFrame.h"
+#include "diary/DiaryLocation.h"
+
+CCalApp::CCalApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_settings(m_store, m_colours) {
+    setOrganizationName(QStringLiteral("Quenmor"));
+    setApplicationName(QStringLiteral("Calendar"));
+    setApplicationDisplayName(QStringLiteral("Plenda"));
+    connect(&m_quitSignals, &CQuitSignals::QuitRequested, this, &CCalApp::OnQuitRequested);
+}
+
+CCalApp::~CCalApp() = default;
+
+bool CCalApp::InitInstance() {
+    Q_INIT_RESOURCE(plenda);
+    setWindowIcon(QIcon(QStringLiteral(":/images/plenda.png")));
+    PlatformServices services;
+    services.prompts = &m_prompts;
+    services.clock = &m_clock;
+    services.dateOrder = &m_dateOrder;
+    services.colours = &m_colours;
+    LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
+    m_template = std::make_unique<CCalDocTemplate>(m_store, m_settings, services);
+    m_template->OpenDocument();
+    m_prompts.SetParent(m_template->Frame());
+    return true;
+}
+
+int CCalApp::Run() {
+    InitInstance();
+    if (m_quitRequested)
+        return 0;
+    return exec();
+}
+
+void CCalApp::OnQuitRequested() {
+    m_quitRequested = true;
+    // As if the user closed every window: dialogs first, then the frame.
+    closeAllWindows();
+    quit();
+}

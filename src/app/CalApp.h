@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+#include "app/QuitSignals.h"
+#include "platform/LocaleDateOrder.h"
+#include "platform/SystemClock.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsStore.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/platform/QtSystemColours.h"
+
+class CCalDocTemplate;
+
+// The one application object: it fixes where the settings live, finds the
+// diary, and opens the calendar window.
+class CCalApp : public QApplication {
+    Q_OBJECT
+public:
+    CCalApp(int& argc, char** argv);
+    ~CCalApp() override;
+
+    // Start-up; always succeeds, so the event loop always runs.
+    bool InitInstance();
+    // Start-up, then the event loop, unless a quit signal came during start-up
+    // (a message box of the start-up runs before the loop does).
+    int Run();
+    CCalDocTemplate* Template() const { return m_template.get(); }
+
+private:
+    void OnQuitRequested();
+
+    CSettingsStore m_store;
+    CQtSystemColours m_colours;
+    CSettingsHelper m_settings;
+    CQtPrompts m_prompts;
+    CSystemClock m_clock;
+    CLocaleDateOrder m_dateOrder;
+    CQuitSignals m_quitSignals;
+    std::unique_ptr<CCalDocTemplate> m_template;
+    bool m_quitRequested = false;
+};

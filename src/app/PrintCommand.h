@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/CommandLine.h"
+
+class CSettingsStore;
+class IClock;
+
+// `plenda print --pdf FILE [MONTH YEAR] [--year]`: prints the calendar page
+// (this month without MONTH YEAR; the whole year with --year) into a PDF
+// file, exactly as the window prints it. Needs a QGuiApplication. Bad
+// arguments give one line on `err` and status 2; a file that cannot be
+// written gives status 1.
+int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock& clock,
+                    CommandStreams streams);

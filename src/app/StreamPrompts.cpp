@@ -1,0 +1,6 @@
+#include "app/StreamPrompts.h"
+
+void CStreamPrompts::ShowMessage(const QString& text, const QString& caption) {
+    m_stream << "plenda: " << caption << ": " << text << "\n";
+    m_stream.flush();
+}

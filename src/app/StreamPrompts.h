@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QTextStream>
+
+#include "platform/Prompts.h"
+
+// The prompts of a command run from a terminal: messages go to a text
+// stream, and every question is answered with "cancel".
+class CStreamPrompts : public IPrompts {
+public:
+    explicit CStreamPrompts(QTextStream& stream) : m_stream(stream) {}
+
+    void ShowMessage(const QString& text, const QString& caption) override;
+    QString AskOpenFileName(const OpenFileRequest&) override { return QString(); }
+    std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
+    std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
+
+private:
+    QTextStream& m_stream;
+};

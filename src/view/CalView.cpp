@@ -1,0 +1,251 @@
+#include "view/CalView.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScrollBar>
+#include <exception>
+#include <stdexcept>
+
+#include "app/CommandIds.h"
+#include "diary/DiaryLocation.h"
+#include "platform/Prompts.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "view/FrameModes.h"
+
+#include "view/ViewFonts.h"
+
+namespace {
+const QString kErrorCaption = QStringLiteral("Calendar");
+}  // namespace
+
+struct CCalView::CommandRoute {
+    int id;
+    void (CCalView::*handler)();
+};
+
+// The view's routing table: one row per command it handles. Later commands
+// add their rows here, with their handlers.
+const CCalView::CommandRoute CCalView::kRoutes[] = {
+    {CommandId::FileOpen, &CCalView::OnFileOpen},
+    {CommandId::CheckDiary, &CCalView::OnCheckDiary},
+    {CommandId::YearView, &CCalView::OnYearView},
+    {CommandId::ShowPicture, &CCalView::OnShowPicture},
+    {CommandId::Print, &CCalView::OnPrintCommand},
+    {CommandId::PrintPreview, &CCalView::OnPrintPreview},
+    {CommandId::PrintSetup, &CCalView::OnPrintSetup},
+};
+
+const CCalView::CommandRoute* CCalView::FindRoute(int id) {
+    for (const CommandRoute& route : kRoutes) {
+        if (route.id == id)
+            return &route;
+    }
+    return nullptr;
+}
+
+CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, QWidget* parent,
+                   ViewStart start)
+    : QAbstractScrollArea(parent),
+      m_services(services),
+      m_settingsHelper(settings),
+      m_dates(*services.clock),
+      m_diary(settings.Store()) {
+    setObjectName(QStringLiteral("calView"));
+    // The page is the whole window, as on a printed calendar: no sunken frame.
+    setFrameShape(QFrame::NoFrame);
+    // The paint covers every pixel; erasing first would only flicker.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setMouseTracking(true);
+
+    m_dates.RefreshToday();
+    m_dates.GoToToday();
+    BuildMonthText(m_dates.ShownMonth(), m_dates.ShownYear(), m_monthText);
+    m_settings = LoadViewSettings(m_settingsHelper);
+    BuildFonts();
+    if (services.tunes && services.prompts) {
+        m_reminders = std::make_unique<CReminders>(m_diary, m_index, *services.prompts,
+                                                   *services.clock, *services.tunes);
+    }
+    LoadStartIndex(start);
+}
+
+void CCalView::LoadStartIndex(ViewStart start) {
+    // A diary that cannot be read must not keep the calendar from opening:
+    // the page shows without marks and the user learns why.
+    try {
+        if (start == ViewStart::Window && m_reminders)
+            m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(),
+                                    true);
+        LoadMonthIndex();
+    } catch (const std::exception& error) {
+        ReportError(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+void CCalView::ShowPage(int month, int year, bool yearView) {
+    m_dates.SetShown(1, month, year);
+    m_settings.yearView = yearView;
+    m_index.SetReady(false);
+    UpdateScrollSizes();
+    LoadMonthIndex();
+    viewport()->update();
+}
+
+CCalView::~CCalView() = default;
+
+void CCalView::BuildFonts() {
+    m_fontSpec = LoadFontSpec(m_settingsHelper);
+    m_settings.font = m_fontSpec;
+    m_regularFont = MakeViewFont(m_fontSpec, FontStyle::Regular);
+    m_headingFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
+    m_marqueeFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
+    m_boldFont = MakeViewFont(m_fontSpec, FontStyle::Bold);
+}
+
+void CCalView::OnCreate() {
+    UpdateScrollSizes();
+    ApplyWindowModes();
+    if (m_settings.yearView && !m_settings.noMenu)
+        CheckFrameMenuItem(CommandId::YearView, true);
+}
+
+void CCalView::ApplyWindowModes() {
+    QMainWindow* frame = Frame();
+    if (!frame)
+        return;
+    if (m_settings.onTop)
+        SetOnTop(*frame, m_settingsHelper);
+    else
+        ClearOnTop(*frame, m_settingsHelper);
+    if (m_settings.noMenu) {
+        HideMenu(*frame, m_settingsHelper);
+        HideTitleBar(*frame);
+    } else {
+        ShowMenu(*frame, m_settingsHelper);
+        ShowTitleBar(*frame);
+        if (m_settings.onTop)
+            CheckFrameMenuItem(CommandId::AlwaysOnTop, true);
+    }
+}
+
+void CCalView::LoadMonthIndex() {
+    CDiaryRecordset* set = nullptr;
+    try {
+        set = m_diary.GetDiarySet();
+    } catch (...) {
+        // The marks of the previous diary or period must not stay on the page.
+        m_index.LoadMonthIndex(nullptr, m_dates.ShownMonth(), m_dates.ShownYear(),
+                               m_settings.yearView, *m_services.clock);
+        throw;
+    }
+    m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView,
+                           *m_services.clock);
+}
+
+void CCalView::OnCheckDiary() {
+    if (!m_reminders)
+        throw std::runtime_error("Diary entries cannot be checked without the sound service.");
+    m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(), false);
+}
+
+void CCalView::OnFileOpen() {
+    const ShownPeriod shown{m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView};
+    bool opened = false;
+    try {
+        opened = OpenOtherDiary(m_settingsHelper.Store(), *m_services.prompts, m_diary, m_index,
+                                shown, *m_services.clock);
+    } catch (...) {
+        // The marks were cleared: show the page without them, then report.
+        viewport()->update();
+        throw;
+    }
+    if (opened)
+        viewport()->update();
+}
+
+bool CCalView::RoutesCommand(int id) {
+    return FindRoute(id) != nullptr;
+}
+
+bool CCalView::OnCommand(int id) {
+    const CommandRoute* route = FindRoute(id);
+    if (!route)
+        return false;
+    try {
+        (this->*(route->handler))();
+    } catch (const std::exception& error) {
+        ReportError(QString::fromLocal8Bit(error.what()));
+    }
+    return true;
+}
+
+void CCalView::ReportError(const QString& text) {
+    if (m_services.prompts)
+        m_services.prompts->ShowMessage(text, kErrorCaption);
+}
+
+void CCalView::OnYearView() {
+    m_settings.yearView = !m_settings.yearView;
+    CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
+    m_settingsHelper.WriteBool(QString::fromLatin1(Key::YearView), m_settings.yearView);
+    m_index.SetReady(false);
+    UpdateScrollSizes();
+    viewport()->update();
+    // Reloaded at once, so the marks always cover the month or year on show.
+    LoadMonthIndex();
+}
+
+void CCalView::OnShowPicture() {
+    m_settings.showPicture = !m_settings.showPicture;
+    CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
+    m_settingsHelper.WriteBool(QString::fromLatin1(Key::ShowPicture), m_settings.showPicture);
+    viewport()->update();
+}
+
+void CCalView::UpdateScrollSizes() {
+    const int lines = m_settings.yearView ? kYearMonthLines : kMonthPageLines;
+    const CalendarMeasure measure = MeasureCalendarText(viewport(), lines);
+    m_monthGap = measure.cellWidth;
+    m_scrollSizes = ComputeScrollSizes(measure, m_settings.yearView, m_settings.grid.across,
+                                       m_settings.grid.down);
+    ApplyScrollRanges();
+}
+
+void CCalView::ApplyScrollRanges() {
+    const QSize client = viewport()->size();
+    QScrollBar* across = horizontalScrollBar();
+    QScrollBar* down = verticalScrollBar();
+    across->setRange(0, std::max(0, m_scrollSizes.total.width - client.width()));
+    across->setPageStep(std::max(1, m_scrollSizes.page.width));
+    across->setSingleStep(std::max(1, m_scrollSizes.line.width));
+    down->setRange(0, std::max(0, m_scrollSizes.total.height - client.height()));
+    down->setPageStep(std::max(1, m_scrollSizes.page.height));
+    down->setSingleStep(std::max(1, m_scrollSizes.line.height));
+}
+
+void CCalView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    ApplyScrollRanges();
+}
+
+void CCalView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+int CCalView::DayAtClientPoint(const QPoint& client) const {
+    return DayAtPoint(m_dayCells, client.x() + horizontalScrollBar()->value(),
+                      client.y() + verticalScrollBar()->value());
+}
+
+QMainWindow* CCalView::Frame() const {
+    return qobject_cast<QMainWindow*>(window());
+}
+
+void CCalView::CheckFrameMenuItem(int id, bool checked) {
+    QMainWindow* frame = Frame();
+    if (frame && FrameHasMenu(*frame))
+        SetMenuItemCheck(*frame, id, checked);
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QImage>
+#include <memory>
+
+#include "calendar/CalendarDates.h"
+#include "calendar/MonthText.h"
+#include "diary/DiarySetHolder.h"
+#include "diary/MonthIndex.h"
+#include "platform/PlatformServices.h"
+#include "reminders/Reminders.h"
+#include "view/PageGeometry.h"
+#include "view/ViewSettings.h"
+
+class CSettingsHelper;
+class QMainWindow;
+class QPainter;
+class QPaintDevice;
+class QPrinter;
+
+// How a view starts: in the window, with the quiet diary check of today; or
+// quietly, to print a page from the command line.
+enum class ViewStart { Window, Quiet };
+
+// The one calendar view: the month page or the year grid, optionally over the
+// built-in picture. It holds the dates on show, the decoded settings, the
+// fonts, the month entry index and the geometry the last paint left behind.
+// Commands reach it as numeric identifiers through OnCommand.
+class CCalView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    // `services` and `settings` must outlive the view.
+    CCalView(const PlatformServices& services, CSettingsHelper& settings, QWidget* parent = nullptr,
+             ViewStart start = ViewStart::Window);
+    ~CCalView() override;
+
+    // Window creation: the layout, the window modes on the frame, the check marks.
+    void OnCreate();
+    // Runs the command's handler; false when the view does not route `id`.
+    // A failing handler is reported in a message box and the program goes on.
+    bool OnCommand(int id);
+    static bool RoutesCommand(int id);
+
+    // Draws the page onto `painter`, whose device is a client-sized buffer or
+    // the printer; `clip` is the area to fill, in document coordinates.
+    void OnDraw(QPainter& painter, const QRect& clip);
+    // Prints the page at print size, without the picture, centred on the paper.
+    bool OnPrint(QPrinter& printer);
+    // Prints the page into a PDF file; false (and a message) when it cannot.
+    bool PrintToPdf(const QString& fileName);
+
+    void LoadMonthIndex();
+    // Shows a month (or its year) without touching the stored view mode.
+    void ShowPage(int month, int year, bool yearView);
+    void UpdateScrollSizes();
+    void BuildFonts();
+
+    // What the last paint left behind, in document coordinates.
+    const DayCellTable& DayCells() const { return m_dayCells; }
+    PageRect SponsorLineRect() const { return m_sponsorRect; }
+    PageRect PhoneLineRect() const { return m_phoneRect; }
+    ScrollSizes CurrentScrollSizes() const { return m_scrollSizes; }
+    int MonthGap() const { return m_monthGap; }
+    // The day under a point in client coordinates; 0 when none.
+    int DayAtClientPoint(const QPoint& client) const;
+
+    CCalendarDates& Dates() { return m_dates; }
+    const ViewSettings& Settings() const { return m_settings; }
+    const CMonthIndex& MonthIndex() const { return m_index; }
+    const QFont& RegularFont() const { return m_regularFont; }
+    bool IsPrinting() const { return m_printing; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    struct DrawContext;
+    struct CommandRoute;
+    static const CommandRoute kRoutes[];
+    static const CommandRoute* FindRoute(int id);
+
+    void OnFileOpen();
+    void OnCheckDiary();
+    void OnYearView();
+    void OnShowPicture();
+    void OnPrintCommand();
+    void OnPrintPreview();
+    void OnPrintSetup();
+
+    // Drawing (CalViewDraw.cpp).
+    CalendarMeasure MeasureCalendarText(const QPaintDevice* device, int lines) const;
+    PageRect DrawCentredLine(DrawContext& dc, int areaWidth, int areaHeight, PageSize block,
+                             int xOffset, int yOffset, const QString& text);
+    int DrawMonthGrid(DrawContext& dc, int month, int year, int areaWidth, int areaHeight,
+                      PageSize block, int xOffset, int yOffset);
+    int DrawYearGrid(DrawContext& dc, PageSize block, PagePoint origin, const QString& sponsor,
+                     const QString& phone);
+    void DrawPicture(QPainter& painter, int clientWidth, int clientHeight, PageSize block);
+    void DrawDayCell(DrawContext& dc, int month, int year, int day, int right, int top,
+                     const QString& cellText);
+    void UpdateFrameTitle();
+
+    // Printing (CalViewPrint.cpp).
+    QPrinter& Printer();
+    void PrintPage(QPrinter& printer);
+    void SetPrintFontHeight(int height);
+
+    void LoadStartIndex(ViewStart start);
+    void ApplyWindowModes();
+    void ApplyScrollRanges();
+    void CheckFrameMenuItem(int id, bool checked);
+    QMainWindow* Frame() const;
+    void ReportError(const QString& text);
+
+    PlatformServices m_services;
+    CSettingsHelper& m_settingsHelper;
+    CCalendarDates m_dates;
+    ViewSettings m_settings;
+    MonthTextBlock m_monthText{};
+
+    FontSpec m_fontSpec;
+    QFont m_regularFont;
+    QFont m_headingFont;
+    QFont m_marqueeFont;
+    QFont m_boldFont;
+
+    CDiarySetHolder m_diary;
+    CMonthIndex m_index;
+    std::unique_ptr<CReminders> m_reminders;
+
+    DayCellTable m_dayCells{};
+    PageRect m_sponsorRect;
+    PageRect m_phoneRect;
+    ScrollSizes m_scrollSizes;
+    int m_monthGap = 0;
+    bool m_printing = false;
+    QImage m_picture;
+    std::unique_ptr<QPrinter> m_printer;
+};

@@ -1,0 +1,102 @@
+#include <QFontMetrics>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "platform/Prompts.h"
+#include "view/CalView.h"
+#include "view/ViewFonts.h"
+
+namespace {
+// Character heights of the printed page in printer dots: the month page
+// fills a good part of the paper, the year grid fits on it.
+constexpr int kMonthPrintHeight = -96;
+constexpr int kYearPrintHeight = -32;
+// At this resolution the print heights above give a page of a few inches.
+constexpr int kPrintResolution = 300;
+
+const QString kPrintCaption = QStringLiteral("Calendar");
+}  // namespace
+
+QPrinter& CCalView::Printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setResolution(kPrintResolution);
+        m_printer->setFullPage(false);
+    }
+    return *m_printer;
+}
+
+void CCalView::OnPrintCommand() {
+    QPrinter& printer = Printer();
+    QPrintDialog dialog(&printer, this);
+    // One page only.
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() == QDialog::Accepted)
+        OnPrint(printer);
+}
+
+void CCalView::OnPrintPreview() {
+    QPrintPreviewDialog preview(&Printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { OnPrint(*printer); });
+    preview.exec();
+}
+
+void CCalView::OnPrintSetup() {
+    QPageSetupDialog dialog(&Printer(), this);
+    dialog.exec();
+}
+
+void CCalView::SetPrintFontHeight(int height) {
+    FontSpec spec = m_fontSpec;
+    spec.height = height;
+    m_regularFont = MakeViewFont(spec, FontStyle::Regular);
+    m_headingFont = MakeViewFont(spec, FontStyle::Heading);
+    m_marqueeFont = MakeViewFont(spec, FontStyle::Heading);
+}
+
+bool CCalView::OnPrint(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ReportError(
+            printer.outputFileName().isEmpty()
+                ? QStringLiteral("The page could not be printed.")
+                : QStringLiteral("Cannot write the file %1.").arg(printer.outputFileName()));
+        return false;
+    }
+    m_printing = true;
+    SetPrintFontHeight(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
+    m_monthGap = MeasureCalendarText(&printer, kYearMonthLines).cellWidth;
+
+    // Centre the page block on the paper, measured with the printer's own font first.
+    const int paperLineHeight = QFontMetrics(painter.font(), &printer).lineSpacing();
+    const CalendarMeasure measure =
+        MeasureCalendarText(&printer, m_settings.yearView ? kYearMonthLines : kMonthPageLines);
+    PageSize block = PageBlockSize(measure, m_settings.yearView, m_settings.grid.across,
+                                   m_settings.grid.down, m_monthGap);
+    if (m_settings.yearView)
+        block.height += 2 * paperLineHeight;
+    const PagePoint origin = PrintViewportOrigin(
+        {printer.width(), printer.height()}, {viewport()->width(), viewport()->height()}, block);
+    painter.translate(origin.x, origin.y);
+
+    // The picture is never printed; the paint skips it while printing.
+    OnDraw(painter, QRect(-origin.x, -origin.y, printer.width(), printer.height()));
+    painter.end();
+
+    SetPrintFontHeight(m_fontSpec.height);
+    m_monthGap = MeasureCalendarText(viewport(), kYearMonthLines).cellWidth;
+    m_printing = false;
+    return true;
+}
+
+bool CCalView::PrintToPdf(const QString& fileName) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(kPrintResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    return OnPrint(printer);
+}
