@@ -9,6 +9,8 @@
 #include "dialogs/core/FindChoice.h"
 #include "diary/DatePattern.h"
 #include "platform/DateOrder.h"
+#include "settings/SettingsKeys.h"
+#include "ui/DialogPosition.h"
 
 namespace {
 // The layout is given in dialog units of an 8-point face: 4 units across
@@ -24,8 +26,9 @@ Widget* Place(Widget* widget, const QRect& rect) {
 }
 }  // namespace
 
-CFindDlg::CFindDlg(const IDateOrder& dateOrder, IPrompts& prompts, QWidget* parent)
-    : QDialog(parent), m_dateOrder(dateOrder), m_prompts(prompts) {
+CFindDlg::CFindDlg(const CSettingsHelper& settings, const IDateOrder& dateOrder, IPrompts& prompts,
+                   QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_dateOrder(dateOrder), m_prompts(prompts) {
     setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(tr("Find"));
     BuildControls();
@@ -72,8 +75,15 @@ void CFindDlg::SetLookInIndex(int index) {
 }
 
 void CFindDlg::showEvent(QShowEvent* event) {
+    // Reopened after every search, it comes back where it was last closed.
+    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::FindDialogRect));
     QDialog::showEvent(event);
     m_searchEdit->setFocus();
+}
+
+void CFindDlg::done(int result) {
+    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::FindDialogRect));
+    QDialog::done(result);
 }
 
 int CFindDlg::SelectedItem() const {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class CSettingsHelper;
 class IDateOrder;
 class IPrompts;
 class QComboBox;
@@ -12,13 +13,16 @@ class QLineEdit;
 class CFindDlg : public QDialog {
     Q_OBJECT
 public:
-    CFindDlg(const IDateOrder& dateOrder, IPrompts& prompts, QWidget* parent = nullptr);
+    CFindDlg(const CSettingsHelper& settings, const IDateOrder& dateOrder, IPrompts& prompts,
+             QWidget* parent = nullptr);
 
     QString SearchText() const;
     void SetSearchText(const QString& text);
     // 0 date, 1 message, 2 tune file; after OK never outside 0..2.
     int LookInIndex() const { return m_lookInIndex; }
     void SetLookInIndex(int index);
+
+    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +33,7 @@ private:
     int SelectedItem() const;
     void FindNext();
 
+    const CSettingsHelper& m_settings;
     const IDateOrder& m_dateOrder;
     IPrompts& m_prompts;
     int m_lookInIndex = 0;

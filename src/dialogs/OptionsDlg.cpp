@@ -10,6 +10,8 @@
 #include "dialogs/YearViewPage.h"
 #include "dialogs/core/OptionsChecks.h"
 #include "platform/Prompts.h"
+#include "settings/SettingsKeys.h"
+#include "ui/DialogPosition.h"
 
 COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWidget* parent)
     : QDialog(parent),
@@ -18,6 +20,7 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
       m_tabs(new COptionsTabCtrl(settings, prompts, this)) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(tr("Options Tab"));
+    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::OptionsDialogRect));
 
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -50,6 +53,11 @@ void COptionsDlg::accept() {
     SaveMarqueeOptions(m_settings, m_tabs->MarqueePage()->Values());
     SaveYearViewOptions(m_settings, m_tabs->YearViewPage()->Values());
     QDialog::accept();
+}
+
+void COptionsDlg::done(int result) {
+    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::OptionsDialogRect));
+    QDialog::done(result);
 }
 
 bool COptionsDlg::RefuseBadValues() {

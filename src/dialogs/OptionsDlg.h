@@ -17,6 +17,7 @@ public:
     COptionsTabCtrl* Tabs() const { return m_tabs; }
 
     void accept() override;
+    void done(int result) override;
 
 private:
     // The first value OK must refuse, shown on its page in a "Retry" box.

@@ -6,8 +6,12 @@
 #include <QTest>
 
 #include "dialogs/FindDlg.h"
+#include "platform/SystemColours.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsStore.h"
 #include "support/FakeDateOrder.h"
 #include "support/FakePrompts.h"
+#include "support/TempDir.h"
 
 class FindDlgTest : public ::testing::Test {
 protected:
@@ -20,9 +24,13 @@ protected:
                           Qt::LeftButton);
     }
 
+    TempDir dir;
+    CSettingsStore store{dir.SettingsFile()};
+    CDefaultSystemColours colours;
+    CSettingsHelper settings{store, colours};
     FakeDateOrder dateOrder;
     FakePrompts prompts;
-    CFindDlg dialog{dateOrder, prompts};
+    CFindDlg dialog{settings, dateOrder, prompts};
 };
 
 TEST_F(FindDlgTest, OffersTheThreeFieldsAndSelectsTheGivenOne) {
@@ -78,4 +86,17 @@ TEST_F(FindDlgTest, CancelRejects) {
                       Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(FindDlgTest, ReopensWhereItWasLastClosed) {
+    EXPECT_EQ(settings.ReadPlain(QStringLiteral("FindDialogRect")),
+              QStringLiteral("0000 0000 0000 0000"));
+    dialog.move(120, 45);
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(settings.ReadPlain(QStringLiteral("FindDialogRect"))
+                    .startsWith(QStringLiteral("0120 0045 ")));
+    dialog.move(0, 0);
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), QPoint(120, 45));
 }

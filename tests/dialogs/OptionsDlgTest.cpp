@@ -10,10 +10,13 @@
 
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/OptionsTabCtrl.h"
+#include "marquee/Marquee.h"
 #include "platform/SystemColours.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "support/FakeMarqueeCanvas.h"
+#include "support/FakeMarqueeTimer.h"
 #include "support/FakePrompts.h"
 #include "support/TempDir.h"
 
@@ -55,11 +58,14 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
+    // Every setting but the dialog's own position, which each closing writes.
     QMap<QString, QString> AllSettings() const {
         QMap<QString, QString> values;
-        for (const SettingDefinition& definition : SettingsTable())
-            values.insert(QLatin1String(definition.key),
-                          settings.ReadPlain(QLatin1String(definition.key)));
+        for (const SettingDefinition& definition : SettingsTable()) {
+            const QString key = QLatin1String(definition.key);
+            if (key != QLatin1String(Key::OptionsDialogRect))
+                values.insert(key, settings.ReadPlain(key));
+        }
         return values;
     }
 
@@ -274,4 +280,40 @@ TEST_F(OptionsDlgTest, AMissingMarqueeFileIsReportedAndTheMessageKept) {
               QStringLiteral("Old message"));
     Click(dialog.get(), "okButton");
     EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), QStringLiteral("Old message"));
+}
+
+TEST_F(OptionsDlgTest, TheMarqueeReloadTakesTheNewIntervalAndFileCheckPeriod) {
+    FakeMarqueeTimer timer;
+    FakeMarqueeCanvas canvas;
+    CMarquee marquee(settings, prompts, timer, canvas);
+    marquee.LoadSettings();
+    marquee.Start();
+    ASSERT_EQ(timer.lastInterval, 25);
+
+    auto dialog = Open();
+    Retype(dialog.get(), "marqueeSecsEdit", QStringLiteral("50"));
+    Retype(dialog.get(), "fileFreqEdit", QStringLiteral("1"));
+    Click(dialog.get(), "fileMinutesRadio");
+    Click(dialog.get(), "okButton");
+    marquee.Reload();
+    EXPECT_EQ(marquee.TickLimit(), 1200);
+    EXPECT_EQ(timer.lastInterval, 50);
+    EXPECT_TRUE(timer.running);
+    EXPECT_EQ(timer.startsWhileRunning, 0);
+
+    auto second = Open();
+    Click(second.get(), "marqueeOnCheck");
+    Click(second.get(), "okButton");
+    marquee.Reload();
+    EXPECT_FALSE(timer.running) << "switching the band off in Options stops its timer";
+}
+
+TEST_F(OptionsDlgTest, ReopensWhereItWasLastClosed) {
+    auto dialog = Open();
+    dialog->move(200, 150);
+    Click(dialog.get(), "cancelButton");
+    EXPECT_TRUE(
+        settings.ReadPlain(Key::OptionsDialogRect).startsWith(QStringLiteral("0200 0150 ")));
+    auto again = Open();
+    EXPECT_EQ(again->pos(), QPoint(200, 150));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "dialogs/core/EntryRules.h"
 #include "dialogs/core/FindChoice.h"
 #include "dialogs/core/OptionsChecks.h"
 #include "dialogs/core/OptionsSettings.h"
@@ -134,4 +135,42 @@ TEST_F(OptionsSettingsTest, PictureAndYearViewRoundTrip) {
     EXPECT_TRUE(yearView.yearView);
     EXPECT_EQ(yearView.monthsAcross, QStringLiteral("4"));
     EXPECT_EQ(yearView.monthsDown, QStringLiteral("3"));
+}
+
+TEST(EntryRules, CollectsEveryFailedRuleAndDefaultsTheTime) {
+    EntryCheck check = CheckEntry(QString(), QStringLiteral("2575"));
+    EXPECT_EQ(check.errors, QStringLiteral("Please add a message\n"
+                                           "Alarm time- Hours cannot be more than 24\n"
+                                           "Alarm time- Minutes cannot be more than 59\n"));
+    check = CheckEntry(QStringLiteral("Tea"), QString());
+    EXPECT_EQ(check.errors, QString());
+    EXPECT_EQ(check.eventTime, QStringLiteral("0000"));
+    EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("2459")).errors, QString());
+    EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("1")).errors, QString());
+    EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("    ")).errors, QString());
+}
+
+TEST(EntryRules, NavigationFollowsThePlaceInTheList) {
+    const NavigationState none = NavigationFor(0, 0, true, true);
+    EXPECT_FALSE(none.anyRecord || none.forward || none.backward);
+    const NavigationState only = NavigationFor(1, 1, false, false);
+    EXPECT_TRUE(only.anyRecord);
+    EXPECT_FALSE(only.forward || only.backward);
+    const NavigationState middle = NavigationFor(3, 2, false, false);
+    EXPECT_TRUE(middle.forward && middle.backward);
+    const NavigationState last = NavigationFor(3, 3, false, false);
+    EXPECT_TRUE(last.backward);
+    EXPECT_FALSE(last.forward);
+}
+
+TEST(EntryRules, StoredDatesAndTexts) {
+    EXPECT_EQ(StoredDateOf(QStringLiteral("5/3/2007"), DateOrder::DayMonthYear),
+              QStringLiteral("05032007"));
+    EXPECT_EQ(StoredDateOf(QStringLiteral("12/25/2007"), DateOrder::MonthDayYear),
+              QStringLiteral("25122007"));
+    EXPECT_EQ(StoredDateOf(QStringLiteral("**/03/2007"), DateOrder::DayMonthYear),
+              QStringLiteral("**032007"));
+    EXPECT_EQ(StoredDateOf(QStringLiteral("ab-1"), DateOrder::DayMonthYear), QStringLiteral("1"));
+    EXPECT_EQ(PositionText(3, 10), QStringLiteral("3 of 10"));
+    EXPECT_EQ(NotFoundText(QStringLiteral("x")), QStringLiteral("'x' not found"));
 }
