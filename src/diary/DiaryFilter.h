@@ -26,6 +26,9 @@ public:
     // An SQL condition with '?' placeholders; empty for All().
     QString Condition() const { return m_condition; }
     QVariantList Values() const { return m_values; }
+    bool operator==(const CDiaryFilter& other) const {
+        return m_condition == other.m_condition && m_values == other.m_values;
+    }
 
 private:
     CDiaryFilter(QString condition, QVariantList values);

@@ -7,6 +7,7 @@
 
 #include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
+#include "diary/SqliteRows.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -59,6 +60,7 @@ void CDiaryRecordset::OpenFile(const QString& filePath) {
 
 void CDiaryRecordset::Close() {
     m_editMode = EditMode::None;
+    m_fetched = FetchState{};
     m_rows.clear();
     m_position = -1;
     m_onDeleted = false;
@@ -68,7 +70,8 @@ void CDiaryRecordset::Close() {
 void CDiaryRecordset::Requery() {
     RequireOpen();
     m_editMode = EditMode::None;
-    FetchRows();
+    if (!FetchedRowsAreCurrent())
+        FetchRows();
     m_onDeleted = false;
     m_position = 0;
     LoadMembers();
@@ -78,23 +81,36 @@ void CDiaryRecordset::FetchRows() {
     QString sql = QString::fromLatin1(kSelectColumns) + WhereClause(m_filter);
     sql += m_sort == DiarySort::EventDateAscending ? QStringLiteral(" ORDER BY EventDate ASC, ID")
                                                    : QStringLiteral(" ORDER BY ID");
-    QSqlQuery query = m_database->Prepare(sql);
-    query.setForwardOnly(true);
-    BindAll(query, m_filter.Values());
-    m_database->Execute(query, QStringLiteral("read the diary entries"));
+    // Read before the rows: a commit landing meanwhile shows as a change next time.
+    const qint64 version = DataVersion();
+    CSqliteRows query(*m_database, sql, m_filter.Values());
     std::vector<Row> rows;
-    while (query.next()) {
+    rows.reserve(m_rows.size());
+    while (query.Next()) {
         Row row;
-        row.id = query.value(0).toInt();
-        row.eventDate = query.value(1).toString();
-        row.eventDescription = query.value(2).toString();
-        row.eventSound = query.value(3).toString();
-        row.pubHoliday = query.value(4).toBool();
-        row.nag = query.value(5).toBool();
-        row.eventTime = query.value(6).toString();
+        row.id = query.Int(0);
+        row.eventDate = query.Text(1);
+        row.eventDescription = query.Text(2);
+        row.eventSound = query.Text(3);
+        row.pubHoliday = query.Flag(4);
+        row.nag = query.Flag(5);
+        row.eventTime = query.Text(6);
         rows.push_back(std::move(row));
     }
     m_rows = std::move(rows);
+    m_fetched = FetchState{true, m_filter, m_sort, version};
+}
+
+// SQLite's data version changes whenever another connection (in this process
+// or another) commits; this recordset's own writes drop the fetched state.
+bool CDiaryRecordset::FetchedRowsAreCurrent() const {
+    return m_fetched.valid && m_fetched.filter == m_filter && m_fetched.sort == m_sort &&
+           m_fetched.dataVersion == DataVersion();
+}
+
+qint64 CDiaryRecordset::DataVersion() const {
+    CSqliteRows query(*m_database, QStringLiteral("PRAGMA data_version"), {});
+    return query.Next() ? query.Int64(0) : -1;
 }
 
 void CDiaryRecordset::MoveFirst() {
@@ -238,6 +254,7 @@ void CDiaryRecordset::InsertMembers() {
     query.addBindValue(m_Nag ? 1 : 0);
     query.addBindValue(TextOrNull(m_EventTime, nulls[FieldIndex(DiaryField::EventTime)]));
     m_database->Execute(query, QStringLiteral("add a diary entry"));
+    m_fetched.valid = false;
     Row row = MembersAsRow();
     row.id = query.lastInsertId().toInt();
     m_lastModifiedId = row.id;
@@ -266,6 +283,7 @@ void CDiaryRecordset::UpdateMembers() {
     Row& row = m_rows[static_cast<std::size_t>(m_position)];
     query.addBindValue(row.id);
     m_database->Execute(query, QStringLiteral("save a diary entry"));
+    m_fetched.valid = false;
     if (query.numRowsAffected() == 0)
         throw CDatabaseError(
             QStringLiteral("The diary entry was deleted by another program in the meantime."));
@@ -289,6 +307,7 @@ void CDiaryRecordset::Delete() {
     QSqlQuery query = m_database->Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
     query.addBindValue(id);
     m_database->Execute(query, QStringLiteral("delete a diary entry"));
+    m_fetched.valid = false;
     m_rows.erase(m_rows.begin() + m_position);
     m_onDeleted = !m_rows.empty();
 }

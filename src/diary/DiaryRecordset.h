@@ -110,6 +110,8 @@ private:
     void LoadMembers();
     Row MembersAsRow() const;
     void FetchRows();
+    bool FetchedRowsAreCurrent() const;
+    qint64 DataVersion() const;
     bool RefetchCurrent();
     void InsertMembers();
     void UpdateMembers();
@@ -128,4 +130,13 @@ private:
     EditMode m_editMode = EditMode::None;
     std::array<bool, 7> m_nullFields{};
     int m_lastModifiedId = 0;
+    // What the rows were fetched with; a requery that would fetch the same
+    // rows again (no change by anyone since) keeps them.
+    struct FetchState {
+        bool valid = false;
+        CDiaryFilter filter = CDiaryFilter::All();
+        DiarySort sort = DiarySort::None;
+        qint64 dataVersion = 0;
+    };
+    FetchState m_fetched;
 };

@@ -328,6 +328,30 @@ TEST_F(DiaryRecordsetTest, RequerySeesRecordsAddedElsewhere) {
     EXPECT_EQ(set.m_EventDescription, "later");
 }
 
+TEST_F(DiaryRecordsetTest, RequeryAfterOwnAddOrNewFilterSelectsAfresh) {
+    AddRaw({{"25122007", "Christmas"}});
+    CDiaryRecordset set(store);
+    set.SetSort(DiarySort::EventDateAscending);
+    set.Open();
+    set.AddNew();
+    set.m_EventDate = QStringLiteral("01012007");
+    set.m_EventDescription = QStringLiteral("New Year");
+    set.Update();
+    set.Requery();
+    EXPECT_EQ(Messages(set), (QStringList{"New Year", "Christmas"}));
+    set.SetFilter(CDiaryFilter::ForDateKey(QStringLiteral("25122007")));
+    set.Requery();
+    EXPECT_EQ(Messages(set), QStringList{"Christmas"});
+    {
+        RawConnection raw(path);
+        raw.Exec(
+            QStringLiteral("UPDATE Diary SET EventDescription = 'Xmas' WHERE "
+                           "EventDate = '25122007'"));
+    }
+    set.Requery();
+    EXPECT_EQ(Messages(set), QStringList{"Xmas"}) << "a change by another connection is seen";
+}
+
 TEST_F(DiaryRecordsetTest, ClosedRecordsetRefusesWork) {
     CDiaryRecordset set(store);
     EXPECT_FALSE(set.IsOpen());

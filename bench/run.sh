@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the build folder given as $1 (default: build), then
+# times the command line as whole processes. Extra arguments go to each
+# Google Benchmark executable (e.g. --benchmark_filter=YearView).
+set -euo pipefail
+build=${1:-build}
+shift || true
+
+for bench in "$build"/bench/*_bench; do
+  [ -x "$bench" ] || continue
+  echo "== $(basename "$bench")"
+  "$bench" "$@"
+done
+
+# `plenda agenda DATE` over a diary of 100,000 entries, as a terminal runs it:
+# twenty runs, the fastest and the median wall time.
+plenda="$build/src/app/plenda"
+[ -x "$plenda" ] || exit 0
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+"$build/bench/diary_bench" --make-diary "$tmp/Diary.db" 100000
+times=()
+for _ in $(seq 20); do
+  start=$(date +%s%N)
+  HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" LC_ALL=C \
+    "$plenda" agenda 05/03/2010 --diary "$tmp/Diary.db" > /dev/null
+  end=$(date +%s%N)
+  times+=($(( (end - start) / 1000 )))
+done
+sorted=($(printf '%s\n' "${times[@]}" | sort -n))
+echo "== plenda agenda 05/03/2010 over 100,000 entries (20 runs)"
+echo "fastest ${sorted[0]} us, median ${sorted[10]} us"
