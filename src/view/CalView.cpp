@@ -36,6 +36,10 @@ const CCalView::CommandRoute CCalView::kRoutes[] = {
     {CommandId::Print, &CCalView::OnPrintCommand},
     {CommandId::PrintPreview, &CCalView::OnPrintPreview},
     {CommandId::PrintSetup, &CCalView::OnPrintSetup},
+    {CommandId::Options, &CCalView::OnOptions},
+    {CommandId::NewDiaryEntry, &CCalView::OnNewDiaryEntry},
+    {CommandId::EditDiary, &CCalView::OnEditDiary},
+    {CommandId::DiaryEntryKey, &CCalView::OnDiaryEntryKey},
 };
 
 const CCalView::CommandRoute* CCalView::FindRoute(int id) {

@@ -66,11 +66,22 @@ public:
     // The day under a point in client coordinates; 0 when none.
     int DayAtClientPoint(const QPoint& client) const;
 
+    // The Diary Entry dialog for a day (DDMMYYYY, "00000000" for none); the
+    // marks are reloaded when the diary changed. Also the Shift-click's work.
+    void RunDiaryEntryDialog(const QString& dateKey, bool newEntry);
+    // After the Options dialog: the picture, marquee and year-view settings
+    // read again and applied, whatever button closed the dialog.
+    void ReloadOptions();
+
     CCalendarDates& Dates() { return m_dates; }
     const ViewSettings& Settings() const { return m_settings; }
     const CMonthIndex& MonthIndex() const { return m_index; }
     const QFont& RegularFont() const { return m_regularFont; }
     bool IsPrinting() const { return m_printing; }
+
+signals:
+    // ReloadOptions has read the settings again: the marquee reloads its own.
+    void OptionsReloaded();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -90,6 +101,14 @@ private:
     void OnPrintCommand();
     void OnPrintPreview();
     void OnPrintSetup();
+
+    // The dialogs (CalViewDialogs.cpp).
+    void OnOptions();
+    void OnNewDiaryEntry();
+    void OnEditDiary();
+    void OnDiaryEntryKey();
+    // The key of the day under the mouse pointer, "00000000" when none.
+    QString DateKeyUnderPointer() const;
 
     // Drawing (CalViewDraw.cpp).
     CalendarMeasure MeasureCalendarText(const QPaintDevice* device, int lines) const;
@@ -131,6 +150,8 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
+    // What Edit Diary's Find last looked for, offered again next time.
+    QString m_searchText;
 
     DayCellTable m_dayCells{};
     PageRect m_sponsorRect;
