@@ -13,7 +13,7 @@ class IMarqueeTimer;
 class IMarqueeCanvas;
 
 // The marquee's settings as the view holds them.
-struct MarqueeSettings {
+struct MarqueeBandSettings {
     bool on = true;
     int slide = 1;
     int milliseconds = 25;  // stored as MarqueeSecs; at least 1 when used
@@ -60,7 +60,7 @@ public:
     // only while the band is on.
     void RestartTimer();
 
-    const MarqueeSettings& Settings() const { return m_settings; }
+    const MarqueeBandSettings& Settings() const { return m_settings; }
     const CMarqueeBand& Band() const { return m_band; }
     bool IsOn() const { return m_settings.on; }
     bool TimerRunning() const { return m_timerRunning; }
@@ -85,7 +85,7 @@ private:
     IMarqueeCanvas& m_canvas;
     std::function<void()> m_alarmCheck;
 
-    MarqueeSettings m_settings;
+    MarqueeBandSettings m_settings;
     CMarqueeBand m_band;
     qint64 m_filePosition = 0;
     int m_tickCounter = 0;

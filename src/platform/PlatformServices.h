@@ -5,6 +5,7 @@ class IClock;
 class IDateOrder;
 class ISystemColours;
 class ITunes;
+class IHttp;
 
 // The platform services one window (or one command) works with. Not owned.
 struct PlatformServices {
@@ -13,4 +14,5 @@ struct PlatformServices {
     IDateOrder* dateOrder = nullptr;
     ISystemColours* colours = nullptr;
     ITunes* tunes = nullptr;
+    IHttp* http = nullptr;
 };

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What one GET gave: the body a server answered with (whatever its status,
+// as a web page is an answer too), or why no answer came.
+struct HttpReply {
+    bool ok = false;
+    QByteArray body;  // at most the requested number of bytes
+    QString error;    // when !ok: a description a user can quote
+};
+
+// One HTTP GET, waited for with a time limit so a dead server cannot hang the
+// caller for ever.
+class IHttp {
+public:
+    virtual ~IHttp() = default;
+    // Reads at most `maxBytes` of the body; gives up after `timeoutMilliseconds`.
+    virtual HttpReply Get(const QString& url, int timeoutMilliseconds, qint64 maxBytes) = 0;
+};

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTcpServer>
+
+#include "marquee/InternetMessage.h"
+#include "marquee/PromotionDiary.h"
+#include "platform/QtHttp.h"
+#include "platform/SystemColours.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeClock.h"
+#include "support/FakePrompts.h"
+#include "support/TempDir.h"
+#include "tools/promo-server/PromoMessages.h"
+#include "tools/promo-server/PromoServer.h"
+
+namespace {
+
+const QString kPreamble = "Error encountered \nIf you need support quote this message - \n";
+
+// The calendar's update against the reference server on 127.0.0.1.
+class PromoServerTest : public ::testing::Test {
+protected:
+    PromoServerTest()
+        : store(dir.SettingsFile()),
+          settings(store, colours),
+          diary(dir.File("Diary.db")),
+          server(dir.File("messages.txt")) {
+        settings.WriteSetting(Key::DiaryName, dir.File("Diary.db"));
+        WriteMessages("acme\tdesk\tSpring sale at Acme\n");
+        QString error;
+        if (!server.Listen(QHostAddress::LocalHost, 0, &error))
+            ADD_FAILURE() << error.toStdString();
+    }
+
+    void WriteMessages(const QByteArray& text) {
+        QFile file(dir.File("messages.txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
+    QString Host(const QString& path = "/promo", quint16 port = 0) const {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port ? port : server.Port()).arg(path);
+    }
+
+    CInternetMessage& Internet(const QString& host, const QString& client = "acme") {
+        internet = std::make_unique<CInternetMessage>(settings, http, prompts, clock,
+                                                      PromotionServer{host, client, "desk"});
+        internet->LoadSettings();
+        return *internet;
+    }
+
+    TempDir dir;
+    CSettingsStore store;
+    CDefaultSystemColours colours;
+    CSettingsHelper settings;
+    PromotionDiary diary;
+    CPromoServer server;
+    FakeClock clock;
+    FakePrompts prompts;
+    CQtHttp http;
+    std::unique_ptr<CInternetMessage> internet;
+};
+
+}  // namespace
+
+TEST(PromoMessages, ParsesTabSeparatedLinesWithAWildcardProduct) {
+    CPromoMessages messages;
+    messages.Parse(
+        "# client\tproduct\tmessage\r\n"
+        "acme\tdesk\tDesk offer\twith a tab\r\n"
+        "acme\t*\tAnything else\n"
+        "\n"
+        "broken line\n"
+        "bolt\t\tno product\n");
+    EXPECT_EQ(messages.Find("acme", "desk"), "Desk offer\twith a tab");
+    EXPECT_EQ(messages.Find("acme", "wall"), "Anything else");
+    EXPECT_TRUE(messages.HasClient("acme"));
+    EXPECT_FALSE(messages.HasClient("bolt"));
+    EXPECT_EQ(messages.BadLines(), 2);
+}
+
+TEST_F(PromoServerTest, FirstFetchInsertsTheNextUpdatesAndTheSettingsFollow) {
+    CInternetMessage& message = Internet(Host());
+    EXPECT_EQ(message.UpdateInternetMessage(), "Spring sale at Acme");
+    EXPECT_EQ(diary.RowCount(), 1);
+    EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), "Spring sale at Acme");
+    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "20070305");
+
+    WriteMessages("acme\tdesk\tSummer sale\n");
+    clock.now = clock.now.addDays(2);
+    EXPECT_EQ(message.CheckInternetDue(), "Summer sale");
+    EXPECT_EQ(diary.RowCount(), 1);
+    EXPECT_EQ(diary.OnlyText(), "Summer sale");
+    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "20070307");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(server.RequestsServed(), 2);
+}
+
+TEST_F(PromoServerTest, UnknownClientGetsTheServersErrorInABox) {
+    EXPECT_EQ(Internet(Host(), "nobody").UpdateInternetMessage(), std::nullopt);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, kPreamble + "Error,UnknownClient,nobody");
+    EXPECT_EQ(diary.RowCount(), 0);
+    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "1");
+}
+
+TEST_F(PromoServerTest, WrongScriptPathGivesTheNotFoundError) {
+    EXPECT_EQ(Internet(Host("/cgi/missing")).UpdateInternetMessage(), std::nullopt);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0].text, kPreamble + "Error,Register,404 NotFound");
+    EXPECT_EQ(diary.RowCount(), 0);
+}
+
+TEST_F(PromoServerTest, LongMessageIsCutTo1024BytesAndAQuoteIsKept) {
+    WriteMessages("acme\tdesk\t" + QByteArray(2000, 'm') + "\nquote\tdesk\tIt's Bob's 'sale'\n");
+    EXPECT_EQ(Internet(Host()).UpdateInternetMessage(), QString(1024, 'm'));
+    EXPECT_EQ(diary.OnlyText(), QString(1024, 'm'));
+    EXPECT_EQ(Internet(Host(), "quote").UpdateInternetMessage(), "It's Bob's 'sale'");
+    EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), "It's Bob's 'sale'");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+TEST_F(PromoServerTest, SilentServerTimesOutWithTheErrorBoxAndNothingStored) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0));
+    CInternetMessage& message = Internet(Host("/promo", silent.serverPort()));
+    message.SetTimeoutMilliseconds(300);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    EXPECT_EQ(message.UpdateInternetMessage(), std::nullopt);
+    EXPECT_LT(elapsed.elapsed(), 5000);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(kPreamble + "Error,GetResult,"));
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(
+        "\n Hint: First check that you are connected to the internet"));
+    EXPECT_EQ(diary.RowCount(), 0);
+    EXPECT_TRUE(settings.ReadPlain(Key::MarqueeMess).isEmpty());
+}
+
+TEST_F(PromoServerTest, RefusedConnectionIsReportedNotHung) {
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    EXPECT_EQ(Internet(Host("/promo", port)).UpdateInternetMessage(), std::nullopt);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains("Error,GetResult,"))
+        << prompts.messages[0].text.toStdString();
+}
+
+TEST_F(PromoServerTest, ServerRefusesOtherTransactionsAndKeepsServingWhenTheFileIsGone) {
+    EXPECT_EQ(
+        QString::fromUtf8(server.AnswerFor("/promo?clientid=acme&productid=desk&tran=x").body),
+        "Error,BadRequest,unknown transaction");
+    QFile::remove(dir.File("messages.txt"));
+    const CPromoServer::Answer answer =
+        server.AnswerFor("/promo?clientid=acme&productid=desk&tran=promo");
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_TRUE(answer.body.startsWith("Error,"));
+    EXPECT_EQ(server.AnswerFor("/other").status, 404);
+}

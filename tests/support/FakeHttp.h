@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+
+#include "platform/Http.h"
+
+// Answers from a queue (an error when it is empty) and records every request.
+class FakeHttp : public IHttp {
+public:
+    struct Request {
+        QString url;
+        int timeoutMilliseconds = 0;
+        qint64 maxBytes = 0;
+    };
+
+    HttpReply Get(const QString& url, int timeoutMilliseconds, qint64 maxBytes) override {
+        requests.append({url, timeoutMilliseconds, maxBytes});
+        if (replies.isEmpty())
+            return HttpReply{false, {}, QStringLiteral("no reply queued")};
+        return replies.takeFirst();
+    }
+
+    void QueueBody(const QByteArray& body) { replies.append(HttpReply{true, body, {}}); }
+    void QueueError(const QString& error) { replies.append(HttpReply{false, {}, error}); }
+
+    QList<Request> requests;
+    QList<HttpReply> replies;
+};
