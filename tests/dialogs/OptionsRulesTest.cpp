@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/core/EntryRules.h"
-#include "dialogs/core/FindChoice.h"
 #include "dialogs/core/OptionsChecks.h"
 #include "dialogs/core/OptionsSettings.h"
 #include "platform/SystemColours.h"
@@ -51,18 +50,6 @@ TEST(WholeNumberCheck, RefusesTextAndValuesBelowTheMinimum) {
               QStringLiteral("Please enter an integer between 1 and 2147483647."));
 }
 
-TEST(FindChoice, MapsIndexesAndEditsToFields) {
-    EXPECT_EQ(FindFieldOfIndex(0), FindField::Date);
-    EXPECT_EQ(FindFieldOfIndex(1), FindField::Message);
-    EXPECT_EQ(FindFieldOfIndex(2), FindField::Tune);
-    EXPECT_EQ(FindFieldOfIndex(-1), FindField::Message);
-    EXPECT_EQ(FindFieldOfIndex(7), FindField::Message);
-    EXPECT_EQ(LookInIndexForEdit(EntryEdit::None), 0);
-    EXPECT_EQ(LookInIndexForEdit(EntryEdit::Date), 0);
-    EXPECT_EQ(LookInIndexForEdit(EntryEdit::Message), 1);
-    EXPECT_EQ(LookInIndexForEdit(EntryEdit::Tune), 2);
-}
-
 class OptionsSettingsTest : public ::testing::Test {
 protected:
     TempDir dir;
@@ -70,13 +57,6 @@ protected:
     CDefaultSystemColours colours;
     CSettingsHelper settings{store, colours};
 };
-
-TEST_F(OptionsSettingsTest, UnitWordsMatchOnlyExactly) {
-    EXPECT_EQ(UnitWordIndex(FileCheckUnitWords(), QStringLiteral("Minutes")), 1);
-    EXPECT_EQ(UnitWordIndex(FileCheckUnitWords(), QStringLiteral("minutes")), -1);
-    EXPECT_EQ(UnitWordIndex(InternetCheckUnitWords(), QStringLiteral("Months")), 2);
-    EXPECT_EQ(UnitWordIndex(InternetCheckUnitWords(), QStringLiteral("Hours")), -1);
-}
 
 TEST_F(OptionsSettingsTest, LoadingReadsPlainlyAndWritesNothing) {
     settings.WriteSetting(Key::MarqueeSecs, QStringLiteral("50"));
@@ -94,49 +74,6 @@ TEST_F(OptionsSettingsTest, LoadingReadsPlainlyAndWritesNothing) {
     EXPECT_FALSE(store.Contains(CSettingsStore::kSettingsSection, Key::MonthsAcross));
 }
 
-TEST_F(OptionsSettingsTest, SavingMarqueeLeavesTheImmediateKeysAlone) {
-    settings.WriteSetting(Key::MarqueeTextColor, QStringLiteral("255"));
-    settings.WriteSetting(Key::MarqueeCheckFileUnits, QStringLiteral("Minutes"));
-    settings.WriteSetting(Key::MarqueeFileName, QStringLiteral("/tmp/a.txt"));
-    MarqueeOptions options;
-    options.on = true;
-    options.message = QStringLiteral("Hello");
-    options.slide = -2;
-    options.secs = 50;
-    options.fileFreq = 3;
-    options.internetFreq = 4;
-    options.useFile = true;
-    options.fileName = QStringLiteral("/tmp/other.txt");
-    options.fileUnits = QStringLiteral("Hours");
-    options.textColour = 0;
-    SaveMarqueeOptions(settings, options);
-
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeSlide), QStringLiteral("-2"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeSecs), QStringLiteral("50"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeCheckFileFreq), QStringLiteral("3"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeCheckInternetFreq), QStringLiteral("4"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), QStringLiteral("Hello"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeOn), QStringLiteral("True"));
-    EXPECT_EQ(settings.ReadPlain(Key::UseFile), QStringLiteral("True"));
-    EXPECT_EQ(settings.ReadPlain(Key::UseInternet), QStringLiteral("False"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeTextColor), QStringLiteral("255"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeCheckFileUnits), QStringLiteral("Minutes"));
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeFileName), QStringLiteral("/tmp/a.txt"));
-}
-
-TEST_F(OptionsSettingsTest, PictureAndYearViewRoundTrip) {
-    SavePictureOptions(settings, {true, false, true});
-    SaveYearViewOptions(settings, {true, QStringLiteral("4"), QStringLiteral("3")});
-    const PictureOptions picture = LoadPictureOptions(settings);
-    EXPECT_TRUE(picture.showPicture);
-    EXPECT_FALSE(picture.stretchHeight);
-    EXPECT_TRUE(picture.stretchWidth);
-    const YearViewOptions yearView = LoadYearViewOptions(settings);
-    EXPECT_TRUE(yearView.yearView);
-    EXPECT_EQ(yearView.monthsAcross, QStringLiteral("4"));
-    EXPECT_EQ(yearView.monthsDown, QStringLiteral("3"));
-}
-
 TEST(EntryRules, CollectsEveryFailedRuleAndDefaultsTheTime) {
     EntryCheck check = CheckEntry(QString(), QStringLiteral("2575"));
     EXPECT_EQ(check.errors, QStringLiteral("Please add a message\n"
@@ -148,19 +85,6 @@ TEST(EntryRules, CollectsEveryFailedRuleAndDefaultsTheTime) {
     EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("2459")).errors, QString());
     EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("1")).errors, QString());
     EXPECT_EQ(CheckEntry(QStringLiteral("Tea"), QStringLiteral("    ")).errors, QString());
-}
-
-TEST(EntryRules, NavigationFollowsThePlaceInTheList) {
-    const NavigationState none = NavigationFor(0, 0, true, true);
-    EXPECT_FALSE(none.anyRecord || none.forward || none.backward);
-    const NavigationState only = NavigationFor(1, 1, false, false);
-    EXPECT_TRUE(only.anyRecord);
-    EXPECT_FALSE(only.forward || only.backward);
-    const NavigationState middle = NavigationFor(3, 2, false, false);
-    EXPECT_TRUE(middle.forward && middle.backward);
-    const NavigationState last = NavigationFor(3, 3, false, false);
-    EXPECT_TRUE(last.backward);
-    EXPECT_FALSE(last.forward);
 }
 
 TEST(EntryRules, StoredDatesAndTexts) {
