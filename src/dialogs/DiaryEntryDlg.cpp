@@ -147,11 +147,16 @@ void CDiaryEntryDlg::ConnectButtons() {
 }
 
 void CDiaryEntryDlg::Guarded(const std::function<void()>& work) {
+    // No exception may cross the event loop that delivered the click.
     try {
         work();
-    } catch (const CPlendaError& error) {
-        m_prompts.ShowMessage(error.Description(), tr("Calendar"));
+    } catch (const std::exception& error) {
+        ReportError(error);
     }
+}
+
+void CDiaryEntryDlg::ReportError(const std::exception& error) {
+    m_prompts.ShowMessage(QString::fromUtf8(error.what()), tr("Calendar"));
 }
 
 CDiaryRecordset* CDiaryEntryDlg::GetDiarySet() {

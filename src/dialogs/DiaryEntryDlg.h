@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -67,6 +68,7 @@ private:
     void ConnectButtons();
     // Runs a button's work; a database error is reported and the dialog goes on.
     void Guarded(const std::function<void()>& work);
+    void ReportError(const std::exception& error);
 
     void SelectEntries();
     void ShowFirstEntry();

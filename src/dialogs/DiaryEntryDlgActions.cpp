@@ -126,8 +126,8 @@ void CDiaryEntryDlg::reject() {
         if (m_newEntry && HasCurrentRecord())
             DeleteCurrentEntry();
         CloseDiarySet();
-    } catch (const CPlendaError& error) {
-        m_prompts.ShowMessage(error.Description(), tr("Calendar"));
+    } catch (const std::exception& error) {
+        ReportError(error);
     }
     QDialog::reject();
 }
