@@ -22,6 +22,7 @@ bool CCalApp::InitInstance() {
     services.clock = &m_clock;
     services.dateOrder = &m_dateOrder;
     services.colours = &m_colours;
+    services.tunes = &m_tunes;
     LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
     m_template = std::make_unique<CCalDocTemplate>(m_store, m_settings, services);
     m_template->OpenDocument();

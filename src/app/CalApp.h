@@ -10,6 +10,7 @@
 #include "settings/SettingsStore.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtSystemColours.h"
+#include "ui/platform/QtTunes.h"
 
 class CCalDocTemplate;
 
@@ -37,6 +38,7 @@ private:
     CQtPrompts m_prompts;
     CSystemClock m_clock;
     CLocaleDateOrder m_dateOrder;
+    CQtTunes m_tunes;
     CQuitSignals m_quitSignals;
     std::unique_ptr<CCalDocTemplate> m_template;
     bool m_quitRequested = false;

@@ -2,7 +2,10 @@
 
 #include "app/CalApp.h"
 #include "app/CalCommand.h"
+#include "app/DiaryCommands.h"
 #include "app/PrintCommand.h"
+#include "diary/DiaryLocation.h"
+#include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsStore.h"
 
@@ -12,17 +15,17 @@
 
 QString UsageText() {
     return QStringLiteral(
-        "Usage: plenda [COMMAND]\n"
-        "A desk calendar and diary.\n"
-        "\n"
-        "Commands:\n"
-        "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
-        "                     MONTH 1 to 12, YEAR 1584 to 9999\n"
-        "  print --pdf FILE [MONTH YEAR] [--year]\n"
-        "                     print the calendar page (or with --year the whole year)\n"
-        "                     into a PDF file\n"
-        "\n"
-        "Without a command the calendar window opens.\n");
+               "Usage: plenda [COMMAND]\n"
+               "A desk calendar and diary.\n"
+               "\n"
+               "Commands:\n"
+               "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
+               "                     MONTH 1 to 12, YEAR 1584 to 9999\n"
+               "  print --pdf FILE [MONTH YEAR] [--year]\n"
+               "                     print the calendar page (or with --year the whole year)\n"
+               "                     into a PDF file\n") +
+           DiaryCommandsUsage() +
+           QStringLiteral("\nWithout a command the calendar window opens.\n");
 }
 
 int RunCommand(const QStringList& arguments, CommandStreams streams) {
@@ -34,6 +37,13 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
     if (arguments.first() == QLatin1String("cal")) {
         const CSystemClock clock;
         return RunCalCommand(arguments.mid(1), clock, streams);
+    }
+    if (IsDiaryCommand(arguments.first())) {
+        CSettingsStore settings;
+        const CLocaleDateOrder dateOrder;
+        const CSystemClock clock;
+        return RunDiaryCommand(arguments.first(), arguments.mid(1),
+                               {settings, dateOrder, clock, DocumentsFolder()}, streams);
     }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;

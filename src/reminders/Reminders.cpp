@@ -71,24 +71,34 @@ QString CReminders::DayKey(int day, int month, int year) const {
 QString CReminders::GatherDayMessages(int day, int month, int year, bool playTunes) {
     const QString key = DayKey(day, month, year);
     CDiaryRecordset* set = m_diary.GetDiarySet();
-    if (!set->IsOpen() || (set->IsEOF() && set->IsBOF()))
+    if (!set->IsOpen())
         return {};
-    set->MoveLast();
-    set->MoveFirst();
-    const int count = set->GetRecordCount();
+    if (!playTunes)
+        return CollectDayMessages(*set, key, nullptr);
+    return CollectDayMessages(*set, key, [this](const QString& tune) { PlayTune(tune); });
+}
+
+QString CollectDayMessages(CDiaryRecordset& set, const QString& key,
+                           const std::function<void(const QString&)>& playTune) {
+    if (set.IsEOF() && set.IsBOF())
+        return {};
+    // Moving to the last record first makes the count exact.
+    set.MoveLast();
+    set.MoveFirst();
+    const int count = set.GetRecordCount();
     QString messages;
     for (int i = 0; i < count; ++i) {
-        if (EventDateFallsOn(set->m_EventDate, key)) {
-            const QString tune = set->m_EventSound.trimmed();
-            if (!tune.isEmpty() && playTunes)
-                PlayTune(tune);
-            if (!set->m_EventDescription.isEmpty()) {
+        if (EventDateFallsOn(set.m_EventDate, key)) {
+            const QString tune = set.m_EventSound.trimmed();
+            if (!tune.isEmpty() && playTune)
+                playTune(tune);
+            if (!set.m_EventDescription.isEmpty()) {
                 if (!messages.isEmpty())
                     messages += QLatin1Char('\n');
-                messages += set->m_EventDescription;
+                messages += set.m_EventDescription;
             }
         }
-        set->MoveNext();
+        set.MoveNext();
     }
     return messages;
 }

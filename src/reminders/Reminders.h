@@ -1,12 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+class CDiaryRecordset;
 class CDiarySetHolder;
 class CMonthIndex;
 class IClock;
 class IPrompts;
 class ITunes;
+
+// The messages of the records of an open `set` that fall on the date key,
+// joined with "\n" in the order the records are read; `playTune` (when given)
+// is called with each such record's tune, trimmed, on the way.
+QString CollectDayMessages(CDiaryRecordset& set, const QString& key,
+                           const std::function<void(const QString&)>& playTune);
 
 // The diary check of one day (messages in one box, tunes played) and the
 // alarm check of today's appointments. The view owns one; it works on the

@@ -1,0 +1,289 @@
+#include "app/DiaryCommands.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <optional>
+
+#include "calendar/CalendarDates.h"
+#include "diary/DatePattern.h"
+#include "diary/DiaryError.h"
+#include "diary/DiaryLocation.h"
+#include "diary/DiaryRecordset.h"
+#include "platform/Clock.h"
+#include "platform/DateOrder.h"
+#include "platform/Prompts.h"
+#include "reminders/Reminders.h"
+#include "settings/DecimalText.h"
+
+namespace {
+constexpr int kRefused = 1;
+constexpr int kBadArguments = 2;
+
+// The command's words: positionals and the options given.
+struct ParsedArguments {
+    QStringList positionals;
+    QString diaryPath;
+    std::optional<QString> time;
+    std::optional<QString> tune;
+    bool holiday = false;
+    QString error;
+};
+
+bool TakeValue(const QStringList& arguments, int& i, QString& value, ParsedArguments& parsed) {
+    if (i + 1 >= arguments.size()) {
+        parsed.error = QStringLiteral("option %1 needs a value").arg(arguments[i]);
+        return false;
+    }
+    value = arguments[++i];
+    return true;
+}
+
+ParsedArguments Parse(const QStringList& arguments, bool entryOptions) {
+    ParsedArguments parsed;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size() && parsed.error.isEmpty(); ++i) {
+        const QString& word = arguments[i];
+        QString value;
+        if (optionsEnded || !word.startsWith(QLatin1String("--")))
+            parsed.positionals.append(word);
+        else if (word == QLatin1String("--"))
+            optionsEnded = true;
+        else if (word == QLatin1String("--diary") && TakeValue(arguments, i, value, parsed))
+            parsed.diaryPath = value;
+        else if (entryOptions && word == QLatin1String("--time") &&
+                 TakeValue(arguments, i, value, parsed))
+            parsed.time = value;
+        else if (entryOptions && word == QLatin1String("--tune") &&
+                 TakeValue(arguments, i, value, parsed))
+            parsed.tune = value;
+        else if (entryOptions && word == QLatin1String("--holiday"))
+            parsed.holiday = true;
+        else if (parsed.error.isEmpty())
+            parsed.error = QStringLiteral("unknown option '%1'").arg(word);
+    }
+    return parsed;
+}
+
+// The prompt service of a terminal: every box becomes its text on stderr.
+class StreamPrompts : public IPrompts {
+public:
+    explicit StreamPrompts(QTextStream& err) : m_err(err) {}
+    void ShowMessage(const QString& text, const QString&) override {
+        m_err << text;
+        if (!text.endsWith(QLatin1Char('\n')))
+            m_err << '\n';
+    }
+    QString AskOpenFileName(const OpenFileRequest&) override { return {}; }
+    std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
+    std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
+
+private:
+    QTextStream& m_err;
+};
+
+class DiaryCommand {
+public:
+    DiaryCommand(const DiaryCommandContext& context, CommandStreams streams)
+        : m_context(context), m_streams(streams), m_prompts(streams.err) {}
+
+    int Agenda(const ParsedArguments& parsed);
+    int List(const ParsedArguments& parsed);
+    int Add(const ParsedArguments& parsed);
+
+private:
+    DateOrder Order() const { return m_context.dateOrder.Current(); }
+    int Usage(const QString& problem);
+    std::optional<QString> DayKey(const QStringList& positionals, int& status);
+    bool OpenDiary(CDiaryRecordset& set, const QString& diaryPath, bool mayCreate);
+    QString EntryErrors(const QString& message, const QString& time) const;
+    QString ListLine(const CDiaryRecordset& set) const;
+
+    const DiaryCommandContext& m_context;
+    CommandStreams m_streams;
+    StreamPrompts m_prompts;
+};
+
+int DiaryCommand::Usage(const QString& problem) {
+    m_streams.err << "plenda: " << problem << '\n' << DiaryCommandsUsage();
+    return kBadArguments;
+}
+
+// The key DDMMYYYY of the one day a typed date names; today without one.
+std::optional<QString> DiaryCommand::DayKey(const QStringList& positionals, int& status) {
+    if (positionals.isEmpty()) {
+        const QDate today = m_context.clock.Now().date();
+        return DateKey(today.day(), today.month(), today.year());
+    }
+    const QString& typed = positionals.first();
+    if (!ValidateDatePattern(typed, Order(), m_prompts)) {
+        status = kRefused;
+        return std::nullopt;
+    }
+    if (typed.contains(QLatin1Char('*'))) {
+        m_streams.err << "plenda: the date " << typed << " must name one day, without '*'\n";
+        status = kBadArguments;
+        return std::nullopt;
+    }
+    return NormalizeDatePattern(typed, Order());
+}
+
+// Without --diary the diary is found as start-up finds it, but where start-up
+// would ask for a file the command reports it and fails.
+bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, bool mayCreate) {
+    QString path = diaryPath;
+    if (path.isEmpty()) {
+        const CommandLineDiary located =
+            LocateDiaryForCommandLine(m_context.settings, m_context.documentsFolder);
+        path = located.path;
+        if (!located.usable) {
+            m_streams.err << "plenda: the diary file " << path
+                          << " cannot be opened or created; use --diary PATH\n";
+            return false;
+        }
+    } else if (mayCreate && !EnsureDiaryFileExists(path)) {
+        m_streams.err << "plenda: the diary file " << path << " cannot be opened or created\n";
+        return false;
+    }
+    try {
+        set.OpenFile(path);
+    } catch (const CDatabaseError& error) {
+        m_streams.err << "plenda: " << error.Description() << '\n';
+        return false;
+    }
+    return true;
+}
+
+int DiaryCommand::Agenda(const ParsedArguments& parsed) {
+    if (parsed.positionals.size() > 1)
+        return Usage(QStringLiteral("agenda takes at most one DATE"));
+    int status = 0;
+    const std::optional<QString> key = DayKey(parsed.positionals, status);
+    if (!key)
+        return status;
+    CDiaryRecordset set(m_context.settings);
+    // SQLite picks the day's entries; the same rule then reads them.
+    set.SetFilter(CDiaryFilter::ForDateKey(*key));
+    if (!OpenDiary(set, parsed.diaryPath, false))
+        return kRefused;
+    const QString messages = CollectDayMessages(set, *key, nullptr);
+    if (!messages.isEmpty())
+        m_streams.out << messages << '\n';
+    return 0;
+}
+
+int DiaryCommand::List(const ParsedArguments& parsed) {
+    if (parsed.positionals.size() > 1)
+        return Usage(QStringLiteral("list takes at most one DATE"));
+    CDiaryRecordset set(m_context.settings);
+    if (!parsed.positionals.isEmpty()) {
+        int status = 0;
+        const std::optional<QString> key = DayKey(parsed.positionals, status);
+        if (!key)
+            return status;
+        set.SetFilter(CDiaryFilter::ForDateKey(*key));
+    }
+    set.SetSort(DiarySort::EventDateAscending);
+    if (!OpenDiary(set, parsed.diaryPath, false))
+        return kRefused;
+    if (set.IsBOF() && set.IsEOF())
+        return 0;
+    for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) m_streams.out << ListLine(set) << '\n';
+    return 0;
+}
+
+// Date in the user's order, alarm time, holiday flag and message.
+QString DiaryCommand::ListLine(const CDiaryRecordset& set) const {
+    const QString& time = set.m_EventTime;
+    QString shownTime = QStringLiteral("--:--");
+    if (time.size() == 4 && time != QLatin1String("0000") && time.trimmed().size() == 4)
+        shownTime = time.left(2) + QLatin1Char(':') + time.right(2);
+    const QString holiday = set.m_PubHoliday ? QStringLiteral("holiday") : QString();
+    return QStringLiteral("%1  %2  %3  %4")
+        .arg(ToDisplayDate(set.m_EventDate, Order()), -10)
+        .arg(shownTime, -5)
+        .arg(holiday, -7)
+        .arg(set.m_EventDescription);
+}
+
+// The Diary Entry dialog's rules, plus the form the option must have.
+QString DiaryCommand::EntryErrors(const QString& message, const QString& time) const {
+    QString errors;
+    if (message.isEmpty())
+        errors += QStringLiteral("Please add a message\n");
+    bool digits = time.size() == 4;
+    for (const QChar c : time) digits = digits && c.unicode() >= u'0' && c.unicode() <= u'9';
+    if (!digits) {
+        errors += QStringLiteral("Alarm time must be four digits HHMM\n");
+        return errors;
+    }
+    if (ParseDecimal(QStringView(time).left(2)) > 24)
+        errors += QStringLiteral("Alarm time- Hours cannot be more than 24\n");
+    if (ParseDecimal(QStringView(time).mid(2, 2)) > 59)
+        errors += QStringLiteral("Alarm time- Minutes cannot be more than 59\n");
+    return errors;
+}
+
+int DiaryCommand::Add(const ParsedArguments& parsed) {
+    if (parsed.positionals.size() != 2)
+        return Usage(QStringLiteral("add takes a DATE and a MESSAGE"));
+    const QString& typedDate = parsed.positionals[0];
+    const QString& message = parsed.positionals[1];
+    if (!ValidateDatePattern(typedDate, Order(), m_prompts))
+        return kRefused;
+    QString time = parsed.time.value_or(QStringLiteral("0000"));
+    time.remove(QLatin1Char(':'));
+    const QString errors = EntryErrors(message, time);
+    if (!errors.isEmpty()) {
+        m_prompts.ShowMessage(errors, QStringLiteral("Error!"));
+        return kRefused;
+    }
+    CDiaryRecordset set(m_context.settings);
+    set.SetFilter(CDiaryFilter::ById(0));
+    if (!OpenDiary(set, parsed.diaryPath, true))
+        return kRefused;
+    try {
+        set.AddNew();
+        set.m_EventDate = NormalizeDatePattern(typedDate, Order());
+        set.m_EventDescription = message;
+        // The calendar plays it later from another folder.
+        set.m_EventSound = parsed.tune ? QFileInfo(*parsed.tune).absoluteFilePath() : QString();
+        set.m_PubHoliday = parsed.holiday;
+        set.m_EventTime = time;
+        set.Update();
+    } catch (const CDatabaseError& error) {
+        m_streams.err << "plenda: " << error.Description() << '\n';
+        return kRefused;
+    }
+    return 0;
+}
+}  // namespace
+
+bool IsDiaryCommand(const QString& name) {
+    return name == QLatin1String("agenda") || name == QLatin1String("list") ||
+           name == QLatin1String("add");
+}
+
+int RunDiaryCommand(const QString& name, const QStringList& arguments,
+                    const DiaryCommandContext& context, CommandStreams streams) {
+    const bool isAdd = name == QLatin1String("add");
+    const ParsedArguments parsed = Parse(arguments, isAdd);
+    DiaryCommand command(context, streams);
+    if (!parsed.error.isEmpty()) {
+        streams.err << "plenda: " << parsed.error << '\n' << DiaryCommandsUsage();
+        return kBadArguments;
+    }
+    if (name == QLatin1String("agenda"))
+        return command.Agenda(parsed);
+    if (name == QLatin1String("list"))
+        return command.List(parsed);
+    return command.Add(parsed);
+}
+
+QString DiaryCommandsUsage() {
+    return QStringLiteral(
+        "  agenda [DATE]      print the day's diary messages (today without DATE)\n"
+        "  list [DATE]        list the entries falling on the day (all without DATE)\n"
+        "  add DATE MESSAGE [--time HHMM] [--holiday] [--tune PATH]\n"
+        "                     add a diary entry; DATE in your date order, '*' for any digit\n"
+        "  --diary PATH       use this diary file for one command\n");
+}

@@ -1,0 +1,64 @@
+// A second process for the diary's reliability tests:
+//   add PATH    adds entries in a loop, printing "N ID" once each add returned
+//   hold PATH   opens the diary, prints "ready", keeps it open until stdin ends
+//   probe PATH  prints "free" or "busy" as the start-up probe finds the file
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+#include "diary/DiaryDatabase.h"
+#include "diary/DiaryError.h"
+#include "diary/DiaryLocation.h"
+#include "diary/DiaryRecordset.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+int AddForever(const QString& path) {
+    CSettingsStore settings(path + QStringLiteral(".ini"));
+    CDiaryRecordset set(settings);
+    set.SetFilter(CDiaryFilter::ById(0));
+    set.OpenFile(path);
+    for (int n = 1;; ++n) {
+        set.AddNew();
+        set.m_EventDate = QStringLiteral("05032007");
+        set.m_EventDescription = QStringLiteral("entry %1").arg(n);
+        set.m_EventTime = QStringLiteral("0930");
+        set.Update();
+        std::printf("%d %d\n", n, set.GetLastModifiedBookmark().id);
+        std::fflush(stdout);
+    }
+}
+
+int Hold(const QString& path) {
+    CDiaryDatabase diary(path);
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string line;
+    while (std::getline(std::cin, line)) {
+    }
+    return 0;
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3)
+        return 2;
+    try {
+        if (args[1] == QLatin1String("add"))
+            return AddForever(args[2]);
+        if (args[1] == QLatin1String("hold"))
+            return Hold(args[2]);
+        if (args[1] == QLatin1String("probe")) {
+            std::printf("%s\n", ProbeDiaryFile(args[2]) ? "free" : "busy");
+            return 0;
+        }
+    } catch (const CDatabaseError& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 2;
+}
