@@ -45,7 +45,7 @@ void MarqueeTick(benchmark::State& state) {
     viewport.resize(static_cast<int>(state.range(0)), 400);
     CViewMarquee::Hooks hooks;
     hooks.pageSize = [] { return QSize(420, 330); };
-    CViewMarquee marquee(viewport, settings, prompts, clock, http, PromotionServer{}, hooks);
+    CViewMarquee marquee(viewport, settings, prompts, clock, &http, PromotionServer{}, hooks);
     marquee.LoadInitialText();
     for (auto _ : state) marquee.Marquee().Tick();
     state.SetItemsProcessed(state.iterations());

@@ -16,6 +16,7 @@
 #include "view/FrameModes.h"
 
 #include "view/ViewFonts.h"
+#include "view/ViewMarquee.h"
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Calendar");
@@ -36,6 +37,7 @@ const CCalView::CommandRoute CCalView::kRoutes[] = {
     {CommandId::Print, &CCalView::OnPrintCommand},
     {CommandId::PrintPreview, &CCalView::OnPrintPreview},
     {CommandId::PrintSetup, &CCalView::OnPrintSetup},
+    {CommandId::ShowMarquee, &CCalView::OnShowMarquee},
     {CommandId::Options, &CCalView::OnOptions},
     {CommandId::NewDiaryEntry, &CCalView::OnNewDiaryEntry},
     {CommandId::EditDiary, &CCalView::OnEditDiary},
@@ -69,6 +71,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     BuildMonthText(m_dates.ShownMonth(), m_dates.ShownYear(), m_monthText);
     m_settings = LoadViewSettings(m_settingsHelper);
     BuildFonts();
+    if (start == ViewStart::Window)
+        CreateMarquee();
     if (services.tunes && services.prompts) {
         m_reminders = std::make_unique<CReminders>(m_diary, m_index, *services.prompts,
                                                    *services.clock, *services.tunes);
@@ -107,10 +111,46 @@ void CCalView::BuildFonts() {
     m_headingFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
     m_marqueeFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
     m_boldFont = MakeViewFont(m_fontSpec, FontStyle::Bold);
+    if (m_marquee)
+        m_marquee->SetFont(m_marqueeFont);
+}
+
+void CCalView::CreateMarquee() {
+    CViewMarquee::Hooks hooks;
+    hooks.pageSize = [this] {
+        return QSize(m_scrollSizes.total.width, m_scrollSizes.total.height);
+    };
+    hooks.alarmCheck = [this] {
+        if (m_reminders)
+            m_reminders->CheckAlarms();
+    };
+    hooks.isPromotionLine = [this](const QPoint& client) { return IsPromotionLine(client); };
+    m_marquee = std::make_unique<CViewMarquee>(*viewport(), m_settingsHelper, *m_services.prompts,
+                                               *m_services.clock, m_services.http,
+                                               PromotionServer::BuiltIn(), std::move(hooks));
+    m_marquee->SetFont(m_marqueeFont);
+    m_marquee->LoadInitialText();
+    m_marquee->WatchFocusAndClicks(*this);
+    connect(this, &CCalView::OptionsReloaded, m_marquee.get(), &CViewMarquee::Reload);
+}
+
+bool CCalView::IsPromotionLine(const QPoint& client) const {
+    const int x = client.x() + horizontalScrollBar()->value();
+    const int y = client.y() + verticalScrollBar()->value();
+    return m_sponsorRect.Contains(x, y) || m_phoneRect.Contains(x, y);
+}
+
+void CCalView::OnShowMarquee() {
+    if (!m_marquee)
+        return;
+    m_settings.marquee.on = m_marquee->Toggle();
+    CheckFrameMenuItem(CommandId::ShowMarquee, m_settings.marquee.on);
 }
 
 void CCalView::OnCreate() {
     UpdateScrollSizes();
+    if (m_marquee)
+        m_marquee->Start();
     ApplyWindowModes();
     if (m_settings.yearView && !m_settings.noMenu)
         CheckFrameMenuItem(CommandId::YearView, true);

@@ -15,6 +15,7 @@
 #include "view/ViewSettings.h"
 
 class CSettingsHelper;
+class CViewMarquee;
 class QMainWindow;
 class QPainter;
 class QPaintDevice;
@@ -78,6 +79,8 @@ public:
     const CMonthIndex& MonthIndex() const { return m_index; }
     const QFont& RegularFont() const { return m_regularFont; }
     bool IsPrinting() const { return m_printing; }
+    // The marquee band; none in a view started quietly for printing.
+    CViewMarquee* Marquee() const { return m_marquee.get(); }
 
 signals:
     // ReloadOptions has read the settings again: the marquee reloads its own.
@@ -101,6 +104,9 @@ private:
     void OnPrintCommand();
     void OnPrintPreview();
     void OnPrintSetup();
+    void OnShowMarquee();
+    void CreateMarquee();
+    bool IsPromotionLine(const QPoint& client) const;
 
     // The dialogs (CalViewDialogs.cpp).
     void OnOptions();
@@ -161,4 +167,6 @@ private:
     bool m_printing = false;
     QImage m_picture;
     std::unique_ptr<QPrinter> m_printer;
+    // Last, so it goes first: its hooks reach into the members above.
+    std::unique_ptr<CViewMarquee> m_marquee;
 };

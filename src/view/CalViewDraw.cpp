@@ -9,7 +9,9 @@
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "view/CalView.h"
+
 #include "view/DayStyle.h"
+#include "view/ViewMarquee.h"
 
 // What one paint draws with: the painter, the measures taken for it and the
 // background mode every text of the paint uses.
@@ -47,6 +49,12 @@ const QString kPicturePath = QStringLiteral(":/images/picture.png");
 
 void CCalView::paintEvent(QPaintEvent* event) {
     const QRect clip = event->rect();
+    // A marquee tick repaints only the band; the page under it stays as it is.
+    if (m_marquee && m_marquee->ExposesOnlyBand(clip)) {
+        QPainter target(viewport());
+        m_marquee->Paint(target);
+        return;
+    }
     // Painting goes into an off-screen buffer of the clip box, copied in one block.
     const qreal ratio = devicePixelRatioF();
     QPixmap buffer(clip.size() * ratio);
@@ -59,6 +67,8 @@ void CCalView::paintEvent(QPaintEvent* event) {
     }
     QPainter target(viewport());
     target.drawPixmap(clip.topLeft(), buffer);
+    if (m_marquee)
+        m_marquee->Paint(target);
 }
 
 CalendarMeasure CCalView::MeasureCalendarText(const QPaintDevice* device, int lines) const {

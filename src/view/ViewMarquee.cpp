@@ -1,6 +1,7 @@
 #include "view/ViewMarquee.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 #include <exception>
@@ -8,6 +9,7 @@
 #include "diary/DiaryError.h"
 #include "marquee/MarqueeStartup.h"
 #include "platform/Prompts.h"
+#include "platform/QtHttp.h"
 
 namespace {
 
@@ -18,16 +20,39 @@ QColor ToQColor(ColourRef colour) {
 }  // namespace
 
 CViewMarquee::CViewMarquee(QWidget& viewport, const CSettingsHelper& settings, IPrompts& prompts,
-                           const IClock& clock, IHttp& http, PromotionServer server, Hooks hooks)
+                           const IClock& clock, IHttp* http, PromotionServer server, Hooks hooks)
     : m_viewport(viewport),
       m_prompts(prompts),
       m_hooks(std::move(hooks)),
+      m_ownHttp(http ? nullptr : std::make_unique<CQtHttp>()),
       m_font(viewport.font()),
-      m_internet(settings, http, prompts, clock, std::move(server)),
+      m_internet(settings, http ? *http : *m_ownHttp, prompts, clock, std::move(server)),
       m_marquee(settings, prompts, *this, *this) {
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &CViewMarquee::OnTick);
     m_marquee.SetAlarmCheck([this] { QueueAlarmCheck(); });
+}
+
+void CViewMarquee::WatchFocusAndClicks(QWidget& view) {
+    m_focusView = &view;
+    view.installEventFilter(this);
+    m_viewport.installEventFilter(this);
+}
+
+bool CViewMarquee::eventFilter(QObject* watched, QEvent* event) {
+    // Queued, so the view's own handler (refreshing today, repainting) runs
+    // first and a box the update shows does not open inside an event handler.
+    if (watched == m_focusView && event->type() == QEvent::FocusIn) {
+        QMetaObject::invokeMethod(this, &CViewMarquee::OnFocusGained, Qt::QueuedConnection);
+    } else if (watched == &m_viewport && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint client = mouse->position().toPoint();
+        if (mouse->button() == Qt::LeftButton && m_hooks.isPromotionLine &&
+            m_hooks.isPromotionLine(client))
+            QMetaObject::invokeMethod(this, &CViewMarquee::OnSponsorOrPhoneClicked,
+                                      Qt::QueuedConnection);
+    }
+    return false;
 }
 
 void CViewMarquee::QueueAlarmCheck() {

@@ -3,20 +3,24 @@
 #include <QFont>
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "marquee/InternetMessage.h"
 #include "marquee/Marquee.h"
 #include "marquee/MarqueeCanvas.h"
 #include "marquee/MarqueeTimer.h"
+#include "platform/Http.h"
 
 class CSettingsHelper;
 class IPrompts;
 class IClock;
-class IHttp;
+
+class QEvent;
 class QPainter;
 class QWidget;
 
@@ -32,12 +36,20 @@ public:
         std::function<QSize()> pageSize;
         // The alarm check run at each re-read of the marquee file.
         std::function<void()> alarmCheck;
+        // Whether a client point lies on the sponsor or the phone line.
+        std::function<bool(const QPoint&)> isPromotionLine;
     };
 
     // `viewport` is the widget the band is drawn on; everything passed in
-    // must outlive this object.
+    // must outlive this object. Without `http` the band asks through Qt's
+    // network layer (only when a server is built in).
     CViewMarquee(QWidget& viewport, const CSettingsHelper& settings, IPrompts& prompts,
-                 const IClock& clock, IHttp& http, PromotionServer server, Hooks hooks);
+                 const IClock& clock, IHttp* http, PromotionServer server, Hooks hooks);
+
+    // Runs the due check when `view` gains the focus, and the update on a
+    // left-button release over the sponsor or phone line of the viewport.
+    // (Qt drops the filter by itself when this object goes.)
+    void WatchFocusAndClicks(QWidget& view);
 
     void SetFont(const QFont& marqueeFont) { m_font = marqueeFont; }
 
@@ -76,10 +88,13 @@ private:
     void RunAlarmCheck();
     // The top-level handler of the band's events: reports and goes on.
     void Guarded(const std::function<void()>& action);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget& m_viewport;
+    QPointer<QWidget> m_focusView;
     IPrompts& m_prompts;
     Hooks m_hooks;
+    std::unique_ptr<IHttp> m_ownHttp;
     QFont m_font;
     CInternetMessage m_internet;
     CMarquee m_marquee;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFocusEvent>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
+#include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
 #include "platform/SystemColours.h"
 #include "settings/SettingsHelper.h"
@@ -56,8 +59,9 @@ protected:
         CViewMarquee::Hooks hooks;
         hooks.pageSize = [] { return QSize(380, 200); };
         hooks.alarmCheck = [this] { alarmCheck(); };
-        marquee =
-            std::make_unique<CViewMarquee>(viewport, settings, prompts, clock, http, server, hooks);
+        hooks.isPromotionLine = [](const QPoint& client) { return client.y() < 20; };
+        marquee = std::make_unique<CViewMarquee>(viewport, settings, prompts, clock, &http, server,
+                                                 hooks);
         marquee->LoadInitialText();
         marquee->Start();
         return *marquee;
@@ -178,4 +182,36 @@ TEST_F(ViewMarqueeTest, ClickFetchesAndFocusFollowsTheDueRule) {
     EXPECT_EQ(prompts.messages.size(), 1);
     band.OnSponsorOrPhoneClicked();
     EXPECT_EQ(prompts.messages.size(), 2);
+}
+
+TEST_F(ViewMarqueeTest, PromotionLineClicksAndFocusRunTheUpdateAfterTheViewsOwnHandling) {
+    const QString diaryPath = dir.File("Diary.db");
+    QFile(diaryPath).open(QIODevice::WriteOnly);
+    CDiaryDatabase{diaryPath};  // a new diary gets its tables
+    settings.WriteSetting(Key::DiaryName, diaryPath);
+    http.QueueBody("At start");
+    http.QueueBody("Clicked");
+    http.QueueBody("Next day");
+    QWidget view;
+    CViewMarquee& band = Marquee(PromotionServer{"http://promo.test/p", "acme", "desk"});
+    band.WatchFocusAndClicks(view);
+    EXPECT_EQ(band.Marquee().Band().ShownText(), "At start");
+
+    QTest::mouseClick(&viewport, Qt::LeftButton, {}, QPoint(50, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(http.requests.size(), 1);
+    QTest::mouseClick(&viewport, Qt::LeftButton, {}, QPoint(50, 5));
+    EXPECT_EQ(http.requests.size(), 1);  // queued behind the view's own handling
+    QCoreApplication::processEvents();
+    EXPECT_EQ(band.Marquee().Band().ShownText(), "Clicked");
+
+    QFocusEvent focus(QEvent::FocusIn);
+    QCoreApplication::sendEvent(&view, &focus);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(http.requests.size(), 2);  // fetched today already
+    clock.now = clock.now.addDays(1);
+    QCoreApplication::sendEvent(&view, &focus);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(band.Marquee().Band().ShownText(), "Next day");
+    EXPECT_TRUE(prompts.messages.isEmpty());
 }
