@@ -30,3 +30,9 @@ done
 sorted=($(printf '%s\n' "${times[@]}" | sort -n))
 echo "== plenda agenda 05/03/2010 over 100,000 entries (20 runs)"
 echo "fastest ${sorted[0]} us, median ${sorted[10]} us"
+
+# The running window's CPU with the marquee at its default 25 ms, under Xvfb.
+if command -v Xvfb > /dev/null; then
+  echo "== marquee CPU (20 s under Xvfb)"
+  bash "$(dirname "$0")/marquee-cpu.sh" "$build" 20 25 ON
+fi
