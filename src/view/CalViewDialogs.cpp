@@ -25,7 +25,7 @@ QString PlainText(const CSettingsHelper& settings, const char* key) {
     return settings.ReadPlain(QString::fromLatin1(key));
 }
 
-void ReloadMarqueeMirror(const CSettingsHelper& settings, MarqueeSettings& marquee) {
+void ReloadMarqueeMirror(const CSettingsHelper& settings, MarqueeKeyValues& marquee) {
     marquee.slide = PlainInt(settings, Key::MarqueeSlide);
     marquee.secs = PlainInt(settings, Key::MarqueeSecs);
     marquee.checkFileFreq = PlainInt(settings, Key::MarqueeCheckFileFreq);

@@ -17,8 +17,8 @@ ColourRef Colour(const CSettingsHelper& settings, const char* key) {
     return settings.GetColour(QString::fromLatin1(key));
 }
 
-MarqueeSettings LoadMarqueeSettings(const CSettingsHelper& settings) {
-    MarqueeSettings marquee;
+MarqueeKeyValues LoadMarqueeKeyValues(const CSettingsHelper& settings) {
+    MarqueeKeyValues marquee;
     marquee.on = Bool(settings, Key::MarqueeOn);
     marquee.slide = Int(settings, Key::MarqueeSlide);
     marquee.secs = Int(settings, Key::MarqueeSecs);
@@ -87,7 +87,7 @@ ViewSettings LoadViewSettings(const CSettingsHelper& settings) {
     view.noMenu = !Bool(settings, Key::Menu);
     view.yearView = Bool(settings, Key::YearView);
     view.grid = LoadYearGrid(settings);
-    view.marquee = LoadMarqueeSettings(settings);
+    view.marquee = LoadMarqueeKeyValues(settings);
     view.showPicture = Bool(settings, Key::ShowPicture);
     view.stretchHeight = Bool(settings, Key::StretchHeight);
     view.stretchWidth = Bool(settings, Key::StretchWidth);

@@ -24,7 +24,7 @@ struct YearGridShape {
 
 // The marquee and internet keys as stored; the band and the update that use
 // them live with the marquee.
-struct MarqueeSettings {
+struct MarqueeKeyValues {
     bool on = false;
     int slide = 0;
     int secs = 0;
@@ -49,7 +49,7 @@ struct ViewSettings {
     bool noMenu = true;
     bool yearView = false;
     YearGridShape grid;
-    MarqueeSettings marquee;
+    MarqueeKeyValues marquee;
     bool showPicture = false;
     bool stretchHeight = true;
     bool stretchWidth = true;
