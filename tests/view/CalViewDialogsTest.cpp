@@ -11,6 +11,7 @@
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/OptionsTabCtrl.h"
 #include "view/CalViewFixture.h"
+#include "view/ViewMarquee.h"
 
 namespace {
 using CalViewDialogsTest = CalViewFixture;
@@ -127,4 +128,26 @@ TEST_F(CalViewDialogsTest, NewDiaryEntryOverADayPresetsThatDay) {
     });
     v.OnCommand(CommandId::DiaryEntryKey);
     EXPECT_EQ(shown, QStringLiteral("12/03/2007"));
+}
+
+TEST_F(CalViewDialogsTest, OptionsRestartsTheBandWithTheNewIntervalAndFileCheck) {
+    CCalView& v = MakeView();
+    ASSERT_NE(v.Marquee(), nullptr);
+    WhenOpen<COptionsDlg>([](COptionsDlg& dialog) {
+        Retype(dialog, "marqueeSecsEdit", QStringLiteral("50"));
+        Retype(dialog, "fileFreqEdit", QStringLiteral("1"));
+        Click(dialog, "fileMinutesRadio");
+        Click(dialog, "okButton");
+    });
+    v.OnCommand(CommandId::Options);
+    EXPECT_EQ(v.Marquee()->Marquee().TickLimit(), 1200);
+    EXPECT_EQ(v.Marquee()->Timer().interval(), 50);
+    EXPECT_TRUE(v.Marquee()->Timer().isActive());
+
+    WhenOpen<COptionsDlg>([](COptionsDlg& dialog) {
+        Click(dialog, "marqueeOnCheck");
+        Click(dialog, "okButton");
+    });
+    v.OnCommand(CommandId::Options);
+    EXPECT_FALSE(v.Marquee()->Timer().isActive());
 }
