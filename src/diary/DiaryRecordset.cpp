@@ -308,6 +308,10 @@ void CDiaryRecordset::Delete() {
     query.addBindValue(id);
     m_database->Execute(query, QStringLiteral("delete a diary entry"));
     m_fetched.valid = false;
+    // Deleting nothing is no success: the record went elsewhere meanwhile.
+    if (query.numRowsAffected() == 0)
+        throw CDatabaseError(
+            QStringLiteral("The diary entry was deleted by another program in the meantime."));
     m_rows.erase(m_rows.begin() + m_position);
     m_onDeleted = !m_rows.empty();
 }

@@ -159,6 +159,9 @@ TEST_F(DiaryRecordsetTest, EditSeesChangesMadeElsewhereAndRefusesVanishedRecords
     view.CancelUpdate();
     view.MoveNext();
     EXPECT_THROW(view.Edit(), CDatabaseError);
+    EXPECT_THROW(view.Delete(), CDatabaseError);
+    EXPECT_EQ(view.GetRecordCount(), 2) << "a failed delete changes nothing";
+    EXPECT_EQ(view.GetAbsolutePosition(), 1);
 }
 
 TEST_F(DiaryRecordsetTest, DeleteLeavesThePositionBetweenNeighbours) {
