@@ -141,7 +141,10 @@ void CViewMarquee::PaintBand(const MarqueeFrame& frame) {
     if (frame.band.isEmpty()) {
         m_buffer = QPixmap();
     } else {
-        m_buffer = QPixmap(frame.band.size());
+        // At the screen's pixel ratio, as the page's own buffer is.
+        const qreal ratio = m_viewport.devicePixelRatioF();
+        m_buffer = QPixmap(frame.band.size() * ratio);
+        m_buffer.setDevicePixelRatio(ratio);
         m_buffer.fill(m_viewport.palette().color(m_viewport.backgroundRole()));
         QPainter painter(&m_buffer);
         // Band-relative: the buffer's top is the band's top.

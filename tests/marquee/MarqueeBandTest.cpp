@@ -108,14 +108,3 @@ TEST(MarqueeBandText, RightwardWrapAlsoTakesThePendingTextOver) {
     EXPECT_EQ(frame.textX, -9);
     EXPECT_EQ(frame.text, "Longer text");
 }
-
-TEST(MarqueeBandText, ResetPositionClearsGeometryButKeepsTexts) {
-    CMarqueeBand band;
-    band.SetShownText("A");
-    band.Step(Window(50), 1, false);
-    band.ResetPosition();
-    EXPECT_EQ(band.X(), 0);
-    EXPECT_EQ(band.BandTop(), 0);
-    EXPECT_TRUE(band.BandRect().isNull());
-    EXPECT_EQ(band.ShownText(), "A");
-}

@@ -1,6 +1,7 @@
 #include "tools/promo-server/PromoServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -57,6 +58,9 @@ bool CPromoServer::Listen(const QHostAddress& address, quint16 port, QString* er
 void CPromoServer::AcceptConnections() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
         socket->setParent(this);
+        // A client that never finishes its request must not hold the
+        // connection for ever.
+        QTimer::singleShot(kConnectionTimeoutMs, socket, [socket] { socket->abort(); });
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { ReadRequest(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
             m_pending.remove(socket);

@@ -36,6 +36,8 @@ public:
 
     // Request heads larger than this are refused.
     static constexpr qsizetype kMaxHeadBytes = 8 * 1024;
+    // A connection is closed this long after it was accepted.
+    static constexpr int kConnectionTimeoutMs = 10000;
 
 private:
     void AcceptConnections();
