@@ -18,6 +18,7 @@ void CCalDocTemplate::OpenDocument() {
     m_frame = std::make_unique<CMainFrame>(m_store);
     m_view = new CCalView(m_services, m_settings, m_frame.get());
     m_frame->setCentralWidget(m_view);
+    m_frame->AttachView(*m_view, m_settings);
     m_view->OnCreate();
     m_frame->ActivateFrame();
     m_view->setFocus();

@@ -1,5 +1,7 @@
 #include "app/MainFrame.h"
 
+#include "app/AcceleratorFilter.h"
+
 #include <QIcon>
 #include <QMenuBar>
 
@@ -10,3 +12,5 @@ CMainFrame::CMainFrame(CSettingsStore& store, QWidget* parent) : CPersistentFram
     menuBar()->setObjectName(QStringLiteral("mainMenu"));
     setWindowIcon(QIcon(QStringLiteral(":/images/plenda.png")));
 }
+
+CMainFrame::~CMainFrame() = default;

@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QImage>
+#include <functional>
 #include <memory>
 
 #include "calendar/CalendarDates.h"
@@ -11,9 +12,14 @@
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
+#include "ui/WaylandNotice.h"
+#include "ui/WindowDragger.h"
+#include "view/MenuTables.h"
+#include "view/NavigationSteps.h"
 #include "view/PageGeometry.h"
 #include "view/ViewSettings.h"
 
+class CDayTip;
 class CSettingsHelper;
 class CViewMarquee;
 class QMainWindow;
@@ -82,6 +88,17 @@ public:
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_marquee.get(); }
 
+    // How commands chosen in the view's own menu travel: through the frame's
+    // route when there is a frame (so that the application's commands are
+    // reached too), else to the view alone.
+    using CommandFilter = std::function<bool(int id)>;
+    using CommandSink = std::function<void(int id)>;
+    void SetCommandRoute(CommandFilter isOffered, CommandSink run);
+    // The flags the menus' check marks follow.
+    MenuCheckState CheckState() const;
+    // The last pointer position over the view, in client coordinates.
+    QPoint LastPointer() const { return m_lastPointer; }
+
 signals:
     // ReloadOptions has read the settings again: the marquee reloads its own.
     void OptionsReloaded();
@@ -91,6 +108,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
+    // Input (CalViewInput.cpp).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
 private:
     struct DrawContext;
     struct CommandRoute;
@@ -99,6 +126,37 @@ private:
 
     void OnFileOpen();
     void OnCheckDiary();
+    // Navigation, window modes, appearance and the small dialogs (CalViewCommands.cpp).
+    void OnPrev();
+    void OnNext();
+    void OnThis();
+    void ShowPeriod(ShownMonthYear period);
+    void OnAlwaysOnTop();
+    void OnNoMenu();
+    void OnMaximize();
+    void OnMinimize();
+    void OnRestore();
+    void OnExitNow();
+    void OnFonts();
+    void OnTextColour();
+    void OnBackgroundColour();
+    void OnTodayTextColour();
+    void OnTodayBackgroundColour();
+    void OnDiaryEntryTextColour();
+    void OnDiaryEntryBackgroundColour();
+    void OnHolidayTextColour();
+    void OnHolidayBackgroundColour();
+    void RunColour(int id);
+    void OnQuickHelp();
+    void OnSponsor();
+    // Days (CalViewDays.cpp).
+    void ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers);
+    bool ShowDayTip(const QPoint& client, const QPoint& global);
+
+    // Input helpers (CalViewInput.cpp).
+    PagePoint ToDocument(const QPoint& client) const;
+    bool MayDragFrom(const QPoint& client) const;
+
     void OnYearView();
     void OnShowPicture();
     void OnPrintCommand();
@@ -167,6 +225,15 @@ private:
     bool m_printing = false;
     QImage m_picture;
     std::unique_ptr<QPrinter> m_printer;
+
+    CommandFilter m_isOffered;
+    CommandSink m_runCommand;
+    QPoint m_lastPointer;
+    CWindowDragger m_dragger;
+    CDayTip* m_dayTip = nullptr;
+    int m_tipDay = 0;
+    CWaylandNotice m_waylandNotice;
+
     // Last, so it goes first: its hooks reach into the members above.
     std::unique_ptr<CViewMarquee> m_marquee;
 };

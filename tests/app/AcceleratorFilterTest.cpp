@@ -8,7 +8,7 @@
 
 #include "app/AcceleratorFilter.h"
 #include "app/CommandIds.h"
-#include "app/WaylandNotice.h"
+#include "ui/WaylandNotice.h"
 #include "support/FakePrompts.h"
 
 namespace {

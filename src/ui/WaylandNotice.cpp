@@ -1,6 +1,10 @@
-#include "app/WaylandNotice.h"
+#include "ui/WaylandNotice.h"
+
+#include <QGuiApplication>
 
 #include "platform/Prompts.h"
+
+CWaylandNotice::CWaylandNotice() : CWaylandNotice(QGuiApplication::platformName()) {}
 
 CWaylandNotice::CWaylandNotice(QString platformName) : m_platformName(std::move(platformName)) {}
 

@@ -9,6 +9,8 @@ class IPrompts;
 // calendar says so, once per run.
 class CWaylandNotice {
 public:
+    // The platform the application runs on.
+    CWaylandNotice();
     explicit CWaylandNotice(QString platformName);
 
     bool LimitsWindowPlacement() const;

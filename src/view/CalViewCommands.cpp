@@ -1,0 +1,143 @@
+#include <QMainWindow>
+
+#include "dialogs/QuickHelpDlg.h"
+#include "dialogs/SponsorDlg.h"
+#include "view/CalView.h"
+#include "view/ColourCommands.h"
+#include "view/FontCommand.h"
+#include "view/FrameModes.h"
+
+#include "app/CommandIds.h"
+
+void CCalView::OnPrev() {
+    ShowPeriod(StepBack({m_dates.ShownMonth(), m_dates.ShownYear()}, m_settings.yearView));
+}
+
+void CCalView::OnNext() {
+    ShowPeriod(StepForward({m_dates.ShownMonth(), m_dates.ShownYear()}, m_settings.yearView));
+}
+
+void CCalView::OnThis() {
+    m_dates.GoToToday();
+    m_index.SetReady(false);
+    viewport()->update();
+    LoadMonthIndex();
+}
+
+void CCalView::ShowPeriod(ShownMonthYear period) {
+    m_dates.SetShown(m_dates.ShownDay(), period.month, period.year);
+    m_index.SetReady(false);
+    viewport()->update();
+    // Reloaded at once, so the marks always cover the month or year on show.
+    LoadMonthIndex();
+}
+
+void CCalView::OnAlwaysOnTop() {
+    QMainWindow* frame = Frame();
+    if (!frame)
+        return;
+    m_settings.onTop = !m_settings.onTop;
+    if (m_settings.onTop) {
+        SetOnTop(*frame, m_settingsHelper);
+        m_waylandNotice.TellOnce(*m_services.prompts);
+    } else {
+        ClearOnTop(*frame, m_settingsHelper);
+    }
+}
+
+void CCalView::OnNoMenu() {
+    QMainWindow* frame = Frame();
+    if (!frame)
+        return;
+    const QRect before = frame->geometry();
+    if (m_settings.noMenu) {
+        m_settings.noMenu = false;
+        ShowMenu(*frame, m_settingsHelper);
+        ShowTitleBar(*frame);
+        CheckFrameMenuItem(CommandId::AlwaysOnTop, m_settings.onTop);
+        CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
+    } else {
+        m_settings.noMenu = true;
+        HideMenu(*frame, m_settingsHelper);
+        HideTitleBar(*frame);
+    }
+    // The menu bar and the title bar come and go inside the window, which
+    // keeps its place and size.
+    if (frame->windowState() == Qt::WindowNoState)
+        frame->setGeometry(before);
+}
+
+void CCalView::OnMaximize() {
+    if (QMainWindow* frame = Frame())
+        frame->showMaximized();
+    viewport()->update();
+}
+
+void CCalView::OnMinimize() {
+    if (QMainWindow* frame = Frame())
+        frame->showMinimized();
+}
+
+void CCalView::OnRestore() {
+    if (QMainWindow* frame = Frame())
+        frame->showNormal();
+    viewport()->update();
+}
+
+void CCalView::OnExitNow() {
+    // Closing the main window saves its placement and ends the program, as
+    // closing it by hand does.
+    if (QMainWindow* frame = Frame())
+        frame->close();
+}
+
+void CCalView::OnFonts() {
+    if (RunFontCommand(m_fontSpec, m_settings.colours, *m_services.prompts, m_settingsHelper)) {
+        BuildFonts();
+        // Cell sizes follow the font.
+        UpdateScrollSizes();
+    }
+    viewport()->update();
+}
+
+void CCalView::RunColour(int id) {
+    const ColourCommand* command = FindColourCommand(id);
+    if (command &&
+        RunColourCommand(*command, m_settings.colours, *m_services.prompts, m_settingsHelper))
+        viewport()->update();
+}
+
+void CCalView::OnTextColour() {
+    RunColour(CommandId::TextColour);
+}
+void CCalView::OnBackgroundColour() {
+    RunColour(CommandId::BackgroundColour);
+}
+void CCalView::OnTodayTextColour() {
+    RunColour(CommandId::TodayTextColour);
+}
+void CCalView::OnTodayBackgroundColour() {
+    RunColour(CommandId::TodayBackgroundColour);
+}
+void CCalView::OnDiaryEntryTextColour() {
+    RunColour(CommandId::DiaryEntryTextColour);
+}
+void CCalView::OnDiaryEntryBackgroundColour() {
+    RunColour(CommandId::DiaryEntryBackgroundColour);
+}
+void CCalView::OnHolidayTextColour() {
+    RunColour(CommandId::PublicHolidayTextColour);
+}
+void CCalView::OnHolidayBackgroundColour() {
+    RunColour(CommandId::PublicHolidayBackgroundColour);
+}
+
+void CCalView::OnQuickHelp() {
+    CQuickHelpDlg dialog(m_settingsHelper, this);
+    dialog.exec();
+}
+
+void CCalView::OnSponsor() {
+    CSponsorDlg dialog(m_settingsHelper, this);
+    dialog.exec();
+}
