@@ -31,6 +31,7 @@ public:
     // The day concerned as DDMMYYYY; "00000000" (the default) for none.
     void SetDateText(const QString& key) { m_dateText = key; }
     void SetNewEntry(bool newEntry) { m_newEntry = newEntry; }
+    bool IsNewEntry() const { return m_newEntry; }
     void SetSearchText(const QString& text) { m_searchText = text; }
     // After OK: the message and the date (display form) of the record last shown.
     QString MessageText() const { return m_messageText; }

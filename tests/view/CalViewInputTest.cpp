@@ -88,17 +88,19 @@ TEST_F(CalViewInputTest, PrevAndNextStepYearsInYearViewDownTo1585) {
 }
 
 TEST_F(CalViewInputTest, ClickOnADayShowsItsMessagesOrNoMessages) {
-    w.AddEntry("05032007", "Dentist at nine");
+    // Not today: today's messages are shown once when the view starts.
+    w.AddEntry("06032007", "Dentist at nine");
     w.Open();
-    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.CellCentre(kMarch5));
+    ASSERT_TRUE(w.prompts.messages.isEmpty());
+    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.CellCentre(kMarch6));
     ASSERT_EQ(w.prompts.messages.size(), 1);
     EXPECT_TRUE(w.prompts.messages[0].text.contains("Dentist at nine"));
-    EXPECT_EQ(w.view->Dates().ShownDay(), 5);
+    EXPECT_EQ(w.view->Dates().ShownDay(), 6);
 
-    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.CellCentre(kMarch6));
+    QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, w.CellCentre(kMarch7));
     ASSERT_EQ(w.prompts.messages.size(), 2);
     EXPECT_EQ(w.prompts.messages[1].text, "No Messages!");
-    EXPECT_EQ(w.view->Dates().ShownDay(), 6);
+    EXPECT_EQ(w.view->Dates().ShownDay(), 7);
 
     // Between the days nothing is asked.
     QTest::mouseClick(w.view->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
