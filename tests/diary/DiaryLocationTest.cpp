@@ -87,18 +87,6 @@ TEST_F(DiaryLocationTest, DiaryOpenElsewhereFailsTheProbe) {
     EXPECT_TRUE(ProbeDiaryFile(defaultPath));
 }
 
-TEST_F(DiaryLocationTest, CommandLineResolvesWithoutADialog) {
-    CommandLineDiary diary = LocateDiaryForCommandLine(store, dir.Path());
-    EXPECT_EQ(diary.path, defaultPath);
-    EXPECT_TRUE(diary.usable);
-    EXPECT_EQ(DiaryName(), defaultPath);
-
-    SetDiaryName(dir.File(QStringLiteral("gone/Diary.db")));
-    diary = LocateDiaryForCommandLine(store, dir.Path());
-    EXPECT_FALSE(diary.usable);
-    EXPECT_EQ(diary.path, dir.File(QStringLiteral("gone/Diary.db")));
-}
-
 class FileOpenTest : public DiaryLocationTest {
 protected:
     FileOpenTest() {

@@ -355,14 +355,6 @@ TEST_F(DiaryRecordsetTest, RequeryAfterOwnAddOrNewFilterSelectsAfresh) {
     EXPECT_EQ(Messages(set), QStringList{"Xmas"}) << "a change by another connection is seen";
 }
 
-TEST_F(DiaryRecordsetTest, ClosedRecordsetRefusesWork) {
-    CDiaryRecordset set(store);
-    EXPECT_FALSE(set.IsOpen());
-    EXPECT_THROW(set.Requery(), CDatabaseError);
-    EXPECT_THROW(set.AddNew(), CDatabaseError);
-    EXPECT_THROW(set.FindFirst(CDiaryFilter::All()), CDatabaseError);
-}
-
 TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     diaryfiles::PointSettingsAt(store, dir.File(QStringLiteral("missing/Diary.db")));
     CDiarySetHolder holder(store);

@@ -118,14 +118,6 @@ TEST_F(MonthIndexTest, NoRecordsWhenTheSetIsMissingOrNotOpen) {
     EXPECT_TRUE(MarkedDays().empty()) << "a year the date library cannot express";
 }
 
-TEST_F(MonthIndexTest, LoadSeesEntriesAddedSinceTheLastLoad) {
-    Load(3, 2007);
-    EXPECT_TRUE(MarkedDays().empty());
-    Add({{"05032007", "today"}});
-    Load(3, 2007);
-    EXPECT_EQ(index.Mark(64), 1);
-}
-
 TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnce) {
     Add({{"05032007", "Dentist", {}, 0, "0930"},
          {"05032007", "midnight", {}, 0, "0000"},
@@ -192,12 +184,4 @@ TEST_F(MonthIndexTest, The501stAlarmIsDropped) {
     index.SpendAlarm(-1);
 }
 
-TEST_F(MonthIndexTest, GatheringAloneKeepsTheMarks) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"}});
-    Load(3, 2007);
-    clock.now = QDateTime(QDate(2007, 3, 6), QTime(0, 1));
-    index.GatherTodaysAlarms(&set, clock);
-    EXPECT_EQ(index.AlarmsUsed(), 0);
-    EXPECT_EQ(index.Mark(64), 1);
-}
 }  // namespace

@@ -15,33 +15,6 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// A valid 8-bit mono WAV of a tenth of a second of silence.
-QByteArray SilentWav() {
-    const quint32 samples = 800;
-    QByteArray wav;
-    const auto put32 = [&](quint32 v) {
-        for (int i = 0; i < 4; ++i) wav.append(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    const auto put16 = [&](quint16 v) {
-        wav.append(static_cast<char>(v & 0xFF));
-        wav.append(static_cast<char>(v >> 8));
-    };
-    wav.append("RIFF");
-    put32(36 + samples);
-    wav.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(8000);
-    put32(8000);
-    put16(1);
-    put16(8);
-    wav.append("data");
-    put32(samples);
-    wav.append(QByteArray(samples, static_cast<char>(0x80)));
-    return wav;
-}
-
 TEST(QtTunes, MissingVideoFailsEveryStepAtOnce) {
     TempDir dir;
     CQtTunes tunes(kOpenTimeoutMs);
@@ -71,15 +44,4 @@ TEST(QtTunes, UnplayableVideoGivesAnErrorWithinTheTimeLimit) {
     EXPECT_LT(clock.elapsed(), kOpenTimeoutMs + 2000);
 }
 
-TEST(QtTunes, SoundsStartWithoutWaiting) {
-    TempDir dir;
-    const QString wav = dir.File(QStringLiteral("click.wav"));
-    WriteFile(wav, SilentWav());
-    CQtTunes tunes(kOpenTimeoutMs);
-    QElapsedTimer clock;
-    clock.start();
-    tunes.StartSound(wav);
-    tunes.StartSound(dir.File(QStringLiteral("missing.wav")));
-    EXPECT_LT(clock.elapsed(), 1000);
-}
 }  // namespace
