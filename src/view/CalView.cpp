@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QTimer>
 #include <exception>
 #include <stdexcept>
 
@@ -174,6 +175,9 @@ void CCalView::OnCreate() {
     ApplyWindowModes();
     if (m_settings.yearView && !m_settings.noMenu)
         CheckFrameMenuItem(CommandId::YearView, true);
+    // Where the desktop will not keep the window on top, say so once it is up.
+    if (m_settings.onTop && m_services.prompts)
+        QTimer::singleShot(0, this, [this] { m_waylandNotice.TellOnce(*m_services.prompts); });
 }
 
 void CCalView::ApplyWindowModes() {
