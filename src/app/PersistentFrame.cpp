@@ -1,5 +1,8 @@
 #include "app/PersistentFrame.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "settings/WindowPlacement.h"
 
 namespace {
@@ -19,6 +22,22 @@ WindowPlacement PlacementOf(const QMainWindow& frame) {
     placement.normalRect = {normal.left(), normal.top(), normal.left() + normal.width(),
                             normal.top() + normal.height()};
     return placement;
+}
+// A window saved on a screen that is no longer attached would open where
+// nobody can see or reach it.
+bool IsOnSomeScreen(const QRect& rect) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return true;
+    for (const QScreen* screen : screens) {
+        if (screen->availableGeometry().intersects(rect))
+            return true;
+    }
+    return false;
+}
+
+QRect ToQRect(const RectValues& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 }  // namespace
 
@@ -40,8 +59,10 @@ void CPersistentFrame::ActivateFrame() {
     }
     m_firstTime = false;
     const WindowPlacement placement = LoadWindowPlacement(m_store);
-    const RectValues& r = placement.normalRect;
-    setGeometry(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    QRect normal = ToQRect(placement.normalRect);
+    if (!IsOnSomeScreen(normal))
+        normal = ToQRect(kDefaultFrameRect);
+    setGeometry(normal);
     switch (placement.state) {
         case ShowState::Normal:
             show();

@@ -93,6 +93,13 @@ TEST_F(CalWindowTest, ClosedMaximizedOpensMaximizedAndRestoresToItsNormalPlace) 
     EXPECT_EQ(again->Frame()->geometry(), QRect(30, 40, 400, 300));
 }
 
+TEST_F(CalWindowTest, PlacementOffEveryScreenOpensAtTheDefaultPlace) {
+    store.WriteText(kWindow, QString::fromLatin1(WindowKey::Rect),
+                    QStringLiteral("9000 9000 9490 9390"));
+    auto docTemplate = Open();
+    EXPECT_EQ(docTemplate->Frame()->geometry(), QRect(10, 10, 490, 390));
+}
+
 TEST_F(CalWindowTest, MenuModeShowsTheMenuBarAndTitleBar) {
     store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::Menu),
                     QStringLiteral("True"));
