@@ -118,6 +118,7 @@ void CCalView::ShowPage(int month, int year, bool yearView) {
     m_dates.SetShown(1, month, year);
     m_settings.yearView = yearView;
     m_index.SetReady(false);
+    m_dayCells.fill(PageRect{});
     UpdateScrollSizes();
     LoadMonthIndex();
     viewport()->update();
@@ -260,6 +261,10 @@ void CCalView::OnYearView() {
     CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
     m_settingsHelper.WriteBool(QString::fromLatin1(Key::YearView), m_settings.yearView);
     m_index.SetReady(false);
+    // The reload below marks the index ready again, so the paint would keep
+    // the other view's cells: days the new page does not show must not stay
+    // clickable where the old page had them.
+    m_dayCells.fill(PageRect{});
     UpdateScrollSizes();
     viewport()->update();
     // Reloaded at once, so the marks always cover the month or year on show.

@@ -131,6 +131,19 @@ TEST_F(CalViewTest, YearViewToggleWritesTheSettingAndReloadsTheIndexAtOnce) {
     EXPECT_EQ(v.MonthIndex().Mark(Doy(6, 1)), 0);
 }
 
+TEST_F(CalViewTest, SwitchingToAYearGridWithoutTheShownMonthLeavesNoGhostCells) {
+    clock.now = QDateTime(QDate(2007, 12, 5), QTime(9, 0));
+    Put(Key::MonthsAcross, QStringLiteral("4"));
+    Put(Key::MonthsDown, QStringLiteral("2"));
+    CCalView& v = MakeView(1400, 900);
+    Paint();
+    ASSERT_FALSE(v.DayCells()[Doy(12, 5)].IsEmpty());
+    v.OnCommand(CommandId::YearView);
+    Paint();
+    EXPECT_FALSE(v.DayCells()[Doy(8, 31)].IsEmpty());
+    for (int day = 1; day <= 31; ++day) EXPECT_TRUE(v.DayCells()[Doy(12, day)].IsEmpty()) << day;
+}
+
 TEST_F(CalViewTest, FrameTitleNamesTheDiary) {
     QMainWindow frame;
     auto* v = new CCalView(services, settings, &frame);
