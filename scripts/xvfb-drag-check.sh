@@ -7,7 +7,6 @@ set -euo pipefail
 
 plenda=${1:-build/src/app/plenda}
 shot=${2:-}
-display=:$((90 + RANDOM % 100))
 scratch=$(mktemp -d)
 cleanup() {
   [[ -n ${app_pid:-} ]] && kill "$app_pid" 2>/dev/null || true
@@ -16,9 +15,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done 2>/dev/null || sleep 1
+for _ in $(seq 100); do [[ -s $scratch/display ]] && break; sleep 0.1; done
+[[ -s $scratch/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
+display=:$(head -n1 "$scratch/display")
 
 # A fresh home: no settings, so this is a first start.
 export DISPLAY=$display HOME=$scratch XDG_CONFIG_HOME=$scratch/config QT_QPA_PLATFORM=xcb
