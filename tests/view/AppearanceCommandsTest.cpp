@@ -28,45 +28,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(AppearanceCommandsTest, TableGivesEachColourCommandItsKeyAndRepaintRule) {
-    const std::pair<int, const char*> keys[] = {{32774, "TextColor"},
-                                                {32773, "BackgroundColor"},
-                                                {32799, "TodayTextColor"},
-                                                {32800, "TodayBackgroundColor"},
-                                                {32797, "DiaryEntryTextColor"},
-                                                {32798, "DiaryEntryBackgroundColor"},
-                                                {32802, "PublicHolidayTextColor"},
-                                                {32804, "PublicHolidayBackgroundColor"}};
-    for (const auto& [id, key] : keys) {
-        const ColourCommand* command = FindColourCommand(id);
-        ASSERT_NE(command, nullptr) << id;
-        EXPECT_STREQ(command->key, key);
-        const bool erases =
-            id == CommandId::BackgroundColour || id == CommandId::TodayBackgroundColour;
-        EXPECT_EQ(command->eraseBackground, erases) << id;
-    }
-    EXPECT_EQ(ColourCommandTable().size(), 8u);
-    EXPECT_EQ(FindColourCommand(CommandId::Fonts), nullptr);
-}
-
-TEST_F(AppearanceCommandsTest, EachColourCommandChangesItsColourAndKeyAndCancelChangesNothing) {
-    for (const ColourCommand& command : ColourCommandTable()) {
-        colours.*command.colour = Rgb(10, 20, 30);
-        // The text colour, run first, writes the pairs that follow it.
-        const QString before = Stored(command.key);
-        prompts.colourAnswers = {std::nullopt};
-        EXPECT_FALSE(RunColourCommand(command, colours, prompts, settings));
-        EXPECT_EQ(Stored(command.key), before) << command.key;
-        EXPECT_EQ(colours.*command.colour, Rgb(10, 20, 30));
-        EXPECT_EQ(prompts.colourRequests.takeLast(), Rgb(10, 20, 30));
-
-        prompts.colourAnswers = {Rgb(1, 2, 3)};
-        EXPECT_TRUE(RunColourCommand(command, colours, prompts, settings));
-        EXPECT_EQ(colours.*command.colour, Rgb(1, 2, 3)) << command.key;
-        EXPECT_EQ(Stored(command.key), QString::number(Rgb(1, 2, 3))) << command.key;
-    }
-}
-
 TEST_F(AppearanceCommandsTest, TextColourKeepsStoredPairsAndRecomputesMissingOnes) {
     Store(Key::TodayTextColor, QString::number(Rgb(255, 0, 0)));
     prompts.colourAnswers = {Rgb(255, 0, 0)};

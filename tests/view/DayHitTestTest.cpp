@@ -17,17 +17,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(DayHitTestTest, FindsTheDayWithRightAndBottomEdgesExcluded) {
-    EXPECT_EQ(DayAtPoint(cells, 100, 50), 32);
-    EXPECT_EQ(DayAtPoint(cells, 119, 59), 32);
-    EXPECT_EQ(DayAtPoint(cells, 120, 50), 33);
-    EXPECT_EQ(DayAtPoint(cells, 139, 59), 33);
-    EXPECT_EQ(DayAtPoint(cells, 140, 55), 0);
-    EXPECT_EQ(DayAtPoint(cells, 110, 60), 0);
-    EXPECT_EQ(DayAtPoint(cells, 99, 55), 0);
-    EXPECT_EQ(DayAtPoint(DayCellTable{}, 0, 0), 0);
-}
-
 TEST_F(DayHitTestTest, DragStartsOnlyOnEmptySpaceOfACaptionlessNormalWindow) {
     const FrameDragState captionless{false, false, false};
     EXPECT_TRUE(MayDragWindow(captionless, Regions(), {50, 100}));

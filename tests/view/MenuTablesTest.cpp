@@ -24,33 +24,7 @@ const MenuEntry* FindById(const std::vector<MenuEntry>& entries, int id) {
     }
     return nullptr;
 }
-
-QStringList Texts(const std::vector<MenuEntry>& entries) {
-    QStringList texts;
-    for (const MenuEntry& entry : entries)
-        texts.append(entry.kind == MenuEntry::Kind::Separator ? QStringLiteral("-") : entry.text);
-    return texts;
-}
-
 }  // namespace
-
-TEST(MenuTables, MainMenuBarHasPopupsAndTheThreeDirectCommands) {
-    const auto& bar = MainMenuTable();
-    EXPECT_EQ(Texts(bar),
-              (QStringList{"&File", "&Edit", "&Config", "&Prev", "&Next", "&This", "&Help"}));
-    EXPECT_EQ(bar[3].kind, MenuEntry::Kind::Command);
-    EXPECT_EQ(bar[3].id, CommandId::Prev);
-    EXPECT_EQ(bar[4].id, CommandId::Next);
-    EXPECT_EQ(bar[5].id, CommandId::This);
-    EXPECT_EQ(Texts(bar[0].children),
-              (QStringList{"&Open...\tCtrl+O", "-", "P&rint Setup...", "&Print...\tCtrl+P",
-                           "Print Pre&view", "-", "&Always On Top", "&No Menu", "E&xit"}));
-    EXPECT_EQ(bar[0].children[8].id, CommandId::Exit);
-    EXPECT_EQ(Texts(bar[4 + 2].children),
-              (QStringList{"Quick &Help...", "&About Plenda...", "Sponsor"}));
-    EXPECT_EQ(Texts(bar[2].children), (QStringList{"&Fonts", "Colors", "Options", "&Year View",
-                                                   "Show picture", "Show Marquee"}));
-}
 
 TEST(MenuTables, ColoursSubmenusKeepEachMenusSpelling) {
     const MenuEntry& mainColours = MainMenuTable()[2].children[1];
@@ -67,47 +41,6 @@ TEST(MenuTables, ColoursSubmenusKeepEachMenusSpelling) {
     EXPECT_EQ(mainColours.children[6].text, QStringLiteral("Public Holiday - Text"));
     EXPECT_EQ(contextColours.children[6].text, QStringLiteral("Public Holiday- Text"));
     EXPECT_EQ(contextColours.children[4].text, QStringLiteral("Diary Entry- Text"));
-}
-
-TEST(MenuTables, ContextMenuListsEveryItemInOrderWithSeparators) {
-    const QStringList expected{"Fonts...",
-                               "Colors",
-                               "Year View",
-                               "Show  picture",
-                               "Show marquee",
-                               "Options",
-                               "-",
-                               "Check Diary",
-                               "New Diary Entry",
-                               "Edit Diary",
-                               "-",
-                               "Always On Top",
-                               "No Menu",
-                               "-",
-                               "File Open...",
-                               "-",
-                               "Print Setup",
-                               "Print",
-                               "Print Preview",
-                               "-",
-                               "Maximize",
-                               "Minimize",
-                               "Restore",
-                               "-",
-                               "Quick Help",
-                               "&About Plenda",
-                               "-",
-                               "Sponsor",
-                               "-",
-                               "Exit"};
-    EXPECT_EQ(Texts(ContextMenuTable()), expected);
-    QList<int> ids;
-    CollectIds(ContextMenuTable(), ids);
-    const QList<int> expectedIds{32771, 32774, 32773, 32799, 32800, 32797, 32798, 32802,
-                                 32804, 32787, 32816, 32817, 32812, 32782, 32815, 32801,
-                                 32777, 32778, 57601, 57606, 57607, 57609, 32791, 32792,
-                                 32794, 110,   57664, 32806, 32795};
-    EXPECT_EQ(ids, expectedIds);
 }
 
 TEST(MenuTables, NoCommandAppearsTwiceInOneMenu) {
@@ -139,22 +72,6 @@ TEST(MenuTables, CheckMarksFollowTheFlags) {
 
     EXPECT_FALSE(IsCheckableCommand(CommandId::Fonts));
     EXPECT_FALSE(IsCommandChecked(CommandId::Fonts, {true, true, true, true, false}));
-}
-
-TEST(MenuTables, AcceleratorsMapEveryKeyOfTheTable) {
-    const std::pair<QKeyCombination, int> expected[] = {
-        {Qt::ALT | Qt::Key_A, 57664},     {Qt::ALT | Qt::Key_B, 32773},
-        {Qt::ALT | Qt::Key_C, 32782},     {Qt::ALT | Qt::Key_D, 32809},
-        {Qt::ALT | Qt::Key_F, 32771},     {Qt::ALT | Qt::Key_H, 110},
-        {Qt::ALT | Qt::Key_M, 32778},     {Qt::ALT | Qt::Key_T, 32774},
-        {Qt::ALT | Qt::Key_Y, 32787},     {Qt::ALT | Qt::Key_Left, 32775},
-        {Qt::ALT | Qt::Key_Right, 32776}, {Qt::ALT | Qt::Key_Down, 32779},
-        {Qt::ALT | Qt::Key_Up, 32777},    {Qt::CTRL | Qt::Key_O, 57601},
-        {Qt::CTRL | Qt::Key_R, 32806},    {Qt::CTRL | Qt::Key_P, 57607},
-    };
-    for (const auto& [keys, id] : expected)
-        EXPECT_EQ(AcceleratorCommand(keys), id) << keys.toCombined();
-    EXPECT_EQ(AcceleratorTable().size(), std::size(expected));
 }
 
 TEST(MenuTables, AcceleratorsNeedTheirExactModifiers) {
