@@ -71,7 +71,7 @@ int RunPrint(int argc, char* argv[]) {
     QTextStream err(stderr);
     CSettingsStore store;
     CSystemClock clock;
-    return RunPrintCommand(app.arguments().mid(2), store, clock, {out, err});
+    return RunPrintCommand(app.arguments().mid(2), store, clock, DocumentsFolder(), {out, err});
 }
 }  // namespace
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/StreamPrompts.h"
+#include "diary/DiaryLocation.h"
 #include "platform/Clock.h"
 #include "platform/LocaleDateOrder.h"
 #include "settings/SettingsHelper.h"
@@ -83,7 +84,7 @@ std::optional<QString> ParseMonthYear(const QStringList& words, PrintRequest& re
 }  // namespace
 
 int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock& clock,
-                    CommandStreams streams) {
+                    const QString& documentsFolder, CommandStreams streams) {
     PrintRequest request;
     QStringList words;
     if (const auto error = ParseOptions(arguments, request, words))
@@ -96,6 +97,8 @@ int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock&
         request.year = today.year();
     }
 
+    // A diary that cannot be used leaves the page without marks; the view says why.
+    LocateDiaryForCommandLine(store, documentsFolder);
     CStreamPrompts prompts(streams.err);
     CQtSystemColours colours;
     CLocaleDateOrder dateOrder;

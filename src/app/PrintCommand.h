@@ -11,6 +11,7 @@ class IClock;
 // (this month without MONTH YEAR; the whole year with --year) into a PDF
 // file, exactly as the window prints it. Needs a QGuiApplication. Bad
 // arguments give one line on `err` and status 2; a file that cannot be
-// written gives status 1.
+// written gives status 1. The diary is found as the other commands find it
+// (the default diary in `documentsFolder` when none is set).
 int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock& clock,
-                    CommandStreams streams);
+                    const QString& documentsFolder, CommandStreams streams);

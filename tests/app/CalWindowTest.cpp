@@ -132,7 +132,7 @@ protected:
     int Run(const QStringList& arguments) {
         QTextStream out(&outText);
         QTextStream err(&errText);
-        return RunPrintCommand(arguments, store, clock, {out, err});
+        return RunPrintCommand(arguments, store, clock, dir.Path(), {out, err});
     }
     QString outText;
     QString errText;
@@ -164,6 +164,16 @@ TEST_F(PrintCommandTest, PrintsTheNamedMonthOrTheWholeYear) {
     // Printing from the command line leaves the stored view mode alone.
     EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::YearView)),
               QStringLiteral("False"));
+}
+
+TEST_F(PrintCommandTest, WithoutADiarySetTheDefaultDiaryIsUsed) {
+    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
+                    QString());
+    const QString pdf = dir.File(QStringLiteral("d.pdf"));
+    EXPECT_EQ(Run({QStringLiteral("--pdf"), pdf}), 0);
+    EXPECT_TRUE(errText.isEmpty()) << errText.toStdString();
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName)),
+              DefaultDiaryPath(dir.Path()));
 }
 
 TEST_F(PrintCommandTest, BadArgumentsAreRefusedWithOneLine) {
