@@ -56,6 +56,9 @@ void CCalView::SetPrintFontHeight(int height) {
     m_regularFont = MakeViewFont(spec, FontStyle::Regular);
     m_headingFont = MakeViewFont(spec, FontStyle::Heading);
     m_marqueeFont = MakeViewFont(spec, FontStyle::Heading);
+    // Days that carry both an entry and a holiday print at the page's size
+    // too, not as screen-sized specks among print-sized numbers.
+    m_boldFont = MakeViewFont(spec, FontStyle::Bold);
 }
 
 bool CCalView::OnPrint(QPrinter& printer) {

@@ -1,3 +1,5 @@
+#include <QRegularExpression>
+
 #include "app/CommandIds.h"
 #include "calendar/DateLib.h"
 #include "view/CalViewFixture.h"
@@ -105,6 +107,30 @@ TEST_F(CalViewPaintTest, PrintedMonthCarriesItsTitleAndLeavesTheScreenFontsAlone
     EXPECT_EQ(v.RegularFont().pixelSize(), screenSize);
     EXPECT_EQ(v.MonthGap(), gap);
     EXPECT_FALSE(v.IsPrinting());
+}
+
+TEST_F(CalViewPaintTest, PrintedBoldDayIsAsTallAsTheOthers) {
+    CCalView& v = MakeView();
+    const QString pdf = dir.File(QStringLiteral("bold.pdf"));
+    ASSERT_TRUE(v.PrintToPdf(pdf));
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+    // Each word: <word xMin=".." yMin="Y0" xMax=".." yMax="Y1">TEXT</word>
+    const QRegularExpression word(
+        QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(\d+)</word>)re"));
+    double boldHeight = 0;
+    double plainHeight = 0;
+    for (const QRegularExpressionMatch& m : word.globalMatch(boxes)) {
+        const double height = m.captured(2).toDouble() - m.captured(1).toDouble();
+        if (m.captured(3) == QLatin1String("20"))
+            boldHeight = height;
+        if (m.captured(3) == QLatin1String("21"))
+            plainHeight = height;
+    }
+    ASSERT_GT(plainHeight, 0);
+    EXPECT_NEAR(boldHeight, plainHeight, plainHeight * 0.1);
 }
 
 TEST_F(CalViewPaintTest, PrintedYearHasEveryMonth) {
