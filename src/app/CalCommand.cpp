@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/CommandArguments.h"
 #include "calendar/MonthText.h"
 #include "platform/Clock.h"
 
@@ -10,17 +11,6 @@ constexpr int kBadArguments = 2;
 constexpr int kFirstYear = 1584;
 // The diary keys hold four-digit years; later years have no use here.
 constexpr int kLastYear = 9999;
-
-// Plain decimal digits only: no sign, no blanks, nothing that could overflow.
-std::optional<int> ReadNumber(const QString& text) {
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    }
-    return text.toInt();
-}
 
 int Refuse(CommandStreams streams, const QString& why) {
     streams.err << "plenda cal: " << why << "\n";
@@ -45,12 +35,12 @@ int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStre
     }
     if (arguments.size() != 2)
         return Refuse(streams, QStringLiteral("give both MONTH and YEAR, or neither"));
-    const std::optional<int> month = ReadNumber(arguments[0]);
+    const std::optional<int> month = ReadPlainNumber(arguments[0]);
     if (!month || *month < 1 || *month > 12)
         return Refuse(
             streams,
             QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(arguments[0]));
-    const std::optional<int> year = ReadNumber(arguments[1]);
+    const std::optional<int> year = ReadPlainNumber(arguments[1]);
     if (!year || *year < kFirstYear || *year > kLastYear)
         return Refuse(streams, QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
                                    .arg(kFirstYear)

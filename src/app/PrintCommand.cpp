@@ -4,6 +4,7 @@
 #include <exception>
 #include <optional>
 
+#include "app/CommandArguments.h"
 #include "app/StreamPrompts.h"
 #include "diary/DiaryLocation.h"
 #include "platform/Clock.h"
@@ -24,16 +25,6 @@ struct PrintRequest {
     int year = 0;
     bool yearView = false;
 };
-
-std::optional<int> ReadNumber(const QString& text) {
-    if (text.isEmpty() || text.size() > 9)
-        return std::nullopt;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    }
-    return text.toInt();
-}
 
 int Refuse(CommandStreams streams, const QString& why) {
     streams.err << "plenda print: " << why << "\n";
@@ -68,10 +59,10 @@ std::optional<QString> ParseMonthYear(const QStringList& words, PrintRequest& re
         return std::nullopt;
     if (words.size() != 2)
         return QStringLiteral("give both MONTH and YEAR, or neither");
-    const std::optional<int> month = ReadNumber(words[0]);
+    const std::optional<int> month = ReadPlainNumber(words[0]);
     if (!month || *month < 1 || *month > 12)
         return QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(words[0]);
-    const std::optional<int> year = ReadNumber(words[1]);
+    const std::optional<int> year = ReadPlainNumber(words[1]);
     if (!year || *year < kFirstYear || *year > kLastYear)
         return QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
             .arg(kFirstYear)

@@ -241,18 +241,23 @@ void CDiaryRecordset::Update() {
     ClearNullFlags();
 }
 
-void CDiaryRecordset::InsertMembers() {
-    QSqlQuery query = m_database->Prepare(
-        QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
-                       "Nag, EventTime) VALUES (?, ?, ?, ?, ?, ?)"));
+void CDiaryRecordset::BindMemberValues(QSqlQuery& query) const {
     const auto& nulls = m_nullFields;
     query.addBindValue(TextOrNull(m_EventDate, nulls[FieldIndex(DiaryField::EventDate)]));
     query.addBindValue(
         TextOrNull(m_EventDescription, nulls[FieldIndex(DiaryField::EventDescription)]));
     query.addBindValue(TextOrNull(m_EventSound, nulls[FieldIndex(DiaryField::EventSound)]));
+    // The flag columns are NOT NULL in a diary this program creates.
     query.addBindValue(m_PubHoliday ? 1 : 0);
     query.addBindValue(m_Nag ? 1 : 0);
     query.addBindValue(TextOrNull(m_EventTime, nulls[FieldIndex(DiaryField::EventTime)]));
+}
+
+void CDiaryRecordset::InsertMembers() {
+    QSqlQuery query = m_database->Prepare(
+        QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
+                       "Nag, EventTime) VALUES (?, ?, ?, ?, ?, ?)"));
+    BindMemberValues(query);
     m_database->Execute(query, QStringLiteral("add a diary entry"));
     m_fetched.valid = false;
     Row row = MembersAsRow();
@@ -271,15 +276,7 @@ void CDiaryRecordset::UpdateMembers() {
     QSqlQuery query = m_database->Prepare(
         QStringLiteral("UPDATE Diary SET EventDate = ?, EventDescription = ?, EventSound = ?, "
                        "PubHoliday = ?, Nag = ?, EventTime = ? WHERE ID = ?"));
-    const auto& nulls = m_nullFields;
-    query.addBindValue(TextOrNull(m_EventDate, nulls[FieldIndex(DiaryField::EventDate)]));
-    query.addBindValue(
-        TextOrNull(m_EventDescription, nulls[FieldIndex(DiaryField::EventDescription)]));
-    query.addBindValue(TextOrNull(m_EventSound, nulls[FieldIndex(DiaryField::EventSound)]));
-    // The flag columns are NOT NULL in a diary this program creates.
-    query.addBindValue(m_PubHoliday ? 1 : 0);
-    query.addBindValue(m_Nag ? 1 : 0);
-    query.addBindValue(TextOrNull(m_EventTime, nulls[FieldIndex(DiaryField::EventTime)]));
+    BindMemberValues(query);
     Row& row = m_rows[static_cast<std::size_t>(m_position)];
     query.addBindValue(row.id);
     m_database->Execute(query, QStringLiteral("save a diary entry"));

@@ -8,6 +8,7 @@
 #include "diary/DiaryFilter.h"
 
 class CDiaryDatabase;
+class QSqlQuery;
 class CSettingsStore;
 
 // A bookmark is the identity of a record.
@@ -113,6 +114,7 @@ private:
     bool FetchedRowsAreCurrent() const;
     qint64 DataVersion() const;
     bool RefetchCurrent();
+    void BindMemberValues(QSqlQuery& query) const;
     void InsertMembers();
     void UpdateMembers();
     bool FindFrom(int start, const CDiaryFilter& filter);
