@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "view/MenuTables.h"
+#include "view/core/MenuTables.h"
 
 CAcceleratorFilter::CAcceleratorFilter(QWidget& window, CommandFilter isOffered,
                                        CommandSink onCommand, QObject* parent)

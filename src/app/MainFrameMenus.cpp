@@ -3,8 +3,8 @@
 #include <QMenuBar>
 
 #include "app/AcceleratorFilter.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "commands/CommandIds.h"
 #include "dialogs/AboutDlg.h"
 #include "view/CalView.h"
 #include "view/MenuBuilder.h"

@@ -4,8 +4,8 @@
 #include <functional>
 #include <optional>
 
+#include "colour/ColourRef.h"
 #include "marquee/MarqueeBand.h"
-#include "settings/ColourRef.h"
 
 class CSettingsHelper;
 class IPrompts;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 // A typeface, its height and the text colour as the font dialog hands them
 // back (weight, slant and effects do not survive).

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 // The desktop's window and window-text colours, looked up at the time of the read.
 class ISystemColours {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 class CSettingsStore;
 class ISystemColours;

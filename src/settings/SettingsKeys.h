@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 class CSettingsStore;
 class ISystemColours;
@@ -94,7 +94,8 @@ const SettingDefinition* FindSetting(const QString& key);
 
 // The first of the three candidates that equals neither the text nor the
 // background colour; the third whatever it is when the first two both clash.
-ColourRef PickDistinctColour(ColourRef text, ColourRef background, const std::array<ColourRef, 3>& candidates);
+ColourRef PickDistinctColour(ColourRef text, ColourRef background,
+                             const std::array<ColourRef, 3>& candidates);
 
 // The default text of a key, worked out now (colour defaults depend on other keys).
 QString DefaultText(const SettingDefinition& definition, const CSettingsStore& store,

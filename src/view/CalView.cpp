@@ -9,7 +9,7 @@
 #include <exception>
 #include <stdexcept>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "diary/DiaryLocation.h"
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"

@@ -14,10 +14,10 @@
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
-#include "view/MenuTables.h"
-#include "view/NavigationSteps.h"
-#include "view/PageGeometry.h"
-#include "view/ViewSettings.h"
+#include "view/core/MenuTables.h"
+#include "view/core/NavigationSteps.h"
+#include "view/core/PageGeometry.h"
+#include "view/core/ViewSettings.h"
 
 class CDayTip;
 class CSettingsHelper;

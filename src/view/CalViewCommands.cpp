@@ -3,11 +3,11 @@
 #include "dialogs/QuickHelpDlg.h"
 #include "dialogs/SponsorDlg.h"
 #include "view/CalView.h"
-#include "view/ColourCommands.h"
-#include "view/FontCommand.h"
 #include "view/FrameModes.h"
+#include "view/core/ColourCommands.h"
+#include "view/core/FontCommand.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 void CCalView::OnPrev() {
     ShowPeriod(StepBack({m_dates.ShownMonth(), m_dates.ShownYear()}, m_settings.yearView));

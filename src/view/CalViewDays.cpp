@@ -3,7 +3,7 @@
 #include "settings/SettingsHelper.h"
 #include "view/CalView.h"
 #include "view/DayTip.h"
-#include "view/TipText.h"
+#include "view/core/TipText.h"
 
 void CCalView::ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers) {
     int day = 0;

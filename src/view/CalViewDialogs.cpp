@@ -1,7 +1,7 @@
 #include <QCursor>
 
-#include "app/CommandIds.h"
 #include "calendar/MonthText.h"
+#include "commands/CommandIds.h"
 #include "dialogs/DiaryEntryDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "settings/SettingsHelper.h"

@@ -10,8 +10,8 @@
 #include "settings/SettingsKeys.h"
 #include "view/CalView.h"
 
-#include "view/DayStyle.h"
 #include "view/ViewMarquee.h"
+#include "view/core/DayStyle.h"
 
 // What one paint draws with: the painter, the measures taken for it and the
 // background mode every text of the paint uses.

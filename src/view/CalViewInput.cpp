@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "view/CalView.h"
-#include "view/DayHitTest.h"
 #include "view/DayTip.h"
 #include "view/FrameModes.h"
-#include "view/KeyScrolling.h"
 #include "view/MenuBuilder.h"
+#include "view/core/DayHitTest.h"
+#include "view/core/KeyScrolling.h"
 
 namespace {
 QAbstractSlider::SliderAction SliderActionOf(ScrollMove move) {

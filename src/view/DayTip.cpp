@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "view/TipText.h"
+#include "view/core/TipText.h"
 
 namespace {
 QColor ToQColor(ColourRef colour) {

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 // The tip over a marked day: black text on the day's diary colour, 4-pixel
 // margins, wrapped at 128 pixels, shown until the pointer leaves the day or

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "view/MenuTables.h"
+#include "view/core/MenuTables.h"
 
 class QAction;
 class QWidget;

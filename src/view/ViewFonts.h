@@ -2,7 +2,7 @@
 
 #include <QFont>
 
-#include "view/ViewSettings.h"
+#include "view/core/ViewSettings.h"
 
 // The four fonts of the view differ only in weight and slant.
 enum class FontStyle {

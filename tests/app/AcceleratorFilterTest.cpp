@@ -7,9 +7,9 @@
 #include <QTest>
 
 #include "app/AcceleratorFilter.h"
-#include "app/CommandIds.h"
-#include "ui/WaylandNotice.h"
+#include "commands/CommandIds.h"
 #include "support/FakePrompts.h"
+#include "ui/WaylandNotice.h"
 
 namespace {
 class AcceleratorFilterTest : public ::testing::Test {

@@ -6,8 +6,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "commands/CommandIds.h"
 #include "settings/SettingsKeys.h"
 #include "settings/WindowPlacement.h"
 #include "view/ViewTestWindow.h"

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/SystemColours.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/FakePrompts.h"
 #include "support/TempDir.h"
-#include "view/ColourCommands.h"
-#include "view/FontCommand.h"
+#include "view/core/ColourCommands.h"
+#include "view/core/FontCommand.h"
 
 namespace {
 class AppearanceCommandsTest : public ::testing::Test {

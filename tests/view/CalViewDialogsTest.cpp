@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/CommandIds.h"
 #include "calendar/DateLib.h"
+#include "commands/CommandIds.h"
 #include "dialogs/DiaryEntryDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/OptionsTabCtrl.h"

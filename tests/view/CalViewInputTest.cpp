@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "dialogs/DiaryEntryDlg.h"
 #include "settings/SettingsKeys.h"
 #include "view/DayTip.h"

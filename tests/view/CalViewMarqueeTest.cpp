@@ -1,7 +1,7 @@
 #include <QFile>
 #include <QTest>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "view/CalViewFixture.h"
 #include "view/ViewMarquee.h"
 

@@ -1,7 +1,7 @@
 #include <QRegularExpression>
 
-#include "app/CommandIds.h"
 #include "calendar/DateLib.h"
+#include "commands/CommandIds.h"
 #include "view/CalViewFixture.h"
 
 namespace {

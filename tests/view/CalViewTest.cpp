@@ -2,8 +2,8 @@
 #include <QMainWindow>
 #include <QScrollBar>
 
-#include "app/CommandIds.h"
 #include "calendar/DateLib.h"
+#include "commands/CommandIds.h"
 #include "view/CalViewFixture.h"
 
 namespace {

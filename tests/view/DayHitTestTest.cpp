@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/DayHitTest.h"
+#include "view/core/DayHitTest.h"
 
 namespace {
 class DayHitTestTest : public ::testing::Test {

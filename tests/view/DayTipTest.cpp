@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "view/DayTip.h"
-#include "view/TipText.h"
+#include "view/core/TipText.h"
 
 TEST(DayTip, ShowsBlackTextOnTheGivenColourWithMargins) {
     QWidget owner;

@@ -4,7 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "view/MenuBuilder.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <QSet>
 
-#include "app/CommandIds.h"
-#include "view/MenuTables.h"
+#include "commands/CommandIds.h"
+#include "view/core/MenuTables.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/NavigationSteps.h"
+#include "view/core/NavigationSteps.h"
 
 namespace {
 void ExpectPeriod(ShownMonthYear actual, int month, int year) {

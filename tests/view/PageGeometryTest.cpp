@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "view/DayStyle.h"
-#include "view/PageGeometry.h"
+#include "view/core/DayStyle.h"
+#include "view/core/PageGeometry.h"
 
 namespace {
 // A fixed-pitch stand-in for font metrics: every character 6 pixels wide.

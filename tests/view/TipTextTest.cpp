@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "view/TipText.h"
+#include "view/core/TipText.h"
 
 TEST(TipText, BackgroundFollowsTheMarkAndAvoidsBlack) {
     const ColourRef entry = Rgb(255, 128, 128);

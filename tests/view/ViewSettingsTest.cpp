@@ -5,7 +5,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/TempDir.h"
-#include "view/ViewSettings.h"
+#include "view/core/ViewSettings.h"
 
 namespace {
 class ViewSettingsTest : public ::testing::Test {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 class CSettingsHelper;
 

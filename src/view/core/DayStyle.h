@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 // The eight colours of the calendar page.
 struct ViewColours {

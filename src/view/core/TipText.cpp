@@ -1,4 +1,4 @@
-#include "view/TipText.h"
+#include "view/core/TipText.h"
 
 ColourRef TipBackground(int mark, ColourRef diaryEntryText, ColourRef holidayText) {
     const ColourRef background = mark == 1 ? diaryEntryText : holidayText;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "view/DayStyle.h"
+#include "view/core/DayStyle.h"
 
 class CSettingsHelper;
 class IPrompts;

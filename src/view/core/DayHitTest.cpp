@@ -1,4 +1,4 @@
-#include "view/DayHitTest.h"
+#include "view/core/DayHitTest.h"
 
 bool IsOnActiveRegion(const PageRegions& regions, PagePoint documentPoint) {
     const int x = documentPoint.x;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "settings/ColourRef.h"
+#include "colour/ColourRef.h"
 
 // How the tip over a marked day looks: black text on the colour that marks
 // the day in the diary, with margins, a narrow wrapping width and a long life.

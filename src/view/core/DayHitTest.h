@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/PageGeometry.h"
+#include "view/core/PageGeometry.h"
 
 // What a press at a document point can land on besides empty page.
 struct PageRegions {

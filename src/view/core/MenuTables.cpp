@@ -1,6 +1,6 @@
-#include "view/MenuTables.h"
+#include "view/core/MenuTables.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "view/FontCommand.h"
+#include "view/core/FontCommand.h"
 
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"

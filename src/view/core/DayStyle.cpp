@@ -1,4 +1,4 @@
-#include "view/DayStyle.h"
+#include "view/core/DayStyle.h"
 
 DayStyle ChooseDayStyle(const ViewColours& colours, bool isToday, int mark) {
     if (isToday)

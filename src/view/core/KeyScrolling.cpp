@@ -1,4 +1,4 @@
-#include "view/KeyScrolling.h"
+#include "view/core/KeyScrolling.h"
 
 std::vector<ScrollStep> ScrollStepsForKey(int key) {
     switch (key) {

@@ -1,10 +1,10 @@
-#include "view/ColourCommands.h"
+#include "view/core/ColourCommands.h"
 
-#include "app/CommandIds.h"
+#include "commands/CommandIds.h"
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
-#include "view/ViewSettings.h"
+#include "view/core/ViewSettings.h"
 
 const std::vector<ColourCommand>& ColourCommandTable() {
     static const std::vector<ColourCommand> table = {

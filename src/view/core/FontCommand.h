@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/DayStyle.h"
-#include "view/ViewSettings.h"
+#include "view/core/DayStyle.h"
+#include "view/core/ViewSettings.h"
 
 class CSettingsHelper;
 class IPrompts;

@@ -1,4 +1,4 @@
-#include "view/ViewSettings.h"
+#include "view/core/ViewSettings.h"
 
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"

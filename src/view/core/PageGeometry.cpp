@@ -1,4 +1,4 @@
-#include "view/PageGeometry.h"
+#include "view/core/PageGeometry.h"
 
 #include <algorithm>
 

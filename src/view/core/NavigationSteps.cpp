@@ -1,4 +1,4 @@
-#include "view/NavigationSteps.h"
+#include "view/core/NavigationSteps.h"
 
 ShownMonthYear StepBack(ShownMonthYear shown, bool yearView) {
     if (yearView) {

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "view/DayStyle.h"
+#include "view/core/DayStyle.h"
 
 class CSettingsHelper;
 
