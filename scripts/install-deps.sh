@@ -9,7 +9,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins
   libgl1-mesa-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  sqlite3 libsqlite3-dev poppler-utils xvfb xauth xdotool python3
+  sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool python3
   x11-apps imagemagick
   fonts-dejavu-core
 )

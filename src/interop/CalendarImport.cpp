@@ -1,0 +1,108 @@
+#include "interop/CalendarImport.h"
+
+#include <QSet>
+
+#include "interop/EntryTable.h"
+#include "interop/EventReader.h"
+#include "interop/IcsReader.h"
+
+namespace {
+constexpr int kYearsBack = 1;
+constexpr int kYearsAhead = 3;
+
+EventReadContext ContextFor(const ImportOptions& options) {
+    EventReadContext context;
+    if (!options.zoneId.isEmpty())
+        context.localZone = icaltimezone_get_builtin_timezone(options.zoneId.constData());
+    context.windowFirst = options.today.addYears(-kYearsBack);
+    context.windowLast = options.today.addYears(kYearsAhead);
+    return context;
+}
+
+QString NormalTime(const QString& time) {
+    return time.isEmpty() || time == QLatin1String("    ") ? QStringLiteral("0000") : time;
+}
+
+QString EntryKey(const DiaryEntry& entry) {
+    return entry.date + QChar(0x1f) + NormalTime(entry.time) + QChar(0x1f) + entry.message;
+}
+
+void CollectReplacedDays(CIcsReader& reader, EventReadContext& context) {
+    reader.ForEachEvent(
+        [&](icalcomponent* event) {
+            const QDate day = ReplacedDay(event, context);
+            const char* uid = icalcomponent_get_uid(event);
+            if (day.isValid() && uid)
+                context.replacedDays[QString::fromUtf8(uid)].insert(day);
+        },
+        QByteArrayLiteral("RECURRENCE-ID"));
+}
+
+void Count(ImportPlan& plan, const EventEntries& read, bool holiday) {
+    if (read.kind == EventKind::Skipped) {
+        ++plan.summary.skipped[read.skipReason];
+        return;
+    }
+    if (read.kind == EventKind::Expanded)
+        ++plan.summary.expanded;
+    for (DiaryEntry entry : read.entries) {
+        entry.holiday = entry.holiday || holiday;
+        plan.entries.append(entry);
+    }
+}
+}  // namespace
+
+int ImportSummary::SkippedCount() const {
+    int total = 0;
+    for (const int n : skipped) total += n;
+    return total;
+}
+
+QString ImportSummary::Text() const {
+    QString text = QStringLiteral("%1 added, %2 already present, %3 expanded").arg(added).arg(present).arg(expanded);
+    if (expanded > 0)
+        text += QStringLiteral(" (repeating events listed day by day from %1 to %2)")
+                    .arg(windowFirst.toString(Qt::ISODate), windowLast.toString(Qt::ISODate));
+    text += QStringLiteral(", %1 skipped").arg(SkippedCount());
+    QStringList reasons;
+    for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
+        reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
+    if (!reasons.isEmpty())
+        text += QStringLiteral(" (") + reasons.join(QStringLiteral("; ")) + QLatin1Char(')');
+    return text + QLatin1Char('.');
+}
+
+ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
+                        const ImportOptions& options) {
+    CIcsReader reader(text, fileName);
+    EventReadContext context = ContextFor(options);
+    CollectReplacedDays(reader, context);
+    ImportPlan plan;
+    plan.summary.windowFirst = context.windowFirst;
+    plan.summary.windowLast = context.windowLast;
+    if (reader.OtherCount() > 0)
+        plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
+    reader.ForEachEvent(
+        [&](icalcomponent* event) { Count(plan, ReadEvent(event, context), options.holiday); });
+    return plan;
+}
+
+ImportSummary ImportCalendar(const QByteArray& text, const QString& fileName,
+                             const ImportOptions& options, CDiaryDatabase& diary) {
+    ImportPlan plan = ReadCalendar(text, fileName, options);
+    CEntryTable table(diary);
+    QSet<QString> known;
+    for (const DiaryEntry& entry : table.ReadAll()) known.insert(EntryKey(entry));
+    QList<DiaryEntry> fresh;
+    for (const DiaryEntry& entry : plan.entries) {
+        if (known.contains(EntryKey(entry))) {
+            ++plan.summary.present;
+            continue;
+        }
+        known.insert(EntryKey(entry));
+        fresh.append(entry);
+    }
+    table.AddAll(fresh);
+    plan.summary.added = static_cast<int>(fresh.size());
+    return plan.summary;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include "interop/DiaryEntry.h"
+
+class CDiaryDatabase;
+
+struct ImportOptions {
+    // Marks every imported entry a public holiday.
+    bool holiday = false;
+    // The user's time zone (an IANA name); times are converted to it.
+    QByteArray zoneId;
+    // Rules that are no date pattern are listed from a year before to three
+    // years after this day.
+    QDate today;
+};
+
+struct ImportSummary {
+    int added = 0;
+    int present = 0;
+    // Repeating events listed as dated entries, over the window.
+    int expanded = 0;
+    QDate windowFirst;
+    QDate windowLast;
+    // How many were skipped, by reason.
+    QMap<QString, int> skipped;
+
+    int SkippedCount() const;
+    // One line: added, already present, expanded and skipped, with why.
+    QString Text() const;
+};
+
+// The entries an iCalendar file's events give, in file order, and what was
+// expanded or skipped. Throws CIcsError naming the file and the line when the
+// file is not iCalendar or is damaged.
+struct ImportPlan {
+    QList<DiaryEntry> entries;
+    ImportSummary summary;
+};
+ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
+                        const ImportOptions& options);
+
+// Adds the entries of the file that the diary does not hold yet (same date
+// pattern, alarm time and message), in one transaction: a damaged file or a
+// failed write leaves the diary as it was.
+ImportSummary ImportCalendar(const QByteArray& text, const QString& fileName,
+                             const ImportOptions& options, CDiaryDatabase& diary);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+#include <optional>
+
+#include <libical/ical.h>
+
+// An event's start as the diary keeps it: the user's local day, and the
+// local time of day for a timed start.
+struct LocalStart {
+    QDate day;
+    std::optional<QTime> time;
+    bool operator==(const LocalStart& other) const {
+        return day == other.day && time == other.time;
+    }
+};
+
+// A date stays as it is, a floating time too; a time in a zone (or UTC) is
+// converted to `localZone` when there is one.
+LocalStart ToLocal(const icaltimetype& t, icaltimezone* localZone);
+// The diary's alarm time: "HHMM", or "0000" for none.
+QString AlarmText(const std::optional<QTime>& time);
+// The start or the end of `day` as a time of the same kind and zone as `like`.
+icaltimetype DayBoundary(const icaltimetype& like, const QDate& day, bool endOfDay);
+// A date the diary can hold: the years 1584 to 9999.
+bool IsDiaryDay(const QDate& day);

@@ -1,0 +1,43 @@
+#include "interop/RuleExpansion.h"
+
+RuleStarts ExpandRule(const icalrecurrencetype& rule, const icaltimetype& dtstart,
+                      const icaltimetype& from, const icaltimetype& until, int stepLimit) {
+    RuleStarts result;
+    IcalRecurIteratorPtr iterator(icalrecur_iterator_new(rule, dtstart));
+    if (!iterator) {
+        result.complete = false;
+        return result;
+    }
+    // Skipping ahead saves walking the years before the window; a rule with
+    // a count has to be walked from its start.
+    if (rule.count == 0 && icaltime_compare(from, dtstart) > 0)
+        icalrecur_iterator_set_start(iterator.get(), from);
+    for (int step = 0;; ++step) {
+        if (step >= stepLimit) {
+            result.complete = false;
+            break;
+        }
+        const icaltimetype next = icalrecur_iterator_next(iterator.get());
+        if (icaltime_is_null_time(next) || icaltime_compare(next, until) > 0)
+            break;
+        if (icaltime_compare(next, from) >= 0)
+            result.starts.append(next);
+    }
+    return result;
+}
+
+bool IsDailyOrCoarser(const icalrecurrencetype& rule) {
+    switch (rule.freq) {
+        case ICAL_DAILY_RECURRENCE:
+        case ICAL_WEEKLY_RECURRENCE:
+        case ICAL_MONTHLY_RECURRENCE:
+        case ICAL_YEARLY_RECURRENCE:
+            break;
+        default:
+            return false;
+    }
+    return rule.interval >= 1 && rule.count >= 0 &&
+           rule.by_hour[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+           rule.by_minute[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+           rule.by_second[0] == ICAL_RECURRENCE_ARRAY_MAX;
+}

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QSet>
+
+#include "calendar/CalendarDates.h"
+#include "diary/DiaryRecordset.h"
+#include "diary/MonthIndex.h"
+#include "interop/CalendarExport.h"
+#include "interop/EntryTable.h"
+#include "interop/IcalHandles.h"
+#include "reminders/Reminders.h"
+#include "support/DiaryFiles.h"
+#include "support/FakeClock.h"
+#include "support/TempDir.h"
+
+namespace {
+struct PatternCase {
+    const char* name;
+    const char* pattern;
+    const char* time;
+    int firstYear;
+    int lastYear;
+};
+
+const PatternCase kPatterns[] = {
+    {"YearlyChristmas", "2512****", "0000", 2019, 2030},
+    {"MonthlyOnThe31st", "31******", "0000", 2026, 2028},
+    {"DailyWithAlarm", "********", "0930", 2026, 2028},
+    {"EveryDayOfJuly2027", "**072027", "0000", 2026, 2028},
+    {"DecemberTwenties", "2*12****", "1800", 2026, 2029},
+    {"FifthsOfMarch2027", "*5032027", "0000", 2026, 2028},
+    {"ValentinesOfTheTwenties", "1402202*", "0000", 2018, 2031},
+    {"LeapDaysAcross1900", "2902****", "0000", 1895, 1905},
+    {"YearsEndingInFive", "01032**5", "0000", 2013, 2026},
+    {"ScatteredYears", "15062*2*", "0700", 2018, 2031},
+    {"FirstsOfOddMonths", "01*1****", "0000", 2026, 2027},
+};
+
+void PrintTo(const PatternCase& row, std::ostream* os) {
+    *os << row.pattern;
+}
+
+// The days and times libical itself gives for the exported event: its start,
+// each rule's iteration and each extra date.
+QMap<QDate, QString> LibicalDays(icalcomponent* event, int lastYear) {
+    QMap<QDate, QString> days;
+    auto add = [&](const icaltimetype& t) {
+        days.insert(QDate(t.year, t.month, t.day),
+                    t.is_date ? QStringLiteral("0000")
+                              : QStringLiteral("%1%2").arg(t.hour, 2, 10, QLatin1Char('0')).arg(
+                                    t.minute, 2, 10, QLatin1Char('0')));
+    };
+    const icaltimetype start = icalcomponent_get_dtstart(event);
+    add(start);
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
+        IcalRecurIteratorPtr it(icalrecur_iterator_new(icalproperty_get_rrule(p), start));
+        for (icaltimetype t = icalrecur_iterator_next(it.get());
+             !icaltime_is_null_time(t) && t.year <= lastYear; t = icalrecur_iterator_next(it.get()))
+            add(t);
+    }
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY))
+        add(icalproperty_get_rdate(p).time);
+    return days;
+}
+
+class PatternExportTest : public ::testing::TestWithParam<PatternCase> {
+protected:
+    PatternExportTest() {
+        diaryfiles::CreateDiary(path);
+        diaryfiles::PointSettingsAt(store, path);
+        diaryfiles::RawConnection(path).Add(
+            {GetParam().pattern, message, QString(), 0, GetParam().time});
+        set.Open();
+    }
+
+    // The one event of the exported calendar, parsed by libical.
+    IcalComponentPtr ExportedCalendar() {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        const auto entries = CEntryTable(*set.Database()).ReadAll();
+        WriteCalendar(entries, QStringLiteral("t"), QDateTime::currentDateTimeUtc(), buffer);
+        return IcalComponentPtr(icalparser_parse_string(buffer.data().constData()));
+    }
+
+    TempDir dir;
+    QString path = dir.File(QStringLiteral("Diary.db"));
+    CSettingsStore store{dir.SettingsFile()};
+    CDiaryRecordset set{store};
+    FakeClock clock;
+    CMonthIndex index;
+    QString message = QStringLiteral("the entry");
+};
+
+TEST_P(PatternExportTest, LibicalGivesTheDaysTheMonthIndexMarksAndTheAgendaShows) {
+    const PatternCase& row = GetParam();
+    const IcalComponentPtr calendar = ExportedCalendar();
+    ASSERT_TRUE(calendar);
+    icalcomponent* event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
+    ASSERT_TRUE(event);
+    const QMap<QDate, QString> days = LibicalDays(event, row.lastYear);
+    int marked = 0;
+    for (int year = row.firstYear; year <= row.lastYear; ++year) {
+        index.LoadMonthIndex(&set, 1, year, true, clock);
+        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
+            const bool isMarked = index.Mark(day.dayOfYear()) != kNoEntry;
+            const QString key = DateKey(day.day(), day.month(), day.year());
+            const bool inAgenda = CollectDayMessages(set, key, nullptr) == message;
+            ASSERT_EQ(days.contains(day), isMarked) << day.toString(Qt::ISODate).toStdString();
+            ASSERT_EQ(isMarked, inAgenda) << day.toString(Qt::ISODate).toStdString();
+            if (isMarked) {
+                ASSERT_EQ(days.value(day), QLatin1String(row.time));
+            }
+            marked += isMarked;
+        }
+    }
+    EXPECT_GT(marked, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, PatternExportTest, ::testing::ValuesIn(kPatterns),
+                         [](const auto& info) { return std::string(info.param.name); });
+}  // namespace
