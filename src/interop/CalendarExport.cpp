@@ -25,7 +25,8 @@ QByteArray CalendarFrame() {
 
 void Write(QIODevice& out, const QByteArray& bytes) {
     if (out.write(bytes) != bytes.size())
-        throw CIcsError(QStringLiteral("The calendar cannot be written: %1").arg(out.errorString()));
+        throw CIcsError(
+            QStringLiteral("The calendar cannot be written: %1").arg(out.errorString()));
 }
 
 void WriteEvent(QIODevice& out, icalcomponent* event) {

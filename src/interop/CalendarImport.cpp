@@ -59,7 +59,10 @@ int ImportSummary::SkippedCount() const {
 }
 
 QString ImportSummary::Text() const {
-    QString text = QStringLiteral("%1 added, %2 already present, %3 expanded").arg(added).arg(present).arg(expanded);
+    QString text = QStringLiteral("%1 added, %2 already present, %3 expanded")
+                       .arg(added)
+                       .arg(present)
+                       .arg(expanded);
     if (expanded > 0)
         text += QStringLiteral(" (repeating events listed day by day from %1 to %2)")
                     .arg(windowFirst.toString(Qt::ISODate), windowLast.toString(Qt::ISODate));

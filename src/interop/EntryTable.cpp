@@ -20,6 +20,8 @@ QList<DiaryEntry> CEntryTable::ReadAll() const {
 }
 
 void CEntryTable::AddAll(const QList<DiaryEntry>& entries) {
+    if (entries.isEmpty())
+        return;
     QSqlDatabase db = m_database.Connection();
     const QString action = QStringLiteral("add the imported entries");
     if (!db.transaction())

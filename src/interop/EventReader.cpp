@@ -90,15 +90,15 @@ int SpanDays(icalcomponent* event, const icaltimetype& dtstart, const LocalStart
     return std::max<qint64>(0, first.day.daysTo(last));
 }
 
-void AddSpan(QList<DiaryEntry>& entries, const EventFacts& facts, const LocalStart& start,
-             int span, const EventReadContext* window) {
+void AddSpan(QList<DiaryEntry>& entries, const EventFacts& facts, const LocalStart& start, int span,
+             const EventReadContext* window) {
     for (int k = 0; k <= span; ++k) {
         const QDate day = start.day.addDays(k);
         if (window && (day < window->windowFirst || day > window->windowLast))
             continue;
         if (IsDiaryDay(day))
-            entries.append(MakeEntry(facts, DayKeyOf(day), k == 0 ? TimeText(facts, start)
-                                                                  : QStringLiteral("0000")));
+            entries.append(MakeEntry(facts, DayKeyOf(day),
+                                     k == 0 ? TimeText(facts, start) : QStringLiteral("0000")));
     }
 }
 
@@ -140,8 +140,8 @@ void AddRuleStarts(icalcomponent* event, const icaltimetype& dtstart,
     const icaltimetype until = DayBoundary(dtstart, context.windowLast.addDays(1), true);
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
-        const RuleStarts rule = ExpandRule(icalproperty_get_rrule(p), dtstart, from, until,
-                                           kStepLimit);
+        const RuleStarts rule =
+            ExpandRule(icalproperty_get_rrule(p), dtstart, from, until, kStepLimit);
         found.complete = found.complete && rule.complete;
         for (const icaltimetype& t : rule.starts)
             found.starts.append(ToLocal(t, context.localZone));
@@ -152,13 +152,11 @@ void AddDateList(icalcomponent* event, icalproperty_kind kind, icaltimezone* loc
                  QList<LocalStart>& starts) {
     for (icalproperty* p = icalcomponent_get_first_property(event, kind); p;
          p = icalcomponent_get_next_property(event, kind)) {
-        const icaldatetimeperiodtype when = kind == ICAL_RDATE_PROPERTY
-                                                ? icalproperty_get_rdate(p)
-                                                : icaldatetimeperiodtype{
-                                                      icalproperty_get_exdate(p),
-                                                      icalperiodtype_null_period()};
-        const icaltimetype t =
-            icaltime_is_null_time(when.time) ? when.period.start : when.time;
+        const icaldatetimeperiodtype when =
+            kind == ICAL_RDATE_PROPERTY
+                ? icalproperty_get_rdate(p)
+                : icaldatetimeperiodtype{icalproperty_get_exdate(p), icalperiodtype_null_period()};
+        const icaltimetype t = icaltime_is_null_time(when.time) ? when.period.start : when.time;
         if (!icaltime_is_null_time(t))
             starts.append(ToLocal(t, localZone));
     }
@@ -177,8 +175,8 @@ WindowStarts StartsInWindow(icalcomponent* event, const icaltimetype& dtstart,
     const QSet<QDate> replaced = context.replacedDays.value(UidOf(event));
     QList<LocalStart> kept;
     for (const LocalStart& start : found.starts) {
-        const bool excepted = std::any_of(
-            exceptions.cbegin(), exceptions.cend(), [&](const LocalStart& ex) {
+        const bool excepted =
+            std::any_of(exceptions.cbegin(), exceptions.cend(), [&](const LocalStart& ex) {
                 return ex.day == start.day && (!ex.time || !start.time || ex.time == start.time);
             });
         if (!excepted && !replaced.contains(start.day) && !kept.contains(start))
@@ -197,7 +195,8 @@ EventEntries Expanded(icalcomponent* event, const icaltimetype& dtstart, int spa
     if (!found.complete)
         return Skipped(QStringLiteral("repeats too often to list"));
     EventEntries result{EventKind::Expanded, {}, QString()};
-    for (const LocalStart& start : found.starts) AddSpan(result.entries, facts, start, span, &context);
+    for (const LocalStart& start : found.starts)
+        AddSpan(result.entries, facts, start, span, &context);
     return result;
 }
 
@@ -208,13 +207,17 @@ bool IsOwnPattern(const EventFacts& facts, const LocalStart& first) {
     return days && days->first == first.day;
 }
 
-bool HasDailyOrCoarserRules(icalcomponent* event) {
+// Why the event's rules cannot be followed; empty when they can.
+QString RuleFault(icalcomponent* event) {
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
-        if (!IsDailyOrCoarser(icalproperty_get_rrule(p)))
-            return false;
+        const icalrecurrencetype rule = icalproperty_get_rrule(p);
+        if (!IsDailyOrCoarser(rule))
+            return QStringLiteral("repeats more often than once a day");
+        if (!CanOccur(rule))
+            return QStringLiteral("has a rule that never occurs");
     }
-    return true;
+    return QString();
 }
 }  // namespace
 
@@ -232,17 +235,20 @@ EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
     if (span > kLongestSpanDays)
         return Skipped(QStringLiteral("lasts longer than a year"));
     if (IsOwnPattern(facts, first))
-        return EventEntries{EventKind::Pattern, {MakeEntry(facts, facts.pattern, TimeText(facts, first))}, {}};
+        return EventEntries{
+            EventKind::Pattern, {MakeEntry(facts, facts.pattern, TimeText(facts, first))}, {}};
     EventEntries result{EventKind::Dated, {}, QString()};
     if (!IsRecurring(event)) {
         AddSpan(result.entries, facts, first, span, nullptr);
         return result;
     }
-    if (!HasDailyOrCoarserRules(event))
-        return Skipped(QStringLiteral("repeats more often than once a day"));
+    const QString ruleFault = RuleFault(event);
+    if (!ruleFault.isEmpty())
+        return Skipped(ruleFault);
     const QString pattern = MappedPattern(event, dtstart, span, context);
     if (!pattern.isEmpty()) {
-        const EventKind kind = pattern.contains(QLatin1Char('*')) ? EventKind::Pattern : EventKind::Dated;
+        const EventKind kind =
+            pattern.contains(QLatin1Char('*')) ? EventKind::Pattern : EventKind::Dated;
         return EventEntries{kind, {MakeEntry(facts, pattern, TimeText(facts, first))}, {}};
     }
     return Expanded(event, dtstart, span, facts, context);

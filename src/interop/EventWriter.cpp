@@ -55,7 +55,8 @@ void AddRecurrence(icalcomponent* event, const PatternDays& days, const std::opt
             if (at)
                 rule += QLatin1Char('T') + lastTime.toString(QStringLiteral("HHmmss"));
         }
-        const icalrecurrencetype recur = icalrecurrencetype_from_string(rule.toLatin1().constData());
+        const icalrecurrencetype recur =
+            icalrecurrencetype_from_string(rule.toLatin1().constData());
         icalcomponent_add_property(event, icalproperty_new_rrule(recur));
     }
     for (const QDate& day : days.moreDates) {
@@ -73,8 +74,7 @@ icalcomponent* DisplayAlarm(const QString& message) {
     trigger.time = icaltime_null_time();
     trigger.duration = icaldurationtype_from_int(-kAlarmLeadSeconds);
     icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-    icalcomponent_add_property(alarm,
-                               icalproperty_new_description(message.toUtf8().constData()));
+    icalcomponent_add_property(alarm, icalproperty_new_description(message.toUtf8().constData()));
     return alarm;
 }
 
@@ -93,17 +93,16 @@ void AddWhen(icalcomponent* event, const DiaryEntry& entry, const PatternDays& d
 }
 }  // namespace
 
-IcalComponentPtr EntryToEvent(const DiaryEntry& entry, const QString& uid,
-                              const QDateTime& stamp) {
+IcalComponentPtr EntryToEvent(const DiaryEntry& entry, const QString& uid, const QDateTime& stamp) {
     const std::optional<PatternDays> days = DaysOfPattern(entry.date);
     if (!days)
         return nullptr;
     IcalComponentPtr event(icalcomponent_new_vevent());
     icalcomponent* e = event.get();
     AddText(e, icalproperty_new_uid(uid.toUtf8().constData()));
-    AddText(e, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
-                   static_cast<time_t>(stamp.toSecsSinceEpoch()), 0,
-                   icaltimezone_get_utc_timezone())));
+    AddText(
+        e, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(
+               static_cast<time_t>(stamp.toSecsSinceEpoch()), 0, icaltimezone_get_utc_timezone())));
     AddWhen(e, entry, *days);
     AddText(e, icalproperty_new_summary(entry.message.toUtf8().constData()));
     if (entry.holiday)

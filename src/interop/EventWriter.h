@@ -17,5 +17,4 @@ inline constexpr const char* kHolidayCategory = "Holiday";
 // floating start at the alarm time with a display alarm 15 minutes before;
 // the pattern's days as a rule or as extra dates; the holiday flag as a
 // category. Null when the entry's date falls on no day.
-IcalComponentPtr EntryToEvent(const DiaryEntry& entry, const QString& uid,
-                              const QDateTime& stamp);
+IcalComponentPtr EntryToEvent(const DiaryEntry& entry, const QString& uid, const QDateTime& stamp);

@@ -29,8 +29,8 @@ bool IsName(const QByteArray& name) {
 // The properties whose values decide the entries; a fault elsewhere (an
 // unreadable LOCATION, say) loses nothing the diary keeps.
 bool MattersToEntries(const QByteArray& name) {
-    static const QList<QByteArray> names{"DTSTART", "DTEND",   "DURATION", "RRULE",
-                                         "RDATE",   "EXDATE",  "RECURRENCE-ID", "SUMMARY",
+    static const QList<QByteArray> names{"DTSTART", "DTEND",     "DURATION",      "RRULE",
+                                         "RDATE",   "EXDATE",    "RECURRENCE-ID", "SUMMARY",
                                          "UID",     "CATEGORIES"};
     return names.contains(name) || name.startsWith("X-PLENDA-");
 }
@@ -104,8 +104,9 @@ void CIcsReader::ScanStructure() {
     if (!seenAny)
         throw IcsFault(m_fileName, 1, QStringLiteral("the file is empty, not an iCalendar file"));
     if (!m_open.isEmpty())
-        throw IcsFault(m_fileName, lines.NextNumber() - 1,
-                       QStringLiteral("the file ends inside %1").arg(QString::fromLatin1(m_open.last())));
+        throw IcsFault(
+            m_fileName, lines.NextNumber() - 1,
+            QStringLiteral("the file ends inside %1").arg(QString::fromLatin1(m_open.last())));
 }
 
 void CIcsReader::CheckLineShape(const IcsLine& line, const QByteArray& name, bool outside,
@@ -134,9 +135,9 @@ void CIcsReader::Enter(const IcsLine& line, qsizetype lineStart) {
 void CIcsReader::Leave(const IcsLine& line, qsizetype lineEnd) {
     const QByteArray component = ValueOf(line.text);
     if (m_open.isEmpty() || m_open.last() != component)
-        throw IcsFault(m_fileName, line.number,
-                       QStringLiteral("END:%1 closes no open BEGIN:%1")
-                           .arg(QString::fromLatin1(component)));
+        throw IcsFault(
+            m_fileName, line.number,
+            QStringLiteral("END:%1 closes no open BEGIN:%1").arg(QString::fromLatin1(component)));
     m_open.removeLast();
     if (m_open.size() != 1)
         return;
@@ -162,7 +163,8 @@ IcalComponentPtr CIcsReader::Parse(const Chunk& chunk) const {
     IcsLine line;
     while (lines.Next(line)) {
         const QByteArray name = NameOf(line.text);
-        named.append(NamedLine{name, MattersToEntries(name) ? line.text : QByteArray(), line.number});
+        named.append(
+            NamedLine{name, MattersToEntries(name) ? line.text : QByteArray(), line.number});
         icalcomponent* done = icalparser_add_line(parser.get(), line.text.data());
         if (done && !component)
             component.reset(done);
@@ -201,9 +203,9 @@ void CIcsReader::CheckValues(icalcomponent* component, const Chunk& chunk,
                 break;
             }
         }
-        throw IcsFault(m_fileName, number,
-                       QStringLiteral("%1 is not a valid date, time or rule")
-                           .arg(QString::fromLatin1(name)));
+        throw IcsFault(
+            m_fileName, number,
+            QStringLiteral("%1 is not a valid date, time or rule").arg(QString::fromLatin1(name)));
     }
 }
 

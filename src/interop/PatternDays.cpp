@@ -1,7 +1,5 @@
 #include "interop/PatternDays.h"
 
-#include "calendar/CalendarDates.h"
-
 namespace {
 constexpr int kDayPart = 0;
 constexpr int kMonthPart = 2;
@@ -169,11 +167,19 @@ bool IsDatePattern(const QString& text) {
 }
 
 bool PatternFallsOn(const QString& pattern, const QDate& day) {
-    if (pattern.size() != 8 || !day.isValid())
+    int y = 0;
+    int m = 0;
+    int d = 0;
+    day.getDate(&y, &m, &d);
+    if (pattern.size() != 8 || !day.isValid() || y < 0 || y > kLastPatternYear)
         return false;
-    const QString key = DateKey(day.day(), day.month(), day.year());
+    // The digits of the key DDMMYYYY, compared without building its text:
+    // this runs for every day of every range checked.
+    const int digits[8] = {d / 10,   d % 10,       m / 10,      m % 10,
+                           y / 1000, y / 100 % 10, y / 10 % 10, y % 10};
     for (int i = 0; i < 8; ++i) {
-        if (pattern[i] != QLatin1Char('*') && pattern[i] != key[i])
+        const char16_t c = pattern[i].unicode();
+        if (c != u'*' && c != u'0' + digits[i])
             return false;
     }
     return true;
@@ -197,7 +203,7 @@ std::optional<PatternDays> DaysOfPattern(const QString& pattern) {
 }
 
 QString PartPatternFor(const QList<int>& values, int lowest, int highest) {
-    static const QString kChars = QStringLiteral("*0123456789");
+    static const QString kChars = QStringLiteral("0123456789*");
     for (const QChar tens : kChars) {
         for (const QChar units : kChars) {
             const QString part = QString(tens) + units;

@@ -1,5 +1,8 @@
 #include "interop/RuleExpansion.h"
 
+#include <QDate>
+#include <cstdlib>
+
 RuleStarts ExpandRule(const icalrecurrencetype& rule, const icaltimetype& dtstart,
                       const icaltimetype& from, const icaltimetype& until, int stepLimit) {
     RuleStarts result;
@@ -26,6 +29,34 @@ RuleStarts ExpandRule(const icalrecurrencetype& rule, const icaltimetype& dtstar
     return result;
 }
 
+namespace {
+bool IsSet(const short* values) {
+    return values[0] != ICAL_RECURRENCE_ARRAY_MAX;
+}
+
+// Days of a month in a leap year, so that 29 February counts as possible.
+int DaysInMonth(int month) {
+    return QDate(2024, month, 1).daysInMonth();
+}
+}  // namespace
+
+bool CanOccur(const icalrecurrencetype& rule) {
+    if (!IsSet(rule.by_month) || !IsSet(rule.by_month_day))
+        return true;
+    for (int m = 0; m < ICAL_BY_MONTH_SIZE && rule.by_month[m] != ICAL_RECURRENCE_ARRAY_MAX; ++m) {
+        const int month = rule.by_month[m];
+        if (month < 1 || month > 12)
+            continue;
+        for (int d = 0;
+             d < ICAL_BY_MONTHDAY_SIZE && rule.by_month_day[d] != ICAL_RECURRENCE_ARRAY_MAX; ++d) {
+            const int day = std::abs(rule.by_month_day[d]);
+            if (day >= 1 && day <= DaysInMonth(month))
+                return true;
+        }
+    }
+    return false;
+}
+
 bool IsDailyOrCoarser(const icalrecurrencetype& rule) {
     switch (rule.freq) {
         case ICAL_DAILY_RECURRENCE:
@@ -36,8 +67,7 @@ bool IsDailyOrCoarser(const icalrecurrencetype& rule) {
         default:
             return false;
     }
-    return rule.interval >= 1 && rule.count >= 0 &&
-           rule.by_hour[0] == ICAL_RECURRENCE_ARRAY_MAX &&
+    return rule.interval >= 1 && rule.count >= 0 && rule.by_hour[0] == ICAL_RECURRENCE_ARRAY_MAX &&
            rule.by_minute[0] == ICAL_RECURRENCE_ARRAY_MAX &&
            rule.by_second[0] == ICAL_RECURRENCE_ARRAY_MAX;
 }

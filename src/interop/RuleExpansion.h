@@ -19,3 +19,7 @@ RuleStarts ExpandRule(const icalrecurrencetype& rule, const icaltimetype& dtstar
 // A rule that iterates in whole days or coarser, once a day at most, and has
 // a sound interval and count.
 bool IsDailyOrCoarser(const icalrecurrencetype& rule);
+
+// False for a rule whose months never hold its days of the month (30
+// February): libical searches centuries for such a rule's next start.
+bool CanOccur(const icalrecurrencetype& rule);

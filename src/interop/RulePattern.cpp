@@ -7,54 +7,27 @@
 #include "interop/RuleExpansion.h"
 
 namespace {
-constexpr int kCheckedYears = 8;
+// Two years show a yearly interval; four include a leap day (but around
+// 2100, where a leap-day rule is then listed day by day instead).
+constexpr int kCheckedYears = 4;
 constexpr int kStepLimit = 5000;
 
-bool IsEmpty(const short* values) {
-    return values[0] == ICAL_RECURRENCE_ARRAY_MAX;
-}
-
-// Positive values below `highest` + 1, ascending; empty when any is not.
-QList<int> Values(const short* values, int size, int highest) {
-    QList<int> list;
-    for (int i = 0; i < size && values[i] != ICAL_RECURRENCE_ARRAY_MAX; ++i) {
-        if (values[i] < 1 || values[i] > highest)
-            return {};
-        list.append(values[i]);
+// The day-and-month part DDMM whose days and months are those the starts
+// fall on; empty when no part gives them.
+QString DayMonthPart(const QList<LocalStart>& starts) {
+    QSet<int> daySet;
+    QSet<int> monthSet;
+    for (const LocalStart& start : starts) {
+        daySet.insert(start.day.day());
+        monthSet.insert(start.day.month());
     }
-    std::sort(list.begin(), list.end());
-    list.erase(std::unique(list.begin(), list.end()), list.end());
-    return list;
-}
-
-QList<int> Range(int first, int last) {
-    QList<int> list;
-    for (int v = first; v <= last; ++v) list.append(v);
-    return list;
-}
-
-bool HasOnlyMonthAndDayParts(const icalrecurrencetype& rule) {
-    const bool frequencyFits = rule.freq == ICAL_DAILY_RECURRENCE ||
-                               rule.freq == ICAL_MONTHLY_RECURRENCE ||
-                               rule.freq == ICAL_YEARLY_RECURRENCE;
-    return frequencyFits && rule.interval == 1 && IsEmpty(rule.by_day) &&
-           IsEmpty(rule.by_year_day) && IsEmpty(rule.by_week_no) && IsEmpty(rule.by_set_pos) &&
-           IsEmpty(rule.by_hour) && IsEmpty(rule.by_minute) && IsEmpty(rule.by_second);
-}
-
-// The day-and-month part DDMM of the candidate pattern.
-QString DayMonthPart(const icalrecurrencetype& rule, const icaltimetype& dtstart) {
-    QList<int> days = Values(rule.by_month_day, ICAL_BY_MONTHDAY_SIZE, 31);
-    if (IsEmpty(rule.by_month_day))
-        days = rule.freq == ICAL_DAILY_RECURRENCE ? Range(1, 31) : QList<int>{dtstart.day};
-    QList<int> months = Values(rule.by_month, ICAL_BY_MONTH_SIZE, 12);
-    if (IsEmpty(rule.by_month))
-        months = rule.freq == ICAL_YEARLY_RECURRENCE ? QList<int>{dtstart.month} : Range(1, 12);
+    QList<int> days(daySet.cbegin(), daySet.cend());
+    QList<int> months(monthSet.cbegin(), monthSet.cend());
+    std::sort(days.begin(), days.end());
+    std::sort(months.begin(), months.end());
     const QString dayPart = PartPatternFor(days, 1, 31);
     const QString monthPart = PartPatternFor(months, 1, 12);
-    if (dayPart.isEmpty() || monthPart.isEmpty())
-        return QString();
-    return dayPart + monthPart;
+    return dayPart.isEmpty() || monthPart.isEmpty() ? QString() : dayPart + monthPart;
 }
 
 // The year part covering the years from `first` to `last` with trailing
@@ -63,8 +36,8 @@ QString YearPart(int first, int last) {
     int span = 1;
     for (int stars = 0; stars <= 3; ++stars, span *= 10) {
         if (first / span == last / span) {
-            const QString digits = QStringLiteral("%1").arg(first / span, 4 - stars, 10,
-                                                            QLatin1Char('0'));
+            const QString digits =
+                QStringLiteral("%1").arg(first / span, 4 - stars, 10, QLatin1Char('0'));
             return digits + QString(stars, QLatin1Char('*'));
         }
     }
@@ -108,34 +81,29 @@ bool IsEndless(const icalrecurrencetype& rule) {
 
 QString PatternForRule(const icalrecurrencetype& rule, const icaltimetype& dtstart,
                        icaltimezone* localZone) {
-    if (!HasOnlyMonthAndDayParts(rule))
-        return QString();
-    const QString dayMonth = DayMonthPart(rule, dtstart);
-    if (dayMonth.isEmpty())
-        return QString();
-    if (IsEndless(rule)) {
-        icaltimetype until = dtstart;
-        until.year += kCheckedYears;
-        until = icaltime_normalize(until);
-        const Occurrences found = LocalOccurrences(rule, dtstart, until, localZone);
-        const QString pattern = dayMonth + QStringLiteral("****");
-        const QDate first = ToLocal(dtstart, localZone).day;
-        const QDate last = ToLocal(until, localZone).day;
-        return found.complete && SameDays(pattern, first, last, found.starts) ? pattern : QString();
-    }
-    icaltimetype end = dtstart;
-    end.year = kLastPatternYear;
-    const Occurrences found = LocalOccurrences(rule, dtstart, end, localZone);
+    const bool endless = IsEndless(rule);
+    icaltimetype until = dtstart;
+    until.year = endless ? dtstart.year + kCheckedYears : kLastPatternYear;
+    until = icaltime_normalize(until);
+    const Occurrences found = LocalOccurrences(rule, dtstart, until, localZone);
     if (!found.complete || found.starts.isEmpty())
         return QString();
-    const int firstYear = found.starts.first().day.year();
-    const int lastYear = found.starts.last().day.year();
-    const QString yearPart = YearPart(firstYear, lastYear);
-    const std::optional<PatternDays> days = DaysOfPattern(dayMonth + yearPart);
-    if (yearPart.isEmpty() || !days)
+    const QString dayMonth = DayMonthPart(found.starts);
+    const QString yearPart =
+        endless ? QStringLiteral("****")
+                : YearPart(found.starts.first().day.year(), found.starts.last().day.year());
+    if (dayMonth.isEmpty() || yearPart.isEmpty())
+        return QString();
+    const QString pattern = dayMonth + yearPart;
+    if (endless)
+        return SameDays(pattern, found.starts.first().day, ToLocal(until, localZone).day,
+                        found.starts)
+                   ? pattern
+                   : QString();
+    const std::optional<PatternDays> days = DaysOfPattern(pattern);
+    if (!days)
         return QString();
     const QDate spanFirst(days->first.year(), 1, 1);
     const QDate spanLast(days->last.isValid() ? days->last.year() : kLastPatternYear, 12, 31);
-    const QString pattern = dayMonth + yearPart;
     return SameDays(pattern, spanFirst, spanLast, found.starts) ? pattern : QString();
 }

@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QFile>
+
+#include "diary/DiaryDatabase.h"
+#include "interop/CalendarExport.h"
+#include "interop/CalendarImport.h"
+#include "interop/EntryTable.h"
+#include "interop/IcsError.h"
+#include "support/DiaryFiles.h"
+#include "support/TempDir.h"
+
+namespace {
+const ImportOptions kOptions{false, "Europe/Berlin", QDate(2027, 1, 15)};
+
+QByteArray DataFile(const QString& name) {
+    QFile file(QStringLiteral(PLENDA_TEST_DATA "/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString Listing(const QList<DiaryEntry>& entries) {
+    QString text;
+    for (const DiaryEntry& e : entries)
+        text +=
+            QStringLiteral("%1 %2 %3 %4%5\n")
+                .arg(e.date, e.time, e.holiday ? QStringLiteral("holiday") : QStringLiteral("-"),
+                     e.message, e.tune.isEmpty() ? QString() : QStringLiteral(" | ") + e.tune);
+    return text;
+}
+
+class DiaryFixture {
+protected:
+    QList<DiaryEntry> Entries() { return CEntryTable(database).ReadAll(); }
+
+    TempDir dir;
+    QString path = dir.File(QStringLiteral("Diary.db"));
+    CDiaryDatabase database{(diaryfiles::CreateDiary(path), path)};
+};
+
+struct GoldenCase {
+    const char* file;
+    bool holiday;
+};
+
+void PrintTo(const GoldenCase& row, std::ostream* os) {
+    *os << row.file;
+}
+
+class GoldenImportTest : public DiaryFixture, public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(GoldenImportTest, GivesTheGoldenEntriesAndASecondImportAddsNothing) {
+    const QString name = QString::fromLatin1(GetParam().file);
+    ImportOptions options = kOptions;
+    options.holiday = GetParam().holiday;
+    const QByteArray text = DataFile(name + QStringLiteral(".ics"));
+    const ImportSummary first = ImportCalendar(text, name, options, database);
+    EXPECT_EQ((Listing(Entries()) + first.Text() + QLatin1Char('\n')).toStdString(),
+              DataFile(name + QStringLiteral(".expected")).toStdString());
+    const ImportSummary second = ImportCalendar(text, name, options, database);
+    EXPECT_EQ(second.added, 0);
+    EXPECT_EQ(second.present, first.added + first.present);
+    EXPECT_EQ(Entries().size(), first.added);
+}
+
+INSTANTIATE_TEST_SUITE_P(ForeignFiles, GoldenImportTest,
+                         ::testing::Values(GoldenCase{"holidays", true},
+                                           GoldenCase{"meeting-newyork", false},
+                                           GoldenCase{"multiday", false},
+                                           GoldenCase{"folded-crlf", false},
+                                           GoldenCase{"bom", false}),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+struct RefusalCase {
+    const char* name;
+    QByteArray text;
+    const char* message;
+};
+
+void PrintTo(const RefusalCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class RefusedImportTest : public DiaryFixture, public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(RefusedImportTest, NamesTheLineAndLeavesTheDiaryAsItWas) {
+    diaryfiles::RawConnection(path).Add({"01012027", "already here"});
+    try {
+        ImportCalendar(GetParam().text, QStringLiteral("in.ics"), kOptions, database);
+        FAIL() << "the file was accepted";
+    } catch (const CIcsError& error) {
+        EXPECT_EQ(error.Description().toStdString(), GetParam().message);
+    }
+    EXPECT_EQ(Entries().size(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFiles, RefusedImportTest,
+    ::testing::Values(
+        RefusalCase{"Damaged", DataFile("damaged.ics"),
+                    "in.ics, line 13: DTSTART is not a valid date, time or rule"},
+        RefusalCase{"NotICalendar", "Dear diary,\nnothing happened.\n",
+                    "in.ics, line 1: this is not an iCalendar content line"},
+        RefusalCase{"Truncated",
+                    DataFile("holidays.ics").left(DataFile("holidays.ics").indexOf("END:VEVENT")),
+                    "in.ics, line 12: the file ends inside VEVENT"},
+        RefusalCase{"Mismatched", "BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\n",
+                    "in.ics, line 3: END:VTODO closes no open BEGIN:VTODO"},
+        RefusalCase{"Empty", "\n\n", "in.ics, line 1: the file is empty, not an iCalendar file"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class RoundTripTest : public DiaryFixture, public ::testing::Test {};
+
+TEST_F(RoundTripTest, ExportThenImportIntoAnEmptyDiaryGivesTheSameEntries) {
+    const QList<diaryfiles::Entry> kept{
+        {"25122026", "Christmas", "", 1, "0000"},
+        {"2512****", "Christmas, every year", "/home/u/jingle bells.wav", 1, "0000"},
+        {"15******", "Rent; pay \"on time\"\nsecond line", "", 0, "0900"},
+        {"**072027", "July", "", 0, "0000"},
+        {"2*12****", "December twenties", "/tmp/a.avi", 0, "1800"},
+        {"*5032027", "Fifths", "", 0, "0000"},
+        {"1402202*", "Valentine", "", 1, "0000"},
+        {"2902****", "Leap day", "", 0, "1200"},
+        {"********", "Every day, Ärger und Ölkännchen", "", 0, "0730"},
+        {"01011*0*", "Scattered years", "", 0, "0000"},
+        {"05032007", "Late alarm", "", 0, "2400"}};
+    diaryfiles::RawConnection raw(path);
+    for (const auto& entry : kept) raw.Add(entry);
+    raw.Add({"31022007", "falls on no day"});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const ExportSummary exported =
+        WriteCalendar(Entries(), QStringLiteral("t"), QDateTime::currentDateTimeUtc(), buffer);
+    EXPECT_EQ(exported.written, kept.size());
+    EXPECT_EQ(exported.leftOut, 1);
+
+    const QString otherPath = dir.File(QStringLiteral("Other.db"));
+    diaryfiles::CreateDiary(otherPath);
+    CDiaryDatabase other(otherPath);
+    const ImportSummary imported =
+        ImportCalendar(buffer.data(), QStringLiteral("out.ics"), ImportOptions{}, other);
+    EXPECT_EQ(imported.added, kept.size());
+    QList<DiaryEntry> expected = Entries();
+    expected.removeLast();
+    for (DiaryEntry& entry : expected) entry.id = 0;
+    QList<DiaryEntry> restored = CEntryTable(other).ReadAll();
+    for (DiaryEntry& entry : restored) entry.id = 0;
+    EXPECT_EQ(Listing(restored).toStdString(), Listing(expected).toStdString());
+}
+}  // namespace

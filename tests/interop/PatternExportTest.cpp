@@ -48,8 +48,9 @@ QMap<QDate, QString> LibicalDays(icalcomponent* event, int lastYear) {
     auto add = [&](const icaltimetype& t) {
         days.insert(QDate(t.year, t.month, t.day),
                     t.is_date ? QStringLiteral("0000")
-                              : QStringLiteral("%1%2").arg(t.hour, 2, 10, QLatin1Char('0')).arg(
-                                    t.minute, 2, 10, QLatin1Char('0')));
+                              : QStringLiteral("%1%2")
+                                    .arg(t.hour, 2, 10, QLatin1Char('0'))
+                                    .arg(t.minute, 2, 10, QLatin1Char('0')));
     };
     const icaltimetype start = icalcomponent_get_dtstart(event);
     add(start);
