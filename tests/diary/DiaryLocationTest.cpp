@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/file.h>
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +17,13 @@
 #include "support/TempDir.h"
 
 namespace {
+constexpr int kMarch5 = 64;
+
 class DiaryLocationTest : public ::testing::Test {
 protected:
     QString DiaryName() const {
         return store.ReadText(QStringLiteral("Settings"), QStringLiteral("DiaryName"));
     }
-    void SetDiaryName(const QString& path) { diaryfiles::PointSettingsAt(store, path); }
     QString Locate() { return LocateDiaryAtStartUp(store, prompts, dir.Path()); }
 
     TempDir dir;
@@ -32,59 +32,32 @@ protected:
     QString defaultPath = dir.File(QStringLiteral("Diary.db"));
 };
 
-TEST_F(DiaryLocationTest, FirstRunWritesTheDefaultAndCreatesAnEmptyFile) {
+TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorEntersAnOpenDiary) {
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(DiaryName(), defaultPath);
-    EXPECT_TRUE(prompts.fileRequests.isEmpty());
-    EXPECT_TRUE(QFileInfo::exists(defaultPath));
     EXPECT_EQ(QFileInfo(defaultPath).size(), 0);
-}
-
-TEST_F(DiaryLocationTest, ProbeNeverTruncatesAnExistingDiary) {
-    diaryfiles::CreateDiary(defaultPath);
+    {
+        CDiaryDatabase running(defaultPath);
+        EXPECT_FALSE(ProbeDiaryFile(defaultPath));
+        EXPECT_TRUE(EnsureDiaryFileExists(defaultPath)) << "the command line still gets in";
+    }
     const qint64 size = QFileInfo(defaultPath).size();
-    ASSERT_GT(size, 0);
-    SetDiaryName(defaultPath);
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), size);
     EXPECT_TRUE(prompts.fileRequests.isEmpty());
 }
 
-TEST_F(DiaryLocationTest, UnreachableFileAsksWithTheDatabaseDialog) {
+TEST_F(DiaryLocationTest, UnreachableFileAsksWithTheDatabaseDialogAndCancelKeepsThePath) {
     const QString missing = dir.File(QStringLiteral("no such folder/Diary.db"));
-    SetDiaryName(missing);
-    EXPECT_EQ(Locate(), missing) << "cancel keeps the old path";
-    EXPECT_EQ(DiaryName(), missing);
+    diaryfiles::PointSettingsAt(store, missing);
+    EXPECT_EQ(Locate(), missing);
     ASSERT_EQ(prompts.fileRequests.size(), 1);
     EXPECT_EQ(prompts.fileRequests[0].filter, "database files (*.db)");
     EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, "db");
     EXPECT_EQ(prompts.fileRequests[0].initialName, "*.db");
-
-    const QString chosen = dir.File(QStringLiteral("Chosen.db"));
-    prompts.fileAnswers.append(chosen);
-    EXPECT_EQ(Locate(), chosen);
-    EXPECT_EQ(DiaryName(), chosen);
-}
-
-TEST_F(DiaryLocationTest, DefaultSurvivesACancelledDialog) {
-    // A folder named like the diary makes the default unusable.
-    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("Diary.db")));
+    prompts.fileAnswers.append(defaultPath);
     EXPECT_EQ(Locate(), defaultPath);
-    EXPECT_EQ(prompts.fileRequests.size(), 1);
     EXPECT_EQ(DiaryName(), defaultPath);
-}
-
-TEST_F(DiaryLocationTest, DiaryOpenElsewhereFailsTheProbe) {
-    diaryfiles::CreateDiary(defaultPath);
-    SetDiaryName(defaultPath);
-    {
-        CDiaryDatabase running(defaultPath);
-        EXPECT_FALSE(ProbeDiaryFile(defaultPath));
-        Locate();
-        EXPECT_EQ(prompts.fileRequests.size(), 1);
-        EXPECT_TRUE(EnsureDiaryFileExists(defaultPath)) << "the command line still gets in";
-    }
-    EXPECT_TRUE(ProbeDiaryFile(defaultPath));
 }
 
 class FileOpenTest : public DiaryLocationTest {
@@ -93,7 +66,7 @@ protected:
         diaryfiles::CreateDiary(defaultPath);
         diaryfiles::CreateDiary(otherPath);
         diaryfiles::RawConnection(otherPath).Add({"05032007", "in the other diary"});
-        SetDiaryName(defaultPath);
+        diaryfiles::PointSettingsAt(store, defaultPath);
         index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
     }
     bool OpenOther() {
@@ -106,44 +79,33 @@ protected:
     FakeClock clock;
 };
 
-TEST_F(FileOpenTest, ConfirmedFileIsWrittenAndTheIndexReloadedFromIt) {
-    prompts.fileAnswers.append(otherPath);
-    EXPECT_EQ(index.Mark(64), 0);
+TEST_F(FileOpenTest, ConfirmedFileIsWrittenAndTheIndexReloadedAndCancelChangesNothing) {
+    diaryfiles::RawConnection(defaultPath).Add({"05032007", "not loaded yet"});
+    EXPECT_FALSE(OpenOther());
+    EXPECT_EQ(index.Mark(kMarch5), 0);
+    EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
+    prompts.fileAnswers = {defaultPath, otherPath};
+    EXPECT_TRUE(OpenOther());
+    EXPECT_EQ(index.Mark(kMarch5), 1) << "the same file again still reloads";
+    diaryfiles::RawConnection(defaultPath).Exec(QStringLiteral("DELETE FROM Diary"));
     EXPECT_TRUE(OpenOther());
     EXPECT_EQ(DiaryName(), otherPath);
-    EXPECT_TRUE(index.IsReady());
-    EXPECT_EQ(index.Mark(64), 1);
+    EXPECT_EQ(index.Mark(kMarch5), 1);
     EXPECT_EQ(holder.GetDiarySet()->GetDefaultDBName(), otherPath);
 }
 
-TEST_F(FileOpenTest, SameFileAgainStillReopensAndReloads) {
-    prompts.fileAnswers.append(defaultPath);
-    diaryfiles::RawConnection(defaultPath).Add({"05032007", "added meanwhile"});
-    EXPECT_TRUE(OpenOther());
-    EXPECT_EQ(index.Mark(64), 1);
-}
-
-TEST_F(FileOpenTest, CancelChangesNothing) {
-    diaryfiles::RawConnection(defaultPath).Add({"05032007", "not loaded yet"});
-    EXPECT_FALSE(OpenOther());
-    EXPECT_EQ(DiaryName(), defaultPath);
-    EXPECT_EQ(index.Mark(64), 0);
-    EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
-}
-
 TEST_F(FileOpenTest, UnusableChoiceReportsAndLeavesNoOldMarks) {
-    diaryfiles::RawConnection(defaultPath).Add({"05032007", "old diary"});
-    index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
-    ASSERT_EQ(index.Mark(64), 1);
     const QString letter = dir.File(QStringLiteral("letter.db"));
     QFile file(letter);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("Dear diary");
     file.close();
-    prompts.fileAnswers.append(letter);
+    prompts.fileAnswers = {otherPath, letter};
+    EXPECT_TRUE(OpenOther());
+    ASSERT_EQ(index.Mark(kMarch5), 1);
     EXPECT_THROW(OpenOther(), CDatabaseError);
     EXPECT_EQ(DiaryName(), letter);
-    EXPECT_EQ(index.Mark(64), 0);
+    EXPECT_EQ(index.Mark(kMarch5), 0);
     EXPECT_FALSE(holder.GetDiarySet()->IsOpen());
 }
 }  // namespace

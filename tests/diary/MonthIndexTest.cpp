@@ -48,140 +48,87 @@ protected:
 };
 
 TEST(MonthIndexMarkDay, CombinesOrdinaryAndHolidayKinds) {
-    EXPECT_EQ(CMonthIndex::MarkDay(0, false), 1);
-    EXPECT_EQ(CMonthIndex::MarkDay(0, true), 2);
-    EXPECT_EQ(CMonthIndex::MarkDay(1, false), 1);
-    EXPECT_EQ(CMonthIndex::MarkDay(1, true), 3);
-    EXPECT_EQ(CMonthIndex::MarkDay(2, false), 3);
-    EXPECT_EQ(CMonthIndex::MarkDay(2, true), 2);
-    EXPECT_EQ(CMonthIndex::MarkDay(3, false), 3);
-    EXPECT_EQ(CMonthIndex::MarkDay(3, true), 3);
+    // mark before, holiday?, mark after
+    const int cases[][3] = {{0, 0, 1}, {0, 1, 2}, {1, 0, 1}, {1, 1, 3},
+                            {2, 0, 3}, {2, 1, 2}, {3, 0, 3}, {3, 1, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CMonthIndex::MarkDay(c[0], c[1] != 0), c[2]) << c[0] << c[1];
 }
 
-TEST_F(MonthIndexTest, MonthViewMarksPlainEntriesAllYearAndPatternsOver31Days) {
-    Add({{"25122007", "Christmas"}, {"**05****", "May"}, {"25122008", "next year"}});
+TEST_F(MonthIndexTest, PlainEntriesMarkAllYearAndPatternsTheNext31DaysOrTheWholeYear) {
+    Add({{"25122007", "Christmas"},
+         {"**05****", "May"},
+         {"25122008", "next year"},
+         {"01042007", "work"},
+         {"01042007", "Easter", {}, 1},
+         {"3112****", "last day"}});
     Load(4, 2007);
     EXPECT_EQ(index.IndexYear(), 2007);
-    EXPECT_TRUE(index.IsReady());
-    EXPECT_EQ(index.Mark(359), 1) << "December is marked though April is on show";
     EXPECT_EQ(index.Mark(121), 1) << "1 May lies within 31 days of 1 April";
-    EXPECT_EQ(MarkedDays(), (std::vector<int>{121, 359}));
-}
-
-TEST_F(MonthIndexTest, OrdinaryAndHolidayOnOneDayMarkBothInEitherOrder) {
-    Add({{"01042007", "work"},
-         {"01042007", "Easter", {}, 1},
-         {"02042007", "Easter", {}, 1},
-         {"02042007", "work"}});
-    Load(4, 2007);
-    EXPECT_EQ(index.Mark(DayOfYear(4, 1, 2007)), 3);
-    EXPECT_EQ(index.Mark(DayOfYear(4, 2, 2007)), 3);
-}
-
-TEST_F(MonthIndexTest, EveryDayPatternInYearViewMarksAll366) {
+    EXPECT_EQ(index.Mark(91), 3) << "an entry and a holiday on one day";
+    EXPECT_EQ(MarkedDays(), (std::vector<int>{91, 121, 359}));
     Add({{"********", "daily"}});
     Load(1, 2007, true);
-    std::vector<int> all;
-    for (int d = 1; d <= 366; ++d) all.push_back(d);
-    EXPECT_EQ(MarkedDays(), all);
-    Load(1, 2007, false);
-    EXPECT_EQ(MarkedDays().size(), 31u);
+    EXPECT_EQ(MarkedDays().size(), 366u);
 }
 
-TEST_F(MonthIndexTest, OddDatesMarkNothingAndNeverEscapeTheMarks) {
+TEST_F(MonthIndexTest, OddDatesAndMissingSetsMarkNothing) {
     Add({{"00002007", "zero day"},
          {"32132007", "day 32 month 13"},
-         {"99992007", "nines"},
          {"ab122007", "letters"},
          {"2512007", "short"},
          {"25/12/2007", "long"},
-         {"**/12/****", "long pattern"},
          {"*", "lone star"},
-         {"", "empty"},
-         {QVariant(), QVariant()},
-         {"3112****", "last day"}});
+         {QVariant(), QVariant()}});
     Load(12, 2007, true);
-    EXPECT_EQ(MarkedDays(), (std::vector<int>{365}));
-}
-
-TEST_F(MonthIndexTest, NoRecordsWhenTheSetIsMissingOrNotOpen) {
-    Add({{"05032007", "today"}});
-    index.LoadMonthIndex(nullptr, 3, 2007, false, clock);
-    EXPECT_TRUE(index.IsReady());
     EXPECT_TRUE(MarkedDays().empty());
+    index.LoadMonthIndex(nullptr, 3, 2007, false, clock);
+    EXPECT_TRUE(index.IsReady() && MarkedDays().empty());
     CDiaryRecordset closed(store);
     index.LoadMonthIndex(&closed, 3, 2007, false, clock);
     EXPECT_TRUE(MarkedDays().empty());
-    Load(3, 2007);
-    EXPECT_EQ(MarkedDays(), (std::vector<int>{64}));
+    Add({{"********", "daily"}});
     Load(3, 1000);
     EXPECT_TRUE(MarkedDays().empty()) << "a year the date library cannot express";
 }
 
-TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnce) {
+TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnceUntilANewDay) {
     Add({{"05032007", "Dentist", {}, 0, "0930"},
          {"05032007", "midnight", {}, 0, "0000"},
          {"05032007", "untimed", {}, 0, "    "},
          {"06032007", "tomorrow", {}, 0, "1000"},
-         {"0503****", "yearly", {}, 0, "1200"}});
-    Load(3, 2007);
-    Load(3, 2007);
-    ASSERT_EQ(index.AlarmsUsed(), 3) << "a second load adds nothing already held";
+         {"********", "daily", {}, 0, "1700"}});
+    Load(7, 2008);
+    Load(7, 2008);
+    ASSERT_EQ(index.AlarmsUsed(), 3) << "whatever month is shown, and a second load adds nothing";
     EXPECT_EQ(index.Alarm(0).minutes, 570);
     EXPECT_EQ(index.Alarm(0).message, "Dentist");
     EXPECT_EQ(index.Alarm(1).minutes, 0);
-    EXPECT_EQ(index.Alarm(2).minutes, 720);
+    EXPECT_EQ(index.Alarm(2).minutes, 1020);
     EXPECT_EQ(index.LastFilledSlot(), 2);
-}
-
-TEST_F(MonthIndexTest, RecurringAlarmIsGatheredWhateverMonthIsOnShow) {
-    Add({{"********", "stand-up", {}, 0, "0930"}});
-    Load(7, 2008);
-    ASSERT_EQ(index.AlarmsUsed(), 1);
-    EXPECT_EQ(index.Alarm(0).message, "stand-up");
-}
-
-TEST_F(MonthIndexTest, ShownAlarmIsNotGatheredAgainAndANewDayEmptiesTheList) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"}, {"********", "daily", {}, 0, "1700"}});
-    Load(3, 2007);
-    ASSERT_EQ(index.AlarmsUsed(), 2);
     index.SpendAlarm(0);
-    EXPECT_EQ(index.Alarm(0).minutes, 0);
     Load(3, 2007);
-    EXPECT_EQ(index.AlarmsUsed(), 2) << "the shown appointment is not gathered again";
+    EXPECT_EQ(index.AlarmsUsed(), 3) << "a shown appointment is not gathered again";
 
     clock.now = QDateTime(QDate(2007, 3, 6), QTime(8, 0));
     Load(3, 2007);
-    ASSERT_EQ(index.AlarmsUsed(), 1);
-    EXPECT_EQ(index.Alarm(0).message, "daily");
-    EXPECT_EQ(index.Alarm(1).minutes, 0);
+    ASSERT_EQ(index.AlarmsUsed(), 2);
+    EXPECT_EQ(index.Alarm(0).message, "tomorrow");
+    EXPECT_EQ(index.Alarm(1).message, "daily");
 }
 
-TEST_F(MonthIndexTest, OddAlarmTimesReadAsLeadingDigits) {
+TEST_F(MonthIndexTest, OddAlarmTimesReadAsLeadingDigitsAndThe501stIsDropped) {
     const QString today = QStringLiteral("05032007");
-    index.GatherAlarm(today, QStringLiteral("9 5"), QStringLiteral("a"), today);
-    index.GatherAlarm(today, QStringLiteral("9:5"), QStringLiteral("e"), today);
-    index.GatherAlarm(today, QStringLiteral("xx"), QStringLiteral("b"), today);
-    index.GatherAlarm(today, QString(), QStringLiteral("c"), today);
-    index.GatherAlarm(today, QStringLiteral("123456789"), QStringLiteral("d"), today);
-    ASSERT_EQ(index.AlarmsUsed(), 5);
-    EXPECT_EQ(index.Alarm(0).minutes, 9 * 60 + 5);
-    EXPECT_EQ(index.Alarm(1).minutes, 9 * 60) << "\":5\" has no leading digits";
-    EXPECT_EQ(index.Alarm(2).minutes, 0);
-    EXPECT_EQ(index.Alarm(3).minutes, 0);
-    EXPECT_EQ(index.Alarm(4).minutes, 12 * 60 + 89);
-}
-
-TEST_F(MonthIndexTest, The501stAlarmIsDropped) {
-    const QString today = QStringLiteral("05032007");
-    for (int i = 0; i < 501; ++i)
-        index.GatherAlarm(today, QStringLiteral("1000"), QString::number(i), today);
+    const std::pair<const char*, int> times[] = {
+        {"9 5", 9 * 60 + 5}, {"9:5", 9 * 60}, {"xx", 0}, {"", 0}, {"123456789", 12 * 60 + 89}};
+    for (const auto& [text, minutes] : times) index.GatherAlarm(today, text, text, today);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(index.Alarm(i).minutes, times[i].second) << times[i].first;
+    for (int i = 5; i < 501; ++i) index.GatherAlarm(today, "1000", QString::number(i), today);
     EXPECT_EQ(index.AlarmsUsed(), 500);
-    EXPECT_EQ(index.LastFilledSlot(), 499);
     EXPECT_EQ(index.Alarm(499).message, "499");
     EXPECT_EQ(index.Alarm(500).minutes, 0) << "out of range reads as an empty slot";
     index.SpendAlarm(500);
     index.SpendAlarm(-1);
 }
-
 }  // namespace

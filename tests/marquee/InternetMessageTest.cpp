@@ -5,31 +5,23 @@
 #include "marquee/Marquee.h"
 #include "marquee/MarqueeStartup.h"
 #include "marquee/PromotionDiary.h"
-#include "platform/SystemColours.h"
-#include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeHttp.h"
 #include "support/FakeMarqueeCanvas.h"
 #include "support/FakeMarqueeTimer.h"
 #include "support/FakePrompts.h"
-#include "support/TempDir.h"
+#include "support/RowName.h"
+#include "support/SettingsFixture.h"
 
 namespace {
-
 const PromotionServer kServer{"http://promo.test/cgi/promo", "acme", "desk"};
 const QString kPreamble = "Error encountered \nIf you need support quote this message - \n";
 
-class InternetMessageTest : public ::testing::Test {
+// Today is Monday 5 March 2007.
+class InternetMessageTest : public SettingsFixture {
 protected:
-    InternetMessageTest()
-        : store(dir.SettingsFile()),
-          settings(store, colours),
-          diary(dir.File("Diary.db")),
-          clock(QDateTime(QDate(2007, 3, 5), QTime(9, 16))) {
-        Set(Key::DiaryName, dir.File("Diary.db"));
-    }
+    InternetMessageTest() { Put(Key::DiaryName, dir.File("Diary.db")); }
 
     CInternetMessage& Internet(const PromotionServer& server = kServer) {
         internet = std::make_unique<CInternetMessage>(settings, http, prompts, clock, server);
@@ -37,152 +29,148 @@ protected:
         return *internet;
     }
 
-    void Set(const char* key, const QString& value) { settings.WriteSetting(key, value); }
-
-    TempDir dir;
-    CSettingsStore store;
-    CDefaultSystemColours colours;
-    CSettingsHelper settings;
-    PromotionDiary diary;
+    PromotionDiary diary{dir.File("Diary.db")};
     FakeClock clock;
     FakeHttp http;
     FakePrompts prompts;
     std::unique_ptr<CInternetMessage> internet;
 };
 
-}  // namespace
+// A server reply (or a failure): the message it gives, or the one box it shows.
+struct ReplyRow {
+    const char* name;
+    QByteArray body;
+    QString error;
+    QString message;
+    QString box;
+};
+
+class InternetReplies : public InternetMessageTest,
+                        public ::testing::WithParamInterface<ReplyRow> {};
+
+TEST_P(InternetReplies, StoreTheMessageOrShowOneBoxAndChangeNothing) {
+    const ReplyRow& r = GetParam();
+    Put(Key::MarqueeMess, "Old");
+    if (r.error.isEmpty())
+        http.QueueBody(r.body);
+    else
+        http.QueueError(r.error);
+    EXPECT_EQ(Internet().UpdateInternetMessage().value_or("none"),
+              r.message.isEmpty() ? "none" : r.message);
+    if (r.message.isEmpty()) {
+        ASSERT_EQ(prompts.messages.size(), 1);
+        EXPECT_EQ(prompts.messages[0].text, kPreamble + r.box);
+        EXPECT_EQ(prompts.messages[0].caption, "Calendar");
+        EXPECT_EQ(diary.RowCount(), 0);
+        EXPECT_EQ(Stored(Key::MarqueeMess), "Old");
+        EXPECT_EQ(Stored(Key::InternetCheckDate), "1");
+        return;
+    }
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(diary.OnlyText(), r.message);
+    EXPECT_EQ(Stored(Key::MarqueeMess), r.message);
+    EXPECT_EQ(Stored(Key::InternetCheckDate), "20070305");
+}
+
+const QString kHint = "\n Hint: First check that you are connected to the internet";
+const ReplyRow kReplies[] = {
+    {"Message", "Spring sale at Acme", {}, "Spring sale at Acme", {}},
+    {"AngleBracketWithout404", "<b>Bold</b> offers", {}, "<b>Bold</b> offers", {}},
+    {"Starts404", "404 reasons to smile", {}, "404 reasons to smile", {}},
+    {"CutTo1024", QByteArray(2000, 'x'), {}, QString(1024, 'x'), {}},
+    {"ServerError", "Error,UnknownClient,acme", {}, {}, "Error,UnknownClient,acme"},
+    {"NotFoundPage",
+     "<html><title>404 Not Found</title></html>",
+     {},
+     {},
+     "Error,Register,404 NotFound"},
+    {"NoConnection", {}, "Connection refused", {}, "Error,GetResult,Connection refused" + kHint},
+    {"LongErrorCut", {}, QString(400, 'e'), {}, "Error,GetResult," + QString(255, 'e') + kHint},
+};
+INSTANTIATE_TEST_SUITE_P(InternetMessage, InternetReplies, ::testing::ValuesIn(kReplies),
+                         RowName());
 
 TEST_F(InternetMessageTest, RequestCarriesTheExactQueryAndAStableUserId) {
-    http.QueueBody("one");
-    http.QueueBody("two");
     CInternetMessage& message = Internet();
     message.UpdateInternetMessage();
     message.UpdateInternetMessage();
     ASSERT_EQ(http.requests.size(), 2);
-    const QString userId = settings.ReadPlain(Key::UserId);
+    const QString userId = Stored(Key::UserId);
     EXPECT_EQ(userId.size(), 32);
     EXPECT_EQ(http.requests[0].url,
-              "http://promo.test/cgi/promo?clientid=acme&productid=desk"
-              "&userid=" +
-                  userId + "&regname=&email=&optin=&tran=promo");
+              "http://promo.test/cgi/promo?clientid=acme&productid=desk&userid=" + userId +
+                  "&regname=&email=&optin=&tran=promo");
     EXPECT_EQ(http.requests[1].url, http.requests[0].url);
     EXPECT_EQ(http.requests[0].timeoutMilliseconds, 15000);
     EXPECT_EQ(http.requests[0].maxBytes, 1024);
 }
 
-TEST_F(InternetMessageTest, SuccessStoresTheMessageEverywhereAndReturnsIt) {
-    http.QueueBody("Spring sale at Acme");
-    EXPECT_EQ(Internet().UpdateInternetMessage(), "Spring sale at Acme");
-    EXPECT_EQ(diary.OnlyText(), "Spring sale at Acme");
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), "Spring sale at Acme");
-    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "20070305");
-    EXPECT_EQ(internet->CheckDate(), 20070305);
-    EXPECT_TRUE(prompts.messages.isEmpty());
-}
+// The last successful fetch and today: due once the fetch lies a whole period back.
+struct PeriodRow {
+    const char* name;
+    const char* frequency;
+    const char* units;
+    const char* lastFetch;
+    QDate today;
+    bool due;
+};
 
-TEST_F(InternetMessageTest, ErrorRepliesShowOneBoxAndChangeNothing) {
-    Set(Key::MarqueeMess, "Old");
-    http.QueueBody("Error,UnknownClient,acme");
-    http.QueueBody("<html><title>404 Not Found</title></html>");
-    http.QueueError("Connection refused");
-    CInternetMessage& message = Internet();
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(message.UpdateInternetMessage(), std::nullopt);
+class InternetPeriods : public InternetMessageTest,
+                        public ::testing::WithParamInterface<PeriodRow> {};
 
-    ASSERT_EQ(prompts.messages.size(), 3);
-    EXPECT_EQ(prompts.messages[0].text, kPreamble + "Error,UnknownClient,acme");
-    EXPECT_EQ(prompts.messages[0].caption, "Calendar");
-    EXPECT_EQ(prompts.messages[1].text, kPreamble + "Error,Register,404 NotFound");
-    EXPECT_EQ(prompts.messages[2].text,
-              kPreamble +
-                  "Error,GetResult,Connection refused\n Hint: First check that you "
-                  "are connected to the internet");
-    EXPECT_EQ(diary.RowCount(), 0);
-    EXPECT_EQ(settings.ReadPlain(Key::MarqueeMess), "Old");
-    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "1");
-}
-
-TEST_F(InternetMessageTest, AngleBracketWithout404AfterItIsAMessage) {
-    http.QueueBody("<b>Bold</b> offers");
-    http.QueueBody("404 reasons to smile");
-    CInternetMessage& message = Internet();
-    EXPECT_EQ(message.UpdateInternetMessage(), "<b>Bold</b> offers");
-    EXPECT_EQ(message.UpdateInternetMessage(), "404 reasons to smile");
-    EXPECT_TRUE(prompts.messages.isEmpty());
-}
-
-TEST_F(InternetMessageTest, LongRepliesAndLongErrorsAreCut) {
-    http.QueueBody(QByteArray(2000, 'x'));
-    http.QueueError(QString(400, 'e'));
-    CInternetMessage& message = Internet();
-    EXPECT_EQ(message.UpdateInternetMessage()->size(), 1024);
-    message.UpdateInternetMessage();
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_TRUE(prompts.messages[0].text.contains("Error,GetResult," + QString(255, 'e') + "\n"));
-}
-
-TEST_F(InternetMessageTest, DueWhenTheLastFetchIsAPeriodOldOrMore) {
+TEST_P(InternetPeriods, FetchOnlyWhenDue) {
+    const PeriodRow& r = GetParam();
+    Put(Key::MarqueeCheckInternetFreq, r.frequency);
+    Put(Key::MarqueeCheckInternetUnits, r.units);
+    Put(Key::InternetCheckDate, r.lastFetch);
+    clock.now = QDateTime(r.today, QTime(8, 0));
     http.QueueBody("fresh");
-    Set(Key::InternetCheckDate, "20070305");
-    CInternetMessage& message = Internet();
-    EXPECT_EQ(message.CheckInternetDue(), std::nullopt);  // fetched today
-    clock.now = clock.now.addDays(1);
-    EXPECT_EQ(message.CheckInternetDue(), "fresh");
-    EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
-    EXPECT_EQ(http.requests.size(), 1);
+    EXPECT_EQ(Internet().CheckInternetDue().has_value(), r.due);
+    EXPECT_EQ(http.requests.size(), r.due ? 1 : 0);
 }
 
-TEST_F(InternetMessageTest, PeriodUnitsAndUnknownUnits) {
-    Set(Key::InternetCheckDate, "20070301");
-    Set(Key::MarqueeCheckInternetFreq, "1");
-    Set(Key::MarqueeCheckInternetUnits, "Weeks");
-    EXPECT_EQ(Internet().CheckInternetDue(), std::nullopt);  // 4 days ago
-    clock.now = QDateTime(QDate(2007, 3, 8), QTime(8, 0));
-    http.QueueBody("weekly");
-    EXPECT_EQ(internet->CheckInternetDue(), "weekly");
-
-    Set(Key::InternetCheckDate, "20070101");
-    Set(Key::MarqueeCheckInternetFreq, "3");
-    Set(Key::MarqueeCheckInternetUnits, "Months");
-    EXPECT_EQ(Internet().CheckInternetDue(), std::nullopt);  // 66 days, under 30 * 3
-    Set(Key::MarqueeCheckInternetUnits, "Fortnights");
-    EXPECT_EQ(Internet().CheckInternetDue(), std::nullopt);
-    EXPECT_EQ(http.requests.size(), 1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    InternetMessage, InternetPeriods,
+    ::testing::Values(PeriodRow{"FetchedToday", "1", "Days", "20070305", {2007, 3, 5}, false},
+                      PeriodRow{"FetchedYesterday", "1", "Days", "20070304", {2007, 3, 5}, true},
+                      PeriodRow{"SixDaysIntoAWeek", "1", "Weeks", "20070301", {2007, 3, 7}, false},
+                      PeriodRow{"AWeekOn", "1", "Weeks", "20070301", {2007, 3, 8}, true},
+                      PeriodRow{"TwoWeeksLessADay", "2", "Weeks", "20070301", {2007, 3, 14}, false},
+                      PeriodRow{
+                          "UnderThreeMonths", "3", "Months", "20070101", {2007, 3, 31}, false},
+                      PeriodRow{"NinetyDays", "3", "Months", "20070101", {2007, 4, 1}, true},
+                      PeriodRow{"UnknownUnit", "1", "Fortnights", "20070101", {2007, 3, 5}, false},
+                      PeriodRow{"NeverFetched", "1", "Days", "1", {2007, 3, 5}, true}),
+    RowName());
 
 TEST_F(InternetMessageTest, AFailureWaitsAnHourBeforeTheDueCheckTriesAgain) {
     http.QueueError("Host not found");
     http.QueueBody("back online");
     CInternetMessage& message = Internet();
     EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
-    EXPECT_EQ(prompts.messages.size(), 1);
     clock.now = clock.now.addSecs(59 * 60);
     EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
     EXPECT_EQ(http.requests.size(), 1);
-    EXPECT_EQ(prompts.messages.size(), 1);
     clock.now = clock.now.addSecs(60);
     EXPECT_EQ(message.CheckInternetDue(), "back online");
+    EXPECT_EQ(message.CheckInternetDue(), std::nullopt) << "fetched today";
 }
 
-TEST_F(InternetMessageTest, ClickFetchesEvenWhenUseInternetIsOff) {
-    Set(Key::UseInternet, "False");
+TEST_F(InternetMessageTest, ClickFetchesEvenWhenUseInternetIsOffButNeverWithoutAServer) {
+    Put(Key::UseInternet, "False");
     http.QueueBody("clicked");
     CInternetMessage& message = Internet();
     EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
     EXPECT_TRUE(http.requests.isEmpty());
     EXPECT_EQ(message.UpdateInternetMessage(), "clicked");
-}
-
-TEST_F(InternetMessageTest, BuildWithoutAServerAsksNothingAndShowsNothing) {
-    CInternetMessage& message = Internet(PromotionServer{"", "acme", "desk"});
-    EXPECT_EQ(message.UpdateInternetMessage(), std::nullopt);
-    EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
-    EXPECT_TRUE(http.requests.isEmpty());
+    CInternetMessage& serverless = Internet(PromotionServer{"", "acme", "desk"});
+    EXPECT_EQ(serverless.UpdateInternetMessage(), std::nullopt);
+    EXPECT_EQ(http.requests.size(), 1);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    EXPECT_TRUE(settings.ReadPlain(Key::UserId).isEmpty());
 }
 
 TEST_F(InternetMessageTest, AMissingDiaryFailsBeforeAskingAndCountsAsAFailure) {
-    Set(Key::DiaryName, dir.File("Missing.db"));
+    Put(Key::DiaryName, dir.File("Missing.db"));
     EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
     EXPECT_TRUE(http.requests.isEmpty());
     EXPECT_EQ(internet->CheckInternetDue(), std::nullopt);  // waits after the failure
@@ -192,20 +180,18 @@ TEST_F(InternetMessageTest, StartupTakesTheFetchedMessageOrKeepsTheText) {
     FakeMarqueeTimer timer;
     FakeMarqueeCanvas canvas;
     CMarquee marquee(settings, prompts, timer, canvas);
-    Set(Key::MarqueeMess, "Stored");
+    Put(Key::MarqueeMess, "Stored");
     http.QueueBody("Fetched");
     LoadInitialMarqueeText(marquee, Internet(), prompts);
     EXPECT_EQ(marquee.Band().ShownText(), "Fetched");
     EXPECT_EQ(marquee.Band().PendingText(), "Fetched");
-
     http.QueueError("offline");
     LoadInitialMarqueeText(marquee, Internet(), prompts);
     EXPECT_EQ(marquee.Band().ShownText(), "Fetched");  // MarqueeMess from the last success
-    EXPECT_EQ(prompts.messages.size(), 1);
-
-    Set(Key::UseInternet, "False");
-    Set(Key::MarqueeMess, "Offline message");
+    Put(Key::UseInternet, "False");
+    Put(Key::MarqueeMess, "Offline message");
     LoadInitialMarqueeText(marquee, Internet(), prompts);
     EXPECT_EQ(marquee.Band().ShownText(), "Offline message");
     EXPECT_EQ(http.requests.size(), 2);
 }
+}  // namespace

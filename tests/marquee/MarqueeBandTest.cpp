@@ -3,86 +3,61 @@
 #include <limits>
 
 #include "marquee/MarqueeBand.h"
+#include "support/RowName.h"
 
 namespace {
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
 
-// A client area of 400 x 300 over a page of 380 x 250, a text 16 pixels high.
-MarqueeMetrics Window(int textWidth, int clientWidth = 400, int clientHeight = 300,
-                      int pageWidth = 380, int pageHeight = 250) {
-    return MarqueeMetrics{textWidth, 16, 18, clientWidth, clientHeight, pageWidth, pageHeight};
+// A client area over a page of 380 x 250, a text 16 pixels high.
+MarqueeMetrics Window(int textWidth, int clientWidth = 400, int clientHeight = 300) {
+    return MarqueeMetrics{textWidth, 16, 18, clientWidth, clientHeight, 380, 250};
 }
 
-}  // namespace
-
-TEST(MarqueeBandGeometry, BandIsTheLastTextHeightWhenTheClientIsTallEnough) {
-    EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, 300, 380, 250)), 284);
-    // Exactly two text heights taller than the page.
-    EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, 282, 380, 250)), 266);
-}
-
-TEST(MarqueeBandGeometry, BandLiesOneTextHeightBelowAShortClientsPage) {
-    EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, 281, 380, 250)), 266);
-    EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, 100, 380, 250)), 266);
-    EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, 0, 380, 250)), 266);
-}
-
-TEST(MarqueeBandGeometry, FrameCoversTheClientWidthAndFillsPastANarrowWindow) {
+TEST(MarqueeBandGeometry, BandIsTheLastTextHeightOrOneBelowAShortClientsPage) {
+    // client height: band top
+    const std::pair<int, int> cases[] = {{300, 284}, {282, 266}, {281, 266}, {100, 266}, {0, 266}};
+    for (const auto& [height, top] : cases)
+        EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, height)), top) << height;
     CMarqueeBand band;
     band.SetShownText("Hello");
-    const MarqueeFrame frame = band.Step(Window(50, 200, 300, 380, 250), 1, false);
+    const MarqueeFrame frame = band.Step(Window(50, 200), 1, false);
     EXPECT_EQ(frame.band, QRect(0, 284, 200, 16));
     // Client width plus the distance to the page width.
     EXPECT_EQ(frame.opaque, QRect(0, 284, 380, 18));
     EXPECT_EQ(frame.textY, 284);
-    EXPECT_EQ(frame.text, "Hello");
     EXPECT_EQ(band.BandRect(), frame.band);
-    EXPECT_EQ(band.BandTop(), 284);
 }
 
-TEST(MarqueeBandMotion, PositiveSlideRunsLeftAndReentersAtTheRunWidth) {
+// One tick from a start position: where the text is drawn next.
+struct MotionRow {
+    const char* name;
+    int textWidth, clientWidth, startX, slide, x;
+};
+
+class MarqueeMotion : public ::testing::TestWithParam<MotionRow> {};
+
+TEST_P(MarqueeMotion, MovesAndWrapsAtTheRunWidth) {
+    const MotionRow& r = GetParam();
     CMarqueeBand band;
-    const MarqueeMetrics m = Window(50);
-    EXPECT_EQ(band.Step(m, 1, false).textX, -1);  // starts at the left edge
-    band.SetX(-50);
-    EXPECT_EQ(band.Step(m, 1, false).textX, 400);  // right end passed the left edge
-    band.SetX(-49);
-    EXPECT_EQ(band.Step(m, 1, false).textX, -50);  // still visible by its last pixel
+    band.SetX(r.startX);
+    EXPECT_EQ(band.Step(Window(r.textWidth, r.clientWidth), r.slide, false).textX, r.x);
 }
 
-TEST(MarqueeBandMotion, NegativeSlideRunsRightAndReentersFromTheLeft) {
-    CMarqueeBand band;
-    const MarqueeMetrics m = Window(50);
-    EXPECT_EQ(band.Step(m, -3, false).textX, 3);
-    band.SetX(400);
-    EXPECT_EQ(band.Step(m, -3, false).textX, 403);
-    // Past the run width: back with its right edge at the band's left edge.
-    EXPECT_EQ(band.Step(m, -3, false).textX, -47);
-}
-
-TEST(MarqueeBandMotion, ZeroSlideHoldsTheTextStill) {
-    CMarqueeBand band;
-    band.SetX(120);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(band.Step(Window(50), 0, false).textX, 120);
-}
-
-TEST(MarqueeBandMotion, NarrowWindowRunsTheTextAcrossThePageWidth) {
-    CMarqueeBand band;
-    band.SetX(-31);
-    // Run width is the page's 380, not the client's 150.
-    EXPECT_EQ(band.Step(Window(30, 150, 300, 380, 250), 1, false).textX, 380);
-}
-
-TEST(MarqueeBandMotion, ExtremeSlidesDoNotOverflow) {
-    CMarqueeBand band;
-    band.SetX(-10);
-    EXPECT_EQ(band.Step(Window(50), std::numeric_limits<int>::max(), false).textX, 400);
-    band.SetX(10);
-    // Clamped at the int maximum; the next tick finds it past the run width,
-    // puts it before the left edge, and moving left wraps it to the right.
-    EXPECT_EQ(band.Step(Window(50), std::numeric_limits<int>::min(), false).textX,
-              std::numeric_limits<int>::max());
-    EXPECT_EQ(band.Step(Window(50), 1, false).textX, 400);
-}
+INSTANTIATE_TEST_SUITE_P(
+    MarqueeBand, MarqueeMotion,
+    ::testing::Values(MotionRow{"FromTheLeftEdge", 50, 400, 0, 1, -1},
+                      MotionRow{"RightEndPassedTheLeftEdge", 50, 400, -50, 1, 400},
+                      MotionRow{"StillVisibleByItsLastPixel", 50, 400, -49, 1, -50},
+                      MotionRow{"RightwardSlide", 50, 400, 0, -3, 3},
+                      MotionRow{"RightwardInsideTheRun", 50, 400, 400, -3, 403},
+                      MotionRow{"RightwardPastTheRun", 50, 400, 403, -3, -47},
+                      MotionRow{"ZeroSlideHoldsStill", 50, 400, 120, 0, 120},
+                      MotionRow{"NarrowWindowRunsAcrossThePage", 30, 150, -31, 1, 380},
+                      MotionRow{"HugeSlide", 50, 400, -10, kMax, 400},
+                      MotionRow{"HugeNegativeSlideClamps", 50, 400, 10, kMin, kMax},
+                      MotionRow{"FromTheClampedMaximum", 50, 400, kMax, 1, 400}),
+    RowName());
 
 TEST(MarqueeBandText, PendingTextTakesOverOnlyAtAWrapAroundAndOnlyWithAFile) {
     CMarqueeBand band;
@@ -91,20 +66,14 @@ TEST(MarqueeBandText, PendingTextTakesOverOnlyAtAWrapAroundAndOnlyWithAFile) {
     band.SetX(100);
     EXPECT_EQ(band.Step(Window(50), 1, true).text, "A");
     band.SetX(-50);
-    EXPECT_EQ(band.Step(Window(50), 1, true).text, "B");
-
-    band.SetShownText("A");
+    EXPECT_EQ(band.Step(Window(50), 1, false).text, "A") << "no file: no takeover";
     band.SetX(-50);
-    EXPECT_EQ(band.Step(Window(50), 1, false).text, "A");  // no file: no takeover
-}
-
-TEST(MarqueeBandText, RightwardWrapAlsoTakesThePendingTextOver) {
-    CMarqueeBand band;
-    band.SetShownText("A");
+    EXPECT_EQ(band.Step(Window(50), 1, true).text, "B");
+    // Rightward: placed by the width of the old text, then moved by one tick.
     band.SetPendingText("Longer text");
     band.SetX(401);
     const MarqueeFrame frame = band.Step(Window(10), -1, true);
-    // Placed by the width of the old text, then moved by one tick.
     EXPECT_EQ(frame.textX, -9);
     EXPECT_EQ(frame.text, "Longer text");
 }
+}  // namespace

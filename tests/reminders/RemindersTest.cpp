@@ -11,6 +11,7 @@
 #include "support/FakeClock.h"
 #include "support/FakePrompts.h"
 #include "support/FakeTunes.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -54,46 +55,34 @@ protected:
     CReminders reminders{holder, index, prompts, clock, tunes};
 };
 
-TEST_F(RemindersTest, DayMessagesShareOneBoxUnderTheLongDate) {
+TEST_F(RemindersTest, DayMessagesShareOneBoxUnderTheLongDateAndPlayTheirTunes) {
     Add({{"12122007", "Dentist"},
          {"1212****", "Pay rent", "  /Sounds/Bell.WAV  "},
          {"12122007", "", "/Sounds/chime.wav"},
+         {"12122007", "Video", "/a/clip.avi"},
+         {"12122007", "Song", "/a/song.mp3"},
          {"13122007", "Not this day"}});
     reminders.CheckDiary(12, 12, 2007, false);
     ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "Dentist\nPay rent");
+    EXPECT_EQ(prompts.messages[0].text, "Dentist\nPay rent\nVideo\nSong");
     EXPECT_EQ(prompts.messages[0].caption, "Wednesday, December 12 2007");
-    EXPECT_EQ(tunes.calls, (QStringList{"sound /Sounds/Bell.WAV", "sound /Sounds/chime.wav"}))
-        << "the path keeps its case; an empty message still plays its tune";
+    // The path keeps its case; an empty message still plays its tune; an mp3 is not played.
+    EXPECT_EQ(tunes.calls,
+              (QStringList{"sound /Sounds/Bell.WAV", "sound /Sounds/chime.wav", "open /a/clip.avi",
+                           "place 100 100 160 160", "play", "close"}));
 }
 
-TEST_F(RemindersTest, EmptyDayShowsNoMessagesUnlessQuiet) {
-    Add({{"06032007", "tomorrow"}});
+TEST_F(RemindersTest, EmptyDayShowsNoMessagesUnlessQuietAndOddRowsGiveNothing) {
+    Add({{QVariant(), QVariant(), QVariant()},
+         {"0503200", "seven"},
+         {"05/03/2007", "ten"},
+         {"05032007", QVariant(), "   "}});
     reminders.CheckDiary(0, 0, 0, true);
     EXPECT_TRUE(prompts.messages.isEmpty());
     reminders.CheckDiary(0, 0, 0, false);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "No Messages!");
     EXPECT_EQ(prompts.messages[0].caption, "Monday, March 5 2007");
-}
-
-TEST_F(RemindersTest, DayZeroIsTodayAndTunesPlayOnlyWhenAsked) {
-    Add({{"05032007", "today", "/a/clip.avi"}, {"0503****", "yearly", "/a/song.mp3"}});
-    EXPECT_EQ(reminders.GatherDayMessages(0, 0, 0, false), "today\nyearly");
-    EXPECT_TRUE(tunes.calls.isEmpty());
-    reminders.GatherDayMessages(5, 3, 2007, true);
-    EXPECT_EQ(tunes.calls,
-              (QStringList{"open /a/clip.avi", "place 100 100 160 160", "play", "close"}))
-        << "an mp3 is not played";
-}
-
-TEST_F(RemindersTest, OddRowsGiveNoMessagesAndNoCrash) {
-    Add({{QVariant(), QVariant(), QVariant()},
-         {"0503200", "seven"},
-         {"05/03/2007", "ten"},
-         {"0503****x", "nine"},
-         {"05032007", QVariant(), "   "}});
-    EXPECT_EQ(reminders.GatherDayMessages(5, 3, 2007, true), QString());
     EXPECT_TRUE(tunes.calls.isEmpty());
 }
 
@@ -104,62 +93,63 @@ TEST_F(RemindersTest, VideoFailuresAreReportedPerStepAndTheSequenceGoesOn) {
     tunes.closeFailure = QStringLiteral("The video is not open.");
     reminders.PlayTune(QStringLiteral("/gone.avi"));
     EXPECT_EQ(tunes.calls.size(), 4);
-    ASSERT_EQ(prompts.messages.size(), 4);
-    EXPECT_EQ(prompts.messages[0].caption, "MCIERROR - open");
-    EXPECT_EQ(prompts.messages[0].text, "The file /gone.avi cannot be found.");
-    EXPECT_EQ(prompts.messages[1].caption, "MCIERROR - play");
-    EXPECT_EQ(prompts.messages[2].caption, "MCIERROR - play");
-    EXPECT_EQ(prompts.messages[2].text, "Unknown MCI error");
-    EXPECT_EQ(prompts.messages[3].caption, "MCIERROR - close");
+    QStringList shown;
+    for (const auto& m : prompts.messages) shown << m.caption + ": " + m.text;
+    EXPECT_EQ(shown, (QStringList{"MCIERROR - open: The file /gone.avi cannot be found.",
+                                  "MCIERROR - play: The video is not open.",
+                                  "MCIERROR - play: Unknown MCI error",
+                                  "MCIERROR - close: The video is not open."}));
 }
 
-TEST_F(RemindersTest, CheckSeesRecordsAsLastFetched) {
+TEST_F(RemindersTest, CheckSeesRecordsAsLastFetchedAndAnUnopenableDiaryReportsOnce) {
     LoadIndex();
     Add({{"05032007", "added after the load"}});
     EXPECT_EQ(reminders.GatherDayMessages(0, 0, 0, false), QString());
     LoadIndex();
     EXPECT_EQ(reminders.GatherDayMessages(0, 0, 0, false), "added after the load");
-}
-
-TEST_F(RemindersTest, UnopenableDiaryReportsOnceThenReadsNothing) {
     diaryfiles::PointSettingsAt(store, dir.File(QStringLiteral("missing.db")));
+    holder.ForgetDiarySet();
     EXPECT_THROW(reminders.CheckDiary(0, 0, 0, false), CDatabaseError);
     reminders.CheckDiary(0, 0, 0, false);
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "No Messages!");
 }
 
-TEST_F(RemindersTest, AppointmentShowsOnceInTheQuarterHourBeforeIt) {
+// An appointment at 09:30 is shown once, in the quarter of an hour before it.
+struct AlarmRow {
+    const char* name;
+    int hour, minute;
+    bool shown;
+};
+
+class AlarmWindow : public RemindersTest, public ::testing::WithParamInterface<AlarmRow> {};
+
+TEST_P(AlarmWindow, ShowsTheAppointmentOnlyInTheQuarterHourBeforeIt) {
     Add({{"05032007", "Dentist", {}, 0, "0930"}, {"05032007", "Midnight", {}, 0, "0000"}});
     LoadIndex();
-    At(9, 15);
+    At(GetParam().hour, GetParam().minute);
     reminders.CheckAlarms();
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    At(9, 16);
-    reminders.CheckAlarms();
+    if (!GetParam().shown) {
+        EXPECT_TRUE(prompts.messages.isEmpty());
+        return;
+    }
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages[0].text, "09:30 Dentist");
-    EXPECT_EQ(prompts.messages[0].caption, "09:16 You have an appointment");
-    At(9, 29);
-    reminders.CheckAlarms();
+    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("%1:%2 You have an appointment")
+                                               .arg(GetParam().hour, 2, 10, QLatin1Char('0'))
+                                               .arg(GetParam().minute, 2, 10, QLatin1Char('0')));
     LoadIndex();
     reminders.CheckAlarms();
     EXPECT_EQ(prompts.messages.size(), 1) << "shown once, even after a reload";
-    EXPECT_FALSE(reminders.IsCheckingAlarms());
 }
 
-TEST_F(RemindersTest, NoAppointmentAtOrAfterItsMinute) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"}});
-    LoadIndex();
-    At(9, 30);
-    reminders.CheckAlarms();
-    At(10, 0);
-    reminders.CheckAlarms();
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    At(9, 29);
-    reminders.CheckAlarms();
-    EXPECT_EQ(prompts.messages.size(), 1) << "still in its slot, unshown";
-}
+INSTANTIATE_TEST_SUITE_P(
+    Reminders, AlarmWindow,
+    ::testing::Values(AlarmRow{"Midnight", 0, 0, false}, AlarmRow{"At0914", 9, 14, false},
+                      AlarmRow{"At0915", 9, 15, false}, AlarmRow{"At0916", 9, 16, true},
+                      AlarmRow{"At0929", 9, 29, true}, AlarmRow{"At0930", 9, 30, false},
+                      AlarmRow{"At1000", 10, 0, false}),
+    RowName());
 
 TEST_F(RemindersTest, TimerCallsWhileABoxIsOpenReturnAtOnce) {
     Add({{"05032007", "Dentist", {}, 0, "0930"}, {"05032007", "Gym", {}, 0, "0935"}});

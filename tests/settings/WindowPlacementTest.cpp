@@ -8,52 +8,26 @@
 namespace {
 const QString kSection = QString::fromLatin1(CSettingsStore::kWindowSection);
 
-class WindowPlacementTest : public ::testing::Test {
-protected:
+TEST(WindowPlacement, StatesMapToIconAndMaxAndReadBack) {
     TempDir dir;
-    CSettingsStore store{dir.SettingsFile()};
-    int Stored(const char* key) { return store.ReadInt(kSection, QString::fromLatin1(key), -1); }
-};
-}  // namespace
-
-TEST_F(WindowPlacementTest, NothingStoredOpensNormalAtTheDefaultRectangle) {
-    const WindowPlacement p = LoadWindowPlacement(store);
-    EXPECT_EQ(p.state, ShowState::Normal);
-    EXPECT_EQ(p.normalRect.left, 10);
-    EXPECT_EQ(p.normalRect.top, 10);
-    EXPECT_EQ(p.normalRect.right - p.normalRect.left, 490);
-    EXPECT_EQ(p.normalRect.bottom - p.normalRect.top, 390);
-}
-
-TEST_F(WindowPlacementTest, ShowStatesMapToIconAndMax) {
-    SaveWindowPlacement(store, {{5, 20, 600, 480}, ShowState::Normal, false});
-    EXPECT_EQ(store.ReadText(kSection, QString::fromLatin1(WindowKey::Rect)),
-              QStringLiteral("0005 0020 0600 0480"));
-    EXPECT_EQ(Stored(WindowKey::Icon), 0);
-    EXPECT_EQ(Stored(WindowKey::Max), 0);
-
-    SaveWindowPlacement(store, {{5, 20, 600, 480}, ShowState::Maximized, false});
-    EXPECT_EQ(Stored(WindowKey::Icon), 0);
-    EXPECT_EQ(Stored(WindowKey::Max), 1);
-
-    SaveWindowPlacement(store, {{5, 20, 600, 480}, ShowState::Minimized, true});
-    EXPECT_EQ(Stored(WindowKey::Icon), 1);
-    EXPECT_EQ(Stored(WindowKey::Max), 1);
-
-    SaveWindowPlacement(store, {{5, 20, 600, 480}, ShowState::Minimized, false});
-    EXPECT_EQ(Stored(WindowKey::Max), 0);
-}
-
-TEST_F(WindowPlacementTest, RoundTripKeepsStateAndNegativeCorners) {
-    SaveWindowPlacement(store, {{-8, -8, 1000, 700}, ShowState::Maximized, false});
+    CSettingsStore store(dir.SettingsFile());
     WindowPlacement p = LoadWindowPlacement(store);
-    EXPECT_EQ(p.state, ShowState::Maximized);
-    EXPECT_EQ(p.normalRect.left, -8);
-    EXPECT_EQ(p.normalRect.top, -8);
-    EXPECT_EQ(p.normalRect.right, 1000);
-
-    SaveWindowPlacement(store, {{1, 2, 3, 4}, ShowState::Minimized, true});
-    p = LoadWindowPlacement(store);
-    EXPECT_EQ(p.state, ShowState::Minimized);
-    EXPECT_TRUE(p.restoreToMaximized);
+    EXPECT_EQ(p.state, ShowState::Normal);
+    EXPECT_TRUE(p.normalRect.left == 10 && p.normalRect.top == 10 && p.normalRect.right == 500 &&
+                p.normalRect.bottom == 400);
+    // state, restore-to-maximized: the stored icon and max
+    const std::tuple<ShowState, bool, int, int> cases[] = {{ShowState::Normal, false, 0, 0},
+                                                           {ShowState::Maximized, false, 0, 1},
+                                                           {ShowState::Minimized, true, 1, 1},
+                                                           {ShowState::Minimized, false, 1, 0}};
+    for (const auto& [state, restore, icon, max] : cases) {
+        SaveWindowPlacement(store, {{-8, 20, 600, 480}, state, restore});
+        EXPECT_EQ(store.ReadInt(kSection, WindowKey::Icon, -1), icon);
+        EXPECT_EQ(store.ReadInt(kSection, WindowKey::Max, -1), max);
+        p = LoadWindowPlacement(store);
+        EXPECT_EQ(p.state, state);
+        EXPECT_EQ(p.restoreToMaximized, max == 1);
+        EXPECT_EQ(p.normalRect.left, -8);
+    }
 }
+}  // namespace

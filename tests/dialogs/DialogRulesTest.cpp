@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "dialogs/core/EntryRules.h"
+#include "dialogs/core/OptionsChecks.h"
+#include "dialogs/core/OptionsSettings.h"
+#include "settings/SettingsKeys.h"
+#include "support/RowName.h"
+#include "support/SettingsFixture.h"
+
+namespace {
+// The year view page's counts: the first failing rule's message, empty when
+// they pass; the limit check on OK also refuses a zero count.
+struct YearGridRow {
+    const char* name;
+    const char* across;
+    const char* down;
+    const char* pageMessage;
+    const char* okMessage;
+};
+
+class YearGridCounts : public ::testing::TestWithParam<YearGridRow> {};
+
+TEST_P(YearGridCounts, GiveTheFirstFailingRule) {
+    const YearGridRow& r = GetParam();
+    EXPECT_EQ(YearViewPageMessage(QLatin1String(r.across), QLatin1String(r.down)),
+              QLatin1String(r.pageMessage));
+    EXPECT_EQ(YearViewLimitMessage(QLatin1String(r.across), QLatin1String(r.down)),
+              QLatin1String(r.okMessage));
+}
+
+constexpr char kEnter[] = "Please enter a number";
+constexpr char kDigits[] = "Numbers only";
+constexpr char kLimit[] = "12 months is the limit";
+constexpr char kRange[] = "Please enter a number from 1 to 12";
+INSTANTIATE_TEST_SUITE_P(
+    OptionsChecks, YearGridCounts,
+    ::testing::Values(YearGridRow{"NoAcross", "", "4", kEnter, kEnter},
+                      YearGridRow{"NoDown", "3", "", kEnter, kEnter},
+                      YearGridRow{"EmptyBeforeLetters", "3a", "", kEnter, kEnter},
+                      YearGridRow{"Letters", "3a", "4", kDigits, kDigits},
+                      YearGridRow{"Minus", "3", "-4", kDigits, kDigits},
+                      YearGridRow{"Blank", " 3", "4", kDigits, kDigits},
+                      YearGridRow{"Sixteen", "4", "4", kLimit, kLimit},
+                      YearGridRow{"Thirteen", "13", "1", kLimit, kLimit},
+                      YearGridRow{"Huge", "99999999999999999999", "1", kLimit, kLimit},
+                      YearGridRow{"Twelve", "3", "4", "", ""},
+                      YearGridRow{"Row", "12", "1", "", ""},
+                      YearGridRow{"LeadingZero", "04", "3", "", ""},
+                      YearGridRow{"ZeroAcross", "0", "4", "", kRange},
+                      YearGridRow{"ZeroDown", "2", "00", "", kRange}),
+    RowName());
+
+TEST(OptionsChecks, WholeNumbersFromTheMinimumUp) {
+    const QString kInteger = QStringLiteral("Please enter an integer.");
+    const std::tuple<const char*, int, QString> cases[] = {
+        {"25", 1, ""},
+        {"-3", std::numeric_limits<int>::min(), ""},
+        {"", 0, kInteger},
+        {"2.5", 0, kInteger},
+        {"99999999999", 0, kInteger},
+        {"0", 1, "Please enter an integer between 1 and 2147483647."}};
+    for (const auto& [text, minimum, message] : cases)
+        EXPECT_EQ(WholeNumberMessage(text, minimum), message) << text;
+}
+
+// A diary entry's message and alarm time: every failed rule, and the time as saved.
+struct EntryRow {
+    const char* name;
+    const char* message;
+    const char* time;
+    const char* errors;
+    const char* saved;
+};
+
+class EntryChecks : public ::testing::TestWithParam<EntryRow> {};
+
+TEST_P(EntryChecks, CollectEveryFailedRule) {
+    const EntryRow& r = GetParam();
+    const EntryCheck check = CheckEntry(QString::fromUtf8(r.message), QString::fromUtf8(r.time));
+    EXPECT_EQ(check.errors, QString::fromUtf8(r.errors));
+    EXPECT_EQ(check.eventTime, QString::fromUtf8(r.saved));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EntryRules, EntryChecks,
+    ::testing::Values(
+        EntryRow{"AllThree", "", "2575",
+                 "Please add a message\nAlarm time- Hours cannot be more than 24\n"
+                 "Alarm time- Minutes cannot be more than 59\n",
+                 "2575"},
+        EntryRow{"NoTimeIsMidnight", "Tea", "", "", "0000"},
+        EntryRow{"LatestAllowed", "Tea", "2459", "", "2459"},
+        EntryRow{"Hour24", "Tea", "2400", "", "2400"},
+        EntryRow{"Hour25", "Tea", "2500", "Alarm time- Hours cannot be more than 24\n", "2500"},
+        EntryRow{"Minute60", "Tea", "1260", "Alarm time- Minutes cannot be more than 59\n", "1260"},
+        EntryRow{"OneDigit", "Tea", "1", "", "1"}, EntryRow{"Blanks", "Tea", "    ", "", "    "}),
+    RowName());
+
+TEST(EntryRules, NavigationStoredDatesAndTexts) {
+    // count, position, bof, eof: any record, forward, backward
+    const std::tuple<int, int, bool, bool, bool, bool, bool> cases[] = {
+        {0, 0, true, true, false, false, false},
+        {1, 1, false, false, true, false, false},
+        {3, 1, false, false, true, true, false},
+        {3, 2, false, false, true, true, true},
+        {3, 3, false, false, true, false, true}};
+    for (const auto& [count, position, bof, eof, any, forward, backward] : cases) {
+        const NavigationState s = NavigationFor(count, position, bof, eof);
+        EXPECT_TRUE(s.anyRecord == any && s.forward == forward && s.backward == backward)
+            << position << " of " << count;
+    }
+    EXPECT_EQ(StoredDateOf(QStringLiteral("12/25/2007"), DateOrder::MonthDayYear),
+              QStringLiteral("25122007"));
+    EXPECT_EQ(StoredDateOf(QStringLiteral("ab-1"), DateOrder::DayMonthYear), QStringLiteral("1"));
+    EXPECT_EQ(PositionText(3, 10), QStringLiteral("3 of 10"));
+    EXPECT_EQ(NotFoundText(QStringLiteral("x")), QStringLiteral("'x' not found"));
+}
+
+using OptionsSettingsTest = SettingsFixture;
+
+TEST_F(OptionsSettingsTest, LoadingReadsPlainlyAndWritesNothing) {
+    Put(Key::MarqueeSecs, QStringLiteral("50"));
+    Put(Key::MarqueeCheckFileUnits, QStringLiteral("minutes"));
+    const MarqueeOptions marquee = LoadMarqueeOptions(settings);
+    EXPECT_EQ(marquee.secs, 50);
+    EXPECT_EQ(marquee.slide, 0);
+    EXPECT_EQ(marquee.textColour, colours.WindowTextColour());
+    LoadPictureOptions(settings);
+    LoadYearViewOptions(settings);
+    for (const char* key :
+         {Key::MarqueeSlide, Key::MarqueeTextColor, Key::MonthsAcross, Key::ShowPicture})
+        EXPECT_FALSE(store.Contains(CSettingsStore::kSettingsSection, key)) << key;
+    // A unit word in another case selects no button.
+    EXPECT_EQ(UnitWordIndex(FileCheckUnitWords(), marquee.fileUnits), -1);
+    EXPECT_EQ(UnitWordIndex(InternetCheckUnitWords(), QStringLiteral("Weeks")), 1);
+}
+}  // namespace

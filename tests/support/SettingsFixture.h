@@ -1,0 +1,25 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/SystemColours.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsStore.h"
+#include "support/TempDir.h"
+
+// A settings file of the test's own in a fresh folder, read through the
+// helper every part uses, with black-on-white system colours.
+class SettingsFixture : public ::testing::Test {
+protected:
+    void Put(const QString& key, const QString& value) {
+        store.WriteText(QString::fromLatin1(CSettingsStore::kSettingsSection), key, value);
+    }
+    QString Stored(const QString& key) const {
+        return store.ReadText(QString::fromLatin1(CSettingsStore::kSettingsSection), key);
+    }
+
+    TempDir dir;
+    CSettingsStore store{dir.SettingsFile()};
+    CDefaultSystemColours colours;
+    CSettingsHelper settings{store, colours};
+};
