@@ -36,7 +36,6 @@ public:
     // The mark of a day of year; 0 outside 1..366.
     int Mark(int dayOfYear) const;
     int IndexYear() const { return m_indexYear; }
-    void SetIndexYear(int year) { m_indexYear = year; }
     bool IsReady() const { return m_ready; }
     void SetReady(bool ready) { m_ready = ready; }
 

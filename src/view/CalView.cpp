@@ -15,63 +15,13 @@
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "view/FrameModes.h"
-
+#include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
 #include "view/ViewMarquee.h"
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Calendar");
 }  // namespace
-
-struct CCalView::CommandRoute {
-    int id;
-    void (CCalView::*handler)();
-};
-
-// The view's routing table: one row per command it handles. Later commands
-// add their rows here, with their handlers.
-const CCalView::CommandRoute CCalView::kRoutes[] = {
-    {CommandId::FileOpen, &CCalView::OnFileOpen},
-    {CommandId::CheckDiary, &CCalView::OnCheckDiary},
-    {CommandId::YearView, &CCalView::OnYearView},
-    {CommandId::ShowPicture, &CCalView::OnShowPicture},
-    {CommandId::Print, &CCalView::OnPrintCommand},
-    {CommandId::PrintPreview, &CCalView::OnPrintPreview},
-    {CommandId::PrintSetup, &CCalView::OnPrintSetup},
-    {CommandId::ShowMarquee, &CCalView::OnShowMarquee},
-    {CommandId::Options, &CCalView::OnOptions},
-    {CommandId::NewDiaryEntry, &CCalView::OnNewDiaryEntry},
-    {CommandId::EditDiary, &CCalView::OnEditDiary},
-    {CommandId::DiaryEntryKey, &CCalView::OnDiaryEntryKey},
-    {CommandId::Prev, &CCalView::OnPrev},
-    {CommandId::Next, &CCalView::OnNext},
-    {CommandId::This, &CCalView::OnThis},
-    {CommandId::AlwaysOnTop, &CCalView::OnAlwaysOnTop},
-    {CommandId::NoMenu, &CCalView::OnNoMenu},
-    {CommandId::Maximize, &CCalView::OnMaximize},
-    {CommandId::Minimize, &CCalView::OnMinimize},
-    {CommandId::Restore, &CCalView::OnRestore},
-    {CommandId::ExitNow, &CCalView::OnExitNow},
-    {CommandId::Fonts, &CCalView::OnFonts},
-    {CommandId::TextColour, &CCalView::OnTextColour},
-    {CommandId::BackgroundColour, &CCalView::OnBackgroundColour},
-    {CommandId::TodayTextColour, &CCalView::OnTodayTextColour},
-    {CommandId::TodayBackgroundColour, &CCalView::OnTodayBackgroundColour},
-    {CommandId::DiaryEntryTextColour, &CCalView::OnDiaryEntryTextColour},
-    {CommandId::DiaryEntryBackgroundColour, &CCalView::OnDiaryEntryBackgroundColour},
-    {CommandId::PublicHolidayTextColour, &CCalView::OnHolidayTextColour},
-    {CommandId::PublicHolidayBackgroundColour, &CCalView::OnHolidayBackgroundColour},
-    {CommandId::QuickHelp, &CCalView::OnQuickHelp},
-    {CommandId::Sponsor, &CCalView::OnSponsor},
-};
-
-const CCalView::CommandRoute* CCalView::FindRoute(int id) {
-    for (const CommandRoute& route : kRoutes) {
-        if (route.id == id)
-            return &route;
-    }
-    return nullptr;
-}
 
 CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, QWidget* parent,
                    ViewStart start)
@@ -89,9 +39,11 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
 
     m_dates.RefreshToday();
     m_dates.GoToToday();
-    BuildMonthText(m_dates.ShownMonth(), m_dates.ShownYear(), m_monthText);
     m_settings = LoadViewSettings(m_settingsHelper);
     BuildFonts();
+    LoadPictureIfShown();
+    Relayout();
+    UpdateFrameTitle();
     if (start == ViewStart::Window)
         CreateMarquee();
     if (services.tunes && services.prompts) {
@@ -117,11 +69,15 @@ void CCalView::LoadStartIndex(ViewStart start) {
 void CCalView::ShowPage(int month, int year, bool yearView) {
     m_dates.SetShown(1, month, year);
     m_settings.yearView = yearView;
+    PageChanged();
+}
+
+void CCalView::PageChanged() {
     m_index.SetReady(false);
-    m_dayCells.fill(PageRect{});
     UpdateScrollSizes();
-    LoadMonthIndex();
     viewport()->update();
+    // Reloaded at once, so the marks always cover the month or year on show.
+    LoadMonthIndex();
 }
 
 CCalView::~CCalView() = default;
@@ -129,10 +85,10 @@ CCalView::~CCalView() = default;
 void CCalView::BuildFonts() {
     m_fontSpec = LoadFontSpec(m_settingsHelper);
     m_settings.font = m_fontSpec;
-    m_regularFont = MakeViewFont(m_fontSpec, FontStyle::Regular);
-    m_headingFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
+    m_fonts = {MakeViewFont(m_fontSpec, FontStyle::Regular),
+               MakeViewFont(m_fontSpec, FontStyle::Heading),
+               MakeViewFont(m_fontSpec, FontStyle::Bold)};
     m_marqueeFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
-    m_boldFont = MakeViewFont(m_fontSpec, FontStyle::Bold);
     if (m_marquee)
         m_marquee->SetFont(m_marqueeFont);
 }
@@ -157,9 +113,7 @@ void CCalView::CreateMarquee() {
 }
 
 bool CCalView::IsPromotionLine(const QPoint& client) const {
-    const int x = client.x() + horizontalScrollBar()->value();
-    const int y = client.y() + verticalScrollBar()->value();
-    return m_sponsorRect.Contains(x, y) || m_phoneRect.Contains(x, y);
+    return m_layout.Map().IsOnPromotionLine(ToDocument(client));
 }
 
 void CCalView::OnShowMarquee() {
@@ -228,23 +182,26 @@ void CCalView::OnFileOpen() {
                                 shown, *m_services.clock);
     } catch (...) {
         // The marks were cleared: show the page without them, then report.
+        UpdateFrameTitle();
         viewport()->update();
         throw;
     }
-    if (opened)
+    if (opened) {
+        UpdateFrameTitle();
         viewport()->update();
+    }
 }
 
 bool CCalView::RoutesCommand(int id) {
-    return FindRoute(id) != nullptr;
+    return CViewCommandRoutes::Find(id) != nullptr;
 }
 
 bool CCalView::OnCommand(int id) {
-    const CommandRoute* route = FindRoute(id);
-    if (!route)
+    const CViewCommandRoutes::Handler handler = CViewCommandRoutes::Find(id);
+    if (!handler)
         return false;
     try {
-        (this->*(route->handler))();
+        (this->*handler)();
     } catch (const std::exception& error) {
         ReportError(QString::fromLocal8Bit(error.what()));
     }
@@ -260,31 +217,25 @@ void CCalView::OnYearView() {
     m_settings.yearView = !m_settings.yearView;
     CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
     m_settingsHelper.WriteBool(QString::fromLatin1(Key::YearView), m_settings.yearView);
-    m_index.SetReady(false);
-    // The reload below marks the index ready again, so the paint would keep
-    // the other view's cells: days the new page does not show must not stay
-    // clickable where the old page had them.
-    m_dayCells.fill(PageRect{});
-    UpdateScrollSizes();
-    viewport()->update();
-    // Reloaded at once, so the marks always cover the month or year on show.
-    LoadMonthIndex();
+    PageChanged();
 }
 
 void CCalView::OnShowPicture() {
     m_settings.showPicture = !m_settings.showPicture;
     CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
     m_settingsHelper.WriteBool(QString::fromLatin1(Key::ShowPicture), m_settings.showPicture);
+    LoadPictureIfShown();
     viewport()->update();
 }
 
 void CCalView::UpdateScrollSizes() {
     const int lines = m_settings.yearView ? kYearMonthLines : kMonthPageLines;
-    const CalendarMeasure measure = MeasureCalendarText(viewport(), lines);
+    const CalendarMeasure measure = MeasurePageText(m_fonts.regular, viewport(), lines);
     m_monthGap = measure.cellWidth;
     m_scrollSizes = ComputeScrollSizes(measure, m_settings.yearView, m_settings.grid.across,
                                        m_settings.grid.down);
     ApplyScrollRanges();
+    Relayout();
 }
 
 void CCalView::ApplyScrollRanges() {
@@ -302,6 +253,8 @@ void CCalView::ApplyScrollRanges() {
 void CCalView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     ApplyScrollRanges();
+    // The page centres in the client area.
+    Relayout();
 }
 
 void CCalView::scrollContentsBy(int, int) {
@@ -309,8 +262,7 @@ void CCalView::scrollContentsBy(int, int) {
 }
 
 int CCalView::DayAtClientPoint(const QPoint& client) const {
-    return DayAtPoint(m_dayCells, client.x() + horizontalScrollBar()->value(),
-                      client.y() + verticalScrollBar()->value());
+    return m_layout.Map().DayAt(ToDocument(client));
 }
 
 QMainWindow* CCalView::Frame() const {

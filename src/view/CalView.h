@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "calendar/CalendarDates.h"
-#include "calendar/MonthText.h"
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
+#include "view/PageLayout.h"
 #include "view/core/MenuTables.h"
 #include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
@@ -33,8 +33,9 @@ enum class ViewStart { Window, Quiet };
 
 // The one calendar view: the month page or the year grid, optionally over the
 // built-in picture. It holds the dates on show, the decoded settings, the
-// fonts, the month entry index and the geometry the last paint left behind.
-// Commands reach it as numeric identifiers through OnCommand.
+// fonts, the month entry index and the page's layout, which is laid out
+// again whenever what it depends on changes. Commands reach it as numeric
+// identifiers through OnCommand.
 class CCalView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -50,9 +51,9 @@ public:
     bool OnCommand(int id);
     static bool RoutesCommand(int id);
 
-    // Draws the page onto `painter`, whose device is a client-sized buffer or
-    // the printer; `clip` is the area to fill, in document coordinates.
-    void OnDraw(QPainter& painter, const QRect& clip);
+    // Draws the laid-out page onto `painter`, whose device is a client-sized
+    // buffer; `clip` is the area to fill, in document coordinates.
+    void OnDraw(QPainter& painter, const QRect& clip) const;
     // Prints the page at print size, without the picture, centred on the paper.
     bool OnPrint(QPrinter& printer);
     // Prints the page into a PDF file; false (and a message) when it cannot.
@@ -64,10 +65,10 @@ public:
     void UpdateScrollSizes();
     void BuildFonts();
 
-    // What the last paint left behind, in document coordinates.
-    const DayCellTable& DayCells() const { return m_dayCells; }
-    PageRect SponsorLineRect() const { return m_sponsorRect; }
-    PageRect PhoneLineRect() const { return m_phoneRect; }
+    // Where the page's days and lines are, in document coordinates.
+    const DayCellTable& DayCells() const { return m_layout.Map().DayCells(); }
+    PageRect SponsorLineRect() const { return m_layout.Map().SponsorLine(); }
+    PageRect PhoneLineRect() const { return m_layout.Map().PhoneLine(); }
     ScrollSizes CurrentScrollSizes() const { return m_scrollSizes; }
     int MonthGap() const { return m_monthGap; }
     // The day under a point in client coordinates; 0 when none.
@@ -83,7 +84,7 @@ public:
     CCalendarDates& Dates() { return m_dates; }
     const ViewSettings& Settings() const { return m_settings; }
     const CMonthIndex& MonthIndex() const { return m_index; }
-    const QFont& RegularFont() const { return m_regularFont; }
+    const QFont& RegularFont() const { return m_fonts.regular; }
     bool IsPrinting() const { return m_printing; }
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_marquee.get(); }
@@ -119,10 +120,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    struct DrawContext;
-    struct CommandRoute;
-    static const CommandRoute kRoutes[];
-    static const CommandRoute* FindRoute(int id);
+    friend class CViewCommandRoutes;
 
     void OnFileOpen();
     void OnCheckDiary();
@@ -131,6 +129,9 @@ private:
     void OnNext();
     void OnThis();
     void ShowPeriod(ShownMonthYear period);
+    // The month, the year or the view mode on show changed: measures and
+    // lays out the page again and reloads its marks.
+    void PageChanged();
     void OnAlwaysOnTop();
     void OnNoMenu();
     void OnMaximize();
@@ -174,23 +175,18 @@ private:
     // The key of the day under the mouse pointer, "00000000" when none.
     QString DateKeyUnderPointer() const;
 
-    // Drawing (CalViewDraw.cpp).
-    CalendarMeasure MeasureCalendarText(const QPaintDevice* device, int lines) const;
-    PageRect DrawCentredLine(DrawContext& dc, int areaWidth, int areaHeight, PageSize block,
-                             int xOffset, int yOffset, const QString& text);
-    int DrawMonthGrid(DrawContext& dc, int month, int year, int areaWidth, int areaHeight,
-                      PageSize block, int xOffset, int yOffset);
-    int DrawYearGrid(DrawContext& dc, PageSize block, PagePoint origin, const QString& sponsor,
-                     const QString& phone);
-    void DrawPicture(QPainter& painter, int clientWidth, int clientHeight, PageSize block);
-    void DrawDayCell(DrawContext& dc, int month, int year, int day, int right, int top,
-                     const QString& cellText);
+    // Layout and drawing (CalViewDraw.cpp).
+    PageLayoutInput LayoutInput(const QPaintDevice* device, const PageFonts& fonts,
+                                int monthGap) const;
+    void Relayout();
+    void DrawPage(QPainter& painter, const QRect& clip, const CPageLayout& layout,
+                  const PageFonts& fonts, bool withPicture) const;
+    void LoadPictureIfShown();
     void UpdateFrameTitle();
 
     // Printing (CalViewPrint.cpp).
     QPrinter& Printer();
-    void PrintPage(QPrinter& printer);
-    void SetPrintFontHeight(int height);
+    PageFonts PrintFonts(int height) const;
 
     void LoadStartIndex(ViewStart start);
     void ApplyWindowModes();
@@ -203,13 +199,10 @@ private:
     CSettingsHelper& m_settingsHelper;
     CCalendarDates m_dates;
     ViewSettings m_settings;
-    MonthTextBlock m_monthText{};
 
     FontSpec m_fontSpec;
-    QFont m_regularFont;
-    QFont m_headingFont;
+    PageFonts m_fonts;
     QFont m_marqueeFont;
-    QFont m_boldFont;
 
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
@@ -217,9 +210,7 @@ private:
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
 
-    DayCellTable m_dayCells{};
-    PageRect m_sponsorRect;
-    PageRect m_phoneRect;
+    CPageLayout m_layout;
     ScrollSizes m_scrollSizes;
     int m_monthGap = 0;
     bool m_printing = false;

@@ -19,17 +19,12 @@ void CCalView::OnNext() {
 
 void CCalView::OnThis() {
     m_dates.GoToToday();
-    m_index.SetReady(false);
-    viewport()->update();
-    LoadMonthIndex();
+    PageChanged();
 }
 
 void CCalView::ShowPeriod(ShownMonthYear period) {
     m_dates.SetShown(m_dates.ShownDay(), period.month, period.year);
-    m_index.SetReady(false);
-    viewport()->update();
-    // Reloaded at once, so the marks always cover the month or year on show.
-    LoadMonthIndex();
+    PageChanged();
 }
 
 void CCalView::OnAlwaysOnTop() {

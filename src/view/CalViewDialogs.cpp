@@ -53,6 +53,7 @@ void CCalView::OnOptions() {
 
 void CCalView::ReloadOptions() {
     m_settings.showPicture = PlainBool(m_settingsHelper, Key::ShowPicture);
+    LoadPictureIfShown();
     m_settings.stretchHeight = PlainBool(m_settingsHelper, Key::StretchHeight);
     m_settings.stretchWidth = PlainBool(m_settingsHelper, Key::StretchWidth);
     ReloadMarqueeMirror(m_settingsHelper, m_settings.marquee);

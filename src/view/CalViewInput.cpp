@@ -44,7 +44,7 @@ bool CCalView::MayDragFrom(const QPoint& client) const {
         return false;
     const FrameDragState state{FrameHasTitleBar(*frame), frame->isMaximized(),
                                frame->isMinimized()};
-    return MayDragWindow(state, {m_dayCells, m_sponsorRect, m_phoneRect}, ToDocument(client));
+    return MayDragWindow(state, m_layout.Map().Regions(), ToDocument(client));
 }
 
 void CCalView::mousePressEvent(QMouseEvent* event) {

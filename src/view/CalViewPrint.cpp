@@ -50,15 +50,13 @@ void CCalView::OnPrintSetup() {
     dialog.exec();
 }
 
-void CCalView::SetPrintFontHeight(int height) {
+PageFonts CCalView::PrintFonts(int height) const {
     FontSpec spec = m_fontSpec;
     spec.height = height;
-    m_regularFont = MakeViewFont(spec, FontStyle::Regular);
-    m_headingFont = MakeViewFont(spec, FontStyle::Heading);
-    m_marqueeFont = MakeViewFont(spec, FontStyle::Heading);
     // Days that carry both an entry and a holiday print at the page's size
     // too, not as screen-sized specks among print-sized numbers.
-    m_boldFont = MakeViewFont(spec, FontStyle::Bold);
+    return {MakeViewFont(spec, FontStyle::Regular), MakeViewFont(spec, FontStyle::Heading),
+            MakeViewFont(spec, FontStyle::Bold)};
 }
 
 bool CCalView::OnPrint(QPrinter& printer) {
@@ -71,27 +69,26 @@ bool CCalView::OnPrint(QPrinter& printer) {
         return false;
     }
     m_printing = true;
-    SetPrintFontHeight(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
-    m_monthGap = MeasureCalendarText(&printer, kYearMonthLines).cellWidth;
+    const PageFonts fonts = PrintFonts(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
+    const int monthGap = MeasurePageText(fonts.regular, &printer, kYearMonthLines).cellWidth;
+
+    // The paper gets a layout of its own; the window's stays as it is.
+    CPageLayout layout;
+    layout.Build(LayoutInput(&printer, fonts, monthGap));
 
     // Centre the page block on the paper, measured with the printer's own font first.
     const int paperLineHeight = QFontMetrics(painter.font(), &printer).lineSpacing();
-    const CalendarMeasure measure =
-        MeasureCalendarText(&printer, m_settings.yearView ? kYearMonthLines : kMonthPageLines);
-    PageSize block = PageBlockSize(measure, m_settings.yearView, m_settings.grid.across,
-                                   m_settings.grid.down, m_monthGap);
+    PageSize block = layout.Block();
     if (m_settings.yearView)
         block.height += 2 * paperLineHeight;
     const PagePoint origin = PrintViewportOrigin(
         {printer.width(), printer.height()}, {viewport()->width(), viewport()->height()}, block);
     painter.translate(origin.x, origin.y);
 
-    // The picture is never printed; the paint skips it while printing.
-    OnDraw(painter, QRect(-origin.x, -origin.y, printer.width(), printer.height()));
+    // The picture is never printed.
+    DrawPage(painter, QRect(-origin.x, -origin.y, printer.width(), printer.height()), layout, fonts,
+             false);
     painter.end();
-
-    SetPrintFontHeight(m_fontSpec.height);
-    m_monthGap = MeasureCalendarText(viewport(), kYearMonthLines).cellWidth;
     m_printing = false;
     return true;
 }
