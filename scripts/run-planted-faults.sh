@@ -4,8 +4,8 @@
 #   scripts/run-planted-faults.sh PATCH_DIR [BUILD_DIR]
 #
 # Each PATCH_DIR/NAME.patch is one small fault in the sources. For each: apply
-# it to this work tree, rebuild, run the tests, record "caught" (a test failed
-# or the build broke) or "MISSED", and revert. When PATCH_DIR/NAME.targets
+# it to this work tree, rebuild, run the tests, record "caught" (a test failed),
+# "MISSED" or "BUILD-FAILED" (the verdict is then unknown), and revert. When PATCH_DIR/NAME.targets
 # lists test executables (one a line), those are built and run first, and the
 # whole suite only when none of them fails: a fault caught by a few tests is
 # caught by the suite. Results go to standard output and to
@@ -24,20 +24,22 @@ results="$patches/results-$commit.txt"
 : >"$results"
 export QT_QPA_PLATFORM=offscreen
 
-# Builds and runs the listed test executables; fails when one of them fails.
+# Builds and runs the listed test executables: 0 when all pass, 1 when one
+# fails, 2 when they do not build.
 run_targets() {
     local target binary
-    cmake --build "$build" -j2 --target "$@" >/dev/null 2>&1 || return 1
+    cmake --build "$build" -j2 --target "$@" >/dev/null 2>&1 || return 2
     for target in "$@"; do
         binary=$(find "$build/tests" -type f -name "$target" -perm -u+x | head -n1)
-        [ -n "$binary" ] || return 1
+        [ -n "$binary" ] || return 2
         (cd "$(dirname "$binary")" && timeout 600 "$binary" >/dev/null 2>&1) || return 1
     done
 }
 
+# The whole suite, with the same answers.
 run_suite() {
-    cmake --build "$build" -j2 >/dev/null 2>&1 || return 1
-    (cd "$build" && ctest -j2 --timeout 300 --stop-on-failure >/dev/null 2>&1)
+    cmake --build "$build" -j2 >/dev/null 2>&1 || return 2
+    (cd "$build" && ctest -j2 --timeout 300 --stop-on-failure >/dev/null 2>&1) || return 1
 }
 
 caught=0 total=0
@@ -48,13 +50,22 @@ for patch in "$patches"/*.patch; do
         echo "$name NOT-APPLIED" | tee -a "$results"
         continue
     fi
-    verdict=MISSED
-    if [ -f "$patches/$name.targets" ] && ! run_targets $(cat "$patches/$name.targets"); then
-        verdict="caught (by $(echo $(cat "$patches/$name.targets")))"
-    elif ! run_suite; then
-        verdict="caught (by the suite)"
+    status=0
+    if [ -f "$patches/$name.targets" ]; then
+        run_targets $(cat "$patches/$name.targets")
+        status=$?
+        by="by $(echo $(cat "$patches/$name.targets"))"
     fi
-    [ "$verdict" = MISSED ] || caught=$((caught + 1))
+    if [ "$status" = 0 ]; then
+        run_suite
+        status=$?
+        by="by the suite"
+    fi
+    case $status in
+        0) verdict=MISSED ;;
+        1) verdict="caught ($by)" && caught=$((caught + 1)) ;;
+        *) verdict=BUILD-FAILED ;;
+    esac
     echo "$name $verdict" | tee -a "$results"
     git apply -R "$patch"
 done

@@ -5,6 +5,7 @@
 #include "app/CalCommand.h"
 #include "app/CommandLine.h"
 #include "support/FakeClock.h"
+#include "support/Golden.h"
 
 namespace {
 struct Captured {
@@ -13,96 +14,55 @@ struct Captured {
     int status = -1;
 };
 
-Captured RunLine(const QStringList& arguments) {
+template <typename Run>
+Captured Capture(Run run) {
     Captured result;
     QTextStream out(&result.out);
     QTextStream err(&result.err);
-    result.status = RunCommand(arguments, {out, err});
+    result.status = run(CommandStreams{out, err});
     out.flush();
     err.flush();
     return result;
 }
 
-Captured RunCal(const QStringList& arguments, const FakeClock& clock) {
-    Captured result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = RunCalCommand(arguments, clock, {out, err});
-    out.flush();
-    err.flush();
-    return result;
-}
-}  // namespace
-
-TEST(CalCommand, PrintsMay2009) {
-    const Captured run =
-        RunLine({QStringLiteral("cal"), QStringLiteral("5"), QStringLiteral("2009")});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.err.isEmpty());
-    const QStringList lines = run.out.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 9);  // eight lines and the empty rest after the last newline
-    EXPECT_EQ(lines[0], QStringLiteral("       May 2009       "));
-    EXPECT_EQ(lines[1], QStringLiteral(" Su Mo Tu We Th Fr Sa "));
-    // Day 1 in the Friday cell (columns 15 to 17).
-    EXPECT_EQ(lines[2].mid(15, 3), QStringLiteral("  1"));
-    EXPECT_EQ(lines[7], QStringLiteral(" 31                   "));
-    EXPECT_TRUE(lines[8].isEmpty());
+Captured RunCal(const QStringList& arguments, const FakeClock& clock = FakeClock()) {
+    return Capture(
+        [&](CommandStreams streams) { return RunCalCommand(arguments, clock, streams); });
 }
 
-TEST(CalCommand, WithoutArgumentsPrintsTheClocksMonth) {
-    const FakeClock clock(QDateTime(QDate(2009, 2, 17), QTime(8, 0)));
-    const Captured run = RunCal({}, clock);
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.startsWith(QStringLiteral("    February 2009     \n")));
-    EXPECT_TRUE(run.out.contains(QStringLiteral("\n  1  2  3  4  5  6  7 \n")));
-    EXPECT_EQ(run.out.count(QLatin1Char('\n')), 8);
+TEST(CalCommand, PrintsTheMonthTextOfTheNamedOrTheClocksMonth) {
+    const Captured may = Capture([](CommandStreams s) {
+        return RunCommand({"cal", "5", "2009"}, s);
+    });
+    EXPECT_EQ(may.status, 0);
+    EXPECT_EQ(may.out, GoldenText("month-2009-05.txt"));
+    EXPECT_TRUE(may.err.isEmpty());
+    EXPECT_EQ(RunCal({}, FakeClock(QDateTime(QDate(2009, 2, 17), QTime(8, 0)))).out,
+              GoldenText("month-2009-02.txt"));
+    EXPECT_EQ(RunCal({"1", "1584"}).out, GoldenText("month-1584-01.txt"));
+    EXPECT_EQ(RunCal({"12", "9999"}).out, GoldenText("month-9999-12.txt"));
+    EXPECT_EQ(RunCal({"05", "2009"}).status, 0);
 }
 
 TEST(CalCommand, BadArgumentsGiveOneLineAndStatusTwo) {
-    const QList<QStringList> cases = {
-        {QStringLiteral("5")},
-        {QStringLiteral("5"), QStringLiteral("2009"), QStringLiteral("1")},
-        {QStringLiteral("May"), QStringLiteral("2009")},
-        {QStringLiteral("0"), QStringLiteral("2009")},
-        {QStringLiteral("13"), QStringLiteral("2009")},
-        {QStringLiteral("-1"), QStringLiteral("2009")},
-        {QStringLiteral("+5"), QStringLiteral("2009")},
-        {QStringLiteral(""), QStringLiteral("2009")},
-        {QStringLiteral("5"), QStringLiteral("1583")},
-        {QStringLiteral("5"), QStringLiteral("10000")},
-        {QStringLiteral("5"), QStringLiteral("99999999999999999999")},
-        {QStringLiteral("5"), QStringLiteral("20O9")},
-        {QStringLiteral("5"), QStringLiteral("٢٠٠٩")},
-    };
-    const FakeClock clock;
+    const QList<QStringList> cases = {{"5"},          {"5", "2009", "1"}, {"May", "2009"},
+                                      {"13", "2009"}, {"+5", "2009"},     {"5", "1583"},
+                                      {"5", "10000"}, {"5", "٢٠٠٩"}};
     for (const QStringList& arguments : cases) {
-        const Captured run = RunCal(arguments, clock);
-        EXPECT_EQ(run.status, 2) << qPrintable(arguments.join(QLatin1Char(' ')));
+        const Captured run = RunCal(arguments);
+        EXPECT_EQ(run.status, 2) << qPrintable(arguments.join(' '));
         EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.startsWith(QStringLiteral("plenda cal: ")));
-        EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1);
-        EXPECT_TRUE(run.err.endsWith(QLatin1Char('\n')));
+        EXPECT_TRUE(run.err.startsWith("plenda cal: ") && run.err.count('\n') == 1 &&
+                    run.err.endsWith('\n'));
     }
 }
 
-TEST(CalCommand, AcceptsTheEdgesOfTheRange) {
-    const FakeClock clock;
-    const Captured first = RunCal({QStringLiteral("1"), QStringLiteral("1584")}, clock);
-    EXPECT_EQ(first.status, 0);
-    EXPECT_TRUE(first.out.startsWith(QStringLiteral("     January 1584     \n")));
-    // 1 January 1584 was a Sunday.
-    EXPECT_TRUE(first.out.contains(QStringLiteral("\n  1  2  3  4  5  6  7 \n")));
-    const Captured last = RunCal({QStringLiteral("12"), QStringLiteral("9999")}, clock);
-    EXPECT_EQ(last.status, 0);
-    EXPECT_TRUE(last.out.contains(QStringLiteral(" 31 ")));
-    EXPECT_EQ(RunCal({QStringLiteral("05"), QStringLiteral("2009")}, clock).status, 0);
-}
-
-TEST(CommandLine, UsageNamesTheCalCommand) {
-    const Captured run = RunLine({});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.contains(QStringLiteral("cal [MONTH YEAR]")));
-    const Captured unknown = RunLine({QStringLiteral("nonsense")});
+TEST(CommandLine, UsageNamesTheCommandsAndRefusesUnknownOnes) {
+    const Captured usage = Capture([](CommandStreams s) { return RunCommand({}, s); });
+    EXPECT_EQ(usage.status, 0);
+    EXPECT_TRUE(usage.out.contains("cal [MONTH YEAR]"));
+    const Captured unknown = Capture([](CommandStreams s) { return RunCommand({"nonsense"}, s); });
     EXPECT_EQ(unknown.status, 2);
-    EXPECT_TRUE(unknown.err.startsWith(QStringLiteral("plenda: unknown command 'nonsense'")));
+    EXPECT_TRUE(unknown.err.startsWith("plenda: unknown command 'nonsense'"));
 }
+}  // namespace

@@ -43,19 +43,20 @@ protected:
     QString defaultDiary = dir.File(QStringLiteral("Diary.db"));
 };
 
-TEST_F(DiaryCommandsTest, AddedEntriesShowInTheAgendaOfTheirDays) {
-    EXPECT_EQ(Run("add", {"25/12/****", "Christmas", "--holiday"}).status, 0);
+TEST_F(DiaryCommandsTest, AddedEntriesShowInTheAgendaAndListOfTheirDays) {
+    EXPECT_EQ(Run("add", {"25/12/2007", "Christmas", "--holiday"}).status, 0);
     EXPECT_EQ(Run("add", {"5/3/2007", "Dentist", "--time", "0930"}).status, 0);
-    EXPECT_EQ(Run("add", {"05-03-****", "Pay rent"}).status, 0);
+    EXPECT_EQ(Run("add", {"**-03-****", "March"}).status, 0);
     EXPECT_EQ(DiaryName(), defaultDiary) << "found as start-up finds it";
-
-    const Captured christmas = Run("agenda", {"25/12/2031"});
-    EXPECT_EQ(christmas.status, 0);
-    EXPECT_EQ(christmas.out, "Christmas\n");
-    EXPECT_EQ(Run("agenda", {}).out, "Dentist\nPay rent\n") << "today without a date";
-    EXPECT_EQ(Run("agenda", {"6/3/2007"}).out, QString());
+    EXPECT_EQ(Run("agenda", {"25/12/2007"}).out, "Christmas\n");
+    EXPECT_EQ(Run("agenda", {}).out, "Dentist\nMarch\n") << "today without a date";
+    EXPECT_EQ(Run("agenda", {"6/4/2007"}).out, QString());
+    EXPECT_EQ(Run("list", {}).out,
+              "**/03/****  --:--           March\n"
+              "05/03/2007  09:30           Dentist\n"
+              "25/12/2007  --:--  holiday  Christmas\n");
+    EXPECT_EQ(Run("list", {"5/3/2007"}).out.count('\n'), 2);
 }
-
 TEST_F(DiaryCommandsTest, AddStoresTheDdmmyyyyFormWhateverTheOrderTyped) {
     order.order = DateOrder::MonthDayYear;
     ASSERT_EQ(Run("add", {"12/25/****", "Christmas", "--tune", "bells.wav"}).status, 0);
@@ -66,45 +67,31 @@ TEST_F(DiaryCommandsTest, AddStoresTheDdmmyyyyFormWhateverTheOrderTyped) {
     EXPECT_EQ(Run("list", {}).out.left(10), "12/25/****") << "shown in the user's order";
 }
 
-TEST_F(DiaryCommandsTest, RefusedEntriesSayWhyAndStoreNothing) {
-    const Captured invalid = Run("add", {"31/11/2007", "x"});
-    EXPECT_EQ(invalid.status, 1);
-    EXPECT_EQ(invalid.err, "Invalid date\n");
-
-    const Captured noMessage = Run("add", {"05032007", "", "--time", "2575"});
-    EXPECT_EQ(noMessage.status, 1);
-    EXPECT_EQ(noMessage.err,
-              "Please add a message\nAlarm time- Hours cannot be more than 24\n"
-              "Alarm time- Minutes cannot be more than 59\n");
-    EXPECT_EQ(Run("add", {"05032007", "x", "--time", "930"}).err,
-              "Alarm time must be four digits HHMM\n");
+// Refused entries and arguments: the status, and what standard error says
+// when a command's own rule refused them (status 2 is a usage line).
+TEST_F(DiaryCommandsTest, RefusalsSayWhyAndStoreNothing) {
+    const std::tuple<const char*, QStringList, int, QString> cases[] = {
+        {"add", {"31/11/2007", "x"}, 1, "Invalid date\n"},
+        {"add",
+         {"05032007", "", "--time", "2575"},
+         1,
+         "Please add a message\nAlarm time- Hours cannot be more than 24\n"
+         "Alarm time- Minutes cannot be more than 59\n"},
+        {"add", {"05032007", "x", "--time", "930"}, 1, "Alarm time must be four digits HHMM\n"},
+        {"agenda", {"32/12/2007"}, 1, "Invalid date\nDay must be between 1 and 31\n"},
+        {"add", {"05032007"}, 2, {}},
+        {"add", {"05032007", "x", "--time"}, 2, {}},
+        {"agenda", {"1/1/2007", "2/1/2007"}, 2, {}},
+        {"agenda", {"--holiday"}, 2, {}},    // an option of add only
+        {"agenda", {"**/12/2007"}, 2, {}}};  // a day has no '*'
+    for (const auto& [command, arguments, status, error] : cases) {
+        const Captured run = Run(command, arguments);
+        EXPECT_EQ(run.status, status) << command << " " << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(error.isEmpty() || run.err == error) << run.err.toStdString();
+    }
     EXPECT_EQ(Run("add", {"05032007", "x", "--time", "24:59"}).status, 0) << "24 and 59 pass";
-    EXPECT_EQ(Run("list", {}).out.count('\n'), 1);
-}
-
-TEST_F(DiaryCommandsTest, BadArgumentsGiveStatusTwo) {
-    EXPECT_EQ(Run("add", {"05032007"}).status, 2);
-    EXPECT_EQ(Run("add", {"05032007", "x", "--time"}).status, 2);
-    EXPECT_EQ(Run("agenda", {"1/1/2007", "2/1/2007"}).status, 2);
-    EXPECT_EQ(Run("agenda", {"--holiday"}).status, 2) << "an option of add only";
-    EXPECT_EQ(Run("agenda", {"**/12/2007"}).status, 2) << "a day has no '*'";
-    const Captured badDate = Run("agenda", {"32/12/2007"});
-    EXPECT_EQ(badDate.status, 1);
-    EXPECT_EQ(badDate.err, "Invalid date\nDay must be between 1 and 31\n");
     EXPECT_EQ(Run("add", {"05032007", "--", "--not an option"}).status, 0);
-    EXPECT_EQ(Run("agenda", {}).out, "--not an option\n");
-}
-
-TEST_F(DiaryCommandsTest, ListShowsDateTimeHolidayAndMessageInDateOrder) {
-    Run("add", {"25/12/2007", "Christmas", "--holiday"});
-    Run("add", {"05/03/2007", "Dentist", "--time", "0930"});
-    Run("add", {"**/03/****", "March"});
-    const Captured all = Run("list", {});
-    EXPECT_EQ(all.out,
-              "**/03/****  --:--           March\n"
-              "05/03/2007  09:30           Dentist\n"
-              "25/12/2007  --:--  holiday  Christmas\n");
-    EXPECT_EQ(Run("list", {"5/3/2007"}).out.count('\n'), 2);
+    EXPECT_EQ(Run("agenda", {}).out, "x\n--not an option\n");
 }
 
 TEST_F(DiaryCommandsTest, AnotherDiaryForOneCommandWritesNoSetting) {

@@ -5,25 +5,13 @@
 #include "diary/DiaryError.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
-#include "settings/SettingsStore.h"
-#include "support/DiaryFiles.h"
-#include "support/TempDir.h"
+#include "support/DiaryFixture.h"
 
 namespace {
 using diaryfiles::Entry;
 
-class DiaryRecordsetTest : public ::testing::Test {
+class DiaryRecordsetTest : public DiaryFixture {
 protected:
-    DiaryRecordsetTest() { diaryfiles::PointSettingsAt(store, path); }
-    static QString Created(const QString& file) {
-        diaryfiles::CreateDiary(file);
-        return file;
-    }
-
-    void Add(std::initializer_list<Entry> entries) {
-        for (const Entry& e : entries) raw.Add(e);
-    }
-
     // The messages of the selection in recordset order, leaving it at EOF.
     static QStringList Messages(CDiaryRecordset& set) {
         QStringList messages;
@@ -38,10 +26,7 @@ protected:
         return Messages(selection);
     }
 
-    TempDir dir;
-    QString path = Created(dir.File(QStringLiteral("Diary.db")));
-    CSettingsStore store{dir.SettingsFile()};
-    diaryfiles::RawConnection raw{path};
+    diaryfiles::RawConnection raw{diaryPath};
     CDiaryRecordset set{store};
 };
 
@@ -201,7 +186,7 @@ TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     EXPECT_THROW(holder.GetDiarySet(), CDatabaseError);
     CDiaryRecordset* kept = holder.GetDiarySet();
     EXPECT_FALSE(kept->IsOpen());
-    diaryfiles::PointSettingsAt(store, path);
+    diaryfiles::PointSettingsAt(store, diaryPath);
     EXPECT_EQ(holder.GetDiarySet(), kept) << "the same unopened set until the file is switched";
     holder.ForgetDiarySet();
     EXPECT_TRUE(holder.GetDiarySet()->IsOpen());

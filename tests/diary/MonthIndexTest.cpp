@@ -3,27 +3,15 @@
 #include "calendar/DateLib.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/MonthIndex.h"
-#include "settings/SettingsStore.h"
-#include "support/DiaryFiles.h"
+#include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
-#include "support/TempDir.h"
 
 namespace {
 using diaryfiles::Entry;
 
 // Today is Monday 5 March 2007, 09:16 (the fake clock's default).
-class MonthIndexTest : public ::testing::Test {
+class MonthIndexTest : public DiaryFixture {
 protected:
-    MonthIndexTest() {
-        diaryfiles::CreateDiary(path);
-        diaryfiles::PointSettingsAt(store, path);
-    }
-
-    void Add(std::initializer_list<Entry> entries) {
-        diaryfiles::RawConnection raw(path);
-        for (const Entry& e : entries) raw.Add(e);
-    }
-
     void Load(int month, int year, bool yearView = false) {
         if (!set.IsOpen())
             set.Open();
@@ -39,9 +27,6 @@ protected:
         return days;
     }
 
-    TempDir dir;
-    QString path = dir.File(QStringLiteral("Diary.db"));
-    CSettingsStore store{dir.SettingsFile()};
     CDiaryRecordset set{store};
     FakeClock clock;
     CMonthIndex index;

@@ -1,182 +1,182 @@
-#include <QFontMetrics>
-#include <QMainWindow>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include "calendar/DateLib.h"
 #include "commands/CommandIds.h"
-#include "view/CalViewFixture.h"
+#include "view/ViewFixture.h"
+#include "view/ViewMarquee.h"
 
 namespace {
 int Doy(int month, int day) {
     return DayOfYear(month, day, 2007);
 }
 
-struct Metrics {
-    int cell = 0;
-    int line = 0;
-};
-Metrics MetricsOf(const CCalView& view) {
-    const QFontMetrics fm(view.RegularFont(), view.viewport());
-    int cell = 0;
-    const QString header = QString::fromLatin1(kWeekdayHeader);
-    for (int i = 0; i + 3 <= header.size(); i += 3)
-        cell = std::max(cell, fm.horizontalAdvance(header.mid(i, 3)));
-    return {cell, fm.lineSpacing()};
+QColor ColourOf(ColourRef c) {
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
-using CalViewTest = CalViewFixture;
-}  // namespace
+QString PdfText(const QString& pdf, const QString& mode) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {mode, pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
 
-TEST_F(CalViewTest, MonthPageGivesEveryDayOfTheMonthItsCellAndNoOtherDay) {
-    CCalView& v = MakeView();
-    Paint();
-    const DayCellTable& cells = v.DayCells();
-    const Metrics m = MetricsOf(v);
-    for (int day = 1; day <= 31; ++day) {
-        const PageRect r = cells[Doy(3, day)];
-        ASSERT_FALSE(r.IsEmpty()) << day;
-        EXPECT_EQ(r.right - r.left, 2 * m.cell / 3);
-        EXPECT_EQ(r.bottom - r.top, m.line);
+// Large glyphs in colours no anti-aliasing produces by chance; entries on
+// 10 March, holidays on 15 and 27 March, both on 20 March.
+class CalViewTest : public ViewFixture {
+protected:
+    CalViewTest() {
+        const std::pair<const char*, ColourRef> colours[] = {
+            {Key::TextColor, Rgb(0, 0, 0)},
+            {Key::BackgroundColor, Rgb(255, 255, 255)},
+            {Key::TodayTextColor, Rgb(200, 0, 0)},
+            {Key::TodayBackgroundColor, Rgb(255, 255, 0)},
+            {Key::DiaryEntryTextColor, Rgb(0, 0, 200)},
+            {Key::DiaryEntryBackgroundColor, Rgb(0, 255, 255)},
+            {Key::PublicHolidayTextColor, Rgb(0, 120, 0)},
+            {Key::PublicHolidayBackgroundColor, Rgb(255, 0, 255)},
+            {Key::MarqueeBackgroundColor, Rgb(255, 0, 0)}};
+        for (const auto& [key, colour] : colours) Put(key, QString::number(colour));
+        Put(Key::FontSize, "-40");
+        AddEntry("10032007", "entry");
+        AddEntry("15032007", "holiday", 1);
+        AddEntry("20032007", "holiday", 1);
+        AddEntry("20032007", "and an entry");
+        AddEntry("27032007", "holiday only", 1);
     }
-    EXPECT_TRUE(cells[Doy(2, 28)].IsEmpty());
-    EXPECT_TRUE(cells[Doy(4, 1)].IsEmpty());
-    EXPECT_TRUE(cells[0].IsEmpty());
-    // 1 March 2007 is a Thursday; 4 March the Sunday after, one row down.
-    const PageRect first = cells[Doy(3, 1)];
-    const PageRect sunday = cells[Doy(3, 4)];
-    EXPECT_EQ(first.right - sunday.right, 4 * m.cell);
-    EXPECT_EQ(sunday.top - first.top, m.line);
-    EXPECT_EQ(cells[Doy(3, 2)].left - first.left, m.cell);
-    EXPECT_EQ(v.MonthGap(), m.cell);
+
+    // The background just inside the top-right corner of a day's cell, above the digits.
+    QColor CornerColour(const QImage& image, int day) {
+        const PageRect r = view->DayCells()[Doy(3, day)];
+        return image.pixelColor(r.right - 1, r.top + 1);
+    }
+    int PixelsOf(const QImage& image, int day, ColourRef colour) {
+        const PageRect r = view->DayCells()[Doy(3, day)];
+        int count = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                count += image.pixelColor(x, y) == ColourOf(colour) ? 1 : 0;
+        return count;
+    }
+};
+
+TEST_F(CalViewTest, EachMarkAndTodayGetTheirColoursAndBothMarksDrawBold) {
+    Open(QSize(900, 700));
+    const QImage image = Paint();
+    // day, background, ink; today wins over nothing here, 21 March is plain
+    const std::tuple<int, ColourRef, ColourRef> days[] = {{5, Rgb(255, 255, 0), Rgb(200, 0, 0)},
+                                                          {10, Rgb(0, 255, 255), Rgb(0, 0, 200)},
+                                                          {15, Rgb(255, 0, 255), Rgb(0, 120, 0)},
+                                                          {20, Rgb(255, 0, 255), Rgb(0, 120, 0)},
+                                                          {21, Rgb(255, 255, 255), Rgb(0, 0, 0)}};
+    for (const auto& [day, background, ink] : days) {
+        EXPECT_EQ(CornerColour(image, day), ColourOf(background)) << day;
+        EXPECT_GT(PixelsOf(image, day, ink), 0) << day;
+    }
+    // 20 and 27 March share a column and colours; the bold digits hold more ink.
+    EXPECT_GT(PixelsOf(image, 20, Rgb(0, 120, 0)), PixelsOf(image, 27, Rgb(0, 120, 0)));
+    EXPECT_TRUE(view->DayCells()[Doy(2, 28)].IsEmpty() && view->DayCells()[Doy(4, 1)].IsEmpty());
 }
 
-TEST_F(CalViewTest, PageIsCentredInTheWindow) {
-    CCalView& v = MakeView(490, 390);
-    Paint();
-    const Metrics m = MetricsOf(v);
-    const int width = v.viewport()->width();
-    const int height = v.viewport()->height();
-    const int blockWidth = 7 * m.cell;
-    const int blockHeight = 10 * m.line;
-    const int left = (width - blockWidth) / 2;
-    const int top = (height - blockHeight) / 2;
-    // The Saturday column ends at the block's right edge.
-    EXPECT_EQ(v.DayCells()[Doy(3, 3)].right, left + blockWidth);
-    const PageRect sponsor = v.SponsorLineRect();
-    EXPECT_EQ(sponsor.top, top);
-    EXPECT_NEAR((sponsor.left + sponsor.right) / 2, width / 2, 1);
-    EXPECT_EQ(v.PhoneLineRect().top, top + 9 * m.line);
-    // Week rows start two lines below the title line, three below the sponsor.
-    EXPECT_EQ(v.DayCells()[Doy(3, 1)].top, top + 3 * m.line);
+TEST_F(CalViewTest, PictureShowsBehindTransparentText) {
+    Open(QSize(900, 700)).OnCommand(CommandId::ShowPicture);
+    EXPECT_EQ(Stored(Key::ShowPicture), QStringLiteral("True"));
+    const QImage image = Paint();
+    EXPECT_NE(CornerColour(image, 10), ColourOf(Rgb(0, 255, 255))) << "no background boxes";
+    EXPECT_NE(image.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_GT(PixelsOf(image, 10, Rgb(0, 0, 200)), 0);
 }
 
-TEST_F(CalViewTest, NarrowWindowPutsTheGridAtTheLeftEdge) {
-    CCalView& v = MakeView(60, 40);
-    Paint();
-    const Metrics m = MetricsOf(v);
-    // Sunday 4 March: first column, so its cell ends one cell width from x 0.
-    EXPECT_EQ(v.DayCells()[Doy(3, 4)].right, m.cell);
-    EXPECT_EQ(v.SponsorLineRect().top, 0);
+TEST_F(CalViewTest, BandRunsBelowThePageInItsColourWhileShowMarqueeIsOn) {
+    Put(Key::FontSize, "-11");
+    CCalView& v = Open(QSize(490, 600));
+    QTest::qWait(120);
+    const QRect band = v.Marquee()->BandRect();
+    EXPECT_EQ(band.bottom(), v.viewport()->height() - 1);
+    auto redRows = [this] {
+        const QImage image = Paint();
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y)
+            rows += image.pixelColor(image.width() / 2, y) == QColor(255, 0, 0) ? 1 : 0;
+        return rows;
+    };
+    EXPECT_GT(redRows(), band.height() / 2);
+    EXPECT_LE(redRows(), band.height());
+    v.OnCommand(CommandId::ShowMarquee);
+    EXPECT_FALSE(v.Marquee()->Timer().isActive());
+    EXPECT_EQ(Stored(Key::MarqueeOn), "False");
+    EXPECT_EQ(redRows(), 0);
 }
 
-TEST_F(CalViewTest, ScrollSizesFollowTheViewMode) {
-    Put(Key::YearView, QStringLiteral("False"));
-    CCalView& v = MakeView();
-    const Metrics m = MetricsOf(v);
-    ScrollSizes s = v.CurrentScrollSizes();
-    EXPECT_EQ(s.total, (PageSize{7 * m.cell, 10 * m.line}));
-    EXPECT_EQ(s.page, (PageSize{m.cell, 10 * m.line / 8}));
-    v.OnCommand(CommandId::YearView);
-    s = v.CurrentScrollSizes();
-    EXPECT_EQ(s.total, (PageSize{3 * 7 * m.cell + 2 * m.cell, 4 * 8 * m.line + 3 * m.cell}));
-    EXPECT_EQ(s.page.width, s.total.width / 3);
-    // A window smaller than the year grid scrolls.
-    EXPECT_GT(v.verticalScrollBar()->maximum(), 0);
-}
-
-TEST_F(CalViewTest, YearGridPlacesMonthsRowByRow) {
-    Put(Key::YearView, QStringLiteral("True"));
-    Put(Key::MonthsAcross, QStringLiteral("4"));
-    Put(Key::MonthsDown, QStringLiteral("2"));
-    CCalView& v = MakeView(1400, 900);
-    Paint();
-    const Metrics m = MetricsOf(v);
-    const DayCellTable& cells = v.DayCells();
-    // Thursdays in the first week rows of January, February and May.
-    const PageRect jan = cells[Doy(1, 4)];
-    const PageRect feb = cells[Doy(2, 1)];
-    const PageRect may = cells[Doy(5, 3)];
-    EXPECT_EQ(feb.left - jan.left, 7 * m.cell + m.cell);
-    EXPECT_EQ(feb.top, jan.top);
-    EXPECT_EQ(may.left, jan.left);
-    EXPECT_EQ(may.top - jan.top, 8 * m.line);
-    // Four across and two down: September to December are not on the page.
-    EXPECT_FALSE(cells[Doy(8, 31)].IsEmpty());
-    EXPECT_TRUE(cells[Doy(9, 1)].IsEmpty());
-    EXPECT_TRUE(cells[Doy(12, 31)].IsEmpty());
-}
-
-TEST_F(CalViewTest, YearViewToggleWritesTheSettingAndReloadsTheIndexAtOnce) {
-    AddEntry(QStringLiteral("01******"), QStringLiteral("first of the month"));
-    CCalView& v = MakeView();
-    EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 1)), 1);
+TEST_F(CalViewTest, YearViewShowsTheGridRowByRowAndReloadsTheIndex) {
+    Put(Key::FontSize, "-11");
+    Put(Key::MonthsAcross, "4");
+    Put(Key::MonthsDown, "2");
+    AddEntry("01******", "first of the month");
+    clock.now = QDateTime(QDate(2007, 12, 5), QTime(9, 0));
+    CCalView& v = Open(QSize(300, 200));
     EXPECT_EQ(v.MonthIndex().Mark(Doy(6, 1)), 0);
     EXPECT_TRUE(v.OnCommand(CommandId::YearView));
     EXPECT_EQ(Stored(Key::YearView), QStringLiteral("True"));
     EXPECT_EQ(v.MonthIndex().Mark(Doy(6, 1)), 1);
-    EXPECT_EQ(v.MonthIndex().Mark(Doy(12, 1)), 1);
-    v.OnCommand(CommandId::YearView);
-    EXPECT_EQ(Stored(Key::YearView), QStringLiteral("False"));
-    EXPECT_EQ(v.Dates().ShownMonth(), 3);
-    EXPECT_EQ(v.MonthIndex().Mark(Doy(6, 1)), 0);
-}
-
-TEST_F(CalViewTest, SwitchingToAYearGridWithoutTheShownMonthLeavesNoGhostCells) {
-    clock.now = QDateTime(QDate(2007, 12, 5), QTime(9, 0));
-    Put(Key::MonthsAcross, QStringLiteral("4"));
-    Put(Key::MonthsDown, QStringLiteral("2"));
-    CCalView& v = MakeView(1400, 900);
     Paint();
-    ASSERT_FALSE(v.DayCells()[Doy(12, 5)].IsEmpty());
-    v.OnCommand(CommandId::YearView);
-    Paint();
-    EXPECT_FALSE(v.DayCells()[Doy(8, 31)].IsEmpty());
+    EXPECT_EQ(v.DayCells()[Doy(5, 3)].left, v.DayCells()[Doy(1, 4)].left);
+    EXPECT_GT(v.DayCells()[Doy(5, 3)].top, v.DayCells()[Doy(4, 5)].top);
     for (int day = 1; day <= 31; ++day) EXPECT_TRUE(v.DayCells()[Doy(12, day)].IsEmpty()) << day;
+    EXPECT_GT(v.verticalScrollBar()->maximum(), 0) << "a window smaller than the grid scrolls";
 }
 
-TEST_F(CalViewTest, FrameTitleNamesTheDiary) {
-    QMainWindow frame;
-    auto* v = new CCalView(services, settings, &frame);
-    frame.setCentralWidget(v);
-    frame.resize(490, 390);
-    v->viewport()->grab();
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Cal ") + diaryPath);
+TEST_F(CalViewTest, PrintedMonthAndYearCarryTheirTextsAndLeaveTheScreenAlone) {
+    Put(Key::FontSize, "-11");
+    CCalView& v = Open();
+    const int screenSize = v.RegularFont().pixelSize();
+    const QString pdf = dir.File(QStringLiteral("month.pdf"));
+    ASSERT_TRUE(v.PrintToPdf(pdf));
+    const QString text = PdfText(pdf, "-layout");
+    EXPECT_TRUE(text.contains("March 2007") && text.contains("Su Mo Tu We Th Fr Sa") &&
+                !text.contains("April"))
+        << text.toStdString();
+    EXPECT_EQ(v.RegularFont().pixelSize(), screenSize);
+    // The bold day prints as tall as the others: <word yMin="Y0" xMax=".." yMax="Y1">DAY</word>.
+    const QRegularExpression word(
+        QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(20|21)</word>)re"));
+    QMap<QString, double> heights;
+    for (const QRegularExpressionMatch& m : word.globalMatch(PdfText(pdf, "-bbox")))
+        heights[m.captured(3)] = m.captured(2).toDouble() - m.captured(1).toDouble();
+    ASSERT_GT(heights.value("21"), 0);
+    EXPECT_NEAR(heights.value("20"), heights.value("21"), heights.value("21") * 0.1);
+    v.OnCommand(CommandId::YearView);
+    ASSERT_TRUE(v.PrintToPdf(pdf));
+    EXPECT_TRUE(PdfText(pdf, "-layout").contains("December 2007"));
+    EXPECT_FALSE(v.PrintToPdf(dir.File(QStringLiteral("no/such/folder/x.pdf"))));
+    EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("x.pdf")));
 }
 
-TEST_F(CalViewTest, DispatchRoutesKnownCommandsAndReportsFailures) {
-    services.tunes = nullptr;  // Check Diary then has no way to play tunes and fails
-    CCalView& v = MakeView();
-    EXPECT_FALSE(v.OnCommand(CommandId::Fonts + 100000));
-    EXPECT_TRUE(CCalView::RoutesCommand(CommandId::Print));
-    EXPECT_TRUE(v.OnCommand(CommandId::CheckDiary));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Calendar"));
-}
-
-TEST_F(CalViewTest, UnusableDiaryStillOpensThePageAndSaysWhy) {
+TEST_F(CalViewTest, FailuresAreReportedAndTheWindowGoesOn) {
     Put(Key::DiaryName, dir.File(QStringLiteral("missing/folder/Diary.db")));
-    CCalView& v = MakeView();
-    Paint();
+    Put(Key::UseFile, "True");
+    Put(Key::MarqueeFileName, dir.File("gone.txt"));
+    services.tunes = nullptr;  // Check Diary then has no way to play tunes and fails
+    CCalView& v = Open();
     EXPECT_FALSE(v.DayCells()[Doy(3, 5)].IsEmpty());
-    ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Calendar"));
+    EXPECT_FALSE(v.OnCommand(CommandId::Fonts + 100000));
+    EXPECT_TRUE(v.OnCommand(CommandId::CheckDiary));
+    QStringList shown;
+    for (const auto& message : prompts.messages) shown << message.caption + ": " + message.text;
+    EXPECT_GE(shown.size(), 3);
+    EXPECT_EQ(shown.filter("Calendar: ").size(), shown.size());
+    EXPECT_EQ(shown.filter(dir.File("gone.txt")).size(), 1);
 }
 
-TEST_F(CalViewTest, StartUpChecksTodayQuietly) {
-    MakeView();
+TEST_F(CalViewTest, TitleNamesTheDiaryAndStartUpChecksTodayQuietly) {
+    Open();
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Cal ") + diaryPath);
     EXPECT_TRUE(prompts.messages.isEmpty()) << "nothing due: no box";
-    AddEntry(QStringLiteral("05032007"), QStringLiteral("Dentist"));
-    MakeView();
+    AddEntry("05032007", "Dentist");
+    Open();
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("Dentist")));
 }
+}  // namespace
