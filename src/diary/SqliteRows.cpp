@@ -56,6 +56,14 @@ bool CSqliteRows::Next() {
     return false;
 }
 
+void CSqliteRows::RunAgain(const QVariantList& values) {
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+    Bind(values);
+    if (sqlite3_step(m_statement) != SQLITE_DONE)
+        Fail(QStringLiteral("write the diary entries"));
+}
+
 int CSqliteRows::Int(int column) const {
     return sqlite3_column_int(m_statement, column);
 }

@@ -18,6 +18,9 @@ public:
 
     // Moves to the next row; false after the last.
     bool Next();
+    // Runs the statement once more with other values, to its end: one
+    // prepared INSERT for many rows.
+    void RunAgain(const QVariantList& values);
     int Int(int column) const;
     qint64 Int64(int column) const;
     // NULL reads as an empty text, any other value as its text.

@@ -1,7 +1,6 @@
 #include "interop/EntryTable.h"
 
 #include <QSqlError>
-#include <QSqlQuery>
 
 #include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
@@ -27,17 +26,16 @@ void CEntryTable::AddAll(const QList<DiaryEntry>& entries) {
     if (!db.transaction())
         throw CDatabaseError(m_database.Describe(action, db.lastError().text()));
     try {
-        QSqlQuery insert = m_database.Prepare(
-            QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, "
-                           "PubHoliday, Nag, EventTime) VALUES (?, ?, ?, ?, 0, ?)"));
-        for (const DiaryEntry& entry : entries) {
-            insert.bindValue(0, entry.date);
-            insert.bindValue(1, entry.message);
-            insert.bindValue(2, entry.tune);
-            insert.bindValue(3, entry.holiday ? 1 : 0);
-            insert.bindValue(4, entry.time);
-            m_database.Execute(insert, action);
-        }
+        // One prepared statement straight on SQLite: a calendar file can
+        // bring a hundred thousand rows.
+        CSqliteRows insert(m_database,
+                           QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, "
+                                          "EventSound, PubHoliday, Nag, EventTime) "
+                                          "VALUES (?, ?, ?, ?, 0, ?)"),
+                           {});
+        for (const DiaryEntry& entry : entries)
+            insert.RunAgain(
+                {entry.date, entry.message, entry.tune, entry.holiday ? 1 : 0, entry.time});
         if (!db.commit())
             throw CDatabaseError(m_database.Describe(action, db.lastError().text()));
     } catch (...) {

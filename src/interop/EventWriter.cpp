@@ -80,11 +80,9 @@ icalcomponent* DisplayAlarm(const QString& message) {
 
 void AddWhen(icalcomponent* event, const DiaryEntry& entry, const PatternDays& days) {
     const std::optional<QTime> at = AlarmTime(entry.time);
+    // Without an end an all-day event lasts its day and a timed one is an
+    // instant, which is what a diary entry is.
     icalcomponent_add_property(event, icalproperty_new_dtstart(DayTime(days.first, at)));
-    // An all-day event lasts its day; a timed one is an instant.
-    if (!at)
-        icalcomponent_add_property(event,
-                                   icalproperty_new_dtend(DayTime(days.first.addDays(1), at)));
     AddRecurrence(event, days, at);
     if (at)
         icalcomponent_add_component(event, DisplayAlarm(entry.message));

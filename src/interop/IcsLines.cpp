@@ -29,7 +29,9 @@ QByteArrayView CIcsLines::PhysicalLine() {
 bool CIcsLines::Next(IcsLine& line) {
     while (m_pos < m_end) {
         line.number = m_number;
-        line.text = PhysicalLine().toByteArray();
+        // Refilled in place: a large file has millions of lines.
+        line.text.resize(0);
+        line.text.append(PhysicalLine());
         while (m_pos < m_end && IsContinuation(m_text[m_pos]) && line.text.size() <= kLongestLine)
             line.text += PhysicalLine().sliced(1);
         if (line.text.size() > kLongestLine)

@@ -7,10 +7,15 @@
 namespace {
 constexpr int kDeepestNesting = 8;
 
-QByteArray NameOf(const QByteArray& line) {
+// The property or keyword name of a content line, as written.
+QByteArrayView NameOf(const QByteArray& line) {
     qsizetype end = 0;
     while (end < line.size() && line[end] != ':' && line[end] != ';') ++end;
-    return line.left(end).trimmed().toUpper();
+    return QByteArrayView(line.constData(), end);
+}
+
+bool IsNamed(QByteArrayView name, const char* wanted) {
+    return name.compare(QByteArrayView(wanted), Qt::CaseInsensitive) == 0;
 }
 
 QByteArray ValueOf(const QByteArray& line) {
@@ -19,20 +24,22 @@ QByteArray ValueOf(const QByteArray& line) {
 }
 
 bool IsNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
 }
 
-bool IsName(const QByteArray& name) {
+bool IsName(QByteArrayView name) {
     return !name.isEmpty() && std::all_of(name.cbegin(), name.cend(), IsNameCharacter);
 }
 
 // The properties whose values decide the entries; a fault elsewhere (an
 // unreadable LOCATION, say) loses nothing the diary keeps.
-bool MattersToEntries(const QByteArray& name) {
-    static const QList<QByteArray> names{"DTSTART", "DTEND",     "DURATION",      "RRULE",
-                                         "RDATE",   "EXDATE",    "RECURRENCE-ID", "SUMMARY",
-                                         "UID",     "CATEGORIES"};
-    return names.contains(name) || name.startsWith("X-PLENDA-");
+bool MattersToEntries(QByteArrayView name) {
+    static const char* const names[] = {"DTSTART", "DTEND",     "DURATION",      "RRULE",
+                                        "RDATE",   "EXDATE",    "RECURRENCE-ID", "SUMMARY",
+                                        "UID",     "CATEGORIES"};
+    return std::any_of(std::begin(names), std::end(names),
+                       [&](const char* wanted) { return IsNamed(name, wanted); }) ||
+           name.startsWith("X-PLENDA-") || name.startsWith("x-plenda-");
 }
 
 bool IsValidTime(const icaltimetype& t) {
@@ -92,11 +99,11 @@ void CIcsReader::ScanStructure() {
     bool seenAny = false;
     qsizetype lineStart = lines.Offset();
     while (lines.Next(line)) {
-        const QByteArray name = NameOf(line.text);
+        const QByteArrayView name = NameOf(line.text);
         CheckLineShape(line, name, m_open.isEmpty(), seenAny);
-        if (name == "BEGIN")
+        if (IsNamed(name, "BEGIN"))
             Enter(line, lineStart);
-        else if (name == "END")
+        else if (IsNamed(name, "END"))
             Leave(line, lines.Offset());
         seenAny = true;
         lineStart = lines.Offset();
@@ -109,12 +116,12 @@ void CIcsReader::ScanStructure() {
             QStringLiteral("the file ends inside %1").arg(QString::fromLatin1(m_open.last())));
 }
 
-void CIcsReader::CheckLineShape(const IcsLine& line, const QByteArray& name, bool outside,
+void CIcsReader::CheckLineShape(const IcsLine& line, QByteArrayView name, bool outside,
                                 bool seenAny) {
-    if (!IsName(name) || !line.text.contains(':'))
+    if (!IsName(name.trimmed()) || !line.text.contains(':'))
         throw IcsFault(m_fileName, line.number,
                        QStringLiteral("this is not an iCalendar content line"));
-    if (outside && (name != "BEGIN" || ValueOf(line.text) != "VCALENDAR"))
+    if (outside && (!IsNamed(name, "BEGIN") || ValueOf(line.text) != "VCALENDAR"))
         throw IcsFault(m_fileName, line.number,
                        seenAny ? QStringLiteral("text follows the end of the calendar")
                                : QStringLiteral("the file does not begin with BEGIN:VCALENDAR, "
@@ -158,13 +165,9 @@ void CIcsReader::AddTimeZone(const Chunk& chunk) {
 IcalComponentPtr CIcsReader::Parse(const Chunk& chunk) const {
     CIcsLines lines(m_text, chunk.begin, chunk.end, chunk.firstLine, m_fileName);
     IcalParserPtr parser(icalparser_new());
-    QList<NamedLine> named;
     IcalComponentPtr component;
     IcsLine line;
     while (lines.Next(line)) {
-        const QByteArray name = NameOf(line.text);
-        named.append(
-            NamedLine{name, MattersToEntries(name) ? line.text : QByteArray(), line.number});
         icalcomponent* done = icalparser_add_line(parser.get(), line.text.data());
         if (done && !component)
             component.reset(done);
@@ -173,38 +176,44 @@ IcalComponentPtr CIcsReader::Parse(const Chunk& chunk) const {
     }
     if (!component)
         throw IcsFault(m_fileName, chunk.firstLine, QStringLiteral("the component cannot be read"));
-    CheckParseErrors(component.get(), named);
-    CheckValues(component.get(), chunk, named);
+    if (icalcomponent_count_errors(component.get()) > 0)
+        CheckLinesAlone(chunk);
+    CheckValues(component.get(), chunk);
     return component;
 }
 
-void CIcsReader::CheckParseErrors(icalcomponent* component, const QList<NamedLine>& named) const {
-    if (icalcomponent_count_errors(component) == 0)
-        return;
-    for (const NamedLine& line : named) {
-        if (!line.text.isEmpty() && !ParsesAlone(line.text))
+// libical has set aside a line it could not read; the file is refused when
+// that line is one the entries depend on.
+void CIcsReader::CheckLinesAlone(const Chunk& chunk) const {
+    CIcsLines lines(m_text, chunk.begin, chunk.end, chunk.firstLine, m_fileName);
+    IcsLine line;
+    while (lines.Next(line)) {
+        const QByteArrayView name = NameOf(line.text);
+        if (MattersToEntries(name) && !ParsesAlone(line.text))
             throw IcsFault(m_fileName, line.number,
                            QStringLiteral("the value of %1 cannot be read")
-                               .arg(QString::fromLatin1(line.name)));
+                               .arg(QString::fromLatin1(name.toByteArray().toUpper())));
     }
 }
 
-void CIcsReader::CheckValues(icalcomponent* component, const Chunk& chunk,
-                             const QList<NamedLine>& named) const {
+int CIcsReader::LineNamed(const Chunk& chunk, const QByteArray& name) const {
+    CIcsLines lines(m_text, chunk.begin, chunk.end, chunk.firstLine, m_fileName);
+    IcsLine line;
+    while (lines.Next(line)) {
+        if (IsNamed(NameOf(line.text), name.constData()))
+            return line.number;
+    }
+    return chunk.firstLine;
+}
+
+void CIcsReader::CheckValues(icalcomponent* component, const Chunk& chunk) const {
     for (icalproperty* p = icalcomponent_get_first_property(component, ICAL_ANY_PROPERTY); p;
          p = icalcomponent_get_next_property(component, ICAL_ANY_PROPERTY)) {
         if (HasValidValue(p))
             continue;
         const QByteArray name = icalproperty_get_property_name(p);
-        int number = chunk.firstLine;
-        for (const NamedLine& line : named) {
-            if (line.name == name) {
-                number = line.number;
-                break;
-            }
-        }
         throw IcsFault(
-            m_fileName, number,
+            m_fileName, LineNamed(chunk, name),
             QStringLiteral("%1 is not a valid date, time or rule").arg(QString::fromLatin1(name)));
     }
 }

@@ -31,21 +31,15 @@ private:
         qsizetype end = 0;
         int firstLine = 0;
     };
-    struct NamedLine {
-        QByteArray name;
-        QByteArray text;
-        int number = 0;
-    };
-
     void ScanStructure();
-    void CheckLineShape(const IcsLine& line, const QByteArray& name, bool outside, bool seenAny);
+    void CheckLineShape(const IcsLine& line, QByteArrayView name, bool outside, bool seenAny);
     void Enter(const IcsLine& line, qsizetype lineStart);
     void Leave(const IcsLine& line, qsizetype lineEnd);
     void AddTimeZone(const Chunk& chunk);
     IcalComponentPtr Parse(const Chunk& chunk) const;
-    void CheckParseErrors(icalcomponent* component, const QList<NamedLine>& named) const;
-    void CheckValues(icalcomponent* component, const Chunk& chunk,
-                     const QList<NamedLine>& named) const;
+    void CheckLinesAlone(const Chunk& chunk) const;
+    void CheckValues(icalcomponent* component, const Chunk& chunk) const;
+    int LineNamed(const Chunk& chunk, const QByteArray& name) const;
 
     QByteArray m_text;
     QString m_fileName;

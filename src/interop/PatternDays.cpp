@@ -7,15 +7,15 @@ constexpr int kYearPart = 4;
 // A day-and-month set that falls in no year of a full leap cycle never does.
 constexpr int kLeapCycleYears = 400;
 
+// Whether each character of a part is '*' or the digit of `value` in its
+// place (value written with as many digits as the part has).
 bool PartMatches(QStringView part, int value) {
-    const QString digits = QStringLiteral("%1").arg(value, part.size(), 10, QLatin1Char('0'));
-    if (digits.size() != part.size())
-        return false;
-    for (int i = 0; i < part.size(); ++i) {
-        if (part[i] != QLatin1Char('*') && part[i] != digits[i])
+    for (qsizetype i = part.size() - 1; i >= 0; --i, value /= 10) {
+        const char16_t c = part[i].unicode();
+        if (c != u'*' && c != u'0' + value % 10)
             return false;
     }
-    return true;
+    return value == 0;
 }
 
 QList<int> PartValues(QStringView part, int lowest, int highest) {
@@ -189,6 +189,13 @@ std::optional<PatternDays> DaysOfPattern(const QString& pattern) {
     if (!IsDatePattern(pattern))
         return std::nullopt;
     const QStringView text(pattern);
+    if (!pattern.contains(QLatin1Char('*'))) {
+        const QDate day(text.mid(kYearPart, 4).toInt(), text.mid(kMonthPart, 2).toInt(),
+                        text.mid(kDayPart, 2).toInt());
+        if (day.year() < kFirstPatternYear || !day.isValid())
+            return std::nullopt;
+        return PatternDays{day, QString(), day, {}};
+    }
     const DayMonthSet set{PartValues(text.mid(kDayPart, 2), 1, 31),
                           PartValues(text.mid(kMonthPart, 2), 1, 12)};
     if (set.days.isEmpty() || set.months.isEmpty())
