@@ -22,6 +22,9 @@ class CSilentPrompts : public IPrompts {
 public:
     void ShowMessage(const QString&, const QString&) override {}
     QString AskOpenFileName(const OpenFileRequest&) override { return {}; }
+    std::optional<bool> AskYesNo(const QString&, const QString&) override {
+        return std::nullopt;
+    }
     std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
     std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
 };

@@ -10,6 +10,7 @@ packages=(
   libgl1-mesa-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool python3
+  python3-icalendar python3-dateutil
   x11-apps imagemagick
   fonts-dejavu-core
 )

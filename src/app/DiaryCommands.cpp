@@ -74,6 +74,7 @@ public:
             m_err << '\n';
     }
     QString AskOpenFileName(const OpenFileRequest&) override { return {}; }
+    std::optional<bool> AskYesNo(const QString&, const QString&) override { return std::nullopt; }
     std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
     std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
 

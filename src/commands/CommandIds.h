@@ -35,6 +35,8 @@ enum : int {
     NewDiaryEntry = 32815,
     ShowPicture = 32816,
     ShowMarquee = 32817,
+    ImportCalendar = 32830,
+    ExportCalendar = 32831,
 
     FileOpen = 57601,
     PrintSetup = 57606,

@@ -18,6 +18,8 @@ struct OpenFileRequest {
     QString filter;         // e.g. "database files (*.db)"
     QString defaultSuffix;  // without the dot
     QString initialName;
+    // A save dialog: the file may be new, and replacing one is confirmed.
+    bool save = false;
 };
 
 // Everything the core asks the user. The ui implements it with Qt dialogs;
@@ -30,6 +32,8 @@ public:
     virtual void ShowMessage(const QString& text, const QString& caption) = 0;
     // The chosen file's full path, or an empty text when the user cancels.
     virtual QString AskOpenFileName(const OpenFileRequest& request) = 0;
+    // Yes (true) or No (false) to a question, or nothing when the user cancels.
+    virtual std::optional<bool> AskYesNo(const QString& question, const QString& caption) = 0;
     // The chosen colour, or nothing when the user cancels.
     virtual std::optional<ColourRef> AskColour(ColourRef initial) = 0;
     // The chosen font, or nothing when the user cancels.

@@ -123,6 +123,9 @@ private:
     friend class CViewCommandRoutes;
 
     void OnFileOpen();
+    void OnImportCalendar();
+    void OnExportCalendar();
+    QString OpenDiaryPath();
     void OnCheckDiary();
     // Navigation, window modes, appearance and the small dialogs (CalViewCommands.cpp).
     void OnPrev();

@@ -14,6 +14,8 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
     // One row per command the view handles; new commands add their rows here.
     static const Route kRoutes[] = {
         {CommandId::FileOpen, &CCalView::OnFileOpen},
+        {CommandId::ImportCalendar, &CCalView::OnImportCalendar},
+        {CommandId::ExportCalendar, &CCalView::OnExportCalendar},
         {CommandId::CheckDiary, &CCalView::OnCheckDiary},
         {CommandId::YearView, &CCalView::OnYearView},
         {CommandId::ShowPicture, &CCalView::OnShowPicture},

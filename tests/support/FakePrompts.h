@@ -21,6 +21,10 @@ public:
         fileRequests.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
+    std::optional<bool> AskYesNo(const QString& question, const QString&) override {
+        questions.append(question);
+        return yesNoAnswers.isEmpty() ? std::nullopt : yesNoAnswers.takeFirst();
+    }
     std::optional<ColourRef> AskColour(ColourRef initial) override {
         colourRequests.append(initial);
         if (colourAnswers.isEmpty())
@@ -37,6 +41,8 @@ public:
     QList<Message> messages;
     QList<OpenFileRequest> fileRequests;
     QStringList fileAnswers;
+    QStringList questions;
+    QList<std::optional<bool>> yesNoAnswers;
     QList<ColourRef> colourRequests;
     QList<std::optional<ColourRef>> colourAnswers;
     QList<FontChoice> fontRequests;

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -178,5 +179,37 @@ TEST_F(CalViewTest, TitleNamesTheDiaryAndStartUpChecksTodayQuietly) {
     Open();
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("Dentist")));
+}
+TEST_F(CalViewTest, ImportCalendarAsHolidaysMarksTheDaysAndShowsTheSummary) {
+    const QString file = dir.File(QStringLiteral("days.ics"));
+    QFile ics(file);
+    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
+    ics.write("BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
+              "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
+    ics.close();
+    CCalView& v = Open();
+    ASSERT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kNoEntry);
+    prompts.fileAnswers = {file};
+    prompts.yesNoAnswers = {true};
+    EXPECT_TRUE(v.OnCommand(CommandId::ImportCalendar));
+    EXPECT_EQ(prompts.fileRequests.last().filter, QStringLiteral("iCalendar files (*.ics)"));
+    EXPECT_EQ(prompts.questions.size(), 1);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Import Calendar"));
+    EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("1 added")));
+    EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kHolidayEntry);
+}
+
+TEST_F(CalViewTest, ExportCalendarWritesTheChosenFile) {
+    CCalView& v = Open();
+    const QString file = dir.File(QStringLiteral("out.ics"));
+    prompts.fileAnswers = {file};
+    EXPECT_TRUE(v.OnCommand(CommandId::ExportCalendar));
+    EXPECT_TRUE(prompts.fileRequests.last().save);
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("SUMMARY:holiday only"));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Export Calendar"));
 }
 }  // namespace

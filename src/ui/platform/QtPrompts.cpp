@@ -13,13 +13,22 @@ void CQtPrompts::ShowMessage(const QString& text, const QString& caption) {
 QString CQtPrompts::AskOpenFileName(const OpenFileRequest& request) {
     QFileDialog dialog(m_parent, QString(), QString(), request.filter);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.initialName.isEmpty())
         dialog.selectFile(request.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+std::optional<bool> CQtPrompts::AskYesNo(const QString& question, const QString& caption) {
+    QMessageBox box(QMessageBox::Question, caption, question,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel)
+        return std::nullopt;
+    return answer == QMessageBox::Yes;
 }
 
 std::optional<ColourRef> CQtPrompts::AskColour(ColourRef initial) {
@@ -38,7 +47,8 @@ std::optional<FontChoice> CQtPrompts::AskFont(const FontChoice& initial) {
     if (!ok)
         return std::nullopt;
     // A pixel size is a character height: stored negative, as the settings expect.
-    const int pixels = chosen.pixelSize() > 0 ? chosen.pixelSize() : qRound(chosen.pointSizeF() * 96.0 / 72.0);
+    const int pixels =
+        chosen.pixelSize() > 0 ? chosen.pixelSize() : qRound(chosen.pointSizeF() * 96.0 / 72.0);
     // Qt's font dialog offers no colour, so the text colour stays as it was.
     return FontChoice{chosen.family(), -pixels, initial.colour};
 }

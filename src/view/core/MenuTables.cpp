@@ -28,7 +28,9 @@ std::vector<MenuEntry> ColoursPopupItems(const char* holidayText) {
 
 std::vector<MenuEntry> BuildMainMenu() {
     return {
-        Popup("&File", {Item(CommandId::FileOpen, "&Open...\tCtrl+O"), Separator(),
+        Popup("&File", {Item(CommandId::FileOpen, "&Open...\tCtrl+O"),
+                        Item(CommandId::ImportCalendar, "&Import Calendar..."),
+                        Item(CommandId::ExportCalendar, "&Export Calendar..."), Separator(),
                         Item(CommandId::PrintSetup, "P&rint Setup..."),
                         Item(CommandId::Print, "&Print...\tCtrl+P"),
                         Item(CommandId::PrintPreview, "Print Pre&view"), Separator(),
