@@ -180,6 +180,7 @@ TEST_F(CalViewTest, TitleNamesTheDiaryAndStartUpChecksTodayQuietly) {
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("Dentist")));
 }
+
 TEST_F(CalViewTest, ImportCalendarAsHolidaysMarksTheDaysAndShowsTheSummary) {
     const QString file = dir.File(QStringLiteral("days.ics"));
     QFile ics(file);
