@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diary's reading passes over diaries of 1,000, 10,000 and 100,000
 // entries: one in ten a wildcard pattern, dates spread over ten years.
 //   diary_bench [benchmark flags]          run the benchmarks

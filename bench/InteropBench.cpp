@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // iCalendar export and import of a 100,000-entry diary (diary_bench --make-diary
 // writes one).
 //   interop_bench --diary PATH [benchmark flags]  the two benchmarks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One marquee tick as the window runs it: the core's step and the band
 // painted into its off-screen buffer (the copy to the screen is Qt's).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window's paints and its start-up, offscreen, over a diary of
 // 10,000 entries (one in ten a wildcard pattern, dates spread over ten years).
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The CPU the running calendar window uses with the marquee on, under Xvfb:
 # utime + stime from /proc/PID/stat over a measured interval, as a
 # percentage of one core. Usage: bench/marquee-cpu.sh [BUILD_DIR] [SECONDS] [MARQUEE_MS] [ON|OFF]

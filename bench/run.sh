@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark of the build folder given as $1 (default: build), then
 # times the command line as whole processes. Extra arguments go to each
 # Google Benchmark executable (e.g. --benchmark_filter=YearView).

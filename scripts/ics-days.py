@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists the days the events of an iCalendar file fall on, one line each
 ("YYYY-MM-DD HH:MM SUMMARY", HH:MM "--:--" for an all-day event), for the
 years FIRST to LAST. It reads the file with Python's icalendar module and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Plenda needs to build, run and test on Debian 12.
 # Idempotent: does nothing when every package is already installed.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the Diary Entry dialog's six button icons as 8-bit indexed PNGs.
 
     python3 scripts/make-entry-icons.py [OUTPUT_DIR]    (default res/icons)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the built-in images as 8-bit indexed PNGs into res/.
 
     python3 scripts/make-images.py [OUTPUT_DIR]

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the tests once per planted fault and says which faults they caught.
 #
 #   scripts/run-planted-faults.sh PATCH_DIR [BUILD_DIR]

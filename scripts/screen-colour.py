@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Counts the pixels of one colour in an X window dump (xwd), and can save
 the dump as a PNG to look at.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes screenshots of the real calendar window under Xvfb into docs/:
 # the month page, the year view and the picture, over a diary with entries
 # and holidays, with today marked. Needs xvfb-run, xwd and ImageMagick.

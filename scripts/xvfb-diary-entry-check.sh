@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a virtual X display: adds a diary entry through the Diary Entry dialog
 # (Alt+D), closes the calendar, starts it again and checks that the day is
 # marked, by the diary-entry background colour on the screen.

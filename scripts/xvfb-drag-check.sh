@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the calendar for the first time on a virtual X display and checks,
 # with a scripted pointer, that the window opens without menu and title bar
 # and that dragging it by empty calendar space moves it.

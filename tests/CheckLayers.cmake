@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a layer reaches the wrong way: a source of the core library that
 # includes a Qt Gui, Widgets, PrintSupport or Multimedia header, or a file
 # outside src/app/ that includes a header of the application layer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandArguments.h"
 
 std::optional<int> ReadPlainNumber(const QString& text) {

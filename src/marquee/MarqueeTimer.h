@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The view's one repeating marquee timer. The marquee decides when it runs;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
 #include "diary/DiaryRecordset.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that the desktop finds
 # the program: its entry in the application menu, the icon it names, and the
 # executable the entry starts.

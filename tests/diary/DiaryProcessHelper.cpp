@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second process for the diary's reliability tests:
 //   add PATH    adds entries in a loop, printing "N ID" once each add returned
 //   hold PATH   opens the diary, prints "ready", keeps it open until stdin ends

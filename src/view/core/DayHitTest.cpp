@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/DayHitTest.h"
 
 bool IsOnActiveRegion(const PageRegions& regions, PagePoint documentPoint) {

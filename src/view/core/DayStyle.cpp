@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/DayStyle.h"
 
 DayStyle ChooseDayStyle(const ViewColours& colours, bool isToday, int mark) {
