@@ -23,6 +23,7 @@
 #include "platform/Prompts.h"
 #include "platform/Tunes.h"
 #include "reminders/Reminders.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -122,7 +123,7 @@ private:
 struct OpenDiary {
     explicit OpenDiary(int count)
         : settings(settingsDir.filePath(QStringLiteral("bench.ini"))), holder(settings) {
-        settings.WriteText(QStringLiteral("Settings"), QStringLiteral("DiaryName"),
+        settings.WriteText(QStringLiteral("Settings"), KeyName(Key::DiaryName),
                            Diaries::PathFor(count));
         holder.GetDiarySet();
     }

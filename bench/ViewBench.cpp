@@ -92,8 +92,7 @@ void MakeDiary(const QString& path) {
 struct Setting {
     Setting() {
         MakeDiary(diaryPath);
-        store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
-                        diaryPath);
+        store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), diaryPath);
     }
     QTemporaryDir dir;
     QString diaryPath = dir.filePath(QStringLiteral("Diary.db"));
@@ -106,7 +105,7 @@ struct Setting {
     SilentTunes tunes;
     PlatformServices services{&prompts, &clock, &dateOrder, &colours, &tunes};
 
-    void SetYearView(bool on) { settings.WriteBool(QString::fromLatin1(Key::YearView), on); }
+    void SetYearView(bool on) { settings.WriteBool(Key::YearView, on); }
 };
 
 Setting& Shared() {
@@ -117,7 +116,7 @@ Setting& Shared() {
 void PaintRepeatedly(benchmark::State& state, bool yearView, bool picture) {
     Setting& s = Shared();
     s.SetYearView(yearView);
-    s.settings.WriteBool(QString::fromLatin1(Key::ShowPicture), picture);
+    s.settings.WriteBool(Key::ShowPicture, picture);
     CCalView view(s.services, s.settings);
     view.resize(state.range(0), state.range(1));
     view.show();
@@ -138,7 +137,7 @@ void BM_YearViewPaint(benchmark::State& state) { PaintRepeatedly(state, true, fa
 void BM_StartUpToFirstPaint(benchmark::State& state) {
     Setting& s = Shared();
     s.SetYearView(false);
-    s.settings.WriteBool(QString::fromLatin1(Key::ShowPicture), false);
+    s.settings.WriteBool(Key::ShowPicture, false);
     for (auto _ : state) {
         CCalDocTemplate docTemplate(s.store, s.settings, s.services);
         docTemplate.OpenDocument();

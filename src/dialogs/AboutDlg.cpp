@@ -25,7 +25,7 @@ CAboutDlg::CAboutDlg(const CSettingsHelper& settings, QWidget* parent)
     setWindowTitle(tr("About Calendar"));
     Q_INIT_RESOURCE(plenda);
     BuildControls();
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::AboutDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::AboutDialogRect);
 }
 
 QString CAboutDlg::MakerAddress() {
@@ -69,6 +69,6 @@ void CAboutDlg::OpenMakerAddress() {
 }
 
 void CAboutDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::AboutDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::AboutDialogRect);
     QDialog::done(result);
 }

@@ -175,7 +175,7 @@ int CDiaryEntryDlg::exec() {
 }
 
 bool CDiaryEntryDlg::Start() {
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::DiaryDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::DiaryDialogRect);
     m_messageText.clear();
     {
         CWaitCursor wait;
@@ -271,7 +271,7 @@ void CDiaryEntryDlg::StoreDateField() {
 }
 
 void CDiaryEntryDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::DiaryDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::DiaryDialogRect);
     QDialog::done(result);
 }
 

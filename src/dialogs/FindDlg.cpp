@@ -77,13 +77,13 @@ void CFindDlg::SetLookInIndex(int index) {
 
 void CFindDlg::showEvent(QShowEvent* event) {
     // Reopened after every search, it comes back where it was last closed.
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::FindDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::FindDialogRect);
     QDialog::showEvent(event);
     m_searchEdit->setFocus();
 }
 
 void CFindDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::FindDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::FindDialogRect);
     QDialog::done(result);
 }
 

@@ -193,7 +193,7 @@ QLineEdit* CMarqueePage::FirstBadNumber(QString* message) const {
     return nullptr;
 }
 
-void CMarqueePage::ChooseColour(ColourRef* colour, const char* key) {
+void CMarqueePage::ChooseColour(ColourRef* colour, Key key) {
     const std::optional<ColourRef> chosen = m_prompts.AskColour(*colour);
     if (!chosen)
         return;
@@ -202,8 +202,8 @@ void CMarqueePage::ChooseColour(ColourRef* colour, const char* key) {
     PaintMessageColours();
 }
 
-void CMarqueePage::ChooseUnit(QButtonGroup* group, const QStringList& words, QString* unit,
-                              const char* key, QAbstractButton* clicked) {
+void CMarqueePage::ChooseUnit(QButtonGroup* group, const QStringList& words, QString* unit, Key key,
+                              QAbstractButton* clicked) {
     *unit = words.value(group->id(clicked));
     m_settings.WriteSetting(key, *unit);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "dialogs/core/OptionsSettings.h"
+#include "settings/SettingsKeys.h"
 
 class CSettingsHelper;
 class IPrompts;
@@ -38,8 +39,8 @@ private:
                                 QGridLayout* grid, int row);
     void ShowValues();
     void ShowFirstFileLine();
-    void ChooseColour(ColourRef* colour, const char* key);
-    void ChooseUnit(QButtonGroup* group, const QStringList& words, QString* unit, const char* key,
+    void ChooseColour(ColourRef* colour, Key key);
+    void ChooseUnit(QButtonGroup* group, const QStringList& words, QString* unit, Key key,
                     QAbstractButton* clicked);
     void BrowseForFile();
     void PaintMessageColours();

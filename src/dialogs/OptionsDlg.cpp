@@ -21,7 +21,7 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
       m_tabs(new COptionsTabCtrl(settings, prompts, this)) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(tr("Options Tab"));
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::OptionsDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::OptionsDialogRect);
 
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -57,7 +57,7 @@ void COptionsDlg::accept() {
 }
 
 void COptionsDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::OptionsDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::OptionsDialogRect);
     QDialog::done(result);
 }
 

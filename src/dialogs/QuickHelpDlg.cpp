@@ -15,7 +15,7 @@ CQuickHelpDlg::CQuickHelpDlg(const CSettingsHelper& settings, QWidget* parent)
     setObjectName(QStringLiteral("quickHelpDialog"));
     setWindowTitle(tr("Quick Help"));
     BuildControls();
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::QuickHelpDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::QuickHelpDialogRect);
 }
 
 const QStringList& CQuickHelpDlg::KeyLines() {
@@ -77,6 +77,6 @@ void CQuickHelpDlg::BuildControls() {
 }
 
 void CQuickHelpDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::QuickHelpDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::QuickHelpDialogRect);
     QDialog::done(result);
 }

@@ -32,7 +32,7 @@ CSponsorDlg::CSponsorDlg(const CSettingsHelper& settings, QWidget* parent)
     setObjectName(QStringLiteral("sponsorDialog"));
     Q_INIT_RESOURCE(plenda);
     BuildControls();
-    RestoreDialogPosition(*this, m_settings, QString::fromLatin1(Key::SponsorDialogRect));
+    RestoreDialogPosition(*this, m_settings, Key::SponsorDialogRect);
 }
 
 QString CSponsorDlg::SponsorName() {
@@ -85,6 +85,6 @@ void CSponsorDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CSponsorDlg::done(int result) {
-    SaveDialogPosition(*this, m_settings, QString::fromLatin1(Key::SponsorDialogRect));
+    SaveDialogPosition(*this, m_settings, Key::SponsorDialogRect);
     QDialog::done(result);
 }

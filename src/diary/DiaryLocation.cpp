@@ -17,7 +17,7 @@
 
 namespace {
 const QString kSettings = QString::fromLatin1(CSettingsStore::kSettingsSection);
-const QString kDiaryName = QString::fromLatin1(Key::DiaryName);
+const QString kDiaryName = KeyName(Key::DiaryName);
 
 // Opens (creating, never truncating) and closes again; -1 when it cannot.
 int OpenForProbe(const QString& path) {

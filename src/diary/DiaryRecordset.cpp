@@ -40,7 +40,7 @@ CDiaryRecordset::~CDiaryRecordset() = default;
 
 QString CDiaryRecordset::GetDefaultDBName() const {
     return m_settings.ReadText(QString::fromLatin1(CSettingsStore::kSettingsSection),
-                               QString::fromLatin1(Key::DiaryName));
+                               KeyName(Key::DiaryName));
 }
 
 void CDiaryRecordset::Open() {

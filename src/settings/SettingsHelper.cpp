@@ -14,49 +14,54 @@ const QString kSection = QString::fromLatin1(CSettingsStore::kSettingsSection);
 CSettingsHelper::CSettingsHelper(CSettingsStore& store, const ISystemColours& colours)
     : m_store(store), m_colours(colours) {}
 
-QString CSettingsHelper::GetSetting(const QString& key, const QString& defaultText, bool writeBack) const {
-    const QString stored = m_store.ReadText(kSection, key);
+QString CSettingsHelper::GetSetting(Key key, const QString& defaultText, bool writeBack) const {
+    const QString stored = m_store.ReadText(kSection, KeyName(key));
     if (!stored.isEmpty())
         return stored;
     if (writeBack)
-        m_store.WriteText(kSection, key, defaultText);
+        m_store.WriteText(kSection, KeyName(key), defaultText);
     return defaultText;
 }
 
-QString CSettingsHelper::GetSetting(const QString& key, bool writeBack) const {
-    const QString stored = m_store.ReadText(kSection, key);
+QString CSettingsHelper::GetSetting(Key key, bool writeBack) const {
+    const QString stored = m_store.ReadText(kSection, KeyName(key));
     if (!stored.isEmpty())
         return stored;
-    const SettingDefinition* definition = FindSetting(key);
-    const QString defaultText = definition ? DefaultText(*definition, m_store, m_colours) : QString();
+    const QString defaultText = DefaultText(DefinitionOf(key), m_store, m_colours);
     if (writeBack)
-        m_store.WriteText(kSection, key, defaultText);
+        m_store.WriteText(kSection, KeyName(key), defaultText);
     return defaultText;
 }
 
-int CSettingsHelper::GetInt(const QString& key, bool writeBack) const {
+int CSettingsHelper::GetInt(Key key, bool writeBack) const {
     return TextToInt(GetSetting(key, writeBack));
 }
 
-bool CSettingsHelper::GetBool(const QString& key, bool writeBack) const {
+bool CSettingsHelper::GetBool(Key key, bool writeBack) const {
     return TextToBool(GetSetting(key, writeBack));
 }
 
-ColourRef CSettingsHelper::GetColour(const QString& key, bool writeBack) const {
+ColourRef CSettingsHelper::GetColour(Key key, bool writeBack) const {
     return TextToColour(GetSetting(key, writeBack));
 }
 
-QString CSettingsHelper::ReadPlain(const QString& key) const { return m_store.ReadText(kSection, key); }
-
-void CSettingsHelper::WriteSetting(const QString& key, const QString& value) const {
-    m_store.WriteText(kSection, key, value);
+QString CSettingsHelper::ReadPlain(Key key) const {
+    return m_store.ReadText(kSection, KeyName(key));
 }
 
-void CSettingsHelper::WriteBool(const QString& key, bool value) const { WriteSetting(key, BoolToText(value)); }
+void CSettingsHelper::WriteSetting(Key key, const QString& value) const {
+    m_store.WriteText(kSection, KeyName(key), value);
+}
 
-void CSettingsHelper::WriteInt(const QString& key, int value) const { WriteSetting(key, QString::number(value)); }
+void CSettingsHelper::WriteBool(Key key, bool value) const {
+    WriteSetting(key, BoolToText(value));
+}
 
-void CSettingsHelper::WriteColour(const QString& key, ColourRef value) const {
+void CSettingsHelper::WriteInt(Key key, int value) const {
+    WriteSetting(key, QString::number(value));
+}
+
+void CSettingsHelper::WriteColour(Key key, ColourRef value) const {
     WriteSetting(key, ColourToText(value));
 }
 

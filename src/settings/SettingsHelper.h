@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "colour/ColourRef.h"
+#include "settings/SettingsKeys.h"
 
 class CSettingsStore;
 class ISystemColours;
@@ -15,19 +16,19 @@ public:
 
     // The stored text, or `defaultText` when it is missing or empty; with
     // `writeBack` the default is written to the store at once.
-    QString GetSetting(const QString& key, const QString& defaultText, bool writeBack) const;
+    QString GetSetting(Key key, const QString& defaultText, bool writeBack) const;
     // As above with the key's default from the settings table, worked out now.
-    QString GetSetting(const QString& key, bool writeBack = true) const;
-    int GetInt(const QString& key, bool writeBack = true) const;
-    bool GetBool(const QString& key, bool writeBack = true) const;
-    ColourRef GetColour(const QString& key, bool writeBack = true) const;
+    QString GetSetting(Key key, bool writeBack = true) const;
+    int GetInt(Key key, bool writeBack = true) const;
+    bool GetBool(Key key, bool writeBack = true) const;
+    ColourRef GetColour(Key key, bool writeBack = true) const;
     // A plain read: empty text when missing, nothing written.
-    QString ReadPlain(const QString& key) const;
+    QString ReadPlain(Key key) const;
 
-    void WriteSetting(const QString& key, const QString& value) const;
-    void WriteBool(const QString& key, bool value) const;
-    void WriteInt(const QString& key, int value) const;
-    void WriteColour(const QString& key, ColourRef value) const;
+    void WriteSetting(Key key, const QString& value) const;
+    void WriteBool(Key key, bool value) const;
+    void WriteInt(Key key, int value) const;
+    void WriteColour(Key key, ColourRef value) const;
 
     static QString BoolToText(bool flag);
     static bool TextToBool(const QString& text);

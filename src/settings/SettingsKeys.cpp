@@ -8,79 +8,104 @@
 namespace {
 constexpr char kRectDefault[] = "0000 0000 0000 0000";
 
-SettingDefinition Fixed(const char* key, const char* text) { return {key, DefaultRule::Fixed, text}; }
-SettingDefinition Rule(const char* key, DefaultRule rule) { return {key, rule}; }
-SettingDefinition Distinct(const char* key, ColourRef a, ColourRef b, ColourRef c) {
-    return {key, DefaultRule::DistinctColour, "", {a, b, c}};
+constexpr SettingDefinition Fixed(Key key, const char* name, const char* text) {
+    return {key, name, DefaultRule::Fixed, text};
+}
+constexpr SettingDefinition Rule(Key key, const char* name, DefaultRule rule) {
+    return {key, name, rule};
+}
+constexpr SettingDefinition Distinct(Key key, const char* name, ColourRef a, ColourRef b,
+                                     ColourRef c) {
+    return {key, name, DefaultRule::DistinctColour, "", {a, b, c}};
 }
 
-QString ColourText(ColourRef colour) { return QString::number(static_cast<qint32>(colour)); }
+constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
+    Rule(Key::DiaryName, "DiaryName", DefaultRule::StartUp),
+    Fixed(Key::OnTop, "OnTop", "False"),
+    Fixed(Key::Menu, "Menu", "False"),
+    Fixed(Key::YearView, "YearView", "False"),
+    Fixed(Key::MonthsAcross, "MonthsAcross", "3"),
+    Fixed(Key::MonthsDown, "MonthsDown", "4"),
+    Fixed(Key::MarqueeOn, "MarqueeOn", "True"),
+    Fixed(Key::MarqueeSlide, "MarqueeSlide", "1"),
+    Fixed(Key::MarqueeSecs, "MarqueeSecs", "25"),
+    Fixed(Key::MarqueeCheckFileFreq, "MarqueeCheckFileFreq", "1"),
+    Fixed(Key::MarqueeCheckFileUnits, "MarqueeCheckFileUnits", UnitWord::Hours),
+    Fixed(Key::UseFile, "UseFile", "False"),
+    Fixed(Key::MarqueeFileName, "MarqueeFileName", ""),
+    Fixed(Key::MarqueeMess, "MarqueeMess", ""),
+    Fixed(Key::MarqueeCheckInternetFreq, "MarqueeCheckInternetFreq", "1"),
+    Fixed(Key::MarqueeCheckInternetUnits, "MarqueeCheckInternetUnits", UnitWord::Days),
+    Fixed(Key::InternetCheckDate, "InternetCheckDate", "1"),
+    Fixed(Key::UseInternet, "UseInternet", "True"),
+    Fixed(Key::ShowPicture, "ShowPicture", "False"),
+    Fixed(Key::StretchHeight, "StretchHeight", "True"),
+    Fixed(Key::StretchWidth, "StretchWidth", "True"),
+    Fixed(Key::Font, "Font", "Verdana"),
+    Fixed(Key::FontSize, "FontSize", "-11"),
+    Rule(Key::TextColor, "TextColor", DefaultRule::WindowTextColour),
+    Rule(Key::BackgroundColor, "BackgroundColor", DefaultRule::WindowColour),
+    Distinct(Key::TodayTextColor, "TodayTextColor", Rgb(255, 0, 0), Rgb(0, 0, 255), Rgb(0, 255, 0)),
+    Rule(Key::TodayBackgroundColor, "TodayBackgroundColor", DefaultRule::WindowColour),
+    Distinct(Key::DiaryEntryTextColor, "DiaryEntryTextColor", Rgb(255, 128, 128),
+             Rgb(128, 128, 255), Rgb(128, 255, 128)),
+    Rule(Key::DiaryEntryBackgroundColor, "DiaryEntryBackgroundColor", DefaultRule::WindowColour),
+    Distinct(Key::PublicHolidayTextColor, "PublicHolidayTextColor", Rgb(0, 255, 255),
+             Rgb(255, 255, 0), Rgb(255, 0, 255)),
+    {Key::PublicHolidayBackgroundColor,
+     "PublicHolidayBackgroundColor",
+     DefaultRule::SameAsKey,
+     "",
+     {},
+     Key::DiaryEntryBackgroundColor},
+    Rule(Key::MarqueeTextColor, "MarqueeTextColor", DefaultRule::WindowTextColour),
+    Rule(Key::MarqueeBackgroundColor, "MarqueeBackgroundColor", DefaultRule::WindowColour),
+    Fixed(Key::AboutDialogRect, "AboutDialogRect", kRectDefault),
+    Fixed(Key::QuickHelpDialogRect, "QuickHelpDialogRect", kRectDefault),
+    Fixed(Key::SponsorDialogRect, "SponsorDialogRect", kRectDefault),
+    Fixed(Key::OptionsDialogRect, "OptionsDialogRect", kRectDefault),
+    Fixed(Key::DiaryDialogRect, "DiaryDialogRect", kRectDefault),
+    Fixed(Key::FindDialogRect, "FindDialogRect", kRectDefault),
+    Fixed(Key::UserId, "UserId", ""),
+}};
 
-ColourRef StoredOrDefaultColour(const char* key, const CSettingsStore& store,
+constexpr bool RowsFollowTheEnum() {
+    for (int i = 0; i < kKeyCount; ++i) {
+        if (static_cast<int>(kTable[i].key) != i)
+            return false;
+    }
+    return true;
+}
+// Each key has exactly its own row, so a lookup is an index.
+static_assert(RowsFollowTheEnum(), "the settings table must list every key in enum order");
+
+QString ColourText(ColourRef colour) {
+    return QString::number(static_cast<qint32>(colour));
+}
+
+ColourRef StoredOrDefaultColour(Key key, const CSettingsStore& store,
                                 const ISystemColours& colours) {
-    const SettingDefinition* definition = FindSetting(QString::fromLatin1(key));
-    QString text = store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(key));
+    QString text = store.ReadText(CSettingsStore::kSettingsSection, KeyName(key));
     if (text.isEmpty())
-        text = DefaultText(*definition, store, colours);
+        text = DefaultText(DefinitionOf(key), store, colours);
     return static_cast<ColourRef>(ParseDecimal(text));
 }
 }  // namespace
 
-const std::vector<SettingDefinition>& SettingsTable() {
-    static const std::vector<SettingDefinition> table = {
-        Rule(Key::DiaryName, DefaultRule::StartUp),
-        Fixed(Key::OnTop, "False"),
-        Fixed(Key::Menu, "False"),
-        Fixed(Key::YearView, "False"),
-        Fixed(Key::MonthsAcross, "3"),
-        Fixed(Key::MonthsDown, "4"),
-        Fixed(Key::MarqueeOn, "True"),
-        Fixed(Key::MarqueeSlide, "1"),
-        Fixed(Key::MarqueeSecs, "25"),
-        Fixed(Key::MarqueeCheckFileFreq, "1"),
-        Fixed(Key::MarqueeCheckFileUnits, UnitWord::Hours),
-        Fixed(Key::UseFile, "False"),
-        Fixed(Key::MarqueeFileName, ""),
-        Fixed(Key::MarqueeMess, ""),
-        Fixed(Key::MarqueeCheckInternetFreq, "1"),
-        Fixed(Key::MarqueeCheckInternetUnits, UnitWord::Days),
-        Fixed(Key::InternetCheckDate, "1"),
-        Fixed(Key::UseInternet, "True"),
-        Fixed(Key::ShowPicture, "False"),
-        Fixed(Key::StretchHeight, "True"),
-        Fixed(Key::StretchWidth, "True"),
-        Fixed(Key::Font, "Verdana"),
-        Fixed(Key::FontSize, "-11"),
-        Rule(Key::TextColor, DefaultRule::WindowTextColour),
-        Rule(Key::BackgroundColor, DefaultRule::WindowColour),
-        Distinct(Key::TodayTextColor, Rgb(255, 0, 0), Rgb(0, 0, 255), Rgb(0, 255, 0)),
-        Rule(Key::TodayBackgroundColor, DefaultRule::WindowColour),
-        Distinct(Key::DiaryEntryTextColor, Rgb(255, 128, 128), Rgb(128, 128, 255), Rgb(128, 255, 128)),
-        Rule(Key::DiaryEntryBackgroundColor, DefaultRule::WindowColour),
-        Distinct(Key::PublicHolidayTextColor, Rgb(0, 255, 255), Rgb(255, 255, 0), Rgb(255, 0, 255)),
-        {Key::PublicHolidayBackgroundColor, DefaultRule::SameAsKey, "", {}, Key::DiaryEntryBackgroundColor},
-        Rule(Key::MarqueeTextColor, DefaultRule::WindowTextColour),
-        Rule(Key::MarqueeBackgroundColor, DefaultRule::WindowColour),
-        Fixed(Key::AboutDialogRect, kRectDefault),
-        Fixed(Key::QuickHelpDialogRect, kRectDefault),
-        Fixed(Key::SponsorDialogRect, kRectDefault),
-        Fixed(Key::OptionsDialogRect, kRectDefault),
-        Fixed(Key::DiaryDialogRect, kRectDefault),
-        Fixed(Key::FindDialogRect, kRectDefault),
-        Fixed(Key::UserId, ""),
-    };
-    return table;
+const std::array<SettingDefinition, kKeyCount>& SettingsTable() {
+    return kTable;
 }
 
-const SettingDefinition* FindSetting(const QString& key) {
-    for (const SettingDefinition& definition : SettingsTable()) {
-        if (key == QLatin1String(definition.key))
-            return &definition;
-    }
-    return nullptr;
+const SettingDefinition& DefinitionOf(Key key) {
+    return kTable[static_cast<int>(key)];
 }
 
-ColourRef PickDistinctColour(ColourRef text, ColourRef background, const std::array<ColourRef, 3>& candidates) {
+QString KeyName(Key key) {
+    return QString::fromLatin1(DefinitionOf(key).name);
+}
+
+ColourRef PickDistinctColour(ColourRef text, ColourRef background,
+                             const std::array<ColourRef, 3>& candidates) {
     for (int i = 0; i < 2; ++i) {
         if (candidates[i] != text && candidates[i] != background)
             return candidates[i];
@@ -99,7 +124,8 @@ QString DefaultText(const SettingDefinition& definition, const CSettingsStore& s
             return ColourText(colours.WindowTextColour());
         case DefaultRule::DistinctColour: {
             const ColourRef text = StoredOrDefaultColour(Key::TextColor, store, colours);
-            const ColourRef background = StoredOrDefaultColour(Key::BackgroundColor, store, colours);
+            const ColourRef background =
+                StoredOrDefaultColour(Key::BackgroundColor, store, colours);
             return ColourText(PickDistinctColour(text, background, definition.candidates));
         }
         case DefaultRule::SameAsKey:

@@ -3,57 +3,59 @@
 
 #include <QString>
 #include <array>
-#include <vector>
 
 #include "colour/ColourRef.h"
 
 class CSettingsStore;
 class ISystemColours;
 
-// The keys of section "Settings". Their defaults live in SettingsTable() only.
-namespace Key {
-inline constexpr char DiaryName[] = "DiaryName";
-inline constexpr char OnTop[] = "OnTop";
-inline constexpr char Menu[] = "Menu";
-inline constexpr char YearView[] = "YearView";
-inline constexpr char MonthsAcross[] = "MonthsAcross";
-inline constexpr char MonthsDown[] = "MonthsDown";
-inline constexpr char MarqueeOn[] = "MarqueeOn";
-inline constexpr char MarqueeSlide[] = "MarqueeSlide";
-inline constexpr char MarqueeSecs[] = "MarqueeSecs";
-inline constexpr char MarqueeCheckFileFreq[] = "MarqueeCheckFileFreq";
-inline constexpr char MarqueeCheckFileUnits[] = "MarqueeCheckFileUnits";
-inline constexpr char UseFile[] = "UseFile";
-inline constexpr char MarqueeFileName[] = "MarqueeFileName";
-inline constexpr char MarqueeMess[] = "MarqueeMess";
-inline constexpr char MarqueeCheckInternetFreq[] = "MarqueeCheckInternetFreq";
-inline constexpr char MarqueeCheckInternetUnits[] = "MarqueeCheckInternetUnits";
-inline constexpr char InternetCheckDate[] = "InternetCheckDate";
-inline constexpr char UseInternet[] = "UseInternet";
-inline constexpr char ShowPicture[] = "ShowPicture";
-inline constexpr char StretchHeight[] = "StretchHeight";
-inline constexpr char StretchWidth[] = "StretchWidth";
-inline constexpr char Font[] = "Font";
-inline constexpr char FontSize[] = "FontSize";
-inline constexpr char TextColor[] = "TextColor";
-inline constexpr char BackgroundColor[] = "BackgroundColor";
-inline constexpr char TodayTextColor[] = "TodayTextColor";
-inline constexpr char TodayBackgroundColor[] = "TodayBackgroundColor";
-inline constexpr char DiaryEntryTextColor[] = "DiaryEntryTextColor";
-inline constexpr char DiaryEntryBackgroundColor[] = "DiaryEntryBackgroundColor";
-inline constexpr char PublicHolidayTextColor[] = "PublicHolidayTextColor";
-inline constexpr char PublicHolidayBackgroundColor[] = "PublicHolidayBackgroundColor";
-inline constexpr char MarqueeTextColor[] = "MarqueeTextColor";
-inline constexpr char MarqueeBackgroundColor[] = "MarqueeBackgroundColor";
-inline constexpr char AboutDialogRect[] = "AboutDialogRect";
-inline constexpr char QuickHelpDialogRect[] = "QuickHelpDialogRect";
-inline constexpr char SponsorDialogRect[] = "SponsorDialogRect";
-inline constexpr char OptionsDialogRect[] = "OptionsDialogRect";
-inline constexpr char DiaryDialogRect[] = "DiaryDialogRect";
-inline constexpr char FindDialogRect[] = "FindDialogRect";
-// Not one of the original keys: the random identifier sent as "userid" to the promotion server.
-inline constexpr char UserId[] = "UserId";
-}  // namespace Key
+// The keys of section "Settings", in the order the view first reads them.
+// The text each is stored under and its default live in SettingsTable() only.
+enum class Key {
+    DiaryName,
+    OnTop,
+    Menu,
+    YearView,
+    MonthsAcross,
+    MonthsDown,
+    MarqueeOn,
+    MarqueeSlide,
+    MarqueeSecs,
+    MarqueeCheckFileFreq,
+    MarqueeCheckFileUnits,
+    UseFile,
+    MarqueeFileName,
+    MarqueeMess,
+    MarqueeCheckInternetFreq,
+    MarqueeCheckInternetUnits,
+    InternetCheckDate,
+    UseInternet,
+    ShowPicture,
+    StretchHeight,
+    StretchWidth,
+    Font,
+    FontSize,
+    TextColor,
+    BackgroundColor,
+    TodayTextColor,
+    TodayBackgroundColor,
+    DiaryEntryTextColor,
+    DiaryEntryBackgroundColor,
+    PublicHolidayTextColor,
+    PublicHolidayBackgroundColor,
+    MarqueeTextColor,
+    MarqueeBackgroundColor,
+    AboutDialogRect,
+    QuickHelpDialogRect,
+    SponsorDialogRect,
+    OptionsDialogRect,
+    DiaryDialogRect,
+    FindDialogRect,
+    // Not one of the original keys: the random identifier sent as "userid" to
+    // the promotion server.
+    UserId,
+};
+inline constexpr int kKeyCount = static_cast<int>(Key::UserId) + 1;
 
 // Keys of section "Window size".
 namespace WindowKey {
@@ -76,28 +78,34 @@ enum class DefaultRule {
     Fixed,             // the text in `fixed`
     WindowColour,      // the desktop's window colour
     WindowTextColour,  // the desktop's window-text colour
-    DistinctColour,    // first candidate that differs from TextColor and BackgroundColor
+    DistinctColour,    // first candidate that differs from TextColor and
+                       // BackgroundColor
     SameAsKey,         // the current value of `sourceKey`
     StartUp,           // worked out at start-up (DiaryName); no table default
 };
 
 struct SettingDefinition {
-    const char* key;
+    Key key;
+    // The text the key is stored under; stored files depend on it.
+    const char* name;
     DefaultRule rule;
     const char* fixed = "";
     std::array<ColourRef, 3> candidates{};
-    const char* sourceKey = "";
+    Key sourceKey = Key::DiaryName;  // for SameAsKey
 };
 
-// Every key of section "Settings", in the order the view first reads them.
-const std::vector<SettingDefinition>& SettingsTable();
-const SettingDefinition* FindSetting(const QString& key);
+// Every key of section "Settings", one row each, in the order of the enum.
+const std::array<SettingDefinition, kKeyCount>& SettingsTable();
+const SettingDefinition& DefinitionOf(Key key);
+// The text `key` is stored under.
+QString KeyName(Key key);
 
 // The first of the three candidates that equals neither the text nor the
 // background colour; the third whatever it is when the first two both clash.
 ColourRef PickDistinctColour(ColourRef text, ColourRef background,
                              const std::array<ColourRef, 3>& candidates);
 
-// The default text of a key, worked out now (colour defaults depend on other keys).
+// The default text of a key, worked out now (colour defaults depend on other
+// keys).
 QString DefaultText(const SettingDefinition& definition, const CSettingsStore& store,
                     const ISystemColours& colours);

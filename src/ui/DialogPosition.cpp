@@ -6,13 +6,12 @@
 #include "settings/RectText.h"
 #include "settings/SettingsHelper.h"
 
-void RestoreDialogPosition(QWidget& dialog, const CSettingsHelper& settings, const QString& key) {
+void RestoreDialogPosition(QWidget& dialog, const CSettingsHelper& settings, Key key) {
     const RectValues rect = ParseRectText(settings.GetSetting(key, true));
     dialog.move(rect.left, rect.top);
 }
 
-void SaveDialogPosition(const QWidget& dialog, const CSettingsHelper& settings,
-                        const QString& key) {
+void SaveDialogPosition(const QWidget& dialog, const CSettingsHelper& settings, Key key) {
     // pos() and move() both speak of the outer corner, frame included.
     const QPoint corner = dialog.pos();
     const QSize size = dialog.frameGeometry().size();

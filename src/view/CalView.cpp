@@ -217,14 +217,14 @@ void CCalView::ReportError(const QString& text) {
 void CCalView::OnYearView() {
     m_settings.yearView = !m_settings.yearView;
     CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
-    m_settingsHelper.WriteBool(QString::fromLatin1(Key::YearView), m_settings.yearView);
+    m_settingsHelper.WriteBool(Key::YearView, m_settings.yearView);
     PageChanged();
 }
 
 void CCalView::OnShowPicture() {
     m_settings.showPicture = !m_settings.showPicture;
     CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
-    m_settingsHelper.WriteBool(QString::fromLatin1(Key::ShowPicture), m_settings.showPicture);
+    m_settingsHelper.WriteBool(Key::ShowPicture, m_settings.showPicture);
     LoadPictureIfShown();
     viewport()->update();
 }

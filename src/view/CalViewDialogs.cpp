@@ -14,16 +14,16 @@
 namespace {
 const QString kNoDayKey = QStringLiteral("00000000");
 
-bool PlainBool(const CSettingsHelper& settings, const char* key) {
-    return CSettingsHelper::TextToBool(settings.ReadPlain(QString::fromLatin1(key)));
+bool PlainBool(const CSettingsHelper& settings, Key key) {
+    return CSettingsHelper::TextToBool(settings.ReadPlain(key));
 }
 
-int PlainInt(const CSettingsHelper& settings, const char* key) {
-    return CSettingsHelper::TextToInt(settings.ReadPlain(QString::fromLatin1(key)));
+int PlainInt(const CSettingsHelper& settings, Key key) {
+    return CSettingsHelper::TextToInt(settings.ReadPlain(key));
 }
 
-QString PlainText(const CSettingsHelper& settings, const char* key) {
-    return settings.ReadPlain(QString::fromLatin1(key));
+QString PlainText(const CSettingsHelper& settings, Key key) {
+    return settings.ReadPlain(key);
 }
 
 void ReloadMarqueeMirror(const CSettingsHelper& settings, MarqueeKeyValues& marquee) {
@@ -38,9 +38,8 @@ void ReloadMarqueeMirror(const CSettingsHelper& settings, MarqueeKeyValues& marq
     marquee.message = PlainText(settings, Key::MarqueeMess);
     marquee.on = PlainBool(settings, Key::MarqueeOn);
     // An empty colour text means the desktop's colours, the table's default.
-    marquee.textColour = settings.GetColour(QString::fromLatin1(Key::MarqueeTextColor), false);
-    marquee.backgroundColour =
-        settings.GetColour(QString::fromLatin1(Key::MarqueeBackgroundColor), false);
+    marquee.textColour = settings.GetColour(Key::MarqueeTextColor, false);
+    marquee.backgroundColour = settings.GetColour(Key::MarqueeBackgroundColor, false);
 }
 }  // namespace
 

@@ -88,8 +88,7 @@ void CCalView::UpdateFrameTitle() {
     QMainWindow* frame = Frame();
     if (!frame)
         return;
-    const QString title =
-        QStringLiteral("Cal ") + m_settingsHelper.ReadPlain(QString::fromLatin1(Key::DiaryName));
+    const QString title = QStringLiteral("Cal ") + m_settingsHelper.ReadPlain(Key::DiaryName);
     if (frame->windowTitle() != title)
         frame->setWindowTitle(title);
 }

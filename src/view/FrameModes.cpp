@@ -38,7 +38,7 @@ void CheckActions(const QList<QAction*>& actions, int id, bool checked) {
 void SetOnTopFlag(QMainWindow& frame, const CSettingsHelper& settings, bool onTop) {
     SetMenuItemCheck(frame, CommandId::AlwaysOnTop, onTop);
     SetFrameFlag(frame, Qt::WindowStaysOnTopHint, onTop);
-    settings.WriteBool(QString::fromLatin1(Key::OnTop), onTop);
+    settings.WriteBool(Key::OnTop, onTop);
 }
 }  // namespace
 
@@ -52,12 +52,12 @@ void ClearOnTop(QMainWindow& frame, const CSettingsHelper& settings) {
 
 void ShowMenu(QMainWindow& frame, const CSettingsHelper& settings) {
     frame.menuBar()->setVisible(true);
-    settings.WriteBool(QString::fromLatin1(Key::Menu), true);
+    settings.WriteBool(Key::Menu, true);
 }
 
 void HideMenu(QMainWindow& frame, const CSettingsHelper& settings) {
     frame.menuBar()->setVisible(false);
-    settings.WriteBool(QString::fromLatin1(Key::Menu), false);
+    settings.WriteBool(Key::Menu, false);
 }
 
 void ShowTitleBar(QMainWindow& frame) {

@@ -25,8 +25,7 @@ const QString kWindow = QString::fromLatin1(CSettingsStore::kWindowSection);
 class CalWindowTest : public SettingsFixture {
 protected:
     CalWindowTest() {
-        store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
-                        diaryPath);
+        store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), diaryPath);
         EnsureDiaryFileExists(diaryPath);
     }
     std::unique_ptr<CCalDocTemplate> Open() {
@@ -52,7 +51,7 @@ TEST_F(CalWindowTest, FirstStartOpensAtTheDefaultPlaceWithoutMenuOrTitleBar) {
     EXPECT_TRUE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(frame->menuBar()->isHidden());
     EXPECT_EQ(docTemplate->View()->Dates().ShownMonth(), 3);
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::Menu)),
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::Menu)),
               QStringLiteral("False"));
 }
 
@@ -82,10 +81,8 @@ TEST_F(CalWindowTest, PlacementOffEveryScreenOpensAtTheDefaultPlace) {
 }
 
 TEST_F(CalWindowTest, MenuModeAndOnTopAreAppliedAtCreation) {
-    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::Menu),
-                    QStringLiteral("True"));
-    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::OnTop),
-                    QStringLiteral("True"));
+    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::Menu), QStringLiteral("True"));
+    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::OnTop), QStringLiteral("True"));
     auto docTemplate = Open();
     EXPECT_FALSE(docTemplate->Frame()->menuBar()->isHidden());
     EXPECT_FALSE(docTemplate->Frame()->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -123,19 +120,18 @@ QString PdfText(const QString& pdf) {
 }  // namespace
 
 TEST_F(PrintCommandTest, PrintsTheNamedMonthOrTheWholeYearWithTheDefaultDiary) {
-    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
-                    QString());
+    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), QString());
     const QString month = dir.File(QStringLiteral("m.pdf"));
     EXPECT_EQ(Run({QStringLiteral("--pdf"), month, QStringLiteral("7"), QStringLiteral("2009")}), 0)
         << errText.toStdString();
     EXPECT_TRUE(PdfText(month).contains(QStringLiteral("July 2009")));
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName)),
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName)),
               DefaultDiaryPath(dir.Path()));
     const QString year = dir.File(QStringLiteral("y.pdf"));
     EXPECT_EQ(Run({QStringLiteral("--year"), QStringLiteral("--pdf"), year}), 0);
     EXPECT_TRUE(PdfText(year).contains(QStringLiteral("December 2007")));
     // Printing from the command line leaves the stored view mode alone.
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::YearView)),
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::YearView)),
               QStringLiteral("False"));
 }
 

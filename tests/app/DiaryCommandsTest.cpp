@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "app/DiaryCommands.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
@@ -34,7 +35,7 @@ protected:
         return result;
     }
     QString DiaryName() const {
-        return store.ReadText(QStringLiteral("Settings"), QStringLiteral("DiaryName"));
+        return store.ReadText(QStringLiteral("Settings"), KeyName(Key::DiaryName));
     }
 
     TempDir dir;

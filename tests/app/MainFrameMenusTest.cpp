@@ -55,8 +55,7 @@ TEST_F(MainFrameMenusTest, MenuBarOffersTheCommandsThatHaveHandlersAndRunsThem) 
 }
 
 TEST_F(MainFrameMenusTest, MenuMarksFollowTheStateWheneverAMenuOpens) {
-    for (const char* key : {Key::Menu, Key::OnTop, Key::YearView, Key::ShowPicture})
-        Put(key, "True");
+    for (Key key : {Key::Menu, Key::OnTop, Key::YearView, Key::ShowPicture}) Put(key, "True");
     OpenFrame();
     EXPECT_TRUE(mainFrame->menuBar()->isVisible());
     EXPECT_TRUE(BarAction(CommandId::AlwaysOnTop)->isChecked());

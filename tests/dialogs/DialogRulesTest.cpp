@@ -130,9 +130,9 @@ TEST_F(OptionsSettingsTest, LoadingReadsPlainlyAndWritesNothing) {
     EXPECT_EQ(marquee.textColour, colours.WindowTextColour());
     LoadPictureOptions(settings);
     LoadYearViewOptions(settings);
-    for (const char* key :
-         {Key::MarqueeSlide, Key::MarqueeTextColor, Key::MonthsAcross, Key::ShowPicture})
-        EXPECT_FALSE(store.Contains(CSettingsStore::kSettingsSection, key)) << key;
+    for (Key key : {Key::MarqueeSlide, Key::MarqueeTextColor, Key::MonthsAcross, Key::ShowPicture})
+        EXPECT_FALSE(store.Contains(CSettingsStore::kSettingsSection, KeyName(key)))
+            << DefinitionOf(key).name;
     // A unit word in another case selects no button.
     EXPECT_EQ(UnitWordIndex(FileCheckUnitWords(), marquee.fileUnits), -1);
     EXPECT_EQ(UnitWordIndex(InternetCheckUnitWords(), QStringLiteral("Weeks")), 1);

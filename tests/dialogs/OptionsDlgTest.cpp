@@ -17,7 +17,7 @@ protected:
     OptionsDlgTest() {
         // As after the first start: the view has written every default back.
         for (const SettingDefinition& definition : SettingsTable())
-            settings.GetSetting(QLatin1String(definition.key), true);
+            settings.GetSetting(definition.key, true);
     }
 
     WidgetDriver Open() {
@@ -27,10 +27,10 @@ protected:
     }
 
     // Every setting but the dialog's own position, which each closing writes.
-    QMap<QString, QString> AllSettings() const {
-        QMap<QString, QString> values;
+    QMap<Key, QString> AllSettings() const {
+        QMap<Key, QString> values;
         for (const SettingDefinition& definition : SettingsTable())
-            if (QLatin1String(definition.key) != QLatin1String(Key::OptionsDialogRect))
+            if (definition.key != Key::OptionsDialogRect)
                 values.insert(definition.key, Stored(definition.key));
         return values;
     }
@@ -73,7 +73,7 @@ TEST_F(OptionsDlgTest, OkStoresEveryPage) {
 
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(prompts.messages.isEmpty());
-    const std::pair<const char*, QString> expected[] = {
+    const std::pair<Key, QString> expected[] = {
         {Key::MarqueeMess, "Sale today"},
         {Key::MarqueeSlide, "-3"},
         {Key::MarqueeSecs, "50"},
@@ -91,11 +91,12 @@ TEST_F(OptionsDlgTest, OkStoresEveryPage) {
         {Key::YearView, "True"},
         {Key::MonthsAcross, "6"},
         {Key::MonthsDown, "2"}};
-    for (const auto& [key, value] : expected) EXPECT_EQ(Stored(key), value) << key;
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(Stored(key), value) << DefinitionOf(key).name;
 }
 
 TEST_F(OptionsDlgTest, CancelKeepsOnlyTheImmediateColourAndUnitWrites) {
-    const QMap<QString, QString> before = AllSettings();
+    const QMap<Key, QString> before = AllSettings();
     prompts.colourAnswers = {Rgb(255, 0, 0), std::nullopt};
     const WidgetDriver d = Open();
     d.Type("marqueeSecsEdit", QStringLiteral("50"));
@@ -107,7 +108,7 @@ TEST_F(OptionsDlgTest, CancelKeepsOnlyTheImmediateColourAndUnitWrites) {
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     ASSERT_EQ(prompts.colourRequests.size(), 2);
     EXPECT_EQ(prompts.colourRequests[0], colours.WindowTextColour());
-    QMap<QString, QString> expected = before;
+    QMap<Key, QString> expected = before;
     expected[Key::MarqueeTextColor] = QStringLiteral("255");
     expected[Key::MarqueeCheckFileUnits] = QStringLiteral("Minutes");
     EXPECT_EQ(AllSettings(), expected);

@@ -29,7 +29,7 @@ public slots:
 class SmallDialogsTest : public SettingsFixture {
 protected:
     template <typename Dialog>
-    void ExpectReopensWhereClosed(const char* key) {
+    void ExpectReopensWhereClosed(Key key) {
         {
             Dialog dialog(settings);
             EXPECT_EQ(Stored(key), "0000 0000 0000 0000");

@@ -11,6 +11,7 @@
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
@@ -23,7 +24,7 @@ constexpr int kMarch5 = 64;
 class DiaryLocationTest : public ::testing::Test {
 protected:
     QString DiaryName() const {
-        return store.ReadText(QStringLiteral("Settings"), QStringLiteral("DiaryName"));
+        return store.ReadText(QStringLiteral("Settings"), KeyName(Key::DiaryName));
     }
     QString Locate() { return LocateDiaryAtStartUp(store, prompts, dir.Path()); }
 

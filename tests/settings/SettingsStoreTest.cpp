@@ -18,9 +18,9 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaultOfEveryKey) {
     for (const SettingDefinition& definition : SettingsTable()) {
         if (definition.rule == DefaultRule::StartUp)
             continue;
-        const QString key = QString::fromLatin1(definition.key);
-        settings.GetSetting(key);
-        written += key + QLatin1Char('=') + Stored(key) + QLatin1Char('\n');
+        settings.GetSetting(definition.key);
+        written +=
+            KeyName(definition.key) + QLatin1Char('=') + Stored(definition.key) + QLatin1Char('\n');
     }
     EXPECT_EQ(written, GoldenText(QStringLiteral("default-settings.txt")));
 }
@@ -30,7 +30,7 @@ TEST_F(SettingsTest, MissingAndEmptyValuesAreWrittenBackOnlyWhenAsked) {
     EXPECT_EQ(settings.GetSetting(Key::Font), QStringLiteral("Verdana"));
     EXPECT_EQ(Stored(Key::Font), QStringLiteral("Verdana"));
     EXPECT_EQ(settings.GetSetting(Key::OnTop, QStringLiteral("x"), false), QStringLiteral("x"));
-    EXPECT_FALSE(store.Contains(QStringLiteral("Settings"), Key::OnTop));
+    EXPECT_FALSE(store.Contains(QStringLiteral("Settings"), KeyName(Key::OnTop)));
     // Written values are in the file at once, for any other reader.
     settings.WriteColour(Key::BackgroundColor, Rgb(1, 2, 3));
     EXPECT_EQ(QSettings(dir.SettingsFile(), QSettings::IniFormat).value("Settings/BackgroundColor"),

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "diary/DiaryDatabase.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
 // Real diary files for tests: created through the program's own database
@@ -72,7 +73,7 @@ private:
 };
 
 inline void PointSettingsAt(CSettingsStore& store, const QString& path) {
-    store.WriteText(QStringLiteral("Settings"), QStringLiteral("DiaryName"), path);
+    store.WriteText(QStringLiteral("Settings"), KeyName(Key::DiaryName), path);
 }
 
 }  // namespace diaryfiles

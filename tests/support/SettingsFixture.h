@@ -5,6 +5,7 @@
 
 #include "platform/SystemColours.h"
 #include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "support/TempDir.h"
 
@@ -12,11 +13,11 @@
 // helper every part uses, with black-on-white system colours.
 class SettingsFixture : public ::testing::Test {
 protected:
-    void Put(const QString& key, const QString& value) {
-        store.WriteText(QString::fromLatin1(CSettingsStore::kSettingsSection), key, value);
+    void Put(Key key, const QString& value) {
+        store.WriteText(QString::fromLatin1(CSettingsStore::kSettingsSection), KeyName(key), value);
     }
-    QString Stored(const QString& key) const {
-        return store.ReadText(QString::fromLatin1(CSettingsStore::kSettingsSection), key);
+    QString Stored(Key key) const {
+        return store.ReadText(QString::fromLatin1(CSettingsStore::kSettingsSection), KeyName(key));
     }
 
     TempDir dir;

@@ -184,21 +184,22 @@ TEST_F(CalViewInputTest, WindowModesToggleTheirSettingsAndTheContextMenuChecksFo
 
 TEST_F(CalViewInputTest, ColourAndFontCommandsWriteTheirKeysAndCancelWritesNothing) {
     Open();
-    const std::pair<int, const char*> commands[] = {{32774, Key::TextColor},
-                                                    {32773, Key::BackgroundColor},
-                                                    {32799, Key::TodayTextColor},
-                                                    {32800, Key::TodayBackgroundColor},
-                                                    {32797, Key::DiaryEntryTextColor},
-                                                    {32798, Key::DiaryEntryBackgroundColor},
-                                                    {32802, Key::PublicHolidayTextColor},
-                                                    {32804, Key::PublicHolidayBackgroundColor}};
+    const std::pair<int, Key> commands[] = {
+        {CommandId::TextColour, Key::TextColor},
+        {CommandId::BackgroundColour, Key::BackgroundColor},
+        {CommandId::TodayTextColour, Key::TodayTextColor},
+        {CommandId::TodayBackgroundColour, Key::TodayBackgroundColor},
+        {CommandId::DiaryEntryTextColour, Key::DiaryEntryTextColor},
+        {CommandId::DiaryEntryBackgroundColour, Key::DiaryEntryBackgroundColor},
+        {CommandId::PublicHolidayTextColour, Key::PublicHolidayTextColor},
+        {CommandId::PublicHolidayBackgroundColour, Key::PublicHolidayBackgroundColor}};
     for (const auto& [id, key] : commands) {
         const QString before = Stored(key);
         prompts.colourAnswers = {std::nullopt, Rgb(12, 34, 56)};
         view->OnCommand(id);
-        EXPECT_EQ(Stored(key), before) << key;
+        EXPECT_EQ(Stored(key), before) << DefinitionOf(key).name;
         view->OnCommand(id);
-        EXPECT_EQ(Stored(key), QString::number(Rgb(12, 34, 56))) << key;
+        EXPECT_EQ(Stored(key), QString::number(Rgb(12, 34, 56))) << DefinitionOf(key).name;
     }
     EXPECT_EQ(view->Settings().colours.holidayBackground, Rgb(12, 34, 56));
     prompts.fontAnswers = {FontChoice{"DejaVu Serif", -16, Rgb(0, 0, 0)}};

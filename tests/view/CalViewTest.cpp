@@ -30,7 +30,7 @@ QString PdfText(const QString& pdf, const QString& mode) {
 class CalViewTest : public ViewFixture {
 protected:
     CalViewTest() {
-        const std::pair<const char*, ColourRef> colours[] = {
+        const std::pair<Key, ColourRef> colours[] = {
             {Key::TextColor, Rgb(0, 0, 0)},
             {Key::BackgroundColor, Rgb(255, 255, 255)},
             {Key::TodayTextColor, Rgb(200, 0, 0)},
@@ -134,6 +134,7 @@ TEST_F(CalViewTest, PrintedMonthAndYearCarryTheirTextsAndLeaveTheScreenAlone) {
     Put(Key::FontSize, "-11");
     CCalView& v = Open();
     const int screenSize = v.RegularFont().pixelSize();
+    const PageRect cell = v.DayCells()[Doy(3, 15)];
     const QString pdf = dir.File(QStringLiteral("month.pdf"));
     ASSERT_TRUE(v.PrintToPdf(pdf));
     const QString text = PdfText(pdf, "-layout");
@@ -141,6 +142,8 @@ TEST_F(CalViewTest, PrintedMonthAndYearCarryTheirTextsAndLeaveTheScreenAlone) {
                 !text.contains("April"))
         << text.toStdString();
     EXPECT_EQ(v.RegularFont().pixelSize(), screenSize);
+    // The paper's layout is its own: clicks still land on the window's days.
+    EXPECT_EQ(v.DayCells()[Doy(3, 15)], cell);
     // The bold day prints as tall as the others: <word yMin="Y0" xMax=".." yMax="Y1">DAY</word>.
     const QRegularExpression word(
         QStringLiteral(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(20|21)</word>)re"));

@@ -35,7 +35,7 @@ TEST(MenuBuilder, ActionsCarryTheirCommandNameAndCheckMark) {
     EXPECT_EQ(onTop->data().toInt(), CommandId::AlwaysOnTop);
     onTop->trigger();
     FindCommandAction(menu, CommandId::PublicHolidayTextColour)->trigger();
-    EXPECT_EQ(triggered, (QList<int>{32777, 32802}));
+    EXPECT_EQ(triggered, (QList<int>{CommandId::AlwaysOnTop, CommandId::PublicHolidayTextColour}));
     ApplyCheckMarks(menu, {false, true, false, false, false});
     EXPECT_FALSE(FindCommandAction(menu, CommandId::AlwaysOnTop)->isChecked());
     EXPECT_TRUE(FindCommandAction(menu, CommandId::YearView)->isChecked());

@@ -19,11 +19,11 @@ int UnitWordIndex(const QStringList& words, const QString& stored) {
 }
 
 namespace {
-bool PlainBool(const CSettingsHelper& settings, const char* key) {
+bool PlainBool(const CSettingsHelper& settings, Key key) {
     return CSettingsHelper::TextToBool(settings.ReadPlain(key));
 }
 
-int PlainInt(const CSettingsHelper& settings, const char* key) {
+int PlainInt(const CSettingsHelper& settings, Key key) {
     return CSettingsHelper::TextToInt(settings.ReadPlain(key));
 }
 }  // namespace

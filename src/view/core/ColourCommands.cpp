@@ -39,7 +39,7 @@ bool RunColourCommand(const ColourCommand& command, ViewColours& colours, IPromp
     if (!chosen)
         return false;
     colours.*command.colour = *chosen;
-    settings.WriteColour(QString::fromLatin1(command.key), *chosen);
+    settings.WriteColour(command.key, *chosen);
     if (command.id == CommandId::TextColour)
         LoadColourPairs(settings, colours);
     return true;

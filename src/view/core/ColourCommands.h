@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "settings/SettingsKeys.h"
 #include "view/core/DayStyle.h"
 
 class CSettingsHelper;
@@ -13,7 +14,7 @@ class IPrompts;
 struct ColourCommand {
     int id;
     ColourRef ViewColours::*colour;
-    const char* key;
+    Key key;
     bool eraseBackground;
 };
 

@@ -5,17 +5,17 @@
 #include "settings/SettingsKeys.h"
 
 namespace {
-QString Text(const CSettingsHelper& settings, const char* key) {
-    return settings.GetSetting(QString::fromLatin1(key));
+QString Text(const CSettingsHelper& settings, Key key) {
+    return settings.GetSetting(key);
 }
-int Int(const CSettingsHelper& settings, const char* key) {
-    return settings.GetInt(QString::fromLatin1(key));
+int Int(const CSettingsHelper& settings, Key key) {
+    return settings.GetInt(key);
 }
-bool Bool(const CSettingsHelper& settings, const char* key) {
-    return settings.GetBool(QString::fromLatin1(key));
+bool Bool(const CSettingsHelper& settings, Key key) {
+    return settings.GetBool(key);
 }
-ColourRef Colour(const CSettingsHelper& settings, const char* key) {
-    return settings.GetColour(QString::fromLatin1(key));
+ColourRef Colour(const CSettingsHelper& settings, Key key) {
+    return settings.GetColour(key);
 }
 
 MarqueeKeyValues LoadMarqueeKeyValues(const CSettingsHelper& settings) {
