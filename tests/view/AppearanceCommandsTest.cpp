@@ -4,6 +4,7 @@
 #include "commands/CommandIds.h"
 #include "settings/SettingsKeys.h"
 #include "support/FakePrompts.h"
+#include "support/RowName.h"
 #include "support/SettingsFixture.h"
 #include "view/core/ColourCommands.h"
 #include "view/core/FontCommand.h"
@@ -54,4 +55,37 @@ TEST_F(AppearanceCommandsTest, FontCommandStartsFromTheViewsFontAndStoresOnlyOnO
     // The today colour is worked out from the new text colour: red differs from blue.
     EXPECT_EQ(Stored(Key::TodayTextColor), QString::number(Rgb(255, 0, 0)));
 }
+
+// Each colour command and the key it writes: nothing on cancel, the colour on OK.
+struct ColourRow {
+    const char* name;
+    int id;
+    Key key;
+};
+
+const ColourRow kColourRows[] = {
+    {"Text", CommandId::TextColour, Key::TextColor},
+    {"Background", CommandId::BackgroundColour, Key::BackgroundColor},
+    {"TodayText", CommandId::TodayTextColour, Key::TodayTextColor},
+    {"TodayBackground", CommandId::TodayBackgroundColour, Key::TodayBackgroundColor},
+    {"EntryText", CommandId::DiaryEntryTextColour, Key::DiaryEntryTextColor},
+    {"EntryBackground", CommandId::DiaryEntryBackgroundColour, Key::DiaryEntryBackgroundColor},
+    {"HolidayText", CommandId::PublicHolidayTextColour, Key::PublicHolidayTextColor},
+    {"HolidayBackground", CommandId::PublicHolidayBackgroundColour,
+     Key::PublicHolidayBackgroundColor}};
+
+class ColourCommandRows : public AppearanceCommandsTest,
+                          public ::testing::WithParamInterface<ColourRow> {};
+
+TEST_P(ColourCommandRows, WriteTheirKeyOnlyOnOk) {
+    prompts.colourAnswers = {std::nullopt};
+    EXPECT_FALSE(
+        RunColourCommand(*FindColourCommand(GetParam().id), viewColours, prompts, settings));
+    EXPECT_TRUE(Stored(GetParam().key).isEmpty());
+    ASSERT_TRUE(RunColour(GetParam().id, Rgb(12, 34, 56)));
+    EXPECT_EQ(Stored(GetParam().key), QString::number(Rgb(12, 34, 56)));
+}
+
+INSTANTIATE_TEST_SUITE_P(AppearanceCommands, ColourCommandRows, ::testing::ValuesIn(kColourRows),
+                         RowName());
 }  // namespace

