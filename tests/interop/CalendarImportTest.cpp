@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QFile>
 
 #include "diary/DiaryDatabase.h"
 #include "interop/CalendarExport.h"
@@ -10,15 +9,12 @@
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
 #include "support/DiaryFiles.h"
+#include "support/Golden.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
 const ImportOptions kOptions{false, "Europe/Berlin", QDate(2027, 1, 15)};
-
-QByteArray DataFile(const QString& name) {
-    QFile file(QStringLiteral(PLENDA_TEST_DATA "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString Listing(const QList<DiaryEntry>& entries) {
     QString text;
@@ -44,20 +40,16 @@ struct GoldenCase {
     bool holiday;
 };
 
-void PrintTo(const GoldenCase& row, std::ostream* os) {
-    *os << row.file;
-}
-
 class GoldenImportTest : public DiaryFixture, public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(GoldenImportTest, GivesTheGoldenEntriesAndASecondImportAddsNothing) {
     const QString name = QString::fromLatin1(GetParam().file);
     ImportOptions options = kOptions;
     options.holiday = GetParam().holiday;
-    const QByteArray text = DataFile(name + QStringLiteral(".ics"));
+    const QByteArray text = GoldenBytes(name + QStringLiteral(".ics"));
     const ImportSummary first = ImportCalendar(text, name, options, database);
     EXPECT_EQ((Listing(Entries()) + first.Text() + QLatin1Char('\n')).toStdString(),
-              DataFile(name + QStringLiteral(".expected")).toStdString());
+              GoldenBytes(name + QStringLiteral(".expected")).toStdString());
     const ImportSummary second = ImportCalendar(text, name, options, database);
     EXPECT_EQ(second.added, 0);
     EXPECT_EQ(second.present, first.added + first.present);
@@ -82,10 +74,6 @@ struct RefusalCase {
     const char* message;
 };
 
-void PrintTo(const RefusalCase& row, std::ostream* os) {
-    *os << row.name;
-}
-
 class RefusedImportTest : public DiaryFixture, public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(RefusedImportTest, NamesTheLineAndLeavesTheDiaryAsItWas) {
@@ -102,17 +90,18 @@ TEST_P(RefusedImportTest, NamesTheLineAndLeavesTheDiaryAsItWas) {
 INSTANTIATE_TEST_SUITE_P(
     BadFiles, RefusedImportTest,
     ::testing::Values(
-        RefusalCase{"Damaged", DataFile("damaged.ics"),
+        RefusalCase{"Damaged", GoldenBytes("damaged.ics"),
                     "in.ics, line 13: DTSTART is not a valid date, time or rule"},
         RefusalCase{"NotICalendar", "Dear diary,\nnothing happened.\n",
                     "in.ics, line 1: this is not an iCalendar content line"},
-        RefusalCase{"Truncated",
-                    DataFile("holidays.ics").left(DataFile("holidays.ics").indexOf("END:VEVENT")),
-                    "in.ics, line 12: the file ends inside VEVENT"},
+        RefusalCase{
+            "Truncated",
+            GoldenBytes("holidays.ics").left(GoldenBytes("holidays.ics").indexOf("END:VEVENT")),
+            "in.ics, line 12: the file ends inside VEVENT"},
         RefusalCase{"Mismatched", "BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\n",
                     "in.ics, line 3: END:VTODO closes no open BEGIN:VTODO"},
         RefusalCase{"Empty", "\n\n", "in.ics, line 1: the file is empty, not an iCalendar file"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 class RoundTripTest : public DiaryFixture, public ::testing::Test {};
 

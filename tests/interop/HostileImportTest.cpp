@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlQuery>
@@ -11,6 +10,7 @@
 #include "interop/CalendarImport.h"
 #include "interop/IcsError.h"
 #include "support/DiaryFiles.h"
+#include "support/Golden.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -35,11 +35,6 @@ const char* const kPoisonLines[] = {"RRULE:FREQ=SECONDLY",
                                     "DTSTART;TZID=Nowhere/Land:20270101T120000",
                                     "SUMMARY:"
                                     "\xff\xfe\xc3"};
-
-QByteArray Golden(const char* name) {
-    QFile file(QStringLiteral(PLENDA_TEST_DATA "/") + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // One random change: a byte flipped, the text cut, a line doubled or
 // dropped, a number made huge, a poison line, or components nested deep.
@@ -91,7 +86,7 @@ TEST(HostileImport, MutatedFilesNeverCrashHangOrImportInPart) {
     int refused = 0;
     qint64 slowest = 0;
     for (int copy = 0; copy < kCopies; ++copy) {
-        QByteArray text = Golden(kGoldenFiles[copy % std::size(kGoldenFiles)]);
+        QByteArray text = GoldenBytes(QLatin1String(kGoldenFiles[copy % std::size(kGoldenFiles)]));
         for (int n = 1 + random.bounded(3); n > 0; --n) text = Mutate(text, random);
         // Emptied now and then to stay small; in between, earlier copies'
         // entries stand in it, so that a partial write would show.

@@ -13,6 +13,7 @@
 #include "reminders/Reminders.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -37,10 +38,6 @@ const PatternCase kPatterns[] = {
     {"ScatteredYears", "15062*2*", "0700", 2018, 2031},
     {"FirstsOfOddMonths", "01*1****", "0000", 2026, 2027},
 };
-
-void PrintTo(const PatternCase& row, std::ostream* os) {
-    *os << row.pattern;
-}
 
 // The days and times libical itself gives for the exported event: its start,
 // each rule's iteration and each extra date.
@@ -121,6 +118,5 @@ TEST_P(PatternExportTest, LibicalGivesTheDaysTheMonthIndexMarksAndTheAgendaShows
     EXPECT_GT(marked, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Patterns, PatternExportTest, ::testing::ValuesIn(kPatterns),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Patterns, PatternExportTest, ::testing::ValuesIn(kPatterns), RowName());
 }  // namespace
