@@ -153,10 +153,11 @@ TEST(DatePattern, RandomTextsKeepTheInvariants) {
         ASSERT_EQ(NormalizeDatePattern(stored, dmy), stored) << qPrintable(text);
         ASSERT_EQ(NormalizeDatePattern(ToDisplayDate(stored, order), order), stored)
             << qPrintable(stored);
-        if (!stored.contains(QLatin1Char('*')))
+        if (!stored.contains(QLatin1Char('*'))) {
             ASSERT_TRUE(IsValidDate(stored.mid(2, 2).toInt(), stored.left(2).toInt(),
                                     stored.mid(4).toInt()))
                 << qPrintable(text) << " -> " << qPrintable(stored);
+        }
     }
     // The generator must reach the accepting paths for the properties to mean anything.
     EXPECT_GT(accepted, 1000);
