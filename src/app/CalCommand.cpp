@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CalCommand.h"
 
-#include <optional>
-
 #include "app/CommandArguments.h"
+#include "app/CommandOptions.h"
 #include "calendar/MonthText.h"
 #include "platform/Clock.h"
 
 namespace {
-constexpr int kBadArguments = 2;
-constexpr int kFirstYear = 1584;
-// The diary keys hold four-digit years; later years have no use here.
-constexpr int kLastYear = 9999;
-
 int Refuse(CommandStreams streams, const QString& why) {
     streams.err << "plenda cal: " << why << "\n";
     streams.err.flush();
@@ -28,25 +22,16 @@ void PrintMonth(int month, int year, QTextStream& out) {
 }
 }  // namespace
 
+// `--diary` is accepted as by every command; the month text shows no entries.
 int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStreams streams) {
-    if (arguments.isEmpty()) {
-        const QDate today = clock.Now().date();
-        PrintMonth(today.month(), today.year(), streams.out);
-        return 0;
-    }
-    if (arguments.size() != 2)
-        return Refuse(streams, QStringLiteral("give both MONTH and YEAR, or neither"));
-    const std::optional<int> month = ReadPlainNumber(arguments[0]);
-    if (!month || *month < 1 || *month > 12)
-        return Refuse(
-            streams,
-            QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(arguments[0]));
-    const std::optional<int> year = ReadPlainNumber(arguments[1]);
-    if (!year || *year < kFirstYear || *year > kLastYear)
-        return Refuse(streams, QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
-                                   .arg(kFirstYear)
-                                   .arg(kLastYear)
-                                   .arg(arguments[1]));
-    PrintMonth(*month, *year, streams.out);
-    return 0;
+    const CCommandOptions options(arguments, {});
+    if (!options.Error().isEmpty())
+        return Refuse(streams, options.Error());
+    QString error;
+    const std::optional<MonthYear> shown =
+        ReadMonthYear(options.Positionals(), clock.Now().date(), error);
+    if (!shown)
+        return Refuse(streams, error);
+    PrintMonth(shown->month, shown->year, streams.out);
+    return kCommandDone;
 }

@@ -10,3 +10,33 @@ std::optional<int> ReadPlainNumber(const QString& text) {
     }
     return text.toInt();
 }
+
+std::optional<int> ReadYear(const QString& text, QString& error) {
+    const std::optional<int> year = ReadPlainNumber(text);
+    if (year && *year >= kFirstCommandYear && *year <= kLastCommandYear)
+        return year;
+    error = QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
+                .arg(kFirstCommandYear)
+                .arg(kLastCommandYear)
+                .arg(text);
+    return std::nullopt;
+}
+
+std::optional<MonthYear> ReadMonthYear(const QStringList& words, const QDate& today,
+                                       QString& error) {
+    if (words.isEmpty())
+        return MonthYear{today.month(), today.year()};
+    if (words.size() != 2) {
+        error = QStringLiteral("give both MONTH and YEAR, or neither");
+        return std::nullopt;
+    }
+    const std::optional<int> month = ReadPlainNumber(words[0]);
+    if (!month || *month < 1 || *month > 12) {
+        error = QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(words[0]);
+        return std::nullopt;
+    }
+    const std::optional<int> year = ReadYear(words[1], error);
+    if (!year)
+        return std::nullopt;
+    return MonthYear{*month, *year};
+}

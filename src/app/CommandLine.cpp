@@ -26,7 +26,9 @@ QString UsageText() {
                "                     print the calendar page (or with --year the whole year)\n"
                "                     into a PDF file\n") +
            DiaryCommandsUsage() +
-           QStringLiteral("\nWithout a command the calendar window opens.\n");
+           QStringLiteral(
+               "\nEvery command takes --diary PATH to use that diary file for one "
+               "command.\nWithout a command the calendar window opens.\n");
 }
 
 int RunCommand(const QStringList& arguments, CommandStreams streams) {

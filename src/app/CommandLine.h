@@ -2,15 +2,11 @@
 #pragma once
 
 #include <QStringList>
-#include <QTextStream>
+
+#include "app/CommandStreams.h"
 
 // The command-line front end. Subcommands reuse the core; errors go to
 // `err` with a non-zero status (2 for bad arguments).
-struct CommandStreams {
-    QTextStream& out;
-    QTextStream& err;
-};
-
 int RunPlenda(int argc, char* argv[]);
 int RunCommand(const QStringList& arguments, CommandStreams streams);
 QString UsageText();

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "app/CommandOptions.h"
+#include "app/StreamPrompts.h"
 #include "calendar/CalendarDates.h"
 #include "diary/DatePattern.h"
 #include "diary/DiaryError.h"
@@ -12,85 +14,22 @@
 #include "diary/DiaryRecordset.h"
 #include "platform/Clock.h"
 #include "platform/DateOrder.h"
-#include "platform/Prompts.h"
 #include "reminders/Reminders.h"
 #include "settings/DecimalText.h"
 
 namespace {
-constexpr int kRefused = 1;
-constexpr int kBadArguments = 2;
-
-// The command's words: positionals and the options given.
-struct ParsedArguments {
-    QStringList positionals;
-    QString diaryPath;
-    std::optional<QString> time;
-    std::optional<QString> tune;
-    bool holiday = false;
-    QString error;
-};
-
-bool TakeValue(const QStringList& arguments, int& i, QString& value, ParsedArguments& parsed) {
-    if (i + 1 >= arguments.size()) {
-        parsed.error = QStringLiteral("option %1 needs a value").arg(arguments[i]);
-        return false;
-    }
-    value = arguments[++i];
-    return true;
-}
-
-ParsedArguments Parse(const QStringList& arguments, bool entryOptions) {
-    ParsedArguments parsed;
-    bool optionsEnded = false;
-    for (int i = 0; i < arguments.size() && parsed.error.isEmpty(); ++i) {
-        const QString& word = arguments[i];
-        QString value;
-        if (optionsEnded || !word.startsWith(QLatin1String("--")))
-            parsed.positionals.append(word);
-        else if (word == QLatin1String("--"))
-            optionsEnded = true;
-        else if (word == QLatin1String("--diary") && TakeValue(arguments, i, value, parsed))
-            parsed.diaryPath = value;
-        else if (entryOptions && word == QLatin1String("--time") &&
-                 TakeValue(arguments, i, value, parsed))
-            parsed.time = value;
-        else if (entryOptions && word == QLatin1String("--tune") &&
-                 TakeValue(arguments, i, value, parsed))
-            parsed.tune = value;
-        else if (entryOptions && word == QLatin1String("--holiday"))
-            parsed.holiday = true;
-        else if (parsed.error.isEmpty())
-            parsed.error = QStringLiteral("unknown option '%1'").arg(word);
-    }
-    return parsed;
-}
-
-// The prompt service of a terminal: every box becomes its text on stderr.
-class StreamPrompts : public IPrompts {
-public:
-    explicit StreamPrompts(QTextStream& err) : m_err(err) {}
-    void ShowMessage(const QString& text, const QString&) override {
-        m_err << text;
-        if (!text.endsWith(QLatin1Char('\n')))
-            m_err << '\n';
-    }
-    QString AskOpenFileName(const OpenFileRequest&) override { return {}; }
-    std::optional<bool> AskYesNo(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
-    std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
-
-private:
-    QTextStream& m_err;
-};
+const QString kTimeOption = QStringLiteral("--time");
+const QString kTuneOption = QStringLiteral("--tune");
+const QString kHolidayOption = QStringLiteral("--holiday");
 
 class DiaryCommand {
 public:
     DiaryCommand(const DiaryCommandContext& context, CommandStreams streams)
         : m_context(context), m_streams(streams), m_prompts(streams.err) {}
 
-    int Agenda(const ParsedArguments& parsed);
-    int List(const ParsedArguments& parsed);
-    int Add(const ParsedArguments& parsed);
+    int Agenda(const CCommandOptions& parsed);
+    int List(const CCommandOptions& parsed);
+    int Add(const CCommandOptions& parsed);
 
 private:
     DateOrder Order() const { return m_context.dateOrder.Current(); }
@@ -102,7 +41,7 @@ private:
 
     const DiaryCommandContext& m_context;
     CommandStreams m_streams;
-    StreamPrompts m_prompts;
+    CStreamPrompts m_prompts;
 };
 
 int DiaryCommand::Usage(const QString& problem) {
@@ -118,7 +57,7 @@ std::optional<QString> DiaryCommand::DayKey(const QStringList& positionals, int&
     }
     const QString& typed = positionals.first();
     if (!ValidateDatePattern(typed, Order(), m_prompts)) {
-        status = kRefused;
+        status = kCommandFailed;
         return std::nullopt;
     }
     if (typed.contains(QLatin1Char('*'))) {
@@ -155,38 +94,38 @@ bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, boo
     return true;
 }
 
-int DiaryCommand::Agenda(const ParsedArguments& parsed) {
-    if (parsed.positionals.size() > 1)
+int DiaryCommand::Agenda(const CCommandOptions& parsed) {
+    if (parsed.Positionals().size() > 1)
         return Usage(QStringLiteral("agenda takes at most one DATE"));
     int status = 0;
-    const std::optional<QString> key = DayKey(parsed.positionals, status);
+    const std::optional<QString> key = DayKey(parsed.Positionals(), status);
     if (!key)
         return status;
     CDiaryRecordset set(m_context.settings);
     // SQLite picks the day's entries; the same rule then reads them.
     set.SetFilter(CDiaryFilter::ForDateKey(*key));
-    if (!OpenDiary(set, parsed.diaryPath, false))
-        return kRefused;
+    if (!OpenDiary(set, parsed.DiaryPath(), false))
+        return kCommandFailed;
     const QString messages = CollectDayMessages(set, *key, nullptr);
     if (!messages.isEmpty())
         m_streams.out << messages << '\n';
     return 0;
 }
 
-int DiaryCommand::List(const ParsedArguments& parsed) {
-    if (parsed.positionals.size() > 1)
+int DiaryCommand::List(const CCommandOptions& parsed) {
+    if (parsed.Positionals().size() > 1)
         return Usage(QStringLiteral("list takes at most one DATE"));
     CDiaryRecordset set(m_context.settings);
-    if (!parsed.positionals.isEmpty()) {
+    if (!parsed.Positionals().isEmpty()) {
         int status = 0;
-        const std::optional<QString> key = DayKey(parsed.positionals, status);
+        const std::optional<QString> key = DayKey(parsed.Positionals(), status);
         if (!key)
             return status;
         set.SetFilter(CDiaryFilter::ForDateKey(*key));
     }
     set.SetSort(DiarySort::EventDateAscending);
-    if (!OpenDiary(set, parsed.diaryPath, false))
-        return kRefused;
+    if (!OpenDiary(set, parsed.DiaryPath(), false))
+        return kCommandFailed;
     if (set.IsBOF() && set.IsEOF())
         return 0;
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) m_streams.out << ListLine(set) << '\n';
@@ -225,36 +164,38 @@ QString DiaryCommand::EntryErrors(const QString& message, const QString& time) c
     return errors;
 }
 
-int DiaryCommand::Add(const ParsedArguments& parsed) {
-    if (parsed.positionals.size() != 2)
+int DiaryCommand::Add(const CCommandOptions& parsed) {
+    if (parsed.Positionals().size() != 2)
         return Usage(QStringLiteral("add takes a DATE and a MESSAGE"));
-    const QString& typedDate = parsed.positionals[0];
-    const QString& message = parsed.positionals[1];
+    const QString& typedDate = parsed.Positionals()[0];
+    const QString& message = parsed.Positionals()[1];
     if (!ValidateDatePattern(typedDate, Order(), m_prompts))
-        return kRefused;
-    QString time = parsed.time.value_or(QStringLiteral("0000"));
+        return kCommandFailed;
+    QString time = parsed.Has(kTimeOption) ? parsed.Value(kTimeOption) : QStringLiteral("0000");
     time.remove(QLatin1Char(':'));
     const QString errors = EntryErrors(message, time);
     if (!errors.isEmpty()) {
         m_prompts.ShowMessage(errors, QStringLiteral("Error!"));
-        return kRefused;
+        return kCommandFailed;
     }
     CDiaryRecordset set(m_context.settings);
     set.SetFilter(CDiaryFilter::ById(0));
-    if (!OpenDiary(set, parsed.diaryPath, true))
-        return kRefused;
+    if (!OpenDiary(set, parsed.DiaryPath(), true))
+        return kCommandFailed;
     try {
         set.AddNew();
         set.m_EventDate = NormalizeDatePattern(typedDate, Order());
         set.m_EventDescription = message;
         // The calendar plays it later from another folder.
-        set.m_EventSound = parsed.tune ? QFileInfo(*parsed.tune).absoluteFilePath() : QString();
-        set.m_PubHoliday = parsed.holiday;
+        set.m_EventSound = parsed.Has(kTuneOption)
+                               ? QFileInfo(parsed.Value(kTuneOption)).absoluteFilePath()
+                               : QString();
+        set.m_PubHoliday = parsed.Has(kHolidayOption);
         set.m_EventTime = time;
         set.Update();
     } catch (const CDatabaseError& error) {
         m_streams.err << "plenda: " << error.Description() << '\n';
-        return kRefused;
+        return kCommandFailed;
     }
     return 0;
 }
@@ -267,11 +208,13 @@ bool IsDiaryCommand(const QString& name) {
 
 int RunDiaryCommand(const QString& name, const QStringList& arguments,
                     const DiaryCommandContext& context, CommandStreams streams) {
-    const bool isAdd = name == QLatin1String("add");
-    const ParsedArguments parsed = Parse(arguments, isAdd);
+    QList<OptionSpec> accepted;
+    if (name == QLatin1String("add"))
+        accepted = {{kTimeOption, true}, {kTuneOption, true}, {kHolidayOption, false}};
+    const CCommandOptions parsed(arguments, accepted);
     DiaryCommand command(context, streams);
-    if (!parsed.error.isEmpty()) {
-        streams.err << "plenda: " << parsed.error << '\n' << DiaryCommandsUsage();
+    if (!parsed.Error().isEmpty()) {
+        streams.err << "plenda: " << parsed.Error() << '\n' << DiaryCommandsUsage();
         return kBadArguments;
     }
     if (name == QLatin1String("agenda"))
@@ -286,6 +229,5 @@ QString DiaryCommandsUsage() {
         "  agenda [DATE]      print the day's diary messages (today without DATE)\n"
         "  list [DATE]        list the entries falling on the day (all without DATE)\n"
         "  add DATE MESSAGE [--time HHMM] [--holiday] [--tune PATH]\n"
-        "                     add a diary entry; DATE in your date order, '*' for any digit\n"
-        "  --diary PATH       use this diary file for one command\n");
+        "                     add a diary entry; DATE in your date order, '*' for any digit\n");
 }

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "app/CommandLine.h"
+#include "app/CommandStreams.h"
 
 class CSettingsStore;
 class IClock;

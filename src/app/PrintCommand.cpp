@@ -1,110 +1,101 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrintCommand.h"
 
-#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
 #include <exception>
-#include <optional>
+#include <memory>
 
 #include "app/CommandArguments.h"
+#include "app/CommandOptions.h"
 #include "app/StreamPrompts.h"
+#include "diary/DiaryDatabase.h"
+#include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
 #include "platform/Clock.h"
 #include "platform/LocaleDateOrder.h"
 #include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
 #include "ui/platform/QtSystemColours.h"
 #include "view/CalView.h"
 
 namespace {
-constexpr int kBadArguments = 2;
-constexpr int kFailed = 1;
-constexpr int kFirstYear = 1585;
-constexpr int kLastYear = 9999;
+const QString kPdfOption = QStringLiteral("--pdf");
+const QString kYearOption = QStringLiteral("--year");
 
-struct PrintRequest {
-    QString pdfFile;
-    int month = 0;
-    int year = 0;
-    bool yearView = false;
-};
-
-int Refuse(CommandStreams streams, const QString& why) {
+int Complain(CommandStreams streams, const QString& why, int status) {
     streams.err << "plenda print: " << why << "\n";
     streams.err.flush();
-    return kBadArguments;
+    return status;
 }
 
-// Splits the arguments into the options and the plain words MONTH YEAR.
-std::optional<QString> ParseOptions(const QStringList& arguments, PrintRequest& request,
-                                    QStringList& words) {
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--year")) {
-            request.yearView = true;
-        } else if (argument == QLatin1String("--pdf")) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty())
-                return QStringLiteral("--pdf needs a file name");
-            request.pdfFile = arguments[++i];
-        } else if (argument.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("unknown option '%1'").arg(argument);
-        } else {
-            words << argument;
+// The settings the view reads. It finds its diary through DiaryName, so
+// for a --diary of one command it reads a copy of the settings naming that
+// file, and the user's own settings stay as they are.
+class PrintSettings {
+public:
+    PrintSettings(CSettingsStore& store, const QString& diaryPath, const QString& documentsFolder)
+        : m_store(&store) {
+        if (diaryPath.isEmpty()) {
+            // A diary that cannot be used leaves the page without marks; the view says why.
+            LocateDiaryForCommandLine(store, documentsFolder);
+            return;
         }
+        // Opening checks the file now, so a wrong --diary fails rather than
+        // printing a page without its marks.
+        CDiaryDatabase checked(diaryPath);
+        const QString copy = m_copyDir.filePath(QStringLiteral("Calendar.ini"));
+        QFile::copy(store.FilePath(), copy);
+        m_copy = std::make_unique<CSettingsStore>(copy);
+        m_copy->WriteText(QString::fromLatin1(CSettingsStore::kSettingsSection),
+                          QString::fromLatin1(Key::DiaryName), diaryPath);
+        m_store = m_copy.get();
     }
-    if (request.pdfFile.isEmpty())
-        return QStringLiteral("give the output file with --pdf FILE");
-    return std::nullopt;
-}
+    CSettingsStore& Store() { return *m_store; }
 
-std::optional<QString> ParseMonthYear(const QStringList& words, PrintRequest& request) {
-    if (words.isEmpty())
-        return std::nullopt;
-    if (words.size() != 2)
-        return QStringLiteral("give both MONTH and YEAR, or neither");
-    const std::optional<int> month = ReadPlainNumber(words[0]);
-    if (!month || *month < 1 || *month > 12)
-        return QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(words[0]);
-    const std::optional<int> year = ReadPlainNumber(words[1]);
-    if (!year || *year < kFirstYear || *year > kLastYear)
-        return QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
-            .arg(kFirstYear)
-            .arg(kLastYear)
-            .arg(words[1]);
-    request.month = *month;
-    request.year = *year;
-    return std::nullopt;
-}
-}  // namespace
+private:
+    CSettingsStore* m_store;
+    QTemporaryDir m_copyDir;
+    std::unique_ptr<CSettingsStore> m_copy;
+};
 
-int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock& clock,
-                    const QString& documentsFolder, CommandStreams streams) {
-    PrintRequest request;
-    QStringList words;
-    if (const auto error = ParseOptions(arguments, request, words))
-        return Refuse(streams, *error);
-    if (const auto error = ParseMonthYear(words, request))
-        return Refuse(streams, *error);
-    if (request.month == 0) {
-        const QDate today = clock.Now().date();
-        request.month = today.month();
-        request.year = today.year();
-    }
-
-    // A diary that cannot be used leaves the page without marks; the view says why.
-    LocateDiaryForCommandLine(store, documentsFolder);
+bool PrintPage(const MonthYear& shown, bool yearView, const QString& pdfFile, CSettingsStore& store,
+               IClock& clock, CommandStreams streams) {
     CStreamPrompts prompts(streams.err);
     CQtSystemColours colours;
     CLocaleDateOrder dateOrder;
     CSettingsHelper settings(store, colours);
     PlatformServices services{&prompts, &clock, &dateOrder, &colours};
+    CCalView view(services, settings, nullptr, ViewStart::Quiet);
+    // The size of the default window: the print is centred as from there.
+    view.resize(490, 390);
+    view.ShowPage(shown.month, shown.year, yearView);
+    return view.PrintToPdf(pdfFile);
+}
+}  // namespace
+
+int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock& clock,
+                    const QString& documentsFolder, CommandStreams streams) {
+    const CCommandOptions options(arguments, {{kPdfOption, true}, {kYearOption, false}});
+    if (!options.Error().isEmpty())
+        return Complain(streams, options.Error(), kBadArguments);
+    if (!options.Has(kPdfOption))
+        return Complain(streams, QStringLiteral("give the output file with --pdf FILE"),
+                        kBadArguments);
+    QString error;
+    const std::optional<MonthYear> shown =
+        ReadMonthYear(options.Positionals(), clock.Now().date(), error);
+    if (!shown)
+        return Complain(streams, error, kBadArguments);
     try {
-        CCalView view(services, settings, nullptr, ViewStart::Quiet);
-        // The size of the default window: the print is centred as from there.
-        view.resize(490, 390);
-        view.ShowPage(request.month, request.year, request.yearView);
-        return view.PrintToPdf(request.pdfFile) ? 0 : kFailed;
+        PrintSettings settings(store, options.DiaryPath(), documentsFolder);
+        const bool printed = PrintPage(*shown, options.Has(kYearOption), options.Value(kPdfOption),
+                                       settings.Store(), clock, streams);
+        return printed ? kCommandDone : kCommandFailed;
+    } catch (const CDatabaseError& error) {
+        return Complain(streams, error.Description(), kCommandFailed);
     } catch (const std::exception& error) {
-        streams.err << "plenda print: " << error.what() << "\n";
-        streams.err.flush();
-        return kFailed;
+        return Complain(streams, QString::fromLocal8Bit(error.what()), kCommandFailed);
     }
 }

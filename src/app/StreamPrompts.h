@@ -5,8 +5,8 @@
 
 #include "platform/Prompts.h"
 
-// The prompts of a command run from a terminal: messages go to a text
-// stream, and every question is answered with "cancel".
+// The prompts of a command run from a terminal: a box's text goes to the
+// stream, one line each, and every question is answered with "cancel".
 class CStreamPrompts : public IPrompts {
 public:
     explicit CStreamPrompts(QTextStream& stream) : m_stream(stream) {}

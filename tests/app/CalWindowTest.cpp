@@ -7,6 +7,8 @@
 #include <csignal>
 
 #include "app/CalDocTemplate.h"
+#include "app/CommandLine.h"
+#include "app/DiaryCommands.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommand.h"
 #include "app/QuitSignals.h"
@@ -149,3 +151,57 @@ TEST_F(PrintCommandTest, BadArgumentsAreRefusedWithOneLine) {
     EXPECT_EQ(Run({QStringLiteral("--pdf"), dir.File(QStringLiteral("none/a.pdf"))}), 1);
     EXPECT_TRUE(errText.contains(QStringLiteral("a.pdf")));
 }
+
+namespace {
+// One command line and the status it must end with. "PDF" stands for a fresh
+// output file, "DIARY" for another diary, "MISSING" for no file.
+struct CommandRow {
+    const char* name;
+    QStringList arguments;
+    int status;
+};
+
+class EveryCommandTest : public PrintCommandTest, public ::testing::WithParamInterface<CommandRow> {
+protected:
+    int RunRow() {
+        const QString other = dir.File(QStringLiteral("Other.db"));
+        EnsureDiaryFileExists(other);
+        QStringList arguments;
+        for (const QString& word : GetParam().arguments)
+            arguments << (word == "PDF"       ? dir.File(QStringLiteral("out.pdf"))
+                          : word == "DIARY"   ? other
+                          : word == "MISSING" ? dir.File(QStringLiteral("missing.db"))
+                                              : word);
+        const QString command = arguments.takeFirst();
+        if (command == QLatin1String("print"))
+            return Run(arguments);
+        QTextStream out(&outText);
+        QTextStream err(&errText);
+        if (IsDiaryCommand(command))
+            return RunDiaryCommand(command, arguments, {store, dateOrder, clock, dir.Path()},
+                                   {out, err});
+        return RunCommand(QStringList{command} + arguments, {out, err});
+    }
+};
+
+TEST_P(EveryCommandTest, SameYearsAndDiaryOption) {
+    EXPECT_EQ(RunRow(), GetParam().status) << errText.toStdString();
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName)),
+              diaryPath)
+        << "--diary is for one command only";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EveryCommandTest,
+    ::testing::Values(
+        CommandRow{"CalFirstYear", {"cal", "1", "1584"}, 0},
+        CommandRow{"PrintFirstYear", {"print", "--pdf", "PDF", "1", "1584"}, 0},
+        CommandRow{"PrintFirstYearView", {"print", "--pdf", "PDF", "--year", "1", "1584"}, 0},
+        CommandRow{"PrintBeforeFirstYear", {"print", "--pdf", "PDF", "12", "1583"}, 2},
+        CommandRow{"PrintLastYear", {"print", "--pdf", "PDF", "12", "9999"}, 0},
+        CommandRow{"CalWithDiary", {"cal", "--diary", "DIARY"}, 0},
+        CommandRow{"PrintWithDiary", {"print", "--pdf", "PDF", "--diary", "DIARY"}, 0},
+        CommandRow{"PrintWithMissingDiary", {"print", "--pdf", "PDF", "--diary", "MISSING"}, 1},
+        CommandRow{"DiaryWithoutPath", {"list", "--diary"}, 2}),
+    [](const ::testing::TestParamInfo<CommandRow>& info) { return info.param.name; });
+}  // namespace
