@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QStringList>
 #include <QThread>
@@ -17,15 +18,110 @@
 #include "diary/DiaryError.h"
 
 namespace {
-const QStringList& DiaryColumns() {
-    static const QStringList columns{"ID",         "EventDate", "EventDescription", "EventSound",
-                                     "PubHoliday", "Nag",       "EventTime"};
-    return columns;
+// What a column must be declared as so that values keep their stored form.
+enum class ColumnKind { Key, Text, YesNo };
+
+struct ColumnRule {
+    const char* name;
+    ColumnKind kind;
+};
+
+constexpr ColumnRule kDiaryColumns[] = {{"ID", ColumnKind::Key},
+                                        {"EventDate", ColumnKind::Text},
+                                        {"EventDescription", ColumnKind::Text},
+                                        {"EventSound", ColumnKind::Text},
+                                        {"PubHoliday", ColumnKind::YesNo},
+                                        {"Nag", ColumnKind::YesNo},
+                                        {"EventTime", ColumnKind::Text}};
+constexpr ColumnRule kPromotionColumns[] = {{"ID", ColumnKind::Key},
+                                            {"clientid", ColumnKind::Text},
+                                            {"productid", ColumnKind::Text},
+                                            {"promotext", ColumnKind::Text}};
+
+// One column as PRAGMA table_info describes it.
+struct DeclaredColumn {
+    QString type;
+    bool primaryKey = false;
+};
+
+enum class Affinity { Integer, Text, None, Real, Numeric };
+
+// SQLite's rules for the affinity a declared type gives a column.
+Affinity AffinityOf(const QString& declared) {
+    const QString type = declared.toUpper();
+    if (type.contains(QLatin1String("INT")))
+        return Affinity::Integer;
+    if (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
+        type.contains(QLatin1String("TEXT")))
+        return Affinity::Text;
+    if (type.isEmpty() || type.contains(QLatin1String("BLOB")))
+        return Affinity::None;
+    if (type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("FLOA")) ||
+        type.contains(QLatin1String("DOUB")))
+        return Affinity::Real;
+    return Affinity::Numeric;
 }
 
-const QStringList& PromotionColumns() {
-    static const QStringList columns{"ID", "clientid", "productid", "promotext"};
-    return columns;
+// A text column with numeric affinity turns "08122026" into 8122026; an ID
+// that is not the row's own integer key can be NULL and never found again.
+bool Fits(const DeclaredColumn& column, ColumnKind kind, bool singleKey) {
+    const Affinity affinity = AffinityOf(column.type);
+    switch (kind) {
+        case ColumnKind::Key:
+            return singleKey && column.primaryKey &&
+                   column.type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+        case ColumnKind::Text:
+            return affinity == Affinity::Text || affinity == Affinity::None;
+        case ColumnKind::YesNo:
+            return affinity == Affinity::Integer || affinity == Affinity::Numeric ||
+                   affinity == Affinity::None;
+    }
+    return false;
+}
+
+QString Needed(ColumnKind kind) {
+    switch (kind) {
+        case ColumnKind::Key:
+            return QStringLiteral("INTEGER PRIMARY KEY");
+        case ColumnKind::Text:
+            return QStringLiteral("text");
+        case ColumnKind::YesNo:
+            return QStringLiteral("a yes/no number");
+    }
+    return {};
+}
+
+template <std::size_t N>
+void VerifyTable(const CDiaryDatabase& diary, const QString& table, const ColumnRule (&rules)[N]) {
+    const QString& path = diary.FilePath();
+    QSqlQuery query(diary.Connection());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
+        throw CDatabaseError(diary.Describe(QStringLiteral("read the table %1").arg(table),
+                                            query.lastError().text()));
+    QHash<QString, DeclaredColumn> present;
+    int keyColumns = 0;
+    while (query.next()) {
+        const DeclaredColumn column{query.value(2).toString().trimmed(),
+                                    query.value(5).toInt() > 0};
+        keyColumns += column.primaryKey ? 1 : 0;
+        present.insert(query.value(1).toString().toLower(), column);
+    }
+    if (present.isEmpty())
+        throw CDatabaseError(
+            QStringLiteral("The file %1 is not a diary: it has no table %2.").arg(path, table));
+    for (const ColumnRule& rule : rules) {
+        const QString name = QString::fromLatin1(rule.name);
+        const auto column = present.constFind(name.toLower());
+        if (column == present.constEnd())
+            throw CDatabaseError(QStringLiteral("The file %1 is not a diary: its table %2 has no "
+                                                "column %3.")
+                                     .arg(path, table, name));
+        if (!Fits(*column, rule.kind, keyColumns == 1))
+            throw CDatabaseError(
+                QStringLiteral("The file %1 is not a diary: the column %2 of its table %3 is "
+                               "declared \"%4\" but must be %5.")
+                    .arg(path, name, table, column->type, Needed(rule.kind)));
+    }
 }
 
 // A probe of another starting copy holds its exclusive lock only for a
@@ -122,8 +218,42 @@ void CDiaryDatabase::CreateOrVerifyTables() {
         CreateTables();
         return;
     }
-    VerifyTable(QStringLiteral("Diary"), DiaryColumns());
-    VerifyTable(QStringLiteral("Promotion"), PromotionColumns());
+    VerifyTable(*this, QStringLiteral("Diary"), kDiaryColumns);
+}
+
+void CDiaryDatabase::VerifyPromotionTable() const {
+    QSqlQuery query(m_db);
+    query.exec(
+        QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND "
+                       "name='Promotion' COLLATE NOCASE"));
+    if (!query.next())
+        throw CDatabaseError(
+            QStringLiteral("The diary %1 has no table Promotion to keep the internet message in.")
+                .arg(m_filePath));
+    VerifyTable(*this, QStringLiteral("Promotion"), kPromotionColumns);
+}
+
+void CDiaryDatabase::RequireSound(const QString& action) const {
+    // A whole-file check costs a few milliseconds for a usual diary (about
+    // 0.2 s for 100,000 entries), so it is made again only after another
+    // program has changed the file; this connection's own writes keep it sound.
+    QSqlQuery version(m_db);
+    const bool versionKnown = version.exec(QStringLiteral("PRAGMA data_version")) && version.next();
+    if (versionKnown && m_soundAtVersion == version.value(0).toLongLong())
+        return;
+    // quick_check reads every page once, without integrity_check's index
+    // cross-checks.
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")))
+        throw CDatabaseError(Describe(action, query.lastError().text()));
+    if (!query.next())
+        throw CDatabaseError(Describe(action, query.lastError().text()));
+    const QString finding = query.value(0).toString();
+    if (finding != QLatin1String("ok"))
+        throw CDatabaseError(
+            Describe(action, QStringLiteral("database disk image is malformed (%1)").arg(finding)));
+    if (versionKnown)
+        m_soundAtVersion = version.value(0).toLongLong();
 }
 
 bool CDiaryDatabase::HasNoTables() {
@@ -158,22 +288,4 @@ void CDiaryDatabase::CreateTables() {
     }
     if (!m_db.commit())
         throw CDatabaseError(Describe(action, m_db.lastError().text()));
-}
-
-void CDiaryDatabase::VerifyTable(const QString& table, const QStringList& columns) {
-    QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-        throw CDatabaseError(
-            Describe(QStringLiteral("read the table %1").arg(table), query.lastError().text()));
-    QStringList present;
-    while (query.next()) present.append(query.value(1).toString().toLower());
-    if (present.isEmpty())
-        throw CDatabaseError(QStringLiteral("The file %1 is not a diary: it has no table %2.")
-                                 .arg(m_filePath, table));
-    for (const QString& column : columns) {
-        if (!present.contains(column.toLower()))
-            throw CDatabaseError(QStringLiteral("The file %1 is not a diary: its table %2 has no "
-                                                "column %3.")
-                                     .arg(m_filePath, table, column));
-    }
 }

@@ -168,8 +168,8 @@ void CDiaryRecordset::RequireCurrent() const {
         throw CDatabaseError(QStringLiteral("There is no current diary entry."));
 }
 
-// The members show the current record; with none they keep their values, as
-// DAO's field buffers do.
+// The members show the current record; with none they keep their values, so
+// a move past the end leaves the last record's values in view.
 void CDiaryRecordset::LoadMembers() {
     if (!HasCurrent())
         return;
@@ -255,6 +255,7 @@ void CDiaryRecordset::BindMemberValues(QSqlQuery& query) const {
 }
 
 void CDiaryRecordset::InsertMembers() {
+    m_database->RequireSound(QStringLiteral("add a diary entry"));
     QSqlQuery query = m_database->Prepare(
         QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
                        "Nag, EventTime) VALUES (?, ?, ?, ?, ?, ?)"));
@@ -274,6 +275,7 @@ void CDiaryRecordset::InsertMembers() {
 }
 
 void CDiaryRecordset::UpdateMembers() {
+    m_database->RequireSound(QStringLiteral("save a diary entry"));
     QSqlQuery query = m_database->Prepare(
         QStringLiteral("UPDATE Diary SET EventDate = ?, EventDescription = ?, EventSound = ?, "
                        "PubHoliday = ?, Nag = ?, EventTime = ? WHERE ID = ?"));
@@ -302,6 +304,7 @@ void CDiaryRecordset::Delete() {
     RequireCurrent();
     m_editMode = EditMode::None;
     const int id = m_rows[static_cast<std::size_t>(m_position)].id;
+    m_database->RequireSound(QStringLiteral("delete a diary entry"));
     QSqlQuery query = m_database->Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
     query.addBindValue(id);
     m_database->Execute(query, QStringLiteral("delete a diary entry"));

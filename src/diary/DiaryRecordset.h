@@ -20,7 +20,7 @@ struct DiaryBookmark {
 // The columns of table `Diary`, in binding order.
 enum class DiaryField { ID, EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime };
 
-// The diary table as a DAO-style dynaset: the IDs of the selected records in
+// The diary table as a dynaset: the IDs of the selected records in
 // sort order with their values as last fetched, a current position, and the
 // members of the current record. Edits write through at once. Every failure
 // of the database throws CDatabaseError.

@@ -117,6 +117,7 @@ std::optional<QString> CInternetMessage::FetchAndStore() {
     // Opened first, so a diary that cannot take the message fails before
     // the server is asked.
     const CDiaryDatabase diary(m_settings.GetSetting(Key::DiaryName, QString(), false));
+    diary.VerifyPromotionTable();
     QString userId = UserId();
     if (userId.isEmpty()) {
         userId = QUuid::createUuid().toString(QUuid::Id128);

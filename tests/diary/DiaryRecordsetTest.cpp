@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QStringList>
 
 #include "diary/DiaryError.h"
@@ -191,5 +192,28 @@ TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     EXPECT_EQ(holder.GetDiarySet(), kept) << "the same unopened set until the file is switched";
     holder.ForgetDiarySet();
     EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
+}
+// A page in the middle of the table overwritten: an append to the table's
+// last page would succeed, so the write must look at the whole file first.
+TEST_F(DiaryRecordsetTest, NothingIsWrittenIntoADamagedFile) {
+    {
+        RawConnection raw(path);
+        raw.Exec(QStringLiteral("BEGIN"));
+        for (int i = 0; i < 300; ++i)
+            raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
+        raw.Exec(QStringLiteral("COMMIT"));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 8 * 4096);
+    file.seek(5 * 4096);
+    file.write(QByteArray(64, '\xff'));
+    file.close();
+
+    CDiaryRecordset set(store);
+    set.SetFilter(CDiaryFilter::ById(0));
+    set.Open();
+    set.AddNew();
+    EXPECT_THROW(set.Update(), CDatabaseError);
 }
 }  // namespace

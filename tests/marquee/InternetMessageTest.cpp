@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QSqlQuery>
+
 #include "diary/DiaryError.h"
 #include "marquee/InternetMessage.h"
 #include "marquee/Marquee.h"
@@ -175,6 +177,12 @@ TEST_F(InternetMessageTest, AMissingDiaryFailsBeforeAskingAndCountsAsAFailure) {
     EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
     EXPECT_TRUE(http.requests.isEmpty());
     EXPECT_EQ(internet->CheckInternetDue(), std::nullopt);  // waits after the failure
+}
+
+TEST_F(InternetMessageTest, ADiaryWithoutPromotionTableFailsBeforeAsking) {
+    QSqlQuery(diary.Connection()).exec("DROP TABLE Promotion");
+    EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
+    EXPECT_TRUE(http.requests.isEmpty());
 }
 
 TEST_F(InternetMessageTest, StartupTakesTheFetchedMessageOrKeepsTheText) {
