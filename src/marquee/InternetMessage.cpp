@@ -173,7 +173,17 @@ QString CInternetMessage::RequestServerText(const QString& userId, const QString
     if (!reply.ok)
         return QStringLiteral("Error,GetResult,") + reply.error.left(kErrorMessageLimit) +
                QStringLiteral("\n Hint: First check that you are connected to the internet");
-    return DecodeEightBitText(reply.body.left(kReplyLimit));
+    // An error status or an empty page is no message, whatever the body says.
+    if (reply.status == 404)
+        return kNotFoundError;
+    if (reply.status < 200 || reply.status > 299)
+        return QStringLiteral("Error,GetResult,The server answered %1 %2")
+            .arg(reply.status)
+            .arg(reply.reason.left(kErrorMessageLimit));
+    const QString text = DecodeEightBitText(reply.body.left(kReplyLimit));
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("Error,GetResult,The server sent an empty reply");
+    return text;
 }
 
 QString CInternetMessage::UserId() const {

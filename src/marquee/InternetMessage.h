@@ -50,7 +50,8 @@ public:
     std::optional<QString> UpdateInternetMessage();
 
     // The reply to the promotion request (at most kReplyLimit bytes), or an
-    // "Error,GetResult,..." text when no reply came.
+    // "Error,..." text when no reply came, the status was not a success or
+    // the reply was empty.
     QString RequestServerText(const QString& userId, const QString& regName, const QString& email,
                               const QString& optIn, const QString& transaction);
     // The URL RequestServerText asks, values appended as they are.

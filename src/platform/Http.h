@@ -4,12 +4,14 @@
 #include <QByteArray>
 #include <QString>
 
-// What one GET gave: the body a server answered with (whatever its status,
-// as a web page is an answer too), or why no answer came.
+// What one GET gave: the status and body a server answered with (an error
+// page is an answer too; the caller judges it), or why no answer came.
 struct HttpReply {
     bool ok = false;
     QByteArray body;  // at most the requested number of bytes
     QString error;    // when !ok: a description a user can quote
+    int status = 0;   // when ok: the HTTP status code
+    QString reason;   // when ok: the status line's reason phrase
 };
 
 // One HTTP GET, waited for with a time limit so a dead server cannot hang the

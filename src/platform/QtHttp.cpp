@@ -79,7 +79,8 @@ HttpReply CQtHttp::Get(const QString& url, int timeoutMilliseconds, qint64 maxBy
     waiter.ReadAvailable();
 
     // Any HTTP status means the server answered; its page is the reply.
-    const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const bool answered = status.isValid();
     // A reply cut short by the time limit is not the server's answer.
     if (waiter.TimedOut()) {
         result.error = TimeoutText(timeoutMilliseconds);
@@ -88,6 +89,8 @@ HttpReply CQtHttp::Get(const QString& url, int timeoutMilliseconds, qint64 maxBy
     } else {
         result.ok = true;
         result.body = waiter.Body();
+        result.status = status.toInt();
+        result.reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     }
     reply->abort();
     delete reply;

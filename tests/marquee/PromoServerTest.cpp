@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTcpServer>
+#include <QTcpSocket>
 
 #include "marquee/InternetMessage.h"
 #include "marquee/PromotionDiary.h"
@@ -152,3 +153,57 @@ TEST_F(PromoServerTest, ServerRefusesOtherTransactionsAndKeepsServingWhenTheFile
     EXPECT_TRUE(answer.body.startsWith("Error,"));
     EXPECT_EQ(server.AnswerFor("/other").status, 404);
 }
+
+namespace {
+// A server on 127.0.0.1 that answers every request with one status and body.
+class CannedServer : public QTcpServer {
+public:
+    CannedServer(const QByteArray& status, const QByteArray& body)
+        : m_reply("HTTP/1.0 " + status + "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                  "\r\n\r\n" + body) {
+        connect(this, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                socket->write(m_reply);
+                socket->disconnectFromHost();
+            });
+        });
+        listen(QHostAddress::LocalHost, 0);
+    }
+
+private:
+    QByteArray m_reply;
+};
+
+struct FailedReplyRow {
+    const char* name;
+    QByteArray status;
+    QByteArray body;
+    const char* shown;  // what the error box ends with
+};
+
+class FailedReplyTest : public PromoServerTest,
+                        public ::testing::WithParamInterface<FailedReplyRow> {};
+
+TEST_P(FailedReplyTest, IsShownAsAFailureAndChangesNothing) {
+    CannedServer canned(GetParam().status, GetParam().body);
+    EXPECT_EQ(Internet(Host("/promo", canned.serverPort())).UpdateInternetMessage(), std::nullopt);
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(kPreamble + "Error,"));
+    EXPECT_TRUE(prompts.messages[0].text.endsWith(GetParam().shown))
+        << prompts.messages[0].text.toStdString();
+    EXPECT_EQ(diary.RowCount(), 0);
+    EXPECT_TRUE(settings.ReadPlain(Key::MarqueeMess).isEmpty());
+    EXPECT_EQ(settings.ReadPlain(Key::InternetCheckDate), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FailedReplyTest,
+    ::testing::Values(FailedReplyRow{"ServerError", "500 Internal Server Error", "Sale today",
+                                     "500 Internal Server Error"},
+                      FailedReplyRow{"NotFoundInPlainText", "404 Not Found", "No such page",
+                                     "Error,Register,404 NotFound"},
+                      FailedReplyRow{"EmptyBody", "200 OK", "", "empty reply"},
+                      FailedReplyRow{"BlankBody", "200 OK", " \r\n", "empty reply"}),
+    [](const ::testing::TestParamInfo<FailedReplyRow>& info) { return info.param.name; });
+}  // namespace

@@ -17,12 +17,14 @@ public:
     HttpReply Get(const QString& url, int timeoutMilliseconds, qint64 maxBytes) override {
         requests.append({url, timeoutMilliseconds, maxBytes});
         if (replies.isEmpty())
-            return HttpReply{false, {}, QStringLiteral("no reply queued")};
+            return HttpReply{false, {}, QStringLiteral("no reply queued"), 0, {}};
         return replies.takeFirst();
     }
 
-    void QueueBody(const QByteArray& body) { replies.append(HttpReply{true, body, {}}); }
-    void QueueError(const QString& error) { replies.append(HttpReply{false, {}, error}); }
+    void QueueBody(const QByteArray& body) {
+        replies.append(HttpReply{true, body, {}, 200, QStringLiteral("OK")});
+    }
+    void QueueError(const QString& error) { replies.append(HttpReply{false, {}, error, 0, {}}); }
 
     QList<Request> requests;
     QList<HttpReply> replies;
