@@ -125,9 +125,19 @@ void CMarquee::Tick() {
 }
 
 void CMarquee::StepMarquee() {
-    const MarqueeMetrics metrics = m_canvas.Measure(m_band.ShownText());
+    MarqueeMetrics metrics = m_canvas.Measure();
+    metrics.textWidth = ShownTextWidth();
     const MarqueeFrame frame = m_band.Step(metrics, m_settings.slide, m_settings.useFile);
     m_canvas.PaintBand(frame);
+}
+
+// Measured once per text: a tick comes 40 times a second.
+int CMarquee::ShownTextWidth() {
+    if (m_textWidth < 0 || m_measuredText != m_band.ShownText()) {
+        m_measuredText = m_band.ShownText();
+        m_textWidth = m_canvas.TextWidth(m_measuredText);
+    }
+    return m_textWidth;
 }
 
 bool CMarquee::Toggle() {

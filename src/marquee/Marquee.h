@@ -60,6 +60,8 @@ public:
     // Stops or starts the timer by the contract: stopped first, started again
     // only while the band is on.
     void RestartTimer();
+    // The marquee font changed: the shown text is measured again.
+    void ForgetTextWidth() { m_textWidth = -1; }
 
     const MarqueeBandSettings& Settings() const { return m_settings; }
     const CMarqueeBand& Band() const { return m_band; }
@@ -79,6 +81,7 @@ private:
     // until a read succeeds again).
     std::optional<QString> NextFileLine();
     void StepMarquee();
+    int ShownTextWidth();
 
     const CSettingsHelper& m_settingsHelper;
     IPrompts& m_prompts;
@@ -93,4 +96,6 @@ private:
     int m_tickLimit = 0;
     bool m_timerRunning = false;
     bool m_fileErrorShown = false;
+    QString m_measuredText;
+    int m_textWidth = -1;
 };

@@ -20,6 +20,16 @@ int CMarqueeBand::BandTopFor(const MarqueeMetrics& metrics) {
     return ClampToInt(std::max(top, belowPage));
 }
 
+QString CMarqueeBand::Capped(const QString& text) {
+    if (text.size() <= kMaxShownChars)
+        return text;
+    qsizetype length = kMaxShownChars;
+    // Never half a surrogate pair.
+    if (text.at(length - 1).isHighSurrogate())
+        --length;
+    return text.left(length);
+}
+
 void CMarqueeBand::ResetPosition() {
     m_x = 0;
     m_bandTop = 0;

@@ -41,8 +41,9 @@ public:
 
     const QString& ShownText() const { return m_shown; }
     const QString& PendingText() const { return m_pending; }
-    void SetShownText(const QString& text) { m_shown = text; }
-    void SetPendingText(const QString& text) { m_pending = text; }
+    // Texts longer than kMaxShownChars are cut to that length.
+    void SetShownText(const QString& text) { m_shown = Capped(text); }
+    void SetPendingText(const QString& text) { m_pending = Capped(text); }
     int X() const { return m_x; }
     void SetX(int x) { m_x = x; }
     int BandTop() const { return m_bandTop; }
@@ -52,6 +53,11 @@ public:
     // at least two text heights taller than the page, otherwise one text
     // height below the page (possibly out of sight).
     static int BandTopFor(const MarqueeMetrics& metrics);
+
+    // What the band shows of a text: a longer text would take minutes to pass
+    // and costs time to measure and draw.
+    static constexpr qsizetype kMaxShownChars = 1024;
+    static QString Capped(const QString& text);
 
 private:
     void TakeOverPendingText(bool useFile);

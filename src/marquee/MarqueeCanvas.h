@@ -10,8 +10,11 @@
 class IMarqueeCanvas {
 public:
     virtual ~IMarqueeCanvas() = default;
-    // The shown text's size in the marquee font and the window's sizes now.
-    virtual MarqueeMetrics Measure(const QString& text) const = 0;
+    // The text height in the marquee font and the window's sizes now; the
+    // text width is left to TextWidth.
+    virtual MarqueeMetrics Measure() const = 0;
+    // The width of `text` in the marquee font.
+    virtual int TextWidth(const QString& text) const = 0;
     // Paints the band (only the band) as the frame describes it.
     virtual void PaintBand(const MarqueeFrame& frame) = 0;
 };

@@ -2,6 +2,7 @@
 #include "marquee/MarqueeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "marquee/TextDecoding.h"
 
@@ -64,6 +65,14 @@ bool ReadLineAt(QFile& file, qint64 position, MarqueeLineRead& result) {
 
 MarqueeLineRead ReadMarqueeLine(const QString& path, qint64 position) {
     MarqueeLineRead result;
+    // Opening a FIFO waits for a writer, and a device never ends: only a
+    // regular file is read.
+    const QFileInfo info(path);
+    if (!path.isEmpty() && info.exists() && !info.isFile()) {
+        result.error = OpenErrorText(path, QStringLiteral("It is not a regular file."));
+        result.nextPosition = position;
+        return result;
+    }
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         result.error = OpenErrorText(path, file.errorString());

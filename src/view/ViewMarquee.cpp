@@ -122,11 +122,19 @@ void CViewMarquee::Stop() {
     m_timer.stop();
 }
 
-MarqueeMetrics CViewMarquee::Measure(const QString& text) const {
+void CViewMarquee::SetFont(const QFont& marqueeFont) {
+    m_font = marqueeFont;
+    m_marquee.ForgetTextWidth();
+}
+
+int CViewMarquee::TextWidth(const QString& text) const {
+    return QFontMetrics(m_font).horizontalAdvance(text);
+}
+
+MarqueeMetrics CViewMarquee::Measure() const {
     const QFontMetrics metrics(m_font);
     const QSize page = m_hooks.pageSize ? m_hooks.pageSize() : QSize();
     MarqueeMetrics result;
-    result.textWidth = metrics.horizontalAdvance(text);
     result.textHeight = metrics.height();
     result.fontLineHeight = metrics.height() + metrics.leading();
     result.clientWidth = m_viewport.width();

@@ -52,7 +52,7 @@ public:
     // (Qt drops the filter by itself when this object goes.)
     void WatchFocusAndClicks(QWidget& view);
 
-    void SetFont(const QFont& marqueeFont) { m_font = marqueeFont; }
+    void SetFont(const QFont& marqueeFont);
 
     // View construction: the band's first text (and the internet update when
     // UseInternet is on).
@@ -81,7 +81,8 @@ public:
 private:
     void Start(int intervalMilliseconds) override;
     void Stop() override;
-    MarqueeMetrics Measure(const QString& text) const override;
+    MarqueeMetrics Measure() const override;
+    int TextWidth(const QString& text) const override;
     void PaintBand(const MarqueeFrame& frame) override;
 
     void OnTick();

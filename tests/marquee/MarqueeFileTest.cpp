@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 
@@ -80,7 +81,11 @@ TEST(ReadMarqueeLine, VeryLongLineIsCutButTheNextLineStillFollows) {
 
 TEST(ReadMarqueeLine, UnreadableFilesGiveAnErrorNamingThemAndKeepThePosition) {
     TempDir dir;
-    for (const QString& path : {dir.File("gone.txt"), dir.Path(), QString()}) {
+    // A FIFO would block the open and a device never ends.
+    const QString fifo = dir.File("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path :
+         {dir.File("gone.txt"), dir.Path(), QString(), fifo, QStringLiteral("/dev/zero")}) {
         const MarqueeLineRead read = ReadMarqueeLine(path, 12);
         EXPECT_FALSE(read.ok);
         EXPECT_TRUE(read.error.contains(path) && !read.error.isEmpty()) << read.error.toStdString();

@@ -79,6 +79,15 @@ TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereIt
     EXPECT_FALSE(timer.running);
 }
 
+TEST_F(MarqueeTest, AHugeTextIsCutForTheBandAndMeasuredOnce) {
+    const QString huge(5 * 1024 * 1024, QLatin1Char('m'));
+    Put(Key::MarqueeMess, huge);
+    Construct();
+    Ticks(200);
+    EXPECT_EQ(marquee.Band().ShownText(), huge.left(CMarqueeBand::kMaxShownChars));
+    EXPECT_EQ(canvas.textsMeasured, 1);
+}
+
 TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
     UseFile(WriteMarqueeFile("A\r\nB\r\nC\r\n"));
     Construct();
