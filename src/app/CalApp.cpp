@@ -24,6 +24,9 @@ bool CCalApp::InitInstance() {
     services.dateOrder = &m_dateOrder;
     services.colours = &m_colours;
     services.tunes = &m_tunes;
+    // Said once, before anything reads a setting the user may miss.
+    if (!m_store.FormatProblem().isEmpty())
+        m_prompts.ShowMessage(m_store.FormatProblem(), QStringLiteral("Calendar"));
     LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
     m_template = std::make_unique<CCalDocTemplate>(m_store, m_settings, services);
     m_template->OpenDocument();

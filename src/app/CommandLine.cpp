@@ -31,6 +31,11 @@ QString UsageText() {
                "command.\nWithout a command the calendar window opens.\n");
 }
 
+void ReportSettingsProblem(const CSettingsStore& store, QTextStream& err) {
+    if (!store.FormatProblem().isEmpty())
+        err << "plenda: " << store.FormatProblem() << "\n";
+}
+
 int RunCommand(const QStringList& arguments, CommandStreams streams) {
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
         arguments.first() == QLatin1String("help")) {
@@ -43,6 +48,7 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
     }
     if (IsDiaryCommand(arguments.first())) {
         CSettingsStore settings;
+        ReportSettingsProblem(settings, streams.err);
         const CLocaleDateOrder dateOrder;
         const CSystemClock clock;
         return RunDiaryCommand(arguments.first(), arguments.mid(1),
@@ -73,6 +79,7 @@ int RunPrint(int argc, char* argv[]) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     CSettingsStore store;
+    ReportSettingsProblem(store, err);
     CSystemClock clock;
     return RunPrintCommand(app.arguments().mid(2), store, clock, DocumentsFolder(), {out, err});
 }

@@ -51,8 +51,8 @@ enum class Key {
     OptionsDialogRect,
     DiaryDialogRect,
     FindDialogRect,
-    // Not one of the original keys: the random identifier sent as "userid" to
-    // the promotion server.
+    // The random identifier sent as "userid" to the promotion server, made at
+    // the first request.
     UserId,
 };
 inline constexpr int kKeyCount = static_cast<int>(Key::UserId) + 1;

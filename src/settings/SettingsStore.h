@@ -2,26 +2,30 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
-class QSettings;
+#include "settings/IniFile.h"
 
 // The per-user store: an INI file of sections with named text and integer
-// values. Every write is synced at once, so each change is durable when made.
+// values. Every write reaches the file at once, so each change is durable
+// when made. A file with a line that cannot be read is never written: the
+// store reports it once through FormatProblem and keeps its changes in
+// memory, so a typing slip in a hand-edited file costs no other setting.
 class CSettingsStore {
 public:
     static constexpr char kSettingsSection[] = "Settings";
     static constexpr char kWindowSection[] = "Window size";
 
-    // The user's own store (organisation "Quenmor", application "Calendar").
+    // The user's own store: Quenmor/Calendar.ini in the configuration folder.
     CSettingsStore();
     // A store in the given INI file; tests and scripts use their own.
     explicit CSettingsStore(const QString& iniFilePath);
-    ~CSettingsStore();
     CSettingsStore(const CSettingsStore&) = delete;
     CSettingsStore& operator=(const CSettingsStore&) = delete;
 
-    QString FilePath() const;
+    QString FilePath() const { return m_file.Path(); }
+    // Empty while the file reads; otherwise a message naming the file and
+    // the line, for the user.
+    const QString& FormatProblem() const { return m_problem; }
 
     // A plain read: the stored text, empty when the key is missing.
     QString ReadText(const QString& section, const QString& key) const;
@@ -32,5 +36,8 @@ public:
     bool Contains(const QString& section, const QString& key) const;
 
 private:
-    std::unique_ptr<QSettings> m_settings;
+    void TakeProblem();
+
+    CIniFile m_file;
+    QString m_problem;
 };

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "support/Golden.h"
+#include "support/RowName.h"
 #include "support/SettingsFixture.h"
 
 namespace {
@@ -64,4 +66,80 @@ TEST(BuiltIns, AnswerOnlyTheirKeys) {
     EXPECT_FALSE(CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor")).isEmpty());
     EXPECT_TRUE(CSettingsHelper::GetBuiltIn(QStringLiteral("Sponsor")).isEmpty());
 }
+
+// A hand-edited settings file, the value one key then reads, and the line
+// the store reports (0: none).
+struct HandEditedRow {
+    const char* name;
+    QByteArray file;
+    const char* key;
+    QString expected;
+    int problemLine;
+};
+
+class HandEditedTest : public ::testing::TestWithParam<HandEditedRow> {};
+
+TEST_P(HandEditedTest, ReadsEachLineOnItsOwnAndNeverOverwritesAFaultyFile) {
+    TempDir dir;
+    QFile file(dir.SettingsFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GetParam().file);
+    file.close();
+    CSettingsStore store(dir.SettingsFile());
+    EXPECT_EQ(store.ReadText("Settings", GetParam().key), GetParam().expected);
+    if (GetParam().problemLine == 0) {
+        EXPECT_EQ(store.FormatProblem(), QString());
+        return;
+    }
+    EXPECT_TRUE(
+        store.FormatProblem().contains(QStringLiteral("Line %1 ").arg(GetParam().problemLine)))
+        << store.FormatProblem().toStdString();
+    EXPECT_TRUE(store.FormatProblem().contains(dir.SettingsFile()));
+    CDefaultSystemColours colours;
+    CSettingsHelper helper(store, colours);
+    EXPECT_EQ(helper.GetSetting("Font"), "Verdana") << "the default, in memory";
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), GetParam().file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HandEditedTest,
+    ::testing::Values(
+        HandEditedRow{"UnclosedQuote", "[Settings]\nFont=\"Unclosed\nDiaryName=/home/u/good.db\n",
+                      "DiaryName", "/home/u/good.db", 2},
+        HandEditedRow{"NoEquals", "[Settings]\r\ngarbage\r\nMenu=True\r\n", "Menu", "True", 2},
+        HandEditedRow{"Semicolon", "[Settings]\nMarqueeMess=Sale; today only\n", "MarqueeMess",
+                      "Sale; today only", 0},
+        HandEditedRow{"Comma", "[Settings]\nMarqueeMess=a,b\n", "MarqueeMess", "a,b", 0},
+        HandEditedRow{"Backslashes", "[Settings]\nMarqueeFileName=C:\\marq\\lines.txt  \n",
+                      "MarqueeFileName", "C:\\marq\\lines.txt", 0}),
+    RowName());
+
+// Files written by Qt's own INI writer read back the same, and the other way.
+class WrittenFormTest : public ::testing::TestWithParam<QString> {};
+
+TEST_P(WrittenFormTest, ReadsBackTheSameBothWays) {
+    TempDir dir;
+    {
+        QSettings qt(dir.SettingsFile(), QSettings::IniFormat);
+        qt.setValue("Settings/MarqueeMess", GetParam());
+        qt.setValue("Window size/max", 1);
+    }
+    CSettingsStore store(dir.SettingsFile());
+    EXPECT_EQ(store.ReadText("Settings", "MarqueeMess"), GetParam());
+    EXPECT_EQ(store.ReadInt("Window size", "max", 0), 1);
+    store.WriteText("Settings", "Font", GetParam());
+    EXPECT_EQ(QSettings(dir.SettingsFile(), QSettings::IniFormat).value("Settings/Font").toString(),
+              GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, WrittenFormTest,
+                         ::testing::Values("plain", "a, b", "C:\\marq", "say \"hi\"", "x; y=z",
+                                           " padded ", "two\nlines\ttab",
+                                           "\x01"
+                                           "5f",
+                                           "caf\u00e9 \u4e16 \U0001F600", "@home", ""),
+                         [](const ::testing::TestParamInfo<QString>& info) {
+                             return "Value" + std::to_string(info.index);
+                         });
 }  // namespace
