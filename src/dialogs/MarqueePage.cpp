@@ -193,6 +193,15 @@ QLineEdit* CMarqueePage::FirstBadNumber(QString* message) const {
     return nullptr;
 }
 
+QLineEdit* CMarqueePage::BadFileName(QString* message) const {
+    // Only a name typed since the last store: a stored file that went away
+    // is the marquee's to report, not a reason to refuse other changes.
+    if (m_fileNameEdit->text() == m_options.fileName)
+        return nullptr;
+    *message = MarqueeFileMessage(m_fileNameEdit->text());
+    return message->isEmpty() ? nullptr : m_fileNameEdit;
+}
+
 void CMarqueePage::ChooseColour(ColourRef* colour, Key key) {
     const std::optional<ColourRef> chosen = m_prompts.AskColour(*colour);
     if (!chosen)
@@ -216,6 +225,7 @@ void CMarqueePage::BrowseForFile() {
     if (chosen.isEmpty())
         return;
     m_fileNameEdit->setText(chosen);
+    m_options.fileName = chosen;
     m_settings.WriteSetting(Key::MarqueeFileName, chosen);
 }
 

@@ -26,6 +26,8 @@ public:
     MarqueeOptions Values() const;
     // The first number edit that OK must refuse, with its message; null when all are fine.
     QLineEdit* FirstBadNumber(QString* message) const;
+    // The file edit when OK must refuse the name typed there, with why; else null.
+    QLineEdit* BadFileName(QString* message) const;
     // A problem met while reading the marquee file for the message edit, else empty.
     QString FileError() const { return m_fileError; }
 

@@ -67,6 +67,10 @@ bool COptionsDlg::RefuseBadValues() {
         Refuse(COptionsTabCtrl::MarqueeIndex, badNumber, message);
         return true;
     }
+    if (QLineEdit* badFile = m_tabs->MarqueePage()->BadFileName(&message)) {
+        Refuse(COptionsTabCtrl::MarqueeIndex, badFile, message);
+        return true;
+    }
     const YearViewOptions yearView = m_tabs->YearViewPage()->Values();
     message = YearViewLimitMessage(yearView.monthsAcross, yearView.monthsDown);
     if (!message.isEmpty()) {

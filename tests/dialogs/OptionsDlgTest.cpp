@@ -167,4 +167,16 @@ TEST_F(OptionsDlgTest, BrowseWritesTheFileAtOnceAndTheMessageIsItsFirstLine) {
     EXPECT_TRUE(prompts.messages[0].text.contains(path));
     EXPECT_EQ(Stored(Key::MarqueeMess), QStringLiteral("First line")) << "and the message kept";
 }
+
+TEST_F(OptionsDlgTest, ATypedFileNameIsCheckedAndStoredByOk) {
+    const WidgetDriver d = Open();
+    d.Type("marqueeFileEdit", dir.Path());
+    d.Click("okButton");
+    ASSERT_EQ(prompts.messages.size(), 1) << "a folder is refused";
+    EXPECT_TRUE(dialog->isVisible());
+    d.Type("marqueeFileEdit", dir.SettingsFile());
+    d.Click("okButton");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Stored(Key::MarqueeFileName), dir.SettingsFile());
+}
 }  // namespace

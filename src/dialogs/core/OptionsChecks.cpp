@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "marquee/MarqueeFile.h"
+
 namespace {
 constexpr int kMaxYearViewMonths = 12;
 
@@ -60,4 +62,11 @@ QString WholeNumberMessage(const QString& text, int minimum) {
             .arg(std::numeric_limits<int>::max());
     }
     return QString();
+}
+
+QString MarqueeFileMessage(const QString& path) {
+    if (path.isEmpty())
+        return {};
+    const MarqueeLineRead read = ReadMarqueeLine(path, 0);
+    return read.ok ? QString() : read.error;
 }

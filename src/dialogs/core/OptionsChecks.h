@@ -22,3 +22,7 @@ std::optional<int> ParseWholeNumber(const QString& text);
 
 // Empty when `text` is a whole number of at least `minimum`, else the message.
 QString WholeNumberMessage(const QString& text, int minimum);
+
+// Empty when the marquee can read lines from `path` (or no file is named),
+// else why not: a typed name is held to what a browsed file passes.
+QString MarqueeFileMessage(const QString& path);

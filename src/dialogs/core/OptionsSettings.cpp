@@ -63,6 +63,8 @@ void SaveMarqueeOptions(const CSettingsHelper& settings, const MarqueeOptions& o
     settings.WriteInt(Key::MarqueeCheckFileFreq, options.fileFreq);
     settings.WriteInt(Key::MarqueeCheckInternetFreq, options.internetFreq);
     settings.WriteSetting(Key::MarqueeMess, options.message);
+    // A name typed into the field; a browsed one is already stored.
+    settings.WriteSetting(Key::MarqueeFileName, options.fileName);
     settings.WriteBool(Key::MarqueeOn, options.on);
     settings.WriteBool(Key::UseFile, options.useFile);
     settings.WriteBool(Key::UseInternet, options.useInternet);
