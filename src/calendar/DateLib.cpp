@@ -114,7 +114,8 @@ const char* MonthName(int month) {
 QString FormatShortDate(int month, int day, int year) {
     if (year >= 1900 && year <= 1999)
         year -= 1900;
-    // The fields are written as unsigned, as the original "%02u" did.
+    // Each field prints as an unsigned number, so a negative one never shows a
+    // minus sign that would break the fixed mm/dd/yy shape.
     const QString head = TwoDigits(static_cast<unsigned>(month)) + QLatin1Char('/') +
                          TwoDigits(static_cast<unsigned>(day)) + QLatin1Char('/');
     if (static_cast<unsigned>(year) < 100)

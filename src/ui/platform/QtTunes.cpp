@@ -85,7 +85,8 @@ QString CQtTunes::NotOpenText() {
     return QStringLiteral("The video is not open.");
 }
 
-// A new sound replaces the one playing, as the system's own sound call does.
+// A new sound replaces the one playing, so that two days' tunes never play
+// over each other.
 void CQtTunes::StartSound(const QString& path) {
     m_sound = std::make_unique<QSoundEffect>();
     m_sound->setSource(QUrl::fromLocalFile(path));
