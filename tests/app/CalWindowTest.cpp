@@ -18,6 +18,7 @@
 #include "support/FakeDateOrder.h"
 #include "support/FakePrompts.h"
 #include "support/FakeTunes.h"
+#include "support/RowName.h"
 #include "support/SettingsFixture.h"
 #include "view/CalView.h"
 
@@ -203,5 +204,5 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"PrintWithDiary", {"print", "--pdf", "PDF", "--diary", "DIARY"}, 0},
         CommandRow{"PrintWithMissingDiary", {"print", "--pdf", "PDF", "--diary", "MISSING"}, 1},
         CommandRow{"DiaryWithoutPath", {"list", "--diary"}, 2}),
-    [](const ::testing::TestParamInfo<CommandRow>& info) { return info.param.name; });
+    RowName());
 }  // namespace

@@ -10,6 +10,7 @@
 #include "support/DiaryFiles.h"
 #include "support/RowName.h"
 #include "support/TempDir.h"
+#include "support/RowName.h"
 
 namespace {
 using diaryfiles::RawConnection;

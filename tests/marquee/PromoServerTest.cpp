@@ -16,6 +16,7 @@
 #include "support/FakeClock.h"
 #include "support/FakePrompts.h"
 #include "support/TempDir.h"
+#include "support/RowName.h"
 #include "tools/promo-server/PromoMessages.h"
 #include "tools/promo-server/PromoServer.h"
 
@@ -205,5 +206,5 @@ INSTANTIATE_TEST_SUITE_P(
                                      "Error,Register,404 NotFound"},
                       FailedReplyRow{"EmptyBody", "200 OK", "", "empty reply"},
                       FailedReplyRow{"BlankBody", "200 OK", " \r\n", "empty reply"}),
-    [](const ::testing::TestParamInfo<FailedReplyRow>& info) { return info.param.name; });
+    RowName());
 }  // namespace
