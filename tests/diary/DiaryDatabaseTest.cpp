@@ -10,7 +10,6 @@
 #include "support/DiaryFiles.h"
 #include "support/RowName.h"
 #include "support/TempDir.h"
-#include "support/RowName.h"
 
 namespace {
 using diaryfiles::RawConnection;

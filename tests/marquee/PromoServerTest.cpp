@@ -15,8 +15,8 @@
 #include "settings/SettingsStore.h"
 #include "support/FakeClock.h"
 #include "support/FakePrompts.h"
-#include "support/TempDir.h"
 #include "support/RowName.h"
+#include "support/TempDir.h"
 #include "tools/promo-server/PromoMessages.h"
 #include "tools/promo-server/PromoServer.h"
 
