@@ -8,7 +8,6 @@
 
 #include "app/CalDocTemplate.h"
 #include "app/CommandLine.h"
-#include "app/DiaryCommands.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommand.h"
 #include "app/QuitSignals.h"
@@ -178,9 +177,6 @@ protected:
             return Run(arguments);
         QTextStream out(&outText);
         QTextStream err(&errText);
-        if (IsDiaryCommand(command))
-            return RunDiaryCommand(command, arguments, {store, dateOrder, clock, dir.Path()},
-                                   {out, err});
         return RunCommand(QStringList{command} + arguments, {out, err});
     }
 };
@@ -203,6 +199,6 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"CalWithDiary", {"cal", "--diary", "DIARY"}, 0},
         CommandRow{"PrintWithDiary", {"print", "--pdf", "PDF", "--diary", "DIARY"}, 0},
         CommandRow{"PrintWithMissingDiary", {"print", "--pdf", "PDF", "--diary", "MISSING"}, 1},
-        CommandRow{"DiaryWithoutPath", {"list", "--diary"}, 2}),
+        CommandRow{"DiaryWithoutPath", {"cal", "--diary"}, 2}),
     RowName());
 }  // namespace
