@@ -193,16 +193,14 @@ TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     holder.ForgetDiarySet();
     EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
 }
+
 // A page in the middle of the table overwritten: an append to the table's
 // last page would succeed, so the write must look at the whole file first.
 TEST_F(DiaryRecordsetTest, NothingIsWrittenIntoADamagedFile) {
-    {
-        RawConnection raw(path);
-        raw.Exec(QStringLiteral("BEGIN"));
-        for (int i = 0; i < 300; ++i)
-            raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
-        raw.Exec(QStringLiteral("COMMIT"));
-    }
+    raw.Exec(QStringLiteral("BEGIN"));
+    for (int i = 0; i < 300; ++i)
+        raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
+    raw.Exec(QStringLiteral("COMMIT"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_GT(file.size(), 8 * 4096);
@@ -210,7 +208,6 @@ TEST_F(DiaryRecordsetTest, NothingIsWrittenIntoADamagedFile) {
     file.write(QByteArray(64, '\xff'));
     file.close();
 
-    CDiaryRecordset set(store);
     set.SetFilter(CDiaryFilter::ById(0));
     set.Open();
     set.AddNew();
