@@ -201,7 +201,7 @@ TEST_F(DiaryRecordsetTest, NothingIsWrittenIntoADamagedFile) {
     for (int i = 0; i < 300; ++i)
         raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
     raw.Exec(QStringLiteral("COMMIT"));
-    QFile file(path);
+    QFile file(diaryPath);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_GT(file.size(), 8 * 4096);
     file.seek(5 * 4096);
