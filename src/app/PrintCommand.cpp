@@ -49,7 +49,7 @@ public:
         QFile::copy(store.FilePath(), copy);
         m_copy = std::make_unique<CSettingsStore>(copy);
         m_copy->WriteText(QString::fromLatin1(CSettingsStore::kSettingsSection),
-                          QString::fromLatin1(Key::DiaryName), diaryPath);
+                          KeyName(Key::DiaryName), diaryPath);
         m_store = m_copy.get();
     }
     CSettingsStore& Store() { return *m_store; }

@@ -183,7 +183,7 @@ protected:
 
 TEST_P(EveryCommandTest, SameYearsAndDiaryOption) {
     EXPECT_EQ(RunRow(), GetParam().status) << errText.toStdString();
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName)),
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName)),
               diaryPath)
         << "--diary is for one command only";
 }

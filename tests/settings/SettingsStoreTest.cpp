@@ -97,7 +97,7 @@ TEST_P(HandEditedTest, ReadsEachLineOnItsOwnAndNeverOverwritesAFaultyFile) {
     EXPECT_TRUE(store.FormatProblem().contains(dir.SettingsFile()));
     CDefaultSystemColours colours;
     CSettingsHelper helper(store, colours);
-    EXPECT_EQ(helper.GetSetting("Font"), "Verdana") << "the default, in memory";
+    EXPECT_EQ(helper.GetSetting(Key::Font), "Verdana") << "the default, in memory";
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), GetParam().file);
 }
