@@ -127,6 +127,7 @@ TEST_F(RoundTripTest, ExportThenImportIntoAnEmptyDiaryGivesTheSameEntries) {
         WriteCalendar(Entries(), QStringLiteral("t"), QDateTime::currentDateTimeUtc(), buffer);
     EXPECT_EQ(exported.written, kept.size());
     EXPECT_EQ(exported.leftOut, 1);
+    EXPECT_TRUE(buffer.data().contains("TRIGGER:-PT15M")) << "alarms a quarter of an hour ahead";
 
     const QString otherPath = dir.File(QStringLiteral("Other.db"));
     diaryfiles::CreateDiary(otherPath);
