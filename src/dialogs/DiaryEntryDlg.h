@@ -18,8 +18,9 @@ class QLineEdit;
 class QPushButton;
 
 // Adds, browses, edits and deletes diary entries on a recordset of its own.
-// The record shown is kept in edit mode: every move saves it, OK saves it,
-// Cancel drops its unsaved changes. In new-entry mode the record is created
+// The record shown is kept in edit mode: every move, Find and OK save it
+// after its checks, Cancel drops its unsaved changes; Browse only fills the
+// tune field. In new-entry mode the record is created
 // when the dialog starts, and Cancel deletes it again.
 class CDiaryEntryDlg : public QDialog {
     Q_OBJECT
@@ -76,6 +77,8 @@ private:
     void ShowFirstEntry();
     void CreateNewEntry();
     void OnMove(Move move);
+    // Takes the controls into the record and saves it after its checks.
+    bool SaveShownRecord();
     void OnOk();
     void OnDelete();
     void OnBrowse();

@@ -76,12 +76,8 @@ void CDiaryEntryDlg::OnMove(Move move) {
     const bool forward = move == Move::Next || move == Move::Last;
     if (!HasCurrentRecord() || (forward && m_set->IsEOF()) || (!forward && m_set->IsBOF()))
         return;
-    ControlsToRecord();
-    if (!ValidateEntry())
+    if (!SaveShownRecord())
         return;
-    StoreDateField();
-    m_set->Update();
-    m_changedDiary = true;
     switch (move) {
         case Move::First:
             m_set->MoveFirst();
@@ -100,6 +96,16 @@ void CDiaryEntryDlg::OnMove(Move move) {
     EnableNavigation();
     ShowCurrentRecord();
     FocusLastEdit();
+}
+
+bool CDiaryEntryDlg::SaveShownRecord() {
+    ControlsToRecord();
+    if (!ValidateEntry())
+        return false;
+    StoreDateField();
+    m_set->Update();
+    m_changedDiary = true;
+    return true;
 }
 
 void CDiaryEntryDlg::OnOk() {
@@ -182,24 +188,22 @@ bool CDiaryEntryDlg::DeleteCurrentEntry() {
 void CDiaryEntryDlg::OnBrowse() {
     if (!HasCurrentRecord())
         return;
-    ControlsToRecord();
     OpenFileRequest request;
     request.filter = tr("Sound files (*.wav);;Video files (*.avi)");
     request.defaultSuffix = QStringLiteral("wav");
     const QString chosen = m_prompts.AskOpenFileName(request);
-    if (chosen.isEmpty())
-        return;
-    m_set->m_EventSound = chosen;
-    StoreDateField();
-    m_set->Update();
-    m_changedDiary = true;
-    // The saved date is shown in the display form again, not as stored: read
-    // back in a month-first order, the stored form would swap day and month.
-    ShowCurrentRecord();
+    // Only the field changes: the record is saved as any typed change is, by
+    // a move or OK after its checks, and Cancel drops it.
+    if (!chosen.isEmpty())
+        m_tuneEdit->setText(chosen);
 }
 
 void CDiaryEntryDlg::OnFind() {
     if (!m_set)
+        return;
+    // What the user typed is kept as a move keeps it; a record that fails its
+    // checks stays on screen for correction.
+    if (HasCurrentRecord() && !SaveShownRecord())
         return;
     int lookIn = LookInIndexForEdit(m_lastFocused);
     CFindDlg find(m_settings, m_dateOrder, m_prompts, this);
@@ -207,7 +211,6 @@ void CDiaryEntryDlg::OnFind() {
         find.SetSearchText(m_searchText);
         find.SetLookInIndex(lookIn);
         const bool search = m_runFind(find);
-        // The record shown is left as it was saved: its unsaved changes go.
         if (m_set->IsEditing())
             m_set->CancelUpdate();
         if (search) {

@@ -225,15 +225,20 @@ TEST_F(DiaryEntryDlgTest, FindOffersTheLastFocusedFieldAndWrapsToTheFirstMatch) 
     EXPECT_EQ(QApplication::focusWidget(), Focused("messageEdit"));
 }
 
-TEST_F(DiaryEntryDlgTest, CancellingFindDropsUnsavedChangesAndReturnAndEscapeDoNothing) {
-    Add({kMarch5});
-    const WidgetDriver d = Open("05032007", false);
+TEST_F(DiaryEntryDlgTest, FindSavesWhatWasTypedAndReturnAndEscapeDoNothing) {
+    Add({kMarch5, kApril5});
+    const WidgetDriver d = Open("00000000", false);
     Focused("tuneEdit")->setFocus();
-    d.Type("messageEdit", "Not saved");
-    findAnswers = {{QString(), 1, false}};
+    d.Type("messageEdit", "Typed before Find");
+    findAnswers = {{"April"}, {QString(), 1, false}};
     d.Click("findButton");
     EXPECT_EQ(lookInOffered.value(0), 1) << "typing moved the focus to the message";
-    EXPECT_EQ(d.Text("messageEdit"), "Exact day");
+    EXPECT_EQ(d.Text("messageEdit"), "April");
+    EXPECT_EQ(StoredValue("EventDate", "Typed before Find"), "05032007");
+    d.Type("messageEdit", QString());
+    d.Click("findButton");
+    EXPECT_EQ(lookInOffered.size(), 2) << "no search starts from a record that fails its checks";
+    EXPECT_EQ(prompts.messages.value(0).caption, "Error!");
     d.Press("messageEdit", Qt::Key_Return);
     d.Press("dateEdit", Qt::Key_Escape);
     Focused("okButton")->setFocus();
@@ -242,18 +247,21 @@ TEST_F(DiaryEntryDlgTest, CancellingFindDropsUnsavedChangesAndReturnAndEscapeDoN
     EXPECT_EQ(dialog->result(), 0);
 }
 
-TEST_F(DiaryEntryDlgTest, BrowseSavesTheTuneAndOkKeepsTheDateAndHolidayInEveryOrder) {
+TEST_F(DiaryEntryDlgTest, BrowseOnlyFillsTheTuneAndOkSavesItWithDateAndHolidayInEveryOrder) {
     dateOrder.order = DateOrder::MonthDayYear;
     Add({kMarch5});
     prompts.fileAnswers.append("/music/bell.wav");
     const WidgetDriver d = Open("05032007", false);
+    d.Type("dateEdit", "32/13/2007");
     d.Click("browseButton");
     ASSERT_EQ(prompts.fileRequests.size(), 1);
     EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, "wav");
     EXPECT_TRUE(prompts.fileRequests[0].filter.contains("*.avi"));
-    EXPECT_EQ(d.Text("tuneEdit") + ' ' + d.Text("dateEdit"), "/music/bell.wav 03/05/2007");
-    EXPECT_EQ(StoredValue("EventSound", "Exact day"), "/music/bell.wav");
+    EXPECT_EQ(d.Text("tuneEdit") + ' ' + d.Text("dateEdit"), "/music/bell.wav 32/13/2007");
+    EXPECT_EQ(StoredValue("EventDate || EventSound", "Exact day"), "05032007") << "nothing saved";
+    d.Type("dateEdit", "03/05/2007");
     d.Click("holidayCheck");
     d.Click("okButton");
-    EXPECT_EQ(StoredValue("EventDate || PubHoliday", "Exact day"), "050320071");
+    EXPECT_EQ(StoredValue("EventDate || PubHoliday || EventSound", "Exact day"),
+              "050320071/music/bell.wav");
 }
