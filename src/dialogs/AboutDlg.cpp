@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "settings/SettingsKeys.h"
+#include "ui/CaptionWidth.h"
 #include "ui/DialogPosition.h"
 
 namespace {
@@ -60,6 +61,7 @@ void CAboutDlg::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(link, 0, Qt::AlignHCenter);
+    WidenToCaption(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

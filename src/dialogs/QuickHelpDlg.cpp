@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "settings/SettingsKeys.h"
+#include "ui/CaptionWidth.h"
 #include "ui/DialogPosition.h"
 
 CQuickHelpDlg::CQuickHelpDlg(const CSettingsHelper& settings, QWidget* parent)
@@ -73,6 +74,7 @@ void CQuickHelpDlg::BuildControls() {
     layout->addLayout(keys);
     layout->addWidget(arrows);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    WidenToCaption(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -3,11 +3,13 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
-#include <QMessageBox>
+
+#include "ui/MessageBox.h"
 
 void CQtPrompts::ShowMessage(const QString& text, const QString& caption) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, m_parent);
+    CMessageBox box(text, caption, m_parent);
     box.exec();
 }
 
