@@ -28,6 +28,10 @@ bool CCalApp::InitInstance() {
     if (!m_store.FormatProblem().isEmpty())
         m_prompts.ShowMessage(m_store.FormatProblem(), QStringLiteral("Calendar"));
     LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
+    // A quit signal while the file dialog was up closed it; the window that
+    // would open next must not, nor its diary check.
+    if (m_quitRequested)
+        return true;
     m_template = std::make_unique<CCalDocTemplate>(m_store, m_settings, services);
     m_template->OpenDocument();
     m_prompts.SetParent(m_template->Frame());

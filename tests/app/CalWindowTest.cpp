@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QThread>
 #include <csignal>
 
 #include "app/CalDocTemplate.h"
@@ -99,6 +101,51 @@ TEST(QuitSignals, TermAndIntReachTheEventLoop) {
     EXPECT_TRUE(spy.wait(2000));
     std::raise(SIGINT);
     EXPECT_TRUE(spy.count() == 2 || spy.wait(2000));
+}
+
+namespace {
+// Whether the process has a handler for `signalNumber` (its "SigCgt" mask).
+bool WaitUntilCatching(qint64 pid, int signalNumber) {
+    for (int tries = 0; tries < 200; ++tries) {
+        QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& line : status.readAll().split('\n')) {
+                if (line.startsWith("SigCgt:") &&
+                    (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signalNumber - 1)) & 1)
+                    return true;
+            }
+        }
+        QThread::msleep(50);
+    }
+    return false;
+}
+}  // namespace
+
+TEST(QuitSignals, OneTermEndsTheProgramWhileStartUpAsksForTheDiary) {
+    TempDir dir;
+    const QString settingsFile = dir.File(QStringLiteral("config/Quenmor/Calendar.ini"));
+    // In a folder that does not exist the probe fails, so start-up asks for a file.
+    CSettingsStore(settingsFile)
+        .WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
+                   dir.File(QStringLiteral("missing/Diary.db")));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.File(QStringLiteral("config")));
+    environment.insert(QStringLiteral("HOME"), dir.Path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess plenda;
+    plenda.setProcessEnvironment(environment);
+    plenda.start(QStringLiteral(PLENDA_EXECUTABLE), QStringList());
+    ASSERT_TRUE(plenda.waitForStarted());
+    ASSERT_TRUE(WaitUntilCatching(plenda.processId(), SIGTERM));
+    ::kill(static_cast<pid_t>(plenda.processId()), SIGTERM);
+    const bool ended = plenda.waitForFinished(15000);
+    if (!ended)
+        plenda.kill();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(plenda.exitStatus(), QProcess::NormalExit);
+    EXPECT_FALSE(
+        CSettingsStore(settingsFile).Contains(kWindow, QString::fromLatin1(WindowKey::Rect)))
+        << "no window was opened";
 }
 
 namespace {
