@@ -10,7 +10,7 @@ packages=(
   libqt6svg6 qt6-qpa-plugins
   libgl1-mesa-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool python3
+  sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool x11-utils openbox python3
   python3-icalendar python3-dateutil
   x11-apps imagemagick
   fonts-dejavu-core
