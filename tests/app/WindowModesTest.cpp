@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QMenuBar>
+#include <QProcess>
+#include <QTest>
+
+#include "app/CalDocTemplate.h"
+#include "app/MainFrame.h"
+#include "diary/DiaryLocation.h"
+#include "platform/SystemColours.h"
+#include "settings/SettingsHelper.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "support/FakeClock.h"
+#include "support/FakeDateOrder.h"
+#include "support/FakePrompts.h"
+#include "support/FakeTunes.h"
+#include "support/TempDir.h"
+#include "view/CalView.h"
+
+// The window modes as a window manager carries them out, driven by a real
+// pointer (xdotool) rather than by events handed to the widgets.
+namespace {
+void WaitFor(const std::function<bool()>& done, int milliseconds = 3000) {
+    const QDeadlineTimer deadline(milliseconds);
+    while (!done() && !deadline.hasExpired()) QTest::qWait(20);
+}
+
+// Runs xdotool while the event loop goes on, as the pointer's events need.
+void Pointer(const QStringList& arguments) {
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    WaitFor([&] { return xdotool.waitForFinished(10); }, 10000);
+    QTest::qWait(300);
+}
+
+QStringList At(QPoint global, QStringList then) {
+    return QStringList{QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                       QString::number(global.x()), QString::number(global.y())} +
+           then;
+}
+
+class WindowModesTest : public ::testing::Test {
+protected:
+    WindowModesTest() {
+        store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
+                        diaryPath);
+        EnsureDiaryFileExists(diaryPath);
+        docTemplate.OpenDocument();
+        (void)QTest::qWaitForWindowExposed(Frame());
+        QTest::qWait(300);
+    }
+    CMainFrame* Frame() const { return docTemplate.Frame(); }
+    // A point of empty calendar space: the page is centred, its corner is empty.
+    QPoint EmptySpace() const { return docTemplate.View()->viewport()->mapToGlobal(QPoint(4, 4)); }
+    bool MenuShown() const { return !Frame()->menuBar()->isHidden(); }
+    void DoubleClick() {
+        Pointer(At(EmptySpace(),
+                   {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                    QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
+    }
+
+    TempDir dir;
+    QString diaryPath = dir.File(QStringLiteral("Diary.db"));
+    CSettingsStore store{dir.SettingsFile()};
+    CDefaultSystemColours colours;
+    CSettingsHelper settings{store, colours};
+    FakePrompts prompts;
+    FakeClock clock;
+    FakeDateOrder dateOrder;
+    FakeTunes tunes;
+    PlatformServices services{&prompts, &clock, &dateOrder, &colours, &tunes};
+    CCalDocTemplate docTemplate{store, settings, services};
+};
+}  // namespace
+
+TEST_F(WindowModesTest, EveryDoubleClickTogglesNoMenu) {
+    ASSERT_FALSE(MenuShown()) << "a first start has no menu";
+    QList<bool> shown;
+    for (int i = 0; i < 4; ++i) {
+        DoubleClick();
+        WaitFor([&] { return MenuShown() == (i % 2 == 0); });
+        shown.append(MenuShown());
+    }
+    EXPECT_EQ(shown, (QList<bool>{true, false, true, false}));
+}
+
+TEST_F(WindowModesTest, DraggingByEmptySpaceMovesTheWindow) {
+    const QPoint start = Frame()->frameGeometry().topLeft();
+    const QPoint press = EmptySpace();
+    QStringList drag = At(press, {QStringLiteral("mousedown"), QStringLiteral("1")});
+    // A hand's pace: the window manager takes over the move after the first step.
+    for (int step = 1; step <= 5; ++step)
+        drag += At(press + QPoint(12 * step, 8 * step),
+                   {QStringLiteral("sleep"), QStringLiteral("0.2")});
+    drag += QStringList{QStringLiteral("mouseup"), QStringLiteral("1")};
+    Pointer(drag);
+    WaitFor([&] { return Frame()->frameGeometry().topLeft() == start + QPoint(60, 40); });
+    EXPECT_EQ(Frame()->frameGeometry().topLeft(), start + QPoint(60, 40));
+}
