@@ -109,6 +109,10 @@ bool CDiaryRecordset::FetchedRowsAreCurrent() const {
            m_fetched.dataVersion == DataVersion();
 }
 
+bool CDiaryRecordset::HasChangedSinceFetch() const {
+    return IsOpen() && (!m_fetched.valid || m_fetched.dataVersion != DataVersion());
+}
+
 qint64 CDiaryRecordset::DataVersion() const {
     CSqliteRows query(*m_database, QStringLiteral("PRAGMA data_version"), {});
     return query.Next() ? query.Int64(0) : -1;

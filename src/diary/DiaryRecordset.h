@@ -48,6 +48,9 @@ public:
     DiarySort Sort() const { return m_sort; }
     // Selects again and stands on the first record.
     void Requery();
+    // Whether the diary was written since the rows were fetched, by this or
+    // any other connection; asks SQLite's data version, reads no rows.
+    bool HasChangedSinceFetch() const;
 
     // Moving past either end leaves the recordset at BOF or EOF; moving on an
     // empty selection does nothing.

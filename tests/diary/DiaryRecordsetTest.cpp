@@ -79,7 +79,9 @@ TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughAndTheBookmarkFindsTheAddedReco
 TEST_F(DiaryRecordsetTest, ChangesElsewhereAreSeenAndVanishedRecordsRefused) {
     Add({{"01012007", "first"}, {"02012007", "second"}});
     set.Open();
+    EXPECT_FALSE(set.HasChangedSinceFetch());
     raw.Exec("UPDATE Diary SET EventDescription = 'changed' WHERE EventDate = '01012007'");
+    EXPECT_TRUE(set.HasChangedSinceFetch());
     raw.Exec("DELETE FROM Diary WHERE EventDate = '02012007'");
     set.Edit();
     EXPECT_EQ(set.m_EventDescription, "changed");
@@ -90,6 +92,7 @@ TEST_F(DiaryRecordsetTest, ChangesElsewhereAreSeenAndVanishedRecordsRefused) {
     EXPECT_EQ(set.GetRecordCount(), 2) << "a failed delete changes nothing";
     Add({{"03012007", "later"}});
     set.Requery();
+    EXPECT_FALSE(set.HasChangedSinceFetch());
     EXPECT_EQ(Messages(set), (QStringList{"changed", "later"}));
 }
 
