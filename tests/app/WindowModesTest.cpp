@@ -9,15 +9,12 @@
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
 #include "diary/DiaryLocation.h"
-#include "platform/SystemColours.h"
-#include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeDateOrder.h"
 #include "support/FakePrompts.h"
 #include "support/FakeTunes.h"
-#include "support/TempDir.h"
+#include "support/SettingsFixture.h"
 #include "view/CalView.h"
 
 // The window modes as a window manager carries them out, driven by a real
@@ -42,11 +39,10 @@ QStringList At(QPoint global, QStringList then) {
            then;
 }
 
-class WindowModesTest : public ::testing::Test {
+class WindowModesTest : public SettingsFixture {
 protected:
     WindowModesTest() {
-        store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
-                        diaryPath);
+        Put(QString::fromLatin1(Key::DiaryName), diaryPath);
         EnsureDiaryFileExists(diaryPath);
         docTemplate.OpenDocument();
         (void)QTest::qWaitForWindowExposed(Frame());
@@ -62,11 +58,7 @@ protected:
                     QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
     }
 
-    TempDir dir;
     QString diaryPath = dir.File(QStringLiteral("Diary.db"));
-    CSettingsStore store{dir.SettingsFile()};
-    CDefaultSystemColours colours;
-    CSettingsHelper settings{store, colours};
     FakePrompts prompts;
     FakeClock clock;
     FakeDateOrder dateOrder;

@@ -8,27 +8,16 @@
 #include "dialogs/FindDlg.h"
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/QuickHelpDlg.h"
-#include "platform/SystemColours.h"
-#include "settings/SettingsHelper.h"
-#include "settings/SettingsStore.h"
 #include "support/FakeDateOrder.h"
 #include "support/FakePrompts.h"
-#include "support/TempDir.h"
+#include "support/RowName.h"
+#include "support/SettingsFixture.h"
 
 // Where dialogs reopen when a real window manager frames them.
 namespace {
-struct Services {
-    TempDir dir;
-    CSettingsStore store{dir.SettingsFile()};
-    CDefaultSystemColours colours;
-    CSettingsHelper settings{store, colours};
-    FakePrompts prompts;
-    FakeDateOrder dateOrder;
-};
-
 struct PlacedDialog {
     const char* name;
-    std::function<std::unique_ptr<QDialog>(Services&)> make;
+    std::function<std::unique_ptr<QDialog>(DialogPlacementTest&)> make;
     // Reopened as the same object, as the search loop reopens Find.
     bool reused = false;
 };
@@ -47,35 +36,44 @@ void ShowFramed(QDialog& dialog) {
     QTest::qWait(100);
 }
 
-class DialogPlacementTest : public ::testing::TestWithParam<PlacedDialog> {};
+class DialogPlacementTest : public SettingsFixture,
+                            public ::testing::WithParamInterface<PlacedDialog> {
+public:
+    FakePrompts prompts;
+    FakeDateOrder dateOrder;
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, DialogPlacementTest,
-    ::testing::Values(
-        PlacedDialog{"Find",
-                     [](Services& s) {
-                         return std::make_unique<CFindDlg>(s.settings, s.dateOrder, s.prompts);
-                     }},
-        PlacedDialog{"FindReopened",
-                     [](Services& s) {
-                         return std::make_unique<CFindDlg>(s.settings, s.dateOrder, s.prompts);
-                     },
-                     true},
-        PlacedDialog{
-            "Options",
-            [](Services& s) { return std::make_unique<COptionsDlg>(s.settings, s.prompts); }},
-        PlacedDialog{"QuickHelp",
-                     [](Services& s) { return std::make_unique<CQuickHelpDlg>(s.settings); }}),
-    [](const ::testing::TestParamInfo<PlacedDialog>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Dialogs, DialogPlacementTest,
+                         ::testing::Values(PlacedDialog{"Find",
+                                                        [](DialogPlacementTest& s) {
+                                                            return std::make_unique<CFindDlg>(
+                                                                s.settings, s.dateOrder, s.prompts);
+                                                        }},
+                                           PlacedDialog{"FindReopened",
+                                                        [](DialogPlacementTest& s) {
+                                                            return std::make_unique<CFindDlg>(
+                                                                s.settings, s.dateOrder, s.prompts);
+                                                        },
+                                                        true},
+                                           PlacedDialog{"Options",
+                                                        [](DialogPlacementTest& s) {
+                                                            return std::make_unique<COptionsDlg>(
+                                                                s.settings, s.prompts);
+                                                        }},
+                                           PlacedDialog{"QuickHelp",
+                                                        [](DialogPlacementTest& s) {
+                                                            return std::make_unique<CQuickHelpDlg>(
+                                                                s.settings);
+                                                        }}),
+                         RowName());
 }  // namespace
 
 TEST_P(DialogPlacementTest, ReopensWhereItWasClosed) {
-    Services services;
     std::unique_ptr<QDialog> dialog;
     QList<QPoint> corners;
     for (int opening = 0; opening < 4; ++opening) {
         if (!dialog || !GetParam().reused)
-            dialog = GetParam().make(services);
+            dialog = GetParam().make(*this);
         ShowFramed(*dialog);
         if (opening == 0) {
             dialog->move(300, 200);

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "platform/MessageBoxText.h"
+#include "support/RowName.h"
 
 namespace {
 struct FitCase {
@@ -29,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FitCase{"LongLineCut", "abcdefgh\nabcde",
                               QString("abcd") + QChar(0x2026) + "\nabcde"},
                       FitCase{"EmptyLinesKept", "a\n\nb", "a\n\nb"}),
-    [](const ::testing::TestParamInfo<FitCase>& info) { return info.param.name; });
+    RowName());
 }  // namespace
 
 TEST_P(FitMessageBoxTextTest, ShowsWhatFits) {

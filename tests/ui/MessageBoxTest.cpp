@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "support/RowName.h"
 #include "ui/platform/QtPrompts.h"
 
 namespace {
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BoxCase{"HugeMessage", QString(1 << 20, QLatin1Char('m')), "Calendar"},
                       BoxCase{"LongWords", QString(3000, QLatin1Char(' ')).replace(" ", "word "),
                               "Error!"}),
-    [](const ::testing::TestParamInfo<BoxCase>& info) { return info.param.name; });
+    RowName());
 }  // namespace
 
 TEST_P(MessageBoxTest, FitsTheScreenAndShowsItsWholeCaption) {
