@@ -15,6 +15,8 @@
 
 // Where dialogs reopen when a real window manager frames them.
 namespace {
+class DialogPlacementTest;
+
 struct PlacedDialog {
     const char* name;
     std::function<std::unique_ptr<QDialog>(DialogPlacementTest&)> make;
@@ -39,6 +41,7 @@ void ShowFramed(QDialog& dialog) {
 class DialogPlacementTest : public SettingsFixture,
                             public ::testing::WithParamInterface<PlacedDialog> {
 public:
+    using SettingsFixture::settings;
     FakePrompts prompts;
     FakeDateOrder dateOrder;
 };
