@@ -126,7 +126,7 @@ TEST(QuitSignals, OneTermEndsTheProgramWhileStartUpAsksForTheDiary) {
     const QString settingsFile = dir.File(QStringLiteral("config/Quenmor/Calendar.ini"));
     // In a folder that does not exist the probe fails, so start-up asks for a file.
     CSettingsStore(settingsFile)
-        .WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::DiaryName),
+        .WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName),
                    dir.File(QStringLiteral("missing/Diary.db")));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.File(QStringLiteral("config")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -42,7 +43,7 @@ QStringList At(QPoint global, QStringList then) {
 class WindowModesTest : public SettingsFixture {
 protected:
     WindowModesTest() {
-        Put(QString::fromLatin1(Key::DiaryName), diaryPath);
+        Put(Key::DiaryName, diaryPath);
         EnsureDiaryFileExists(diaryPath);
         docTemplate.OpenDocument();
         (void)QTest::qWaitForWindowExposed(Frame());
