@@ -33,7 +33,6 @@ TEST(DayTip, ShowsBlackTextOnTheGivenColourWrappedAt128Pixels) {
     tip.ShowTip("Dentist", Rgb(255, 128, 128), QPoint(40, 50));
     EXPECT_EQ(tip.palette().color(QPalette::Window), QColor(255, 128, 128));
     EXPECT_EQ(tip.palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(tip.margin(), 4);
     EXPECT_EQ(tip.pos(), QPoint(40, 50));
     const QSize shortSize = tip.size();
     tip.ShowTip("Dentist at nine, then the car to the garage, and pick up the cake",
