@@ -3,6 +3,7 @@
 
 #include "app/CalApp.h"
 #include "app/CalCommand.h"
+#include "app/CalendarFileCommands.h"
 #include "app/DiaryCommands.h"
 #include "app/PrintCommand.h"
 #include "diary/DiaryLocation.h"
@@ -25,7 +26,7 @@ QString UsageText() {
                "  print --pdf FILE [MONTH YEAR] [--year]\n"
                "                     print the calendar page (or with --year the whole year)\n"
                "                     into a PDF file\n") +
-           DiaryCommandsUsage() +
+           DiaryCommandsUsage() + CalendarFileCommandsUsage() +
            QStringLiteral(
                "\nEvery command takes --diary PATH to use that diary file for one "
                "command.\nWithout a command the calendar window opens.\n");
@@ -46,13 +47,16 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
         const CSystemClock clock;
         return RunCalCommand(arguments.mid(1), clock, streams);
     }
-    if (IsDiaryCommand(arguments.first())) {
+    const QString& name = arguments.first();
+    if (IsDiaryCommand(name) || IsCalendarFileCommand(name)) {
         CSettingsStore settings;
         ReportSettingsProblem(settings, streams.err);
         const CLocaleDateOrder dateOrder;
         const CSystemClock clock;
-        return RunDiaryCommand(arguments.first(), arguments.mid(1),
-                               {settings, dateOrder, clock, DocumentsFolder()}, streams);
+        const DiaryCommandContext context{settings, dateOrder, clock, DocumentsFolder()};
+        if (IsCalendarFileCommand(name))
+            return RunCalendarFileCommand(name, arguments.mid(1), context, streams);
+        return RunDiaryCommand(name, arguments.mid(1), context, streams);
     }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;

@@ -68,25 +68,13 @@ std::optional<QString> DiaryCommand::DayKey(const QStringList& positionals, int&
     return NormalizeDatePattern(typed, Order());
 }
 
-// Without --diary the diary is found as start-up finds it, but where start-up
-// would ask for a file the command reports it and fails.
 bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, bool mayCreate) {
-    QString path = diaryPath;
-    if (path.isEmpty()) {
-        const CommandLineDiary located =
-            LocateDiaryForCommandLine(m_context.settings, m_context.documentsFolder);
-        path = located.path;
-        if (!located.usable) {
-            m_streams.err << "plenda: the diary file " << path
-                          << " cannot be opened or created; use --diary PATH\n";
-            return false;
-        }
-    } else if (mayCreate && !EnsureDiaryFileExists(path)) {
-        m_streams.err << "plenda: the diary file " << path << " cannot be opened or created\n";
+    const std::optional<QString> path =
+        CommandDiaryPath(m_context, diaryPath, mayCreate, m_streams.err);
+    if (!path)
         return false;
-    }
     try {
-        set.OpenFile(path);
+        set.OpenFile(*path);
     } catch (const CDatabaseError& error) {
         m_streams.err << "plenda: " << error.Description() << '\n';
         return false;
@@ -200,6 +188,27 @@ int DiaryCommand::Add(const CCommandOptions& parsed) {
     return 0;
 }
 }  // namespace
+
+// Without --diary the diary is found as start-up finds it, but where start-up
+// would ask for a file the command reports it and fails.
+std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
+                                        const QString& diaryPath, bool mayCreate,
+                                        QTextStream& err) {
+    if (diaryPath.isEmpty()) {
+        const CommandLineDiary located =
+            LocateDiaryForCommandLine(context.settings, context.documentsFolder);
+        if (located.usable)
+            return located.path;
+        err << "plenda: the diary file " << located.path
+            << " cannot be opened or created; use --diary PATH\n";
+        return std::nullopt;
+    }
+    if (mayCreate && !EnsureDiaryFileExists(diaryPath)) {
+        err << "plenda: the diary file " << diaryPath << " cannot be opened or created\n";
+        return std::nullopt;
+    }
+    return diaryPath;
+}
 
 bool IsDiaryCommand(const QString& name) {
     return name == QLatin1String("agenda") || name == QLatin1String("list") ||

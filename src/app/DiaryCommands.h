@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 #include "app/CommandStreams.h"
 
@@ -17,6 +18,13 @@ struct DiaryCommandContext {
     // Where the default diary lies when DiaryName is empty.
     QString documentsFolder;
 };
+
+// The diary file a command works on: `diaryPath` (--diary), or the one
+// start-up would use. Reading never creates a --diary file; `mayCreate` lets
+// a command that adds entries start one. Nothing, with the reason on `err`,
+// when the file cannot be used.
+std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
+                                        const QString& diaryPath, bool mayCreate, QTextStream& err);
 
 // `agenda`, `list` and `add`.
 bool IsDiaryCommand(const QString& name);

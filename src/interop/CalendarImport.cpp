@@ -91,22 +91,26 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     return plan;
 }
 
-ImportSummary ImportCalendar(const QByteArray& text, const QString& fileName,
-                             const ImportOptions& options, CDiaryDatabase& diary) {
-    ImportPlan plan = ReadCalendar(text, fileName, options);
+ImportSummary AddNewEntries(const ImportPlan& plan, CDiaryDatabase& diary) {
+    ImportSummary summary = plan.summary;
     CEntryTable table(diary);
     QSet<QString> known;
     for (const DiaryEntry& entry : table.ReadAll()) known.insert(EntryKey(entry));
     QList<DiaryEntry> fresh;
     for (const DiaryEntry& entry : plan.entries) {
         if (known.contains(EntryKey(entry))) {
-            ++plan.summary.present;
+            ++summary.present;
             continue;
         }
         known.insert(EntryKey(entry));
         fresh.append(entry);
     }
     table.AddAll(fresh);
-    plan.summary.added = static_cast<int>(fresh.size());
-    return plan.summary;
+    summary.added = static_cast<int>(fresh.size());
+    return summary;
+}
+
+ImportSummary ImportCalendar(const QByteArray& text, const QString& fileName,
+                             const ImportOptions& options, CDiaryDatabase& diary) {
+    return AddNewEntries(ReadCalendar(text, fileName, options), diary);
 }

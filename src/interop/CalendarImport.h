@@ -46,8 +46,13 @@ struct ImportPlan {
 ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
                         const ImportOptions& options);
 
-// Adds the entries of the file that the diary does not hold yet (same date
-// pattern, alarm time and message), in one transaction: a damaged file or a
-// failed write leaves the diary as it was.
+// Adds the planned entries that the diary does not hold yet (same date
+// pattern, alarm time and message), in one transaction: a failed write
+// leaves the diary as it was. Returns the plan's summary with what was added
+// and what was already present.
+ImportSummary AddNewEntries(const ImportPlan& plan, CDiaryDatabase& diary);
+
+// Reads the file, then adds its new entries: a damaged file leaves the diary
+// as it was.
 ImportSummary ImportCalendar(const QByteArray& text, const QString& fileName,
                              const ImportOptions& options, CDiaryDatabase& diary);

@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarTransfer.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTimeZone>
 
-#include "diary/DiaryDatabase.h"
-#include "interop/CalendarExport.h"
-#include "interop/CalendarImport.h"
-#include "interop/EntryTable.h"
-#include "interop/IcsError.h"
+#include "interop/CalendarFiles.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 
@@ -21,14 +14,6 @@ const QString kExportCaption = QStringLiteral("Export Calendar");
 OpenFileRequest CalendarFileRequest(bool save) {
     return OpenFileRequest{QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("ics"),
                            save ? QStringLiteral("Diary.ics") : QString(), save};
-}
-
-QByteArray ReadWhole(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw CIcsError(
-            QStringLiteral("The file %1 cannot be read: %2").arg(path, file.errorString()));
-    return file.readAll();
 }
 }  // namespace
 
@@ -41,8 +26,8 @@ bool CCalendarTransfer::Import(CDiaryDatabase& diary) {
         kImportCaption);
     if (!holiday)
         return false;
-    const ImportOptions options{*holiday, QTimeZone::systemTimeZoneId(), m_clock.Now().date()};
-    const ImportSummary summary = ImportCalendar(ReadWhole(path), path, options, diary);
+    const ImportSummary summary = ImportCalendar(
+        ReadCalendarFile(path), path, LocalImportOptions(*holiday, m_clock.Now().date()), diary);
     m_prompts.ShowMessage(QStringLiteral("%1:\n%2").arg(path, summary.Text()), kImportCaption);
     return summary.added > 0;
 }
@@ -51,16 +36,6 @@ void CCalendarTransfer::Export(const CDiaryDatabase& diary) {
     const QString path = m_prompts.AskOpenFileName(CalendarFileRequest(true));
     if (path.isEmpty())
         return;
-    const QList<DiaryEntry> entries = CEntryTable(diary).ReadAll();
-    // Written beside the old file and put in its place only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw CIcsError(
-            QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString()));
-    const ExportSummary summary =
-        WriteCalendar(entries, DiaryUidTag(diary.FilePath()), m_clock.Now().toUTC(), file);
-    if (!file.commit())
-        throw CIcsError(
-            QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString()));
+    const ExportSummary summary = ExportDiaryToFile(diary, m_clock.Now().toUTC(), path);
     m_prompts.ShowMessage(QStringLiteral("%1:\n%2").arg(path, summary.Text()), kExportCaption);
 }

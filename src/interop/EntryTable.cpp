@@ -24,6 +24,7 @@ void CEntryTable::AddAll(const QList<DiaryEntry>& entries) {
         return;
     QSqlDatabase db = m_database.Connection();
     const QString action = QStringLiteral("add the imported entries");
+    m_database.RequireSound(action);
     if (!db.transaction())
         throw CDatabaseError(m_database.Describe(action, db.lastError().text()));
     try {

@@ -15,7 +15,8 @@ public:
 
     // Every entry, in the order of their IDs.
     QList<DiaryEntry> ReadAll() const;
-    // Adds the entries in one transaction: all of them, or none when any fails.
+    // Adds the entries in one transaction: all of them, or none when any fails;
+    // nothing at all into a damaged file.
     void AddAll(const QList<DiaryEntry>& entries);
 
 private:

@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTextStream>
 
 #include "app/DiaryCommands.h"
@@ -12,6 +10,7 @@
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakeDateOrder.h"
+#include "support/PlendaProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -125,29 +124,11 @@ TEST_F(DiaryCommandsTest, UnusableDiaryIsNamedInsteadOfAskedFor) {
 // The whole program, as a terminal runs it.
 TEST(DiaryCommandsProcess, AddThenAgendaAndARefusal) {
     TempDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.Path());
-    env.insert("XDG_CONFIG_HOME", home.File("config"));
-    env.insert("LC_ALL", "C");
-    const auto run = [&](const QStringList& arguments, QString* out = nullptr,
-                         QString* err = nullptr) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(PLENDA_EXECUTABLE), arguments);
-        EXPECT_TRUE(process.waitForFinished(30000));
-        if (out)
-            *out = QString::fromUtf8(process.readAllStandardOutput());
-        if (err)
-            *err = QString::fromUtf8(process.readAllStandardError());
-        return process.exitCode();
-    };
-    EXPECT_EQ(run({"add", "25/12/****", "Christmas", "--holiday"}), 0);
-    QString out;
-    EXPECT_EQ(run({"agenda", "25/12/2031"}, &out), 0);
-    EXPECT_EQ(out, "Christmas\n");
-    QString err;
-    EXPECT_EQ(run({"add", "31/11/2007", "x"}, nullptr, &err), 1);
-    EXPECT_TRUE(err.contains("Invalid date"));
+    EXPECT_EQ(RunPlendaIn(home.Path(), {"add", "25/12/****", "Christmas", "--holiday"}).status, 0);
+    EXPECT_EQ(RunPlendaIn(home.Path(), {"agenda", "25/12/2031"}).out, "Christmas\n");
+    const PlendaRun refused = RunPlendaIn(home.Path(), {"add", "31/11/2007", "x"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains("Invalid date"));
     EXPECT_TRUE(QFileInfo::exists(home.File("Diary.db")));
 }
 }  // namespace

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QBuffer>
-
 #include "diary/DiaryDatabase.h"
-#include "interop/CalendarExport.h"
 #include "interop/CalendarImport.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
@@ -102,44 +99,4 @@ INSTANTIATE_TEST_SUITE_P(
                     "in.ics, line 3: END:VTODO closes no open BEGIN:VTODO"},
         RefusalCase{"Empty", "\n\n", "in.ics, line 1: the file is empty, not an iCalendar file"}),
     RowName());
-
-class RoundTripTest : public DiaryFixture, public ::testing::Test {};
-
-TEST_F(RoundTripTest, ExportThenImportIntoAnEmptyDiaryGivesTheSameEntries) {
-    const QList<diaryfiles::Entry> kept{
-        {"25122026", "Christmas", "", 1, "0000"},
-        {"2512****", "Christmas, every year", "/home/u/jingle bells.wav", 1, "0000"},
-        {"15******", "Rent; pay \"on time\"\nsecond line", "", 0, "0900"},
-        {"**072027", "July", "", 0, "0000"},
-        {"2*12****", "December twenties", "/tmp/a.avi", 0, "1800"},
-        {"*5032027", "Fifths", "", 0, "0000"},
-        {"1402202*", "Valentine", "", 1, "0000"},
-        {"2902****", "Leap day", "", 0, "1200"},
-        {"********", "Every day, Ärger und Ölkännchen", "", 0, "0730"},
-        {"01011*0*", "Scattered years", "", 0, "0000"},
-        {"05032007", "Late alarm", "", 0, "2400"}};
-    diaryfiles::RawConnection raw(path);
-    for (const auto& entry : kept) raw.Add(entry);
-    raw.Add({"31022007", "falls on no day"});
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    const ExportSummary exported =
-        WriteCalendar(Entries(), QStringLiteral("t"), QDateTime::currentDateTimeUtc(), buffer);
-    EXPECT_EQ(exported.written, kept.size());
-    EXPECT_EQ(exported.leftOut, 1);
-    EXPECT_TRUE(buffer.data().contains("TRIGGER:-PT15M")) << "alarms a quarter of an hour ahead";
-
-    const QString otherPath = dir.File(QStringLiteral("Other.db"));
-    diaryfiles::CreateDiary(otherPath);
-    CDiaryDatabase other(otherPath);
-    const ImportSummary imported =
-        ImportCalendar(buffer.data(), QStringLiteral("out.ics"), ImportOptions{}, other);
-    EXPECT_EQ(imported.added, kept.size());
-    QList<DiaryEntry> expected = Entries();
-    expected.removeLast();
-    for (DiaryEntry& entry : expected) entry.id = 0;
-    QList<DiaryEntry> restored = CEntryTable(other).ReadAll();
-    for (DiaryEntry& entry : restored) entry.id = 0;
-    EXPECT_EQ(Listing(restored).toStdString(), Listing(expected).toStdString());
-}
 }  // namespace

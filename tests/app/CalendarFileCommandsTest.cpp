@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include "support/DiaryFixture.h"
+#include "support/Golden.h"
+#include "support/PlendaProcess.h"
+#include "support/RowName.h"
+
+// `plenda export` and `plenda import` as a terminal runs them, on real diary
+// files; what a calendar file holds is the calendar file tests' business.
+namespace {
+// Date pattern, time, holiday flag, tune and message of each entry that
+// falls on a day.
+std::string Rows(const QString& path, bool asHolidays = false) {
+    return diaryfiles::RawConnection(path)
+        .Value(QStringLiteral("SELECT group_concat(EventDate || ' ' || EventTime || ' ' || "
+                              "(PubHoliday OR %1) || ' ' || ifnull(EventSound, '') || ' ' || "
+                              "EventDescription, '|') FROM Diary WHERE EventDate != '31022007'")
+                   .arg(asHolidays))
+        .toString()
+        .toStdString();
+}
+
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct Row {
+    const char* name;
+    QStringList arguments;
+    int status;
+    const char* message;
+};
+
+class CalendarCommandTest : public DiaryFixture, public ::testing::WithParamInterface<Row> {
+protected:
+    CalendarCommandTest() {
+        Add({{"25122026", "Christmas", "", 1},
+             {"2512****", "Christmas, every year", "/home/u/jingle bells.wav", 1},
+             {"15******", "Rent; pay \"on time\"\nsecond line", "", 0, "0900"},
+             {"**072027", "July"},
+             {"2*12****", "December twenties", "/tmp/a.avi", 0, "1800"},
+             {"*5032027", "Fifths"},
+             {"1402202*", "Valentine", "", 1},
+             {"2902****", "Leap day", "", 0, "1200"},
+             {"********", "Every day, Ärger und Ölkännchen", "", 0, "0730"},
+             {"01011*0*", "Scattered years"},
+             {"05032007", "Late alarm", "", 0, "2400"},
+             {"31022007", "falls on no day"}});
+    }
+    PlendaRun Run(QStringList arguments, const QString& diary, const QByteArray& input) {
+        return RunPlendaIn(dir.Path(), arguments << "--diary" << diary, input);
+    }
+};
+
+// Export (to FILE or '-'), then import (FILE or '-') into an empty diary
+// twice: every kind of date pattern, time, flag and tune comes back as it
+// was. The import names its source (`message`) in its summary.
+using RoundTripTest = CalendarCommandTest;
+TEST_P(RoundTripTest, GivesTheSameEntriesAndASecondImportAddsNothing) {
+    const QStringList& words = GetParam().arguments;
+    const PlendaRun exported = Run({"export", words[0]}, "Diary.db", {});
+    EXPECT_EQ(exported.status, GetParam().status);
+    // Beside a calendar on standard output the summary goes to standard error.
+    EXPECT_TRUE((words[0] == "-" ? exported.err : exported.out)
+                    .endsWith("11 entries exported, 1 left out (their dates fall on no day).\n"));
+    const QByteArray calendar = words[0] == "-" ? exported.out : Bytes(dir.File(words[0]));
+    EXPECT_TRUE(calendar.contains("TRIGGER:-PT15M")) << "alarms a quarter of an hour ahead";
+    const std::string expected = Rows(diaryPath, words.contains("--holiday"));
+    for (const char* summary : {"11 added, 0 already present", "0 added, 11 already present"}) {
+        const PlendaRun imported = Run(QStringList{"import"} + words.mid(1), "New.db", calendar);
+        EXPECT_TRUE(imported.out.startsWith(GetParam().message + QByteArray(summary)))
+            << imported.out.toStdString();
+        EXPECT_EQ(Rows(dir.File("New.db")), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, RoundTripTest,
+    ::testing::Values(Row{"Files", {"a.ics", "a.ics"}, 0, "a.ics: "},
+                      Row{"Streams", {"-", "-"}, 0, "standard input: "},
+                      Row{"Holidays", {"a.ics", "-", "--holiday"}, 0, "standard input: "}),
+    RowName());
+
+// Standard input holds a letter, not a calendar.
+using RefusalTest = CalendarCommandTest;
+TEST_P(RefusalTest, SaysWhyAndLeavesTheDiaryByteForByte) {
+    const QByteArray before = Bytes(diaryPath);
+    const PlendaRun run = Run(GetParam().arguments, "Diary.db", "Dear diary,\n");
+    EXPECT_EQ(run.status, GetParam().status);
+    EXPECT_TRUE(run.err.contains(GetParam().message)) << run.err.toStdString();
+    EXPECT_EQ(Bytes(diaryPath), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, RefusalTest,
+    ::testing::Values(
+        Row{"Damaged", {"import", GoldenPath("ics/damaged.ics")}, 1, "damaged.ics, line 13:"},
+        Row{"NotICalendar", {"import", "-"}, 1, "standard input, line 1:"},
+        Row{"OverTheDiary", {"export", "Diary.db"}, 1, "it is the diary itself"},
+        Row{"NoFile", {"import"}, 2, "  import FILE [--holiday]\n"},
+        Row{"TwoFiles", {"export", "a.ics", "b.ics"}, 2, "  export [FILE]"}),
+    RowName());
+}  // namespace
