@@ -13,6 +13,7 @@ packages=(
   sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool x11-utils openbox python3
   python3-icalendar python3-dateutil
   x11-apps imagemagick
+  dbus dbus-bin dunst
   fonts-dejavu-core
 )
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CalApp.h"
 
+#include <QMainWindow>
+
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
 #include "diary/DiaryLocation.h"
@@ -27,6 +29,12 @@ bool CCalApp::InitInstance() {
     // Said once, before anything reads a setting the user may miss.
     if (!m_store.FormatProblem().isEmpty())
         m_prompts.ShowMessage(m_store.FormatProblem(), QStringLiteral("Calendar"));
+    m_notifications = CDBusNotifications::Connect();
+    if (m_notifications) {
+        services.notifications = m_notifications.get();
+        connect(m_notifications.get(), &CDBusNotifications::Activated, this,
+                &CCalApp::BringFrameForward);
+    }
     LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
     // A quit signal while the file dialog was up closed it; the window that
     // would open next must not, nor its diary check.
@@ -50,4 +58,14 @@ void CCalApp::OnQuitRequested() {
     // As if the user closed every window: dialogs first, then the frame.
     closeAllWindows();
     quit();
+}
+
+void CCalApp::BringFrameForward() {
+    QMainWindow* frame = m_template ? m_template->Frame() : nullptr;
+    if (!frame)
+        return;
+    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
 }

@@ -9,6 +9,7 @@
 #include "platform/SystemClock.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsStore.h"
+#include "ui/platform/DBusNotifications.h"
 #include "ui/platform/QtPrompts.h"
 #include "ui/platform/QtSystemColours.h"
 #include "ui/platform/QtTunes.h"
@@ -32,6 +33,7 @@ public:
 
 private:
     void OnQuitRequested();
+    void BringFrameForward();
 
     CSettingsStore m_store;
     CQtSystemColours m_colours;
@@ -40,6 +42,7 @@ private:
     CSystemClock m_clock;
     CLocaleDateOrder m_dateOrder;
     CQtTunes m_tunes;
+    std::unique_ptr<CDBusNotifications> m_notifications;
     CQuitSignals m_quitSignals;
     std::unique_ptr<CCalDocTemplate> m_template;
     bool m_quitRequested = false;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTime>
 
 #include "dialogs/FindDlg.h"
 #include "dialogs/core/EntryRules.h"
@@ -79,6 +80,9 @@ void CDiaryEntryDlg::BuildControls() {
     };
     m_dateEdit = addEdit(QStringLiteral("dateEdit"));
     m_messageEdit = addEdit(QStringLiteral("messageEdit"));
+    m_alarmTimeEdit = addEdit(QStringLiteral("alarmTimeEdit"));
+    m_alarmTimeEdit->setToolTip(tr("When to be reminded, for example %1; empty for no alarm")
+                                    .arg(QLocale().toString(QTime(9, 30), QLocale::ShortFormat)));
     m_tuneEdit = addEdit(QStringLiteral("tuneEdit"));
     m_idEdit = addEdit(QStringLiteral("idEdit"));
     m_idEdit->setEnabled(false);
@@ -109,9 +113,13 @@ void CDiaryEntryDlg::BuildControls() {
     grid->addWidget(m_holidayCheck, 0, 2);
     grid->addWidget(new QLabel(tr("Message:"), this), 1, 0);
     grid->addWidget(m_messageEdit, 1, 1, 1, 3);
-    grid->addWidget(new QLabel(tr("Tune to play:"), this), 2, 0);
-    grid->addWidget(m_tuneEdit, 2, 1, 1, 2);
-    grid->addWidget(m_browseButton, 2, 3);
+    auto* alarmLabel = new QLabel(tr("Alarm time:"), this);
+    alarmLabel->setBuddy(m_alarmTimeEdit);
+    grid->addWidget(alarmLabel, 2, 0);
+    grid->addWidget(m_alarmTimeEdit, 2, 1);
+    grid->addWidget(new QLabel(tr("Tune to play:"), this), 3, 0);
+    grid->addWidget(m_tuneEdit, 3, 1, 1, 2);
+    grid->addWidget(m_browseButton, 3, 3);
     auto* navigation = new QHBoxLayout;
     for (QWidget* widget :
          {static_cast<QWidget*>(m_firstButton), static_cast<QWidget*>(m_previousButton),
@@ -120,12 +128,12 @@ void CDiaryEntryDlg::BuildControls() {
           static_cast<QWidget*>(m_findButton), static_cast<QWidget*>(m_idEdit)}) {
         navigation->addWidget(widget);
     }
-    grid->addLayout(navigation, 3, 0, 1, 4);
+    grid->addLayout(navigation, 4, 0, 1, 4);
     auto* closing = new QHBoxLayout;
     closing->addStretch();
     closing->addWidget(m_okButton);
     closing->addWidget(m_cancelButton);
-    grid->addLayout(closing, 4, 0, 1, 4);
+    grid->addLayout(closing, 5, 0, 1, 4);
     m_messageEdit->setMinimumWidth(320);
 }
 
@@ -248,6 +256,7 @@ void CDiaryEntryDlg::ShowCurrentRecord() {
 void CDiaryEntryDlg::RecordToControls() {
     m_dateEdit->setText(m_set->m_EventDate);
     m_messageEdit->setText(m_set->m_EventDescription);
+    m_alarmTimeEdit->setText(AlarmTimeForDisplay(m_set->m_EventTime, QLocale()));
     m_tuneEdit->setText(m_set->m_EventSound);
     m_holidayCheck->setChecked(m_set->m_PubHoliday);
     m_idEdit->setText(QString::number(m_set->m_ID));
@@ -256,6 +265,9 @@ void CDiaryEntryDlg::RecordToControls() {
 void CDiaryEntryDlg::ControlsToRecord() {
     m_set->m_EventDate = m_dateEdit->text();
     m_set->m_EventDescription = m_messageEdit->text();
+    // Text that is no time at all goes in as typed, for the check to report.
+    m_set->m_EventTime = StoredAlarmTimeOf(m_alarmTimeEdit->text(), QLocale())
+                             .value_or(m_alarmTimeEdit->text().trimmed());
     m_set->m_EventSound = m_tuneEdit->text();
     m_set->m_PubHoliday = m_holidayCheck->isChecked();
 }
@@ -276,16 +288,15 @@ void CDiaryEntryDlg::done(int result) {
 }
 
 void CDiaryEntryDlg::keyPressEvent(QKeyEvent* event) {
-    // Neither key closes the dialog: OK and Cancel must be clicked.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            event->accept();
-            return;
-        default:
-            QDialog::keyPressEvent(event);
+    // Return in a one-line field finishes the entry as OK does; Escape
+    // cancels through QDialog's own handling.
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isReturn && qobject_cast<QLineEdit*>(focusWidget())) {
+        event->accept();
+        m_okButton->click();
+        return;
     }
+    QDialog::keyPressEvent(event);
 }
 
 bool CDiaryEntryDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -114,6 +114,7 @@ private:
 
     QLineEdit* m_dateEdit = nullptr;
     QLineEdit* m_messageEdit = nullptr;
+    QLineEdit* m_alarmTimeEdit = nullptr;
     QLineEdit* m_tuneEdit = nullptr;
     QCheckBox* m_holidayCheck = nullptr;
     QLineEdit* m_idEdit = nullptr;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/OptionsDlg.h"
 
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,10 +21,14 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
     : QDialog(parent),
       m_settings(settings),
       m_prompts(prompts),
-      m_tabs(new COptionsTabCtrl(settings, prompts, this)) {
+      m_tabs(new COptionsTabCtrl(settings, prompts, this)),
+      m_autostartCheck(new QCheckBox(tr("Start Plenda when I log in"), this)) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(tr("Options Tab"));
     RestoreDialogPosition(*this, m_settings, Key::OptionsDialogRect);
+
+    m_autostartCheck->setObjectName(QStringLiteral("autostartCheck"));
+    m_autostartCheck->setChecked(m_autostart.Exists());
 
     auto* okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -38,6 +45,7 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
     buttons->addWidget(cancelButton);
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_tabs);
+    column->addWidget(m_autostartCheck);
     column->addLayout(buttons);
 
     const QString fileError = m_tabs->MarqueePage()->FileError();
@@ -48,7 +56,7 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
 COptionsDlg::~COptionsDlg() = default;
 
 void COptionsDlg::accept() {
-    if (RefuseBadValues())
+    if (RefuseBadValues() || !ApplyAutostart())
         return;
     SavePictureOptions(m_settings, m_tabs->PicturePage()->Values());
     SaveMarqueeOptions(m_settings, m_tabs->MarqueePage()->Values());
@@ -84,4 +92,30 @@ void COptionsDlg::Refuse(int pageIndex, QWidget* field, const QString& message) 
     m_tabs->setCurrentIndex(pageIndex);
     m_prompts.ShowMessage(message, QString::fromLatin1(kRetryCaption));
     field->setFocus();
+}
+
+// Outside any namespace, as the resource initialiser requires.
+static void InitDesktopResource() {
+    Q_INIT_RESOURCE(plenda);
+}
+
+bool COptionsDlg::ApplyAutostart() {
+    const bool wanted = m_autostartCheck->isChecked();
+    if (wanted == m_autostart.Exists())
+        return true;
+    QString failure;
+    if (wanted) {
+        InitDesktopResource();
+        QFile desktop(QStringLiteral(":/desktop/plenda.desktop"));
+        desktop.open(QIODevice::ReadOnly | QIODevice::Text);
+        failure = m_autostart.Enable(QString::fromUtf8(desktop.readAll()),
+                                     QCoreApplication::applicationFilePath());
+    } else {
+        failure = m_autostart.Disable();
+    }
+    if (failure.isEmpty())
+        return true;
+    m_prompts.ShowMessage(tr("Cannot change %1:\n%2").arg(m_autostart.FilePath(), failure),
+                          tr("Calendar"));
+    return false;
 }

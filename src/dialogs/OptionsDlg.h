@@ -3,7 +3,10 @@
 
 #include <QDialog>
 
+#include "platform/AutostartEntry.h"
+
 class COptionsTabCtrl;
+class QCheckBox;
 class CSettingsHelper;
 class IPrompts;
 
@@ -24,8 +27,12 @@ private:
     // The first value OK must refuse, shown on its page in a "Retry" box.
     bool RefuseBadValues();
     void Refuse(int pageIndex, QWidget* field, const QString& message);
+    // Writes or removes the autostart entry as the box asks; false when that failed.
+    bool ApplyAutostart();
 
     const CSettingsHelper& m_settings;
     IPrompts& m_prompts;
     COptionsTabCtrl* m_tabs;
+    CAutostartEntry m_autostart;
+    QCheckBox* m_autostartCheck;
 };

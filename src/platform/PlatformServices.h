@@ -7,6 +7,7 @@ class IDateOrder;
 class ISystemColours;
 class ITunes;
 class IHttp;
+class INotifications;
 
 // The platform services one window (or one command) works with. Not owned.
 struct PlatformServices {
@@ -16,4 +17,6 @@ struct PlatformServices {
     ISystemColours* colours = nullptr;
     ITunes* tunes = nullptr;
     IHttp* http = nullptr;
+    // Null where the desktop has no notification service.
+    INotifications* notifications = nullptr;
 };

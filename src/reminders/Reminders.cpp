@@ -8,20 +8,14 @@
 #include "diary/DiaryFilter.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
-#include "diary/MonthIndex.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Tunes.h"
 
 namespace {
-constexpr int kAlarmLeadMinutes = 15;
 constexpr int kVideoLeft = 100;
 constexpr int kVideoTop = 100;
 constexpr int kVideoSize = 160;
-
-QString TwoDigits(int number) {
-    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
-}
 
 void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure,
                         const QString& caption) {
@@ -30,21 +24,11 @@ void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure
     prompts.ShowMessage(failure->isEmpty() ? QStringLiteral("Unknown MCI error") : *failure,
                         caption);
 }
-
-// Clears the running flag however the check ends.
-class RunningFlag {
-public:
-    explicit RunningFlag(bool& flag) : m_flag(flag) { m_flag = true; }
-    ~RunningFlag() { m_flag = false; }
-
-private:
-    bool& m_flag;
-};
 }  // namespace
 
-CReminders::CReminders(CDiarySetHolder& diary, CMonthIndex& index, IPrompts& prompts,
-                       const IClock& clock, ITunes& tunes)
-    : m_diary(diary), m_index(index), m_prompts(prompts), m_clock(clock), m_tunes(tunes) {}
+CReminders::CReminders(CDiarySetHolder& diary, IPrompts& prompts, const IClock& clock,
+                       ITunes& tunes)
+    : m_diary(diary), m_prompts(prompts), m_clock(clock), m_tunes(tunes) {}
 
 void CReminders::CheckDiary(int day, int month, int year, bool quiet) {
     const QString messages = GatherDayMessages(day, month, year, true);
@@ -123,33 +107,4 @@ void CReminders::PlayVideo(const QString& path) {
                        play);
     ReportVideoFailure(m_prompts, m_tunes.PlayVideoToEnd(), play);
     ReportVideoFailure(m_prompts, m_tunes.CloseVideo(), QStringLiteral("MCIERROR - close"));
-}
-
-void CReminders::CheckAlarms() {
-    // The timer fires again while an appointment box is open.
-    if (m_checkingAlarms)
-        return;
-    RunningFlag running(m_checkingAlarms);
-    const QDateTime now = m_clock.Now();
-    const QDate today = now.date();
-    const QString todayKey = DateKey(today.day(), today.month(), today.year());
-    // Yesterday's unsounded alarms must not sound today: gather today's afresh.
-    if (m_index.AlarmDayKey() != todayKey)
-        m_index.GatherTodaysAlarms(m_diary.GetDiarySet(), m_clock);
-    const int minutesNow = now.time().hour() * 60 + now.time().minute();
-    for (int slot = 0; slot <= m_index.LastFilledSlot(); ++slot) {
-        const int t = m_index.Alarm(slot).minutes;
-        if (t > 0 && t - kAlarmLeadMinutes < minutesNow && minutesNow < t)
-            ShowAlarm(slot, minutesNow);
-    }
-}
-
-void CReminders::ShowAlarm(int slot, int now) {
-    const AlarmSlot alarm = m_index.Alarm(slot);
-    const QString text = TwoDigits(alarm.minutes / 60) + QLatin1Char(':') +
-                         TwoDigits(alarm.minutes % 60) + QLatin1Char(' ') + alarm.message;
-    const QString caption = TwoDigits(now / 60) + QLatin1Char(':') + TwoDigits(now % 60) +
-                            QStringLiteral(" You have an appointment");
-    m_prompts.ShowMessage(text, caption);
-    m_index.SpendAlarm(slot);
 }

@@ -6,7 +6,6 @@
 
 class CDiaryRecordset;
 class CDiarySetHolder;
-class CMonthIndex;
 class IClock;
 class IPrompts;
 class ITunes;
@@ -17,13 +16,11 @@ class ITunes;
 QString CollectDayMessages(CDiaryRecordset& set, const QString& key,
                            const std::function<void(const QString&)>& playTune);
 
-// The diary check of one day (messages in one box, tunes played) and the
-// alarm check of today's appointments. The view owns one; it works on the
-// view's recordset and month index.
+// The diary check of one day: messages in one box, tunes played. The view
+// owns one; it works on the view's recordset.
 class CReminders {
 public:
-    CReminders(CDiarySetHolder& diary, CMonthIndex& index, IPrompts& prompts, const IClock& clock,
-               ITunes& tunes);
+    CReminders(CDiarySetHolder& diary, IPrompts& prompts, const IClock& clock, ITunes& tunes);
 
     // Shows the day's messages under its long date, or "No Messages!" unless
     // `quiet`. Database errors pass out.
@@ -35,20 +32,13 @@ public:
     // Plays a tune path: ".wav" as a sound without waiting, ".avi" as a video
     // waited for; anything else is not played.
     void PlayTune(const QString& tune);
-    // Shows each of today's appointments once, from 14 minutes before its
-    // time to 1 minute before it.
-    void CheckAlarms();
-    bool IsCheckingAlarms() const { return m_checkingAlarms; }
 
 private:
     QString DayKey(int day, int month, int year) const;
     void PlayVideo(const QString& path);
-    void ShowAlarm(int slot, int now);
 
     CDiarySetHolder& m_diary;
-    CMonthIndex& m_index;
     IPrompts& m_prompts;
     const IClock& m_clock;
     ITunes& m_tunes;
-    bool m_checkingAlarms = false;
 };

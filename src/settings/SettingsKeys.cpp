@@ -67,6 +67,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::DiaryDialogRect, "DiaryDialogRect", kRectDefault),
     Fixed(Key::FindDialogRect, "FindDialogRect", kRectDefault),
     Fixed(Key::UserId, "UserId", ""),
+    Fixed(Key::LastAlarmCheck, "LastAlarmCheck", ""),
 }};
 
 constexpr bool RowsFollowTheEnum() {

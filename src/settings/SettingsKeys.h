@@ -54,8 +54,10 @@ enum class Key {
     // The random identifier sent as "userid" to the promotion server, made at
     // the first request.
     UserId,
+    // The minute the alarm check last ran (yyyy-MM-dd HH:mm), empty before the first.
+    LastAlarmCheck,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::UserId) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::LastAlarmCheck) + 1;
 
 // Keys of section "Window size".
 namespace WindowKey {

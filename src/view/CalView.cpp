@@ -48,8 +48,13 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     if (start == ViewStart::Window)
         CreateMarquee();
     if (services.tunes && services.prompts) {
-        m_reminders = std::make_unique<CReminders>(m_diary, m_index, *services.prompts,
-                                                   *services.clock, *services.tunes);
+        m_reminders = std::make_unique<CReminders>(m_diary, *services.prompts, *services.clock,
+                                                   *services.tunes);
+    }
+    if (services.prompts) {
+        m_alarmCheck =
+            std::make_unique<CAlarmCheck>(m_diary, m_index, *services.prompts, *services.clock,
+                                          settings.Store(), services.notifications);
     }
     LoadStartIndex(start);
 }
@@ -100,8 +105,8 @@ void CCalView::CreateMarquee() {
         return QSize(m_scrollSizes.total.width, m_scrollSizes.total.height);
     };
     hooks.alarmCheck = [this] {
-        if (m_reminders)
-            m_reminders->CheckAlarms();
+        if (m_alarmCheck)
+            m_alarmCheck->CheckAlarms();
     };
     hooks.isPromotionLine = [this](const QPoint& client) { return IsPromotionLine(client); };
     m_marquee = std::make_unique<CViewMarquee>(*viewport(), m_settingsHelper, *m_services.prompts,

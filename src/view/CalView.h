@@ -11,6 +11,7 @@
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
+#include "reminders/AlarmCheck.h"
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
@@ -211,6 +212,7 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
+    std::unique_ptr<CAlarmCheck> m_alarmCheck;
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
 

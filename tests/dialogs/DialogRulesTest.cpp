@@ -96,8 +96,42 @@ INSTANTIATE_TEST_SUITE_P(
         EntryRow{"Hour24", "Tea", "2400", "", "2400"},
         EntryRow{"Hour25", "Tea", "2500", "Alarm time- Hours cannot be more than 24\n", "2500"},
         EntryRow{"Minute60", "Tea", "1260", "Alarm time- Minutes cannot be more than 59\n", "1260"},
-        EntryRow{"OneDigit", "Tea", "1", "", "1"}, EntryRow{"Blanks", "Tea", "    ", "", "    "}),
+        EntryRow{"OneDigit", "Tea", "1", "Alarm time- Type it as HH:MM, for example 09:30\n", "1"},
+        EntryRow{"BlanksAreNone", "Tea", "    ", "", "0000"}),
     RowName());
+
+// A stored alarm time, the field's text for it, and what that text stores.
+struct AlarmFieldRow {
+    const char* name;
+    const char* stored;
+    const char* shown;
+    const char* storedBack;  // "" when the text reads as no time
+};
+
+class AlarmField : public ::testing::TestWithParam<AlarmFieldRow> {};
+
+TEST_P(AlarmField, ShownAndReadBack) {
+    const QLocale gb(QStringLiteral("en_GB"));
+    const QString shown = AlarmTimeForDisplay(QLatin1String(GetParam().stored), gb);
+    EXPECT_EQ(shown, QLatin1String(GetParam().shown));
+    EXPECT_EQ(StoredAlarmTimeOf(shown, gb).value_or(QString()), GetParam().storedBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(EntryRules, AlarmField,
+                         ::testing::Values(AlarmFieldRow{"DayClock", "0930", "09:30", "0930"},
+                                           AlarmFieldRow{"NoneIsEmpty", "0000", "", "0000"},
+                                           AlarmFieldRow{"BlanksAreNone", "    ", "", "0000"},
+                                           AlarmFieldRow{"EndOfDay", "2400", "24:00", "2400"},
+                                           AlarmFieldRow{"OutOfRange", "2575", "25:75", "2575"},
+                                           AlarmFieldRow{"NoTime", "9x", "9x", ""}),
+                         RowName());
+
+TEST(EntryRules, TypedAlarmTimes) {
+    const QLocale us(QStringLiteral("en_US"));
+    EXPECT_EQ(StoredAlarmTimeOf(AlarmTimeForDisplay(QStringLiteral("2130"), us), us), "2130");
+    for (const char* typed : {"930", "9:30", "9.30", " 09:30 "})
+        EXPECT_EQ(StoredAlarmTimeOf(QLatin1String(typed), us), QStringLiteral("0930")) << typed;
+}
 
 TEST(EntryRules, NavigationStoredDatesAndTexts) {
     // count, position, bof, eof: any record, forward, backward

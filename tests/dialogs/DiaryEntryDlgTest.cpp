@@ -181,13 +181,17 @@ TEST_F(DiaryEntryDlgTest, DeletingShowsTheRecordBeforeOrEmptiesTheControls) {
 }
 
 TEST_F(DiaryEntryDlgTest, OkAndMovesAreRefusedWithOneErrorBox) {
-    Add({Entry{"05032007", "", QString(), 0, "2575"}, kEveryDay});
+    Add({Entry{"05032007", ""}, kEveryDay});
     const WidgetDriver d = Open("05032007", false);
     d.Click("nextButton");
+    d.Type("alarmTimeEdit", "2575");
     d.Click("okButton");
     d.Click("previousButton");
     ASSERT_EQ(prompts.messages.size(), 2);
     EXPECT_EQ(prompts.messages[0].caption, "Error!");
+    EXPECT_EQ(prompts.messages[0].text,
+              "Please add a message\nAlarm time- Hours cannot be more than 24\n"
+              "Alarm time- Minutes cannot be more than 59\n");
     EXPECT_TRUE(prompts.messages[1].text.startsWith("Please add a message\n"));
     EXPECT_EQ(Shown(), "05/03/2007||2 of 2");
     d.Type("dateEdit", "32/12/2007");
@@ -245,6 +249,21 @@ TEST_F(DiaryEntryDlgTest, FindSavesWhatWasTypedAndReturnAndEscapeDoNothing) {
     d.Press("okButton", Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), 0);
+}
+
+TEST_F(DiaryEntryDlgTest, AlarmTimeRoundTripsReturnInAFieldPressesOkAndEscapeCancels) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
+    Add({Entry{"05032007", "Dentist", QString(), 0, "0930"}});
+    WidgetDriver d = Open("05032007", false);
+    EXPECT_EQ(d.Text("alarmTimeEdit"), "09:30");
+    d.Press("alarmTimeEdit", Qt::Key_Return);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(StoredValue("EventTime", "Dentist"), "0930");
+    QLocale::setDefault(before);
+    Open("05032007", true).Press("messageEdit", Qt::Key_Escape);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_EQ(RecordCount(), 1) << "the new entry is gone again";
 }
 
 TEST_F(DiaryEntryDlgTest, BrowseOnlyFillsTheTuneAndOkSavesItWithDateAndHolidayInEveryOrder) {

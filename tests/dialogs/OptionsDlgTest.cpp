@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMap>
 
@@ -178,5 +180,31 @@ TEST_F(OptionsDlgTest, ATypedFileNameIsCheckedAndStoredByOk) {
     d.Click("okButton");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_EQ(Stored(Key::MarqueeFileName), dir.SettingsFile());
+}
+
+TEST_F(OptionsDlgTest, TheLoginBoxWritesAndRemovesTheAutostartEntry) {
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.Path().toUtf8());
+    QFile entry(dir.File(QStringLiteral("autostart/plenda.desktop")));
+    for (bool on : {true, false}) {
+        const WidgetDriver d = Open();
+        EXPECT_EQ(d.Checked("autostartCheck"), !on);
+        d.Click("autostartCheck");
+        d.Click("okButton");
+        EXPECT_EQ(entry.exists(), on);
+        if (on && entry.open(QIODevice::ReadOnly))
+            EXPECT_TRUE(entry.readAll().contains("\nExec=" +
+                                                 QCoreApplication::applicationFilePath().toUtf8()));
+        entry.close();
+    }
+    // A file where the folder should be: the box says why, the dialog stays.
+    QDir(dir.Path()).rmdir(QStringLiteral("autostart"));
+    ASSERT_TRUE(QFile(dir.File(QStringLiteral("autostart"))).open(QIODevice::WriteOnly));
+    const WidgetDriver d = Open();
+    d.Click("autostartCheck");
+    d.Click("okButton");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(prompts.messages.size(), 1);
+    qputenv("XDG_CONFIG_HOME", configHome);
 }
 }  // namespace

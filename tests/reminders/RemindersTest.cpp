@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "diary/DiaryError.h"
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
@@ -16,31 +14,17 @@
 namespace {
 using diaryfiles::Entry;
 
-// Prompts that can run code while a box is "open", as a nested loop would.
-class NestingPrompts : public FakePrompts {
-public:
-    void ShowMessage(const QString& text, const QString& caption) override {
-        FakePrompts::ShowMessage(text, caption);
-        if (whileOpen)
-            whileOpen();
-    }
-    std::function<void()> whileOpen;
-};
-
 // Today is Monday 5 March 2007 (the fake clock's default).
 class RemindersTest : public DiaryFixture {
 protected:
     void LoadIndex() { index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock); }
-    void At(int hour, int minute, QDate date = QDate(2007, 3, 5)) {
-        clock.now = QDateTime(date, QTime(hour, minute));
-    }
 
     CDiarySetHolder holder{store};
     CMonthIndex index;
-    NestingPrompts prompts;
+    FakePrompts prompts;
     FakeClock clock;
     FakeTunes tunes;
-    CReminders reminders{holder, index, prompts, clock, tunes};
+    CReminders reminders{holder, prompts, clock, tunes};
 };
 
 TEST_F(RemindersTest, DayMessagesShareOneBoxUnderTheLongDateAndPlayTheirTunes) {
@@ -95,68 +79,4 @@ TEST_F(RemindersTest, VideoFailuresAreReportedPerStepAndAnUnopenableDiaryOnce) {
     EXPECT_EQ(prompts.messages.last().text, "No Messages!");
 }
 
-// An appointment at 09:30 is shown once, in the quarter of an hour before it.
-struct AlarmRow {
-    const char* name;
-    int hour, minute;
-    bool shown;
-};
-
-class AlarmWindow : public RemindersTest, public ::testing::WithParamInterface<AlarmRow> {};
-
-TEST_P(AlarmWindow, ShowsTheAppointmentOnlyInTheQuarterHourBeforeIt) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"}, {"05032007", "Midnight", {}, 0, "0000"}});
-    LoadIndex();
-    At(GetParam().hour, GetParam().minute);
-    reminders.CheckAlarms();
-    if (!GetParam().shown) {
-        EXPECT_TRUE(prompts.messages.isEmpty());
-        return;
-    }
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "09:30 Dentist");
-    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("%1:%2 You have an appointment")
-                                               .arg(GetParam().hour, 2, 10, QLatin1Char('0'))
-                                               .arg(GetParam().minute, 2, 10, QLatin1Char('0')));
-    LoadIndex();
-    reminders.CheckAlarms();
-    EXPECT_EQ(prompts.messages.size(), 1) << "shown once, even after a reload";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Reminders, AlarmWindow,
-    ::testing::Values(AlarmRow{"Midnight", 0, 0, false}, AlarmRow{"At0914", 9, 14, false},
-                      AlarmRow{"At0915", 9, 15, false}, AlarmRow{"At0916", 9, 16, true},
-                      AlarmRow{"At0929", 9, 29, true}, AlarmRow{"At0930", 9, 30, false},
-                      AlarmRow{"At1000", 10, 0, false}),
-    RowName());
-
-TEST_F(RemindersTest, TimerCallsWhileABoxIsOpenReturnAtOnce) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"}, {"05032007", "Gym", {}, 0, "0935"}});
-    LoadIndex();
-    At(9, 25);
-    int nestedCalls = 0;
-    prompts.whileOpen = [&] {
-        EXPECT_TRUE(reminders.IsCheckingAlarms());
-        ++nestedCalls;
-        reminders.CheckAlarms();
-    };
-    reminders.CheckAlarms();
-    EXPECT_EQ(nestedCalls, 2);
-    ASSERT_EQ(prompts.messages.size(), 2) << "one box after the other, none nested";
-    EXPECT_EQ(prompts.messages[1].text, "09:35 Gym");
-    EXPECT_FALSE(reminders.IsCheckingAlarms());
-}
-
-TEST_F(RemindersTest, YesterdaysUnsoundedAlarmDoesNotSoundToday) {
-    Add({{"05032007", "Yesterday's dentist", {}, 0, "0930"}, {"********", "Daily", {}, 0, "0940"}});
-    LoadIndex();
-    At(9, 20, QDate(2007, 3, 6));
-    reminders.CheckAlarms();
-    EXPECT_TRUE(prompts.messages.isEmpty());
-    At(9, 30, QDate(2007, 3, 6));
-    reminders.CheckAlarms();
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "09:40 Daily");
-}
 }  // namespace

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <optional>
 
 #include "platform/DateOrder.h"
 
@@ -14,6 +16,16 @@ struct EntryCheck {
     QString eventTime;
 };
 EntryCheck CheckEntry(const QString& message, const QString& eventTime);
+
+// A stored alarm time HHMM as the user reads it: the locale's short time
+// form, or HH:MM where the digits are no time of day ("2400", "2575"), and
+// empty for none ("0000", blanks, empty).
+QString AlarmTimeForDisplay(const QString& stored, const QLocale& locale);
+// A typed alarm time as the four digits HHMM the diary keeps: "0000" when
+// empty; the locale's short form, H:MM, HH:MM, HMM and HHMM are read. The
+// digits are kept even when out of range, so the range rules can name the
+// fault; nothing when the text holds no such time.
+std::optional<QString> StoredAlarmTimeOf(const QString& typed, const QLocale& locale);
 
 // "3 of 10".
 QString PositionText(int position, int total);

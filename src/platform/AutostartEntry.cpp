@@ -1,0 +1,68 @@
+#include "platform/AutostartEntry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+const QString kFileName = QStringLiteral("plenda.desktop");
+const QString kExec = QStringLiteral("Exec=");
+
+// The desktop entry spec quotes arguments that hold blanks or quotes.
+QString QuotedForExec(const QString& program) {
+    static const QString special = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
+    bool needsQuotes = false;
+    for (QChar c : program) needsQuotes = needsQuotes || special.contains(c);
+    if (!needsQuotes)
+        return program;
+    QString escaped = program;
+    for (const char* c : {"\\", "\"", "`", "$"})
+        escaped.replace(QLatin1String(c), QLatin1Char('\\') + QLatin1String(c));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+}  // namespace
+
+CAutostartEntry::CAutostartEntry(const QString& configHome) {
+    const QString home =
+        configHome.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+            : configHome;
+    m_folder = QDir(home).filePath(QStringLiteral("autostart"));
+}
+
+QString CAutostartEntry::FilePath() const {
+    return QDir(m_folder).filePath(kFileName);
+}
+
+bool CAutostartEntry::Exists() const {
+    return QFile::exists(FilePath());
+}
+
+QString CAutostartEntry::Enable(const QString& desktopText, const QString& program) const {
+    if (!QDir().mkpath(m_folder))
+        return QStringLiteral("Cannot create the folder %1").arg(m_folder);
+    QSaveFile file(FilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return file.errorString();
+    file.write(WithProgram(desktopText, program).toUtf8());
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+QString CAutostartEntry::Disable() const {
+    QFile file(FilePath());
+    if (!file.exists() || file.remove())
+        return QString();
+    return file.errorString();
+}
+
+QString CAutostartEntry::WithProgram(const QString& desktopText, const QString& program) {
+    QStringList lines = desktopText.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (line.startsWith(kExec))
+            line = kExec + QuotedForExec(program);
+    }
+    return lines.join(QLatin1Char('\n'));
+}

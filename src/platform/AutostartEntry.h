@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The calendar's entry in the desktop's autostart folder
+// ($XDG_CONFIG_HOME/autostart, ~/.config/autostart when unset), which
+// starts it when the user logs in.
+class CAutostartEntry {
+public:
+    // `configHome`: the folder that holds "autostart"; empty for the user's own.
+    explicit CAutostartEntry(const QString& configHome = QString());
+
+    QString FilePath() const;
+    bool Exists() const;
+    // Writes the entry from the application menu's desktop file, starting
+    // `program` (the running executable, so a build outside PATH starts too).
+    // Gives the reason on failure, empty on success.
+    QString Enable(const QString& desktopText, const QString& program) const;
+    // Removes the entry; an entry already gone is no failure.
+    QString Disable() const;
+
+    // The desktop file's text with its Exec line set to start `program`.
+    static QString WithProgram(const QString& desktopText, const QString& program);
+
+private:
+    QString m_folder;
+};

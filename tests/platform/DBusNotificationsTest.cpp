@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/platform/DBusNotifications.h"
+
+namespace {
+QStringList g_logged;
+void Log(QtMsgType, const QMessageLogContext&, const QString& text) {
+    g_logged.append(text);
+}
+
+// Runs on a private session bus beside dunst (with-notification-server.sh).
+TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
+    QProcess monitor;
+    monitor.start(QStringLiteral("dbus-monitor"),
+                  {QStringLiteral("--session"),
+                   QStringLiteral("interface='org.freedesktop.Notifications',member='Notify'")});
+    // It prints its own registration once it listens.
+    ASSERT_TRUE(monitor.waitForReadyRead(5000));
+    std::unique_ptr<CDBusNotifications> notifications = CDBusNotifications::Connect();
+    ASSERT_NE(notifications, nullptr);
+    QSignalSpy activated(notifications.get(), &CDBusNotifications::Activated);
+    notifications->Notify(QStringLiteral("Plenda"), QStringLiteral("09:30 Dentist"));
+    QString call;
+    // The server's own display time is the call's last argument.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return (call += QString::fromUtf8(monitor.readAllStandardOutput()))
+                .contains("int32 -1");
+        },
+        5000));
+    for (const char* part :
+         {"string \"09:30 Dentist\"", "string \"Plenda\"", "string \"plenda\"",
+          "string \"default\"", "string \"urgency\"", "byte 1", "string \"image-data\""})
+        EXPECT_TRUE(call.contains(QLatin1String(part))) << part;
+    // A click on the popup, the way the server's own control command gives it.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            QProcess::execute(QStringLiteral("dunstctl"), {QStringLiteral("action"), "0"});
+            return activated.count() > 0;
+        },
+        5000));
+    monitor.kill();
+    monitor.waitForFinished();
+}
+
+TEST(DBusNotificationsTest, WithoutABusThereAreNoneAndNothingIsSaid) {
+    qInstallMessageHandler(Log);
+    EXPECT_EQ(CDBusNotifications::Connect(), nullptr);
+    qInstallMessageHandler(nullptr);
+    EXPECT_TRUE(g_logged.isEmpty()) << g_logged.join(QLatin1Char('\n')).toStdString();
+}
+}  // namespace

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "diary/DiarySetHolder.h"
+#include "diary/MonthIndex.h"
+#include "reminders/AlarmCheck.h"
+#include "reminders/AlarmWindow.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "support/DiaryFiles.h"
+#include "support/FakeClock.h"
+#include "support/FakeNotifications.h"
+#include "support/FakePrompts.h"
+#include "support/TempDir.h"
+
+namespace {
+using diaryfiles::Entry;
+
+// "D HH:mm": day D of March 2007 ("" for never).
+QDateTime At(const char* text) {
+    return QDateTime::fromString(QLatin1String(text) + QLatin1String(" 3 2007"),
+                                 QStringLiteral("d HH:mm M yyyy"));
+}
+
+struct WindowRow {
+    const char* name;
+    int alarm;  // minutes since midnight
+    const char* now;
+    const char* last;
+    AlarmTiming expected;
+};
+
+class AlarmWindowTest : public ::testing::TestWithParam<WindowRow> {};
+
+TEST_P(AlarmWindowTest, Timing) {
+    const WindowRow& row = GetParam();
+    EXPECT_EQ(TimeAlarm(row.alarm, At(row.now), At(row.last)), row.expected);
+}
+
+constexpr int k0930 = 9 * 60 + 30;
+constexpr AlarmTiming kNot = AlarmTiming::NotDue, kDue = AlarmTiming::Due,
+                      kMissed = AlarmTiming::Missed;
+INSTANTIATE_TEST_SUITE_P(
+    Rules, AlarmWindowTest,
+    ::testing::Values(
+        WindowRow{"QuarterHourBefore", k0930, "5 09:15", "5 09:14", kNot},
+        WindowRow{"FirstMinuteOfWindow", k0930, "5 09:16", "5 09:15", kDue},
+        WindowRow{"LastMinuteOfWindow", k0930, "5 09:29", "", kDue},
+        WindowRow{"AtItsMinuteAfterASeenWindow", k0930, "5 09:30", "5 09:29", kNot},
+        WindowRow{"MidnightMeansNone", 0, "5 12:00", "4 12:00", kNot},
+        WindowRow{"EarlyAlarmOpensAtMidnight", 5, "5 00:00", "4 23:59", kDue},
+        WindowRow{"ThreeHourJumpMisses", k0930, "5 12:00", "5 09:00", kMissed},
+        WindowRow{"JumpFromInsideTheWindowSawIt", k0930, "5 12:00", "5 09:20", kNot},
+        WindowRow{"StartAtItsMinuteMisses", k0930, "5 09:30", "5 08:00", kMissed},
+        WindowRow{"FirstStartEverShowsNothingOld", k0930, "5 12:00", "", kNot},
+        WindowRow{"MissedAcrossMidnight", 5, "5 00:30", "4 23:50", kMissed},
+        WindowRow{"ClockSetBackMissesNothing", k0930, "5 10:00", "5 11:00", kNot},
+        WindowRow{"TwentyFourHundredShowsBeforeMidnight", 24 * 60, "5 23:50", "5 23:49", kDue},
+        WindowRow{"PastTheDayIsNeverMissed", 24 * 60 + 30, "5 23:59", "4 23:00", kNot}),
+    [](const ::testing::TestParamInfo<WindowRow>& info) { return std::string(info.param.name); });
+
+// Prompts that can run code while a box is "open", as a nested loop would.
+class NestingPrompts : public FakePrompts {
+public:
+    void ShowMessage(const QString& text, const QString& caption) override {
+        FakePrompts::ShowMessage(text, caption);
+        if (whileOpen)
+            whileOpen();
+    }
+    std::function<void()> whileOpen;
+};
+
+// Today is Monday 5 March 2007; the diary holds today's dentist at 09:30 and
+// a daily walk at 10:00 and lunch at 11:00.
+class AlarmCheckTest : public ::testing::Test {
+protected:
+    AlarmCheckTest() {
+        diaryfiles::CreateDiary(path);
+        diaryfiles::PointSettingsAt(store, path);
+        diaryfiles::RawConnection raw(path);
+        raw.Add(Entry{"05032007", "Dentist", {}, 0, "0930"});
+        raw.Add(Entry{"********", "Walk", {}, 0, "1000"});
+        raw.Add(Entry{"********", "Lunch", {}, 0, "1100"});
+        index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
+    }
+    void CheckAt(const char* when) {
+        clock.now = At(when);
+        check.CheckAlarms();
+    }
+
+    TempDir dir;
+    QString path = dir.File(QStringLiteral("Diary.db"));
+    CSettingsStore store{dir.SettingsFile()};
+    CDiarySetHolder holder{store};
+    CMonthIndex index;
+    NestingPrompts prompts;
+    FakeClock clock;
+    FakeNotifications notifications;
+    CAlarmCheck check{holder, index, prompts, clock, store, &notifications};
+};
+
+TEST_F(AlarmCheckTest, AlarmsShowOnceAndAGapShowsWhatItMissedInOneBox) {
+    CheckAt("5 09:16");
+    CheckAt("5 09:17");
+    CheckAt("5 12:00");
+    CheckAt("5 12:01");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].text, "09:30 Dentist");
+    EXPECT_EQ(prompts.messages[0].caption, "09:16 You have an appointment");
+    EXPECT_EQ(prompts.messages[1].text, "Missed: 10:00 Walk\nMissed: 11:00 Lunch");
+    EXPECT_EQ(prompts.messages[1].caption, "12:00 Missed appointments");
+    EXPECT_EQ(notifications.sent, (QStringList{"Plenda|09:30 Dentist",
+                                               "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch"}));
+    EXPECT_EQ(
+        store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::LastAlarmCheck)),
+        "2007-03-05 12:01");
+}
+
+TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenWait) {
+    CheckAt("5 09:40");
+    EXPECT_TRUE(prompts.messages.isEmpty()) << "a first start ever shows nothing old";
+    // As after a restart: the check reads the minute it last ran from the settings.
+    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::LastAlarmCheck),
+                    QStringLiteral("2007-03-05 09:05"));
+    int nestedCalls = 0;
+    prompts.whileOpen = [&] {
+        ++nestedCalls;
+        CheckAt("5 09:59");
+    };
+    CheckAt("5 09:50");
+    ASSERT_EQ(prompts.messages.size(), 2) << "one box after the other, none nested";
+    EXPECT_EQ(prompts.messages[0].text, "Missed: 09:30 Dentist");
+    EXPECT_EQ(prompts.messages[1].text, "10:00 Walk");
+    EXPECT_EQ(nestedCalls, 2);
+    EXPECT_FALSE(check.IsChecking());
+}
+
+TEST_F(AlarmCheckTest, NewDayGathersItsOwnAlarmsOnly) {
+    CheckAt("5 09:00");
+    CheckAt("6 09:20");
+    CheckAt("6 09:50");
+    ASSERT_EQ(prompts.messages.size(), 1) << "yesterday's dentist stays yesterday's";
+    EXPECT_EQ(prompts.messages[0].text, "10:00 Walk");
+}
+}  // namespace
