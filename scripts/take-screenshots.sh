@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes screenshots of the real calendar window under Xvfb into docs/:
 # the month page, the year view and the picture, over a diary with entries
-# and holidays, with today marked. Needs xvfb-run, xwd and ImageMagick.
+# and holidays, with today marked; and an alarm, its box over the window and
+# its desktop notification. Needs xvfb-run, xwd, ImageMagick,
+# dbus-run-session and dunst.
 #   bash scripts/take-screenshots.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,3 +46,26 @@ shoot() {
 shoot month 490 390 'FontSize=-15\n'
 shoot year 1000 760 'FontSize=-13\nYearView=True\n'
 shoot picture 557 405 'FontSize=-15\nShowPicture=True\n'
+
+# An alarm: an entry due six minutes from now, with a notification server
+# (dunst) on a private session bus beside the window.
+shoot_alarm() {
+  printf '[Settings]\nDiaryName=%s\nMarqueeOn=False\nUseInternet=False\nFontSize=-15\n' \
+    "$diary" > "$work/config/Quenmor/Calendar.ini"
+  printf '[Window%%20size]\nRect=0000 0000 0490 0390\nicon=0\nmax=0\n' \
+    >> "$work/config/Quenmor/Calendar.ini"
+  "$plenda" add "$(date +%d/%m/%Y)" "Dentist" --time "$(date -d '+6 min' +%H%M)" \
+    --diary "$diary" > /dev/null
+  mkdir -p "$work/dunst"
+  xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c "
+    XDG_CONFIG_HOME='$work/dunst' dunst & dunst_pid=\$!
+    sleep 1
+    '$plenda' & pid=\$!
+    sleep 4
+    xwd -root -silent > '$work/alarm.xwd'
+    kill -TERM \$pid; sleep 1; kill -KILL \$pid 2>/dev/null; kill \$dunst_pid; wait"
+  convert "xwd:$work/alarm.xwd" -crop 1280x440+0+0 +repage "$out/alarm.png"
+  echo "docs/alarm.png"
+}
+
+shoot_alarm

@@ -16,6 +16,7 @@
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "view/FrameModes.h"
+#include "view/ViewAlarms.h"
 #include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
 #include "view/ViewMarquee.h"
@@ -51,10 +52,10 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
         m_reminders = std::make_unique<CReminders>(m_diary, *services.prompts, *services.clock,
                                                    *services.tunes);
     }
-    if (services.prompts) {
-        m_alarmCheck =
-            std::make_unique<CAlarmCheck>(m_diary, m_index, *services.prompts, *services.clock,
-                                          settings.Store(), services.notifications);
+    if (start == ViewStart::Window && services.prompts) {
+        m_alarms = std::make_unique<CViewAlarms>(
+            m_diary, m_index, services, settings.Store(),
+            [this](const QString& text) { ReportError(text); }, this);
     }
     LoadStartIndex(start);
 }
@@ -105,8 +106,8 @@ void CCalView::CreateMarquee() {
         return QSize(m_scrollSizes.total.width, m_scrollSizes.total.height);
     };
     hooks.alarmCheck = [this] {
-        if (m_alarmCheck)
-            m_alarmCheck->CheckAlarms();
+        if (m_alarms)
+            m_alarms->CheckNow();
     };
     hooks.isPromotionLine = [this](const QPoint& client) { return IsPromotionLine(client); };
     m_marquee = std::make_unique<CViewMarquee>(*viewport(), m_settingsHelper, *m_services.prompts,
@@ -133,6 +134,8 @@ void CCalView::OnCreate() {
     UpdateScrollSizes();
     if (m_marquee)
         m_marquee->Start();
+    if (m_alarms)
+        m_alarms->Start();
     ApplyWindowModes();
     if (m_settings.yearView && !m_settings.noMenu)
         CheckFrameMenuItem(CommandId::YearView, true);

@@ -11,7 +11,6 @@
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
-#include "reminders/AlarmCheck.h"
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
@@ -23,6 +22,7 @@
 
 class CDayTip;
 class CSettingsHelper;
+class CViewAlarms;
 class CViewMarquee;
 class QMainWindow;
 class QPainter;
@@ -212,7 +212,6 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
-    std::unique_ptr<CAlarmCheck> m_alarmCheck;
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
 
@@ -231,6 +230,7 @@ private:
     int m_tipDay = 0;
     CWaylandNotice m_waylandNotice;
 
-    // Last, so it goes first: its hooks reach into the members above.
+    // Last, so they go first: their hooks reach into the members above.
+    std::unique_ptr<CViewAlarms> m_alarms;
     std::unique_ptr<CViewMarquee> m_marquee;
 };

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QFile>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "calendar/DateLib.h"
 #include "commands/CommandIds.h"
@@ -216,5 +218,17 @@ TEST_F(CalViewTest, ExportCalendarWritesTheChosenFile) {
     EXPECT_TRUE(written.readAll().contains("SUMMARY:holiday only"));
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Export Calendar"));
+}
+
+TEST_F(CalViewTest, AlarmsAreCheckedAtStartAndEveryMinuteWithoutAMarqueeFile) {
+    Add({{"05032007", "Dentist", QString(), 0, "0930"}});
+    Open();
+    const auto* timer = view->findChild<QTimer*>(QStringLiteral("alarmTimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 60 * 1000);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(prompts.messages.size(), 2) << "today's messages, then the alarm";
+    EXPECT_EQ(prompts.messages[1].text, QStringLiteral("09:30 Dentist"));
 }
 }  // namespace

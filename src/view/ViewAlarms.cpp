@@ -1,0 +1,36 @@
+#include "view/ViewAlarms.h"
+
+#include <exception>
+
+#include "platform/PlatformServices.h"
+
+namespace {
+constexpr int kCheckIntervalMs = 60 * 1000;
+}  // namespace
+
+CViewAlarms::CViewAlarms(CDiarySetHolder& diary, CMonthIndex& index,
+                         const PlatformServices& services, CSettingsStore& settings,
+                         std::function<void(const QString&)> reportError, QObject* parent)
+    : QObject(parent),
+      m_check(diary, index, *services.prompts, *services.clock, settings, services.notifications),
+      m_timer(this),
+      m_reportError(std::move(reportError)) {
+    m_timer.setObjectName(QStringLiteral("alarmTimer"));
+    m_timer.setInterval(kCheckIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &CViewAlarms::CheckNow);
+}
+
+void CViewAlarms::Start() {
+    m_timer.start();
+    // After the window has shown, so the box of missed alarms has a window to sit over.
+    QTimer::singleShot(0, this, &CViewAlarms::CheckNow);
+}
+
+void CViewAlarms::CheckNow() {
+    try {
+        m_check.CheckAlarms();
+    } catch (const std::exception& error) {
+        if (m_reportError)
+            m_reportError(QString::fromLocal8Bit(error.what()));
+    }
+}
