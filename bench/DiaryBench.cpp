@@ -182,10 +182,9 @@ void BM_LoadMonthIndex_YearView_Unchanged(benchmark::State& state) {
 void BM_GatherDayMessages(benchmark::State& state) {
     OpenDiary diary(static_cast<int>(state.range(0)));
     FixedClock clock;
-    CMonthIndex index;
     SilentPrompts prompts;
     SilentTunes tunes;
-    CReminders reminders(diary.holder, index, prompts, clock, tunes);
+    CReminders reminders(diary.holder, prompts, clock, tunes);
     for (auto _ : state)
         benchmark::DoNotOptimize(reminders.GatherDayMessages(5, kShownMonth, kShownYear, true));
     state.SetItemsProcessed(state.iterations() * state.range(0));

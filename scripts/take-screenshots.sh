@@ -47,24 +47,28 @@ shoot month 490 390 'FontSize=-15\n'
 shoot year 1000 760 'FontSize=-13\nYearView=True\n'
 shoot picture 557 405 'FontSize=-15\nShowPicture=True\n'
 
-# An alarm: an entry due six minutes from now, with a notification server
-# (dunst) on a private session bus beside the window.
+# An alarm notification: an entry whose quarter hour opens a minute after
+# the start, with a notification server (dunst) on a private session bus.
+# Return dismisses the start-up box of today's messages; the minute check
+# then brings the alarm.
 shoot_alarm() {
   printf '[Settings]\nDiaryName=%s\nMarqueeOn=False\nUseInternet=False\nFontSize=-15\n' \
     "$diary" > "$work/config/Quenmor/Calendar.ini"
   printf '[Window%%20size]\nRect=0000 0000 0490 0390\nicon=0\nmax=0\n' \
     >> "$work/config/Quenmor/Calendar.ini"
-  "$plenda" add "$(date +%d/%m/%Y)" "Dentist" --time "$(date -d '+6 min' +%H%M)" \
+  "$plenda" add "$(date +%d/%m/%Y)" "Dentist" --time "$(date -d '+15 min' +%H%M)" \
     --diary "$diary" > /dev/null
   mkdir -p "$work/dunst"
   xvfb-run -a -s "-screen 0 1280x1024x24" dbus-run-session -- bash -c "
     XDG_CONFIG_HOME='$work/dunst' dunst & dunst_pid=\$!
     sleep 1
     '$plenda' & pid=\$!
-    sleep 4
+    sleep 3
+    xdotool key Return
+    sleep 62
     xwd -root -silent > '$work/alarm.xwd'
     kill -TERM \$pid; sleep 1; kill -KILL \$pid 2>/dev/null; kill \$dunst_pid; wait"
-  convert "xwd:$work/alarm.xwd" -crop 1280x440+0+0 +repage "$out/alarm.png"
+  convert "xwd:$work/alarm.xwd" -crop 340x100+940+45 +repage "$out/alarm.png"
   echo "docs/alarm.png"
 }
 

@@ -56,6 +56,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
         m_alarms = std::make_unique<CViewAlarms>(
             m_diary, m_index, services, settings.Store(),
             [this](const QString& text) { ReportError(text); }, this);
+        // Before today's box opens: the alarms run on while it waits for OK.
+        m_alarms->Start();
     }
     LoadStartIndex(start);
 }
@@ -134,8 +136,6 @@ void CCalView::OnCreate() {
     UpdateScrollSizes();
     if (m_marquee)
         m_marquee->Start();
-    if (m_alarms)
-        m_alarms->Start();
     ApplyWindowModes();
     if (m_settings.yearView && !m_settings.noMenu)
         CheckFrameMenuItem(CommandId::YearView, true);

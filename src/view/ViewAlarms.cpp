@@ -22,7 +22,8 @@ CViewAlarms::CViewAlarms(CDiarySetHolder& diary, CMonthIndex& index,
 
 void CViewAlarms::Start() {
     m_timer.start();
-    // After the window has shown, so the box of missed alarms has a window to sit over.
+    // Queued: the first check runs once an event loop does (the start-up box's
+    // own, if today has messages), not inside the view's construction.
     QTimer::singleShot(0, this, &CViewAlarms::CheckNow);
 }
 

@@ -8,7 +8,7 @@
 
 struct PlatformServices;
 
-// The view's alarm check: once as soon as the window is up, so alarms
+// The view's alarm check: once as soon as an event loop runs, so alarms
 // missed while the calendar was closed are told at start, then every minute
 // whatever the marquee does, and at each marquee file re-read.
 class CViewAlarms : public QObject {
