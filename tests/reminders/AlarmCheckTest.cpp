@@ -12,6 +12,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeNotifications.h"
 #include "support/FakePrompts.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -58,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowRow{"ClockSetBackMissesNothing", k0930, "5 10:00", "5 11:00", kNot},
         WindowRow{"TwentyFourHundredShowsBeforeMidnight", 24 * 60, "5 23:50", "5 23:49", kDue},
         WindowRow{"PastTheDayIsNeverMissed", 24 * 60 + 30, "5 23:59", "4 23:00", kNot}),
-    [](const ::testing::TestParamInfo<WindowRow>& info) { return std::string(info.param.name); });
+    RowName());
 
 // Prompts that can run code while a box is "open", as a nested loop would.
 class NestingPrompts : public FakePrompts {
