@@ -192,9 +192,10 @@ TEST_F(OptionsDlgTest, TheLoginBoxWritesAndRemovesTheAutostartEntry) {
         d.Click("autostartCheck");
         d.Click("okButton");
         EXPECT_EQ(entry.exists(), on);
-        if (on && entry.open(QIODevice::ReadOnly))
+        if (on && entry.open(QIODevice::ReadOnly)) {
             EXPECT_TRUE(entry.readAll().contains("\nExec=" +
                                                  QCoreApplication::applicationFilePath().toUtf8()));
+        }
         entry.close();
     }
     // A file where the folder should be: the box says why, the dialog stays.
