@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/AlarmCheck.h"
 
 #include "calendar/CalendarDates.h"
@@ -82,13 +83,13 @@ void CAlarmCheck::CheckAlarms() {
 
 QDateTime CAlarmCheck::LastChecked() const {
     const QString text = m_settings.ReadText(CSettingsStore::kSettingsSection,
-                                             QString::fromLatin1(Key::LastAlarmCheck));
+                                             KeyName(Key::LastAlarmCheck));
     // Unreadable text counts as no check ever: nothing old is shown.
     return QDateTime::fromString(text, kCheckFormat);
 }
 
 void CAlarmCheck::RememberCheck(const QDateTime& now) {
-    m_settings.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::LastAlarmCheck),
+    m_settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck),
                          now.toString(kCheckFormat));
 }
 

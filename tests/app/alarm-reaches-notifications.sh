@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The calendar window with default settings (no marquee file) and a real
 # notification server: an entry due six minutes from now reaches the server
 # while the window is open, and an alarm whose quarter hour passed while

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a private session bus beside a real notification
 # server: dunst on a virtual X display. Exits 77 (skipped) only when no
 # session bus can be started here.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -114,7 +115,7 @@ TEST_F(AlarmCheckTest, AlarmsShowOnceAndAGapShowsWhatItMissedInOneBox) {
     EXPECT_EQ(notifications.sent, (QStringList{"Plenda|09:30 Dentist",
                                                "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch"}));
     EXPECT_EQ(
-        store.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::LastAlarmCheck)),
+        store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck)),
         "2007-03-05 12:01");
 }
 
@@ -122,7 +123,7 @@ TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenW
     CheckAt("5 09:40");
     EXPECT_TRUE(prompts.messages.isEmpty()) << "a first start ever shows nothing old";
     // As after a restart: the check reads the minute it last ran from the settings.
-    store.WriteText(CSettingsStore::kSettingsSection, QString::fromLatin1(Key::LastAlarmCheck),
+    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck),
                     QStringLiteral("2007-03-05 09:05"));
     int nestedCalls = 0;
     prompts.whileOpen = [&] {
