@@ -67,7 +67,7 @@ QString DateKeyGlobPattern(const QString& key) {
     return pattern;
 }
 
-bool EventDateFallsOn(const QString& eventDate, const QString& key) {
+bool EventDateFallsOn(QStringView eventDate, QStringView key) {
     if (eventDate.size() != kDateKeyLength || key.size() != kDateKeyLength)
         return false;
     for (int i = 0; i < kDateKeyLength; ++i) {

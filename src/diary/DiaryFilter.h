@@ -45,6 +45,6 @@ QString DateKeyGlobPattern(const QString& key);
 
 // The matching rule in code: an EventDate falls on the date with key DDMMYYYY
 // when it is eight characters long and each is '*' or the key's own.
-bool EventDateFallsOn(const QString& eventDate, const QString& key);
+bool EventDateFallsOn(QStringView eventDate, QStringView key);
 
 enum class DiarySort { None, EventDateAscending };

@@ -3,7 +3,6 @@
 
 #include <QSqlQuery>
 #include <QVariant>
-#include <algorithm>
 #include <unordered_set>
 
 #include "diary/DiaryDatabase.h"
@@ -31,6 +30,23 @@ QVariant TextOrNull(const QString& text, bool null) {
 
 std::size_t FieldIndex(DiaryField field) {
     return static_cast<std::size_t>(field);
+}
+
+QByteArrayView ViewOf(const QByteArray& utf8, const QString& text) {
+    return text.isNull() ? QByteArrayView() : QByteArrayView(utf8);
+}
+
+// A record's values as SQLite gives them; the texts are valid until the next step.
+DiaryRowView ReadRow(const CSqliteRows& query) {
+    DiaryRowView row;
+    row.id = query.Int(0);
+    row.eventDate = query.Bytes(1);
+    row.eventDescription = query.Bytes(2);
+    row.eventSound = query.Bytes(3);
+    row.pubHoliday = query.Flag(4);
+    row.nag = query.Flag(5);
+    row.eventTime = query.Bytes(6);
+    return row;
 }
 }  // namespace
 
@@ -62,7 +78,7 @@ void CDiaryRecordset::OpenFile(const QString& filePath) {
 void CDiaryRecordset::Close() {
     m_editMode = EditMode::None;
     m_fetched = FetchState{};
-    m_rows.clear();
+    m_rows.Clear();
     m_position = -1;
     m_onDeleted = false;
     m_database.reset();
@@ -85,19 +101,9 @@ void CDiaryRecordset::FetchRows() {
     // Read before the rows: a commit landing meanwhile shows as a change next time.
     const qint64 version = DataVersion();
     CSqliteRows query(*m_database, sql, m_filter.Values());
-    std::vector<Row> rows;
-    rows.reserve(m_rows.size());
-    while (query.Next()) {
-        Row row;
-        row.id = query.Int(0);
-        row.eventDate = query.Text(1);
-        row.eventDescription = query.Text(2);
-        row.eventSound = query.Text(3);
-        row.pubHoliday = query.Flag(4);
-        row.nag = query.Flag(5);
-        row.eventTime = query.Text(6);
-        rows.push_back(std::move(row));
-    }
+    CDiaryRows rows;
+    rows.ReserveLike(m_rows);
+    while (query.Next()) rows.Append(ReadRow(query));
     m_rows = std::move(rows);
     m_fetched = FetchState{true, m_filter, m_sort, version};
 }
@@ -126,14 +132,14 @@ void CDiaryRecordset::MoveFirst() {
 
 void CDiaryRecordset::MoveLast() {
     m_onDeleted = false;
-    m_position = static_cast<int>(m_rows.size()) - (m_rows.empty() ? 0 : 1);
+    m_position = m_rows.Size() - (m_rows.Empty() ? 0 : 1);
     LoadMembers();
 }
 
 void CDiaryRecordset::MoveNext() {
     if (m_onDeleted)
         m_onDeleted = false;
-    else if (m_position < static_cast<int>(m_rows.size()))
+    else if (m_position < m_rows.Size())
         ++m_position;
     LoadMembers();
 }
@@ -146,11 +152,11 @@ void CDiaryRecordset::MovePrev() {
 }
 
 bool CDiaryRecordset::IsBOF() const {
-    return m_rows.empty() || (!m_onDeleted && m_position < 0);
+    return m_rows.Empty() || (!m_onDeleted && m_position < 0);
 }
 
 bool CDiaryRecordset::IsEOF() const {
-    return m_rows.empty() || (!m_onDeleted && m_position >= static_cast<int>(m_rows.size()));
+    return m_rows.Empty() || (!m_onDeleted && m_position >= m_rows.Size());
 }
 
 int CDiaryRecordset::GetAbsolutePosition() const {
@@ -177,19 +183,34 @@ void CDiaryRecordset::RequireCurrent() const {
 void CDiaryRecordset::LoadMembers() {
     if (!HasCurrent())
         return;
-    const Row& row = m_rows[static_cast<std::size_t>(m_position)];
+    const DiaryRowView row = m_rows.At(m_position);
     m_ID = row.id;
-    m_EventDate = row.eventDate;
-    m_EventDescription = row.eventDescription;
-    m_EventSound = row.eventSound;
+    m_EventDate = DecodedText(row.eventDate);
+    m_EventDescription = DecodedText(row.eventDescription);
+    m_EventSound = DecodedText(row.eventSound);
     m_PubHoliday = row.pubHoliday;
     m_Nag = row.nag;
-    m_EventTime = row.eventTime;
+    m_EventTime = DecodedText(row.eventTime);
 }
 
-CDiaryRecordset::Row CDiaryRecordset::MembersAsRow() const {
-    return Row{m_ID,         m_EventDate, m_EventDescription, m_EventSound,
-               m_PubHoliday, m_Nag,       m_EventTime};
+// Keeps the members as the fetched row `index` (appended when it is the row
+// count) with the given ID.
+void CDiaryRecordset::StoreMembers(int index, int id) {
+    const QByteArray date = m_EventDate.toUtf8();
+    const QByteArray description = m_EventDescription.toUtf8();
+    const QByteArray sound = m_EventSound.toUtf8();
+    const QByteArray time = m_EventTime.toUtf8();
+    const DiaryRowView row{id,
+                           ViewOf(date, m_EventDate),
+                           ViewOf(description, m_EventDescription),
+                           ViewOf(sound, m_EventSound),
+                           ViewOf(time, m_EventTime),
+                           m_PubHoliday,
+                           m_Nag};
+    if (index == m_rows.Size())
+        m_rows.Append(row);
+    else
+        m_rows.Replace(index, row);
 }
 
 void CDiaryRecordset::AddNew() {
@@ -217,19 +238,12 @@ void CDiaryRecordset::Edit() {
 
 // A dynaset edits the record as stored now, not as it was when selected.
 bool CDiaryRecordset::RefetchCurrent() {
-    Row& row = m_rows[static_cast<std::size_t>(m_position)];
-    QSqlQuery query =
-        m_database->Prepare(QString::fromLatin1(kSelectColumns) + QStringLiteral(" WHERE ID = ?"));
-    query.addBindValue(row.id);
-    m_database->Execute(query, QStringLiteral("read a diary entry"));
-    if (!query.next())
+    CSqliteRows query(*m_database,
+                      QString::fromLatin1(kSelectColumns) + QStringLiteral(" WHERE ID = ?"),
+                      {m_rows.IdAt(m_position)});
+    if (!query.Next())
         return false;
-    row.eventDate = query.value(1).toString();
-    row.eventDescription = query.value(2).toString();
-    row.eventSound = query.value(3).toString();
-    row.pubHoliday = query.value(4).toBool();
-    row.nag = query.value(5).toBool();
-    row.eventTime = query.value(6).toString();
+    m_rows.Replace(m_position, ReadRow(query));
     return true;
 }
 
@@ -266,15 +280,13 @@ void CDiaryRecordset::InsertMembers() {
     BindMemberValues(query);
     m_database->Execute(query, QStringLiteral("add a diary entry"));
     m_fetched.valid = false;
-    Row row = MembersAsRow();
-    row.id = query.lastInsertId().toInt();
-    m_lastModifiedId = row.id;
+    m_lastModifiedId = query.lastInsertId().toInt();
     // An added record joins the end of the dynaset; the position stays on the
     // record it stood on, or stays past the end.
-    const bool wasAtEnd = !m_onDeleted && m_position >= static_cast<int>(m_rows.size());
-    m_rows.push_back(std::move(row));
+    const bool wasAtEnd = !m_onDeleted && m_position >= m_rows.Size();
+    StoreMembers(m_rows.Size(), m_lastModifiedId);
     if (wasAtEnd)
-        m_position = static_cast<int>(m_rows.size());
+        m_position = m_rows.Size();
     LoadMembers();
 }
 
@@ -284,18 +296,16 @@ void CDiaryRecordset::UpdateMembers() {
         QStringLiteral("UPDATE Diary SET EventDate = ?, EventDescription = ?, EventSound = ?, "
                        "PubHoliday = ?, Nag = ?, EventTime = ? WHERE ID = ?"));
     BindMemberValues(query);
-    Row& row = m_rows[static_cast<std::size_t>(m_position)];
-    query.addBindValue(row.id);
+    const int id = m_rows.IdAt(m_position);
+    query.addBindValue(id);
     m_database->Execute(query, QStringLiteral("save a diary entry"));
     m_fetched.valid = false;
     if (query.numRowsAffected() == 0)
         throw CDatabaseError(
             QStringLiteral("The diary entry was deleted by another program in the meantime."));
-    const int id = row.id;
-    row = MembersAsRow();
-    row.id = id;
     m_ID = id;
     m_lastModifiedId = id;
+    StoreMembers(m_position, id);
 }
 
 void CDiaryRecordset::CancelUpdate() {
@@ -307,7 +317,7 @@ void CDiaryRecordset::CancelUpdate() {
 void CDiaryRecordset::Delete() {
     RequireCurrent();
     m_editMode = EditMode::None;
-    const int id = m_rows[static_cast<std::size_t>(m_position)].id;
+    const int id = m_rows.IdAt(m_position);
     m_database->RequireSound(QStringLiteral("delete a diary entry"));
     QSqlQuery query = m_database->Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
     query.addBindValue(id);
@@ -317,8 +327,8 @@ void CDiaryRecordset::Delete() {
     if (query.numRowsAffected() == 0)
         throw CDatabaseError(
             QStringLiteral("The diary entry was deleted by another program in the meantime."));
-    m_rows.erase(m_rows.begin() + m_position);
-    m_onDeleted = !m_rows.empty();
+    m_rows.Erase(m_position);
+    m_onDeleted = !m_rows.Empty();
 }
 
 void CDiaryRecordset::SetFieldNull(DiaryField field) {
@@ -367,12 +377,11 @@ DiaryBookmark CDiaryRecordset::GetLastModifiedBookmark() const {
 
 void CDiaryRecordset::SetBookmark(const DiaryBookmark& bookmark) {
     RequireOpen();
-    const auto found = std::find_if(m_rows.begin(), m_rows.end(),
-                                    [&](const Row& row) { return row.id == bookmark.id; });
-    if (found == m_rows.end())
+    const int found = m_rows.IndexOfId(bookmark.id);
+    if (found < 0)
         throw CDatabaseError(QStringLiteral("The diary entry is no longer in the selection."));
     m_onDeleted = false;
-    m_position = static_cast<int>(found - m_rows.begin());
+    m_position = found;
     LoadMembers();
 }
 
@@ -394,8 +403,8 @@ bool CDiaryRecordset::FindFrom(int start, const CDiaryFilter& filter) {
     m_database->Execute(query, QStringLiteral("search the diary"));
     std::unordered_set<int> matching;
     while (query.next()) matching.insert(query.value(0).toInt());
-    for (int index = start; index < static_cast<int>(m_rows.size()); ++index) {
-        if (matching.count(m_rows[static_cast<std::size_t>(index)].id) != 0) {
+    for (int index = start; index < m_rows.Size(); ++index) {
+        if (matching.count(m_rows.IdAt(index)) != 0) {
             m_onDeleted = false;
             m_position = index;
             LoadMembers();
@@ -403,4 +412,14 @@ bool CDiaryRecordset::FindFrom(int start, const CDiaryFilter& filter) {
         }
     }
     return false;
+}
+
+void CDiaryRecordset::VisitRecords(const std::function<void(const DiaryRowView&)>& visit) {
+    if (m_rows.Empty())
+        return;
+    m_onDeleted = false;
+    for (int index = 0; index < m_rows.Size(); ++index) visit(m_rows.At(index));
+    m_position = m_rows.Size() - 1;
+    LoadMembers();
+    m_position = m_rows.Size();
 }

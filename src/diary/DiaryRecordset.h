@@ -3,10 +3,11 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
-#include <vector>
 
 #include "diary/DiaryFilter.h"
+#include "diary/DiaryRows.h"
 
 class CDiaryDatabase;
 class QSqlQuery;
@@ -60,7 +61,7 @@ public:
     void MovePrev();
     bool IsBOF() const;
     bool IsEOF() const;
-    int GetRecordCount() const { return static_cast<int>(m_rows.size()); }
+    int GetRecordCount() const { return m_rows.Size(); }
     // 0-based; -1 when there is no current record.
     int GetAbsolutePosition() const;
 
@@ -89,6 +90,14 @@ public:
     bool FindFirst(const CDiaryFilter& filter);
     bool FindNext(const CDiaryFilter& filter);
 
+    // Reads every record as last fetched, in order, and leaves the recordset
+    // as MoveLast, MoveFirst and a MoveNext per record would: past the last
+    // record, the members holding it. The members are not made for each
+    // record on the way, which is what a pass over the whole table costs
+    // most. An empty selection is left as it is. `visit` must not change the
+    // recordset.
+    void VisitRecords(const std::function<void(const DiaryRowView&)>& visit);
+
     int m_ID = 0;
     QString m_EventDate;
     QString m_EventDescription;
@@ -98,22 +107,13 @@ public:
     QString m_EventTime;
 
 private:
-    struct Row {
-        int id = 0;
-        QString eventDate;
-        QString eventDescription;
-        QString eventSound;
-        bool pubHoliday = false;
-        bool nag = false;
-        QString eventTime;
-    };
     enum class EditMode { None, Add, Edit };
 
     void RequireOpen() const;
     void RequireCurrent() const;
     bool HasCurrent() const;
     void LoadMembers();
-    Row MembersAsRow() const;
+    void StoreMembers(int index, int id);
     void FetchRows();
     bool FetchedRowsAreCurrent() const;
     qint64 DataVersion() const;
@@ -128,7 +128,7 @@ private:
     std::unique_ptr<CDiaryDatabase> m_database;
     CDiaryFilter m_filter = CDiaryFilter::All();
     DiarySort m_sort = DiarySort::None;
-    std::vector<Row> m_rows;
+    CDiaryRows m_rows;
     // -1 is before the first record (BOF), size() after the last (EOF).
     int m_position = -1;
     // The current record was deleted: m_position is the record after it.

@@ -2,11 +2,13 @@
 #include "diary/MonthIndex.h"
 
 #include <QDate>
+#include <optional>
 
 #include "calendar/CalendarDates.h"
 #include "calendar/DateLib.h"
 #include "calendar/MonthText.h"
 #include "diary/DiaryRecordset.h"
+#include "diary/ShortText.h"
 #include "platform/Clock.h"
 #include "settings/DecimalText.h"
 
@@ -14,13 +16,15 @@ namespace {
 constexpr int kKeyLength = 8;
 constexpr int kMonthRangeDays = 31;
 constexpr int kLastDayOfYear = 366;
+// The month's two characters of a packed key (bytes 2 and 3).
+constexpr std::uint64_t kMonthBits = std::uint64_t{0xFFFF} << 16;
 
 QString TodayKey(const IClock& clock) {
     const QDate today = clock.Now().date();
     return DateKey(today.day(), today.month(), today.year());
 }
 
-bool IsWildcard(const QString& date) {
+bool IsWildcard(QStringView date) {
     if (date.size() < kKeyLength)
         return false;
     for (int i = 0; i < kKeyLength; ++i) {
@@ -30,22 +34,36 @@ bool IsWildcard(const QString& date) {
     return false;
 }
 
-// An eight-character pattern falls on a key when each character is '*' or
-// the key's own; the same as filling the '*' from the key and comparing.
-bool PatternFallsOn(const QString& pattern, const char* key) {
-    const QChar* chars = pattern.constData();
+// A key's eight Latin-1 characters, one to a byte, so that a pattern tests a
+// day in one step.
+std::uint64_t PackedKey(QByteArrayView key) {
+    std::uint64_t packed = 0;
     for (int i = 0; i < kKeyLength; ++i) {
-        const char16_t c = chars[i].unicode();
-        if (c != u'*' && c != static_cast<char16_t>(static_cast<unsigned char>(key[i])))
-            return false;
+        const unsigned char c = i < key.size() ? static_cast<unsigned char>(key[i]) : ' ';
+        packed |= std::uint64_t{c} << (8 * i);
     }
-    return true;
+    return packed;
 }
 
 QString SpentAlarmKey(int minutes, const QString& message) {
     return QString::number(minutes) + QLatin1Char('|') + message;
 }
 }  // namespace
+
+// Empty when a character can equal no key character.
+std::optional<CMonthIndex::PackedPattern> CMonthIndex::PackedPatternOf(QStringView pattern) {
+    PackedPattern packed;
+    for (int i = 0; i < kKeyLength; ++i) {
+        const char16_t c = pattern[i].unicode();
+        if (c == u'*')
+            continue;
+        if (c > 0xFF)
+            return std::nullopt;
+        packed.mask |= std::uint64_t{0xFF} << (8 * i);
+        packed.value |= std::uint64_t{c} << (8 * i);
+    }
+    return packed;
+}
 
 void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shownYear, bool yearView,
                                  const IClock& clock) {
@@ -59,32 +77,29 @@ void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shown
         range = first > 0 ? Range{first, first + kMonthRangeDays - 1} : Range{1, 0};
     }
     PrepareRangeKeys(range, shownYear);
-    const QString todayKey = TodayKey(clock);
-    ForgetAlarmsOfOtherDays(todayKey);
+    const Today today(TodayKey(clock));
+    ForgetAlarmsOfOtherDays(today.key);
     if (set && set->IsOpen()) {
         set->Requery();
-        if (!(set->IsEOF() && set->IsBOF()))
-            IndexRecords(*set, range, todayKey);
+        set->VisitRecords([&](const DiaryRowView& row) { IndexEntry(row, range, today); });
     }
     m_ready = true;
 }
 
 void CMonthIndex::GatherTodaysAlarms(CDiaryRecordset* set, const IClock& clock) {
-    const QString todayKey = TodayKey(clock);
-    ForgetAlarmsOfOtherDays(todayKey);
+    const Today today(TodayKey(clock));
+    ForgetAlarmsOfOtherDays(today.key);
     if (!set || !set->IsOpen())
         return;
     set->Requery();
-    if (set->IsEOF() && set->IsBOF())
-        return;
-    set->MoveLast();
-    set->MoveFirst();
-    const int count = set->GetRecordCount();
-    for (int i = 0; i < count; ++i) {
-        GatherEntryAlarm(*set, todayKey);
-        set->MoveNext();
-    }
+    set->VisitRecords([&](const DiaryRowView& row) {
+        const CShortText date(row.eventDate);
+        GatherEntryAlarm(date.View(), row, today);
+    });
 }
+
+CMonthIndex::Today::Today(const QString& todayKey)
+    : key(todayKey), packed(PackedKey(todayKey.toLatin1())) {}
 
 void CMonthIndex::ClearMarks() {
     m_marks.fill(kNoEntry);
@@ -97,43 +112,38 @@ void CMonthIndex::PrepareRangeKeys(const Range& range, int shownYear) {
         int month = 0;
         int year = 0;
         DayOfYearToDate(d, shownYear, day, month, year);
-        const QByteArray key = DateKey(day, month, year).toLatin1();
-        auto& slot = m_rangeKeys[static_cast<std::size_t>(d)];
-        slot.fill(' ');
-        for (int i = 0; i < kKeyLength && i < key.size(); ++i)
-            slot[static_cast<std::size_t>(i)] = key[i];
+        m_rangeKeys[static_cast<std::size_t>(d)] = PackedKey(DateKey(day, month, year).toLatin1());
+    }
+    m_monthSpans.clear();
+    for (int d = range.first; d <= range.last; ++d) {
+        const std::uint64_t month = m_rangeKeys[static_cast<std::size_t>(d)] & kMonthBits;
+        if (m_monthSpans.empty() || m_monthSpans.back().month != month)
+            m_monthSpans.push_back(MonthSpan{month, d, d});
+        else
+            m_monthSpans.back().last = d;
     }
 }
 
-void CMonthIndex::IndexRecords(CDiaryRecordset& set, const Range& range, const QString& todayKey) {
-    // Moving to the last record first makes the count exact.
-    set.MoveLast();
-    set.MoveFirst();
-    const int count = set.GetRecordCount();
-    for (int i = 0; i < count; ++i) {
-        IndexEntry(set, range, todayKey);
-        set.MoveNext();
-    }
-}
-
-void CMonthIndex::IndexEntry(const CDiaryRecordset& set, const Range& range,
-                             const QString& todayKey) {
-    if (IsWildcard(set.m_EventDate))
-        MarkWildcardEntry(set.m_EventDate, range, set.m_PubHoliday);
+// The date is read without making a string of it; the time and message only
+// when the entry falls on today.
+void CMonthIndex::IndexEntry(const DiaryRowView& row, const Range& range, const Today& today) {
+    const CShortText text(row.eventDate);
+    const QStringView date = text.View();
+    if (IsWildcard(date))
+        MarkWildcardEntry(date, range, row.pubHoliday);
     else
-        MarkPlainEntry(set.m_EventDate, set.m_PubHoliday);
-    GatherEntryAlarm(set, todayKey);
+        MarkPlainEntry(date, row.pubHoliday);
+    GatherEntryAlarm(date, row, today);
 }
 
 // A plain entry marks its day wherever it lies in the shown year; a day or
 // month out of range marks nothing rather than a day that does not exist.
-void CMonthIndex::MarkPlainEntry(const QString& date, bool isHoliday) {
-    if (date.size() != kKeyLength || QStringView(date).mid(4, 4) != m_yearText)
+void CMonthIndex::MarkPlainEntry(QStringView date, bool isHoliday) {
+    if (date.size() != kKeyLength || date.mid(4, 4) != m_yearText)
         return;
-    const QStringView text(date);
-    const int day = ParseDecimal(text.mid(0, 2));
-    const int month = ParseDecimal(text.mid(2, 2));
-    const int year = ParseDecimal(text.mid(4, 4));
+    const int day = ParseDecimal(date.mid(0, 2));
+    const int month = ParseDecimal(date.mid(2, 2));
+    const int year = ParseDecimal(date.mid(4, 4));
     if (day < 1 || day > 31 || month < 1 || month > 12)
         return;
     const int d = DayOfYear(month, day, year);
@@ -142,30 +152,47 @@ void CMonthIndex::MarkPlainEntry(const QString& date, bool isHoliday) {
     m_marks[static_cast<std::size_t>(d)] = MarkDay(m_marks[static_cast<std::size_t>(d)], isHoliday);
 }
 
-void CMonthIndex::MarkWildcardEntry(const QString& date, const Range& range, bool isHoliday) {
+void CMonthIndex::MarkWildcardEntry(QStringView date, const Range& range, bool isHoliday) {
     // Longer patterns never equal a key once filled.
     if (date.size() != kKeyLength)
         return;
-    for (int d = range.first; d <= range.last; ++d) {
+    const std::optional<PackedPattern> pattern = PackedPatternOf(date);
+    if (!pattern)
+        return;
+    // A pattern naming its month can fall only on the days of that month.
+    if ((pattern->mask & kMonthBits) != kMonthBits) {
+        MarkDaysOf(*pattern, range.first, range.last, isHoliday);
+        return;
+    }
+    for (const MonthSpan& span : m_monthSpans) {
+        if (span.month == (pattern->value & kMonthBits))
+            MarkDaysOf(*pattern, span.first, span.last, isHoliday);
+    }
+}
+
+void CMonthIndex::MarkDaysOf(const PackedPattern& pattern, int first, int last, bool isHoliday) {
+    for (int d = first; d <= last; ++d) {
         auto& mark = m_marks[static_cast<std::size_t>(d)];
-        if (PatternFallsOn(date, m_rangeKeys[static_cast<std::size_t>(d)].data()))
+        if (pattern.FallsOn(m_rangeKeys[static_cast<std::size_t>(d)]))
             mark = MarkDay(mark, isHoliday);
     }
 }
 
 // A recurring entry that falls on today is today's appointment whichever
 // month is on show.
-void CMonthIndex::GatherEntryAlarm(const CDiaryRecordset& set, const QString& todayKey) {
-    const QString& date = set.m_EventDate;
+void CMonthIndex::GatherEntryAlarm(QStringView date, const DiaryRowView& row, const Today& today) {
     if (date.size() != kKeyLength)
         return;
-    if (IsWildcard(date)) {
-        const QByteArray today = todayKey.toLatin1();
-        if (today.size() == kKeyLength && PatternFallsOn(date, today.constData()))
-            GatherAlarm(todayKey, set.m_EventTime, set.m_EventDescription, todayKey);
-        return;
+    bool fallsOnToday = false;
+    if (!IsWildcard(date)) {
+        fallsOnToday = date == today.key;
+    } else if (today.key.size() == kKeyLength) {
+        const std::optional<PackedPattern> pattern = PackedPatternOf(date);
+        fallsOnToday = pattern && pattern->FallsOn(today.packed);
     }
-    GatherAlarm(date, set.m_EventTime, set.m_EventDescription, todayKey);
+    if (fallsOnToday)
+        GatherAlarm(today.key, DecodedText(row.eventTime), DecodedText(row.eventDescription),
+                    today.key);
 }
 
 int CMonthIndex::Mark(int dayOfYear) const {

@@ -4,9 +4,13 @@
 #include <QSet>
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 class CDiaryRecordset;
 class IClock;
+struct DiaryRowView;
 
 inline constexpr int kDayMarkCount = 367;
 inline constexpr int kAlarmCapacity = 500;
@@ -63,12 +67,32 @@ private:
         int first = 0;
         int last = 0;
     };
+    // An eight-character pattern falls on a key when each character is '*' or
+    // the key's own (the same as filling the '*' from the key and comparing):
+    // for a key packed one character to a byte, when key & mask == value.
+    struct PackedPattern {
+        std::uint64_t mask = 0;
+        std::uint64_t value = 0;
+        bool FallsOn(std::uint64_t key) const { return (key & mask) == value; }
+    };
+    // The days of the range whose keys name one month, packed as in a key.
+    struct MonthSpan {
+        std::uint64_t month = 0;
+        int first = 0;
+        int last = 0;
+    };
+    struct Today {
+        explicit Today(const QString& todayKey);
+        QString key;
+        std::uint64_t packed = 0;
+    };
     void ClearMarks();
-    void IndexRecords(CDiaryRecordset& set, const Range& range, const QString& todayKey);
-    void IndexEntry(const CDiaryRecordset& set, const Range& range, const QString& todayKey);
-    void MarkPlainEntry(const QString& date, bool isHoliday);
-    void MarkWildcardEntry(const QString& date, const Range& range, bool isHoliday);
-    void GatherEntryAlarm(const CDiaryRecordset& set, const QString& todayKey);
+    void IndexEntry(const DiaryRowView& row, const Range& range, const Today& today);
+    void MarkPlainEntry(QStringView date, bool isHoliday);
+    void MarkWildcardEntry(QStringView date, const Range& range, bool isHoliday);
+    void MarkDaysOf(const PackedPattern& pattern, int first, int last, bool isHoliday);
+    static std::optional<PackedPattern> PackedPatternOf(QStringView pattern);
+    void GatherEntryAlarm(QStringView date, const DiaryRowView& row, const Today& today);
     void PrepareRangeKeys(const Range& range, int shownYear);
     bool HoldsAlarm(int minutes, const QString& message) const;
 
@@ -76,8 +100,10 @@ private:
     int m_indexYear = 0;
     bool m_ready = false;
     QString m_yearText;
-    // The keys DDMMYYYY of the days of the range being loaded, by day of year.
-    std::array<std::array<char, 8>, kDayMarkCount> m_rangeKeys{};
+    // The keys DDMMYYYY of the days of the range being loaded, by day of year,
+    // packed one character to a byte.
+    std::array<std::uint64_t, kDayMarkCount> m_rangeKeys{};
+    std::vector<MonthSpan> m_monthSpans;
 
     std::array<AlarmSlot, kAlarmCapacity> m_alarms{};
     int m_alarmsUsed = 0;

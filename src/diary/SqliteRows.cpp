@@ -73,11 +73,17 @@ qint64 CSqliteRows::Int64(int column) const {
     return sqlite3_column_int64(m_statement, column);
 }
 
-QString CSqliteRows::Text(int column) const {
+QByteArrayView CSqliteRows::Bytes(int column) const {
+    // The text first: the byte count is of the value as converted to text.
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     if (!text)
         return {};
-    return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+    return QByteArrayView(text, sqlite3_column_bytes(m_statement, column));
+}
+
+QString CSqliteRows::Text(int column) const {
+    const QByteArrayView bytes = Bytes(column);
+    return bytes.isNull() ? QString() : QString::fromUtf8(bytes);
 }
 
 // As a text "0" and "false" are false, as Qt reads them; numbers by value.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariantList>
 
@@ -24,6 +25,8 @@ public:
     void RunAgain(const QVariantList& values);
     int Int(int column) const;
     qint64 Int64(int column) const;
+    // The value's text as UTF-8, valid until the next step; a null view for NULL.
+    QByteArrayView Bytes(int column) const;
     // NULL reads as an empty text, any other value as its text.
     QString Text(int column) const;
     bool Flag(int column) const;

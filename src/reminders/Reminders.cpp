@@ -2,12 +2,14 @@
 #include "reminders/Reminders.h"
 
 #include <QDate>
+#include <QStringList>
 #include <optional>
 
 #include "calendar/CalendarDates.h"
 #include "diary/DiaryFilter.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
+#include "diary/ShortText.h"
 #include "platform/Clock.h"
 #include "platform/Prompts.h"
 #include "platform/Tunes.h"
@@ -65,25 +67,26 @@ QString CReminders::GatherDayMessages(int day, int month, int year, bool playTun
 
 QString CollectDayMessages(CDiaryRecordset& set, const QString& key,
                            const std::function<void(const QString&)>& playTune) {
-    if (set.IsEOF() && set.IsBOF())
-        return {};
-    // Moving to the last record first makes the count exact.
-    set.MoveLast();
-    set.MoveFirst();
-    const int count = set.GetRecordCount();
     QString messages;
-    for (int i = 0; i < count; ++i) {
-        if (EventDateFallsOn(set.m_EventDate, key)) {
-            const QString tune = set.m_EventSound.trimmed();
-            if (!tune.isEmpty() && playTune)
-                playTune(tune);
-            if (!set.m_EventDescription.isEmpty()) {
-                if (!messages.isEmpty())
-                    messages += QLatin1Char('\n');
-                messages += set.m_EventDescription;
-            }
+    QStringList tunes;
+    set.VisitRecords([&](const DiaryRowView& row) {
+        const CShortText date(row.eventDate);
+        if (!EventDateFallsOn(date.View(), key))
+            return;
+        const QString tune = QString::fromUtf8(row.eventSound).trimmed();
+        if (!tune.isEmpty())
+            tunes.append(tune);
+        const QString message = QString::fromUtf8(row.eventDescription);
+        if (!message.isEmpty()) {
+            if (!messages.isEmpty())
+                messages += QLatin1Char('\n');
+            messages += message;
         }
-        set.MoveNext();
+    });
+    // Played after the pass: a tune's failure box runs a nested event loop,
+    // which must not meet the recordset half read.
+    if (playTune) {
+        for (const QString& tune : tunes) playTune(tune);
     }
     return messages;
 }

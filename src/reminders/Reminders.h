@@ -12,7 +12,7 @@ class ITunes;
 
 // The messages of the records of an open `set` that fall on the date key,
 // joined with "\n" in the order the records are read; `playTune` (when given)
-// is called with each such record's tune, trimmed, on the way.
+// is then called with each such record's tune, trimmed, in the same order.
 QString CollectDayMessages(CDiaryRecordset& set, const QString& key,
                            const std::function<void(const QString&)>& playTune);
 

@@ -185,6 +185,24 @@ TEST_F(DiaryRecordsetTest, SortedRequeryAndEachOpenReadTheDiaryAsItIsNow) {
     EXPECT_EQ(Messages(set), QStringList{"second diary"});
 }
 
+TEST_F(DiaryRecordsetTest, VisitingEveryRecordEndsWhereTheMovesWould) {
+    Add({{"01012007", "one"}, {"02012007", QVariant()}, {"03012007", "three", "t.wav", 1}});
+    set.Open();
+    QStringList seen;
+    set.VisitRecords([&](const DiaryRowView& row) {
+        seen.append(row.eventDescription.isNull() ? QStringLiteral("NULL")
+                                                  : QString::fromUtf8(row.eventDescription));
+    });
+    EXPECT_EQ(seen, QStringList({"one", "NULL", "three"}));
+    EXPECT_TRUE(set.IsEOF());
+    EXPECT_FALSE(set.IsBOF());
+    EXPECT_EQ(set.m_EventDescription, "three") << "the members hold the last record";
+    EXPECT_EQ(set.m_EventSound, "t.wav");
+    EXPECT_TRUE(set.m_PubHoliday);
+    set.MovePrev();
+    EXPECT_EQ(set.GetAbsolutePosition(), 2);
+}
+
 TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     diaryfiles::PointSettingsAt(store, dir.File(QStringLiteral("missing/Diary.db")));
     CDiarySetHolder holder(store);

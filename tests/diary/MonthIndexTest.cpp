@@ -6,6 +6,7 @@
 #include "diary/MonthIndex.h"
 #include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
+#include "support/RowName.h"
 
 namespace {
 using diaryfiles::Entry;
@@ -117,4 +118,72 @@ TEST_F(MonthIndexTest, OddAlarmTimesReadAsLeadingDigitsAndThe501stIsDropped) {
     index.SpendAlarm(500);
     index.SpendAlarm(-1);
 }
+
+// Values a reader of raw column bytes could get wrong. Today is 5 March 2007
+// (day 64); each case loads the year view, lets another connection run
+// `between`, and loads again.
+struct RawReadCase {
+    const char* name;
+    std::vector<Entry> entries;
+    std::vector<QString> between;
+    std::vector<int> marked;
+    std::vector<std::pair<int, QString>> alarms;
+};
+
+void PrintTo(const RawReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MonthIndexRawReadTest : public MonthIndexTest,
+                              public ::testing::WithParamInterface<RawReadCase> {};
+
+TEST_P(MonthIndexRawReadTest, MarksAndAlarmsFollowTheStoredValues) {
+    const RawReadCase& c = GetParam();
+    for (const Entry& e : c.entries) Add({e});
+    Load(3, 2007, true);
+    diaryfiles::RawConnection raw(diaryPath);
+    for (const QString& sql : c.between) raw.Exec(sql);
+    Load(3, 2007, true);
+    EXPECT_EQ(MarkedDays(), c.marked);
+    std::vector<std::pair<int, QString>> alarms;
+    for (int i = 0; i < index.AlarmsUsed(); ++i)
+        alarms.emplace_back(index.Alarm(i).minutes, index.Alarm(i).message);
+    EXPECT_EQ(alarms, c.alarms);
+}
+
+const RawReadCase kRawReadCases[] = {
+    {"NullsReadAsEmptyTextsAndAnOrdinaryEntry",
+     {{QVariant(), "no date", {}, 0, "0930"}, {"05032007", QVariant(), QVariant(), 0, QVariant()}},
+     {},
+     {64},
+     {{0, QString()}}},
+    {"DatesOfOtherLengthsMarkNothing",
+     {{"0503200", "seven", {}, 0, "0930"},
+      {"050320070", "nine", {}, 0, "0930"},
+      {"0503****0", "long pattern", {}, 0, "0930"},
+      {"", "empty", {}, 0, "0930"}},
+     {},
+     {},
+     {}},
+    {"NonAsciiCountsAsOneCharacter",
+     {{"1\u00e9032007", "an accent stops the day's digits"},
+      {"**\u00e93****", "accent in a pattern"},
+      {"05032007\u00e9", "nine characters", {}, 0, "0930"},
+      {"05032007", "Caf\u00e9 \u2615 \u65e5\u672c", {}, 0, "1015"}},
+     {},
+     {60, 64},
+     {{615, "Caf\u00e9 \u2615 \u65e5\u672c"}}},
+    {"AnEditElsewhereIsSeenByTheNextLoad",
+     {{"01012007", "moved", {}, 0, "0930"}, {"02012007", "deleted"}, {"03012007", "kept"}},
+     {"UPDATE Diary SET EventDate = '05032007', PubHoliday = 1 WHERE EventDescription = 'moved'",
+      "DELETE FROM Diary WHERE EventDescription = 'deleted'",
+      "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime) "
+      "VALUES ('3112****', 'added', '', 0, 0, '0000')"},
+     {3, 64, 365},
+     {{570, "moved"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, MonthIndexRawReadTest, ::testing::ValuesIn(kRawReadCases),
+                         RowName());
+
 }  // namespace
