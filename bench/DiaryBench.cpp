@@ -3,6 +3,8 @@
 // entries: one in ten a wildcard pattern, dates spread over ten years.
 //   diary_bench [benchmark flags]          run the benchmarks
 //   diary_bench --make-diary PATH COUNT    write such a diary and stop
+//   diary_bench --make-peers DIR COUNT     write DIR/Diary.db and the same
+//                                          entries as DIR/entries.rem for Remind
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -70,18 +72,39 @@ QString WildcardPattern(std::mt19937& random, int day, int month) {
     }
 }
 
+// A new diary file filled in one transaction.
+class DiaryWriter {
+public:
+    explicit DiaryWriter(const QString& path)
+        : m_diary(Fresh(path)), m_insert(m_diary.Connection()) {
+        m_diary.Connection().transaction();
+        m_insert.prepare(QStringLiteral(
+            "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, "
+            "EventTime) VALUES (?, ?, '', ?, 0, ?)"));
+    }
+    ~DiaryWriter() { m_diary.Connection().commit(); }
+
+    void Add(const QString& date, const QString& message, bool holiday, const QString& time) {
+        m_insert.addBindValue(date);
+        m_insert.addBindValue(message);
+        m_insert.addBindValue(holiday ? 1 : 0);
+        m_insert.addBindValue(time);
+        m_insert.exec();
+    }
+
+private:
+    static const QString& Fresh(const QString& path) {
+        QFile::remove(path);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        return path;
+    }
+    CDiaryDatabase m_diary;
+    QSqlQuery m_insert;
+};
+
 void MakeDiary(const QString& path, int count) {
-    QFile::remove(path);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.close();
-    CDiaryDatabase diary(path);
-    QSqlDatabase db = diary.Connection();
-    db.transaction();
-    QSqlQuery insert(db);
-    insert.prepare(QStringLiteral(
-        "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime) "
-        "VALUES (?, ?, '', ?, 0, ?)"));
+    DiaryWriter diary(path);
     std::mt19937 random(20070305);
     for (int i = 0; i < count; ++i) {
         const int day = 1 + static_cast<int>(random() % 28);
@@ -92,13 +115,41 @@ void MakeDiary(const QString& path, int count) {
                                                .arg(day, 2, 10, QLatin1Char('0'))
                                                .arg(month, 2, 10, QLatin1Char('0'))
                                                .arg(year);
-        insert.addBindValue(date);
-        insert.addBindValue(QStringLiteral("Diary entry number %1").arg(i));
-        insert.addBindValue(i % 17 == 0 ? 1 : 0);
-        insert.addBindValue(i % 5 == 0 ? QStringLiteral("0930") : QStringLiteral("0000"));
-        insert.exec();
+        diary.Add(date, QStringLiteral("Diary entry number %1").arg(i), i % 17 == 0,
+                  i % 5 == 0 ? QStringLiteral("0930") : QStringLiteral("0000"));
     }
-    db.commit();
+}
+
+// The entries of the comparison with Remind: nine in ten dated over ten
+// years, one in twenty yearly, one in twenty monthly. Each entry goes into
+// the diary and, in Remind's words, into the file beside it.
+void MakePeers(const QString& dir, int count) {
+    DiaryWriter diary(dir + QStringLiteral("/Diary.db"));
+    QFile remind(dir + QStringLiteral("/entries.rem"));
+    if (!remind.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::mt19937 random(20100505);
+    for (int i = 0; i < count; ++i) {
+        const int day = 1 + static_cast<int>(random() % 28);
+        const int month = 1 + static_cast<int>(random() % 12);
+        const int year = kFirstYear + static_cast<int>(random() % kYears);
+        const QString dd = QStringLiteral("%1").arg(day, 2, 10, QLatin1Char('0'));
+        const QString mm = QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+        const QString message = QStringLiteral("Diary entry number %1").arg(i);
+        QString date = dd + mm + QString::number(year);
+        QString trigger = QStringLiteral("%1 %2 %3").arg(day).arg(kMonths[month - 1]).arg(year);
+        if (i % 20 == 0) {
+            date = dd + mm + QStringLiteral("****");
+            trigger = QStringLiteral("%1 %2").arg(day).arg(kMonths[month - 1]);
+        } else if (i % 20 == 10) {
+            date = dd + QStringLiteral("******");
+            trigger = QString::number(day);
+        }
+        diary.Add(date, message, false, QStringLiteral("0000"));
+        remind.write(QStringLiteral("REM %1 MSG %2\n").arg(trigger, message).toUtf8());
+    }
 }
 
 // One diary per size, made on first use and kept for the run.
@@ -203,6 +254,10 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc == 4 && std::strcmp(argv[1], "--make-diary") == 0) {
         MakeDiary(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
+        return 0;
+    }
+    if (argc == 4 && std::strcmp(argv[1], "--make-peers") == 0) {
+        MakePeers(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
         return 0;
     }
     benchmark::Initialize(&argc, argv);

@@ -58,7 +58,7 @@ public:
     DateOrder Current() const override { return DateOrder::DayMonthYear; }
 };
 
-void MakeDiary(const QString& path) {
+void MakeDiary(const QString& path, int entries) {
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.close();
@@ -70,7 +70,7 @@ void MakeDiary(const QString& path) {
         "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime) "
         "VALUES (?, ?, '', ?, 0, '0000')"));
     std::mt19937 random(20100305);
-    for (int i = 0; i < kEntries; ++i) {
+    for (int i = 0; i < entries; ++i) {
         const int day = 1 + static_cast<int>(random() % 28);
         const int month = 1 + static_cast<int>(random() % 12);
         const int year = 2005 + static_cast<int>(random() % 10);
@@ -90,12 +90,15 @@ void MakeDiary(const QString& path) {
 
 // A settings file and a diary of its own, made once for the run.
 struct Setting {
-    Setting() {
-        MakeDiary(diaryPath);
-        store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), diaryPath);
+    Setting() { UseDiaryOf(kEntries); }
+    // Makes a diary of that many entries on first use and names it in the settings.
+    void UseDiaryOf(int entries) {
+        const QString path = dir.filePath(QStringLiteral("Diary%1.db").arg(entries));
+        if (!QFile::exists(path))
+            MakeDiary(path, entries);
+        store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), path);
     }
     QTemporaryDir dir;
-    QString diaryPath = dir.filePath(QStringLiteral("Diary.db"));
     CSettingsStore store{dir.filePath(QStringLiteral("Calendar.ini"))};
     CDefaultSystemColours colours;
     CSettingsHelper settings{store, colours};
@@ -128,14 +131,22 @@ void PaintRepeatedly(benchmark::State& state, bool yearView, bool picture) {
     }
 }
 
-void BM_MonthPagePaint(benchmark::State& state) { PaintRepeatedly(state, false, false); }
-void BM_MonthPagePaintWithPicture(benchmark::State& state) { PaintRepeatedly(state, false, true); }
-void BM_YearViewPaint(benchmark::State& state) { PaintRepeatedly(state, true, false); }
+void BM_MonthPagePaint(benchmark::State& state) {
+    PaintRepeatedly(state, false, false);
+}
+void BM_MonthPagePaintWithPicture(benchmark::State& state) {
+    PaintRepeatedly(state, false, true);
+}
+void BM_YearViewPaint(benchmark::State& state) {
+    PaintRepeatedly(state, true, false);
+}
 
 // From nothing to the first paint of the window: settings load, fonts, the
-// quiet diary check, the month index over the diary, the frame at its place.
+// quiet diary check, the month index over the diary of the given size, the
+// frame at its place.
 void BM_StartUpToFirstPaint(benchmark::State& state) {
     Setting& s = Shared();
+    s.UseDiaryOf(static_cast<int>(state.range(0)));
     s.SetYearView(false);
     s.settings.WriteBool(Key::ShowPicture, false);
     for (auto _ : state) {
@@ -147,13 +158,14 @@ void BM_StartUpToFirstPaint(benchmark::State& state) {
         docTemplate.CloseDocument();
         state.ResumeTiming();
     }
+    s.UseDiaryOf(kEntries);
 }
 }  // namespace
 
 BENCHMARK(BM_MonthPagePaint)->Args({490, 390})->Args({1200, 900})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_MonthPagePaintWithPicture)->Args({490, 390})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_YearViewPaint)->Args({490, 390})->Args({1200, 900})->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpToFirstPaint)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
