@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plenda beside Remind, whole processes on the same entries, in one run:
 # start-up alone (`plenda cal` against Remind on an empty file) and a day's
 # agenda over 10,000 and 100,000 entries. Prints each median and Plenda's
