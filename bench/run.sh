@@ -38,12 +38,14 @@ if command -v Xvfb > /dev/null; then
   bash "$(dirname "$0")/marquee-cpu.sh" "$build" 20 25 ON
 fi
 
-# iCalendar export and import of the 100,000-entry diary, each as a process
-# of its own so that /usr/bin/time reports its own peak memory.
-if [ -x "$build/bench/interop_bench" ] && [ -x /usr/bin/time ]; then
-  echo "== iCalendar export and import of 100,000 entries"
-  /usr/bin/time -f "export: %e s wall, %U s user, %M KB peak" \
-    "$build/bench/interop_bench" --export "$tmp/Diary.db" "$tmp/Diary.ics"
-  /usr/bin/time -f "import: %e s wall, %U s user, %M KB peak" \
-    "$build/bench/interop_bench" --import "$tmp/Diary.ics" "$tmp/Imported.db"
+# `plenda export` and `plenda import` of the 100,000-entry diary, each a
+# process of its own so that /usr/bin/time reports its own peak memory.
+if [ -x /usr/bin/time ]; then
+  echo "== plenda export and plenda import of 100,000 entries"
+  HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" /usr/bin/time \
+    -f "export: %e s wall, %U s user, %M KB peak" \
+    "$plenda" export "$tmp/Diary.ics" --diary "$tmp/Diary.db"
+  HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" /usr/bin/time \
+    -f "import: %e s wall, %U s user, %M KB peak" \
+    "$plenda" import "$tmp/Diary.ics" --diary "$tmp/Imported.db"
 fi
