@@ -130,6 +130,9 @@ TEST_F(CalViewTest, YearViewShowsTheGridRowByRowAndReloadsTheIndex) {
     EXPECT_GT(v.DayCells()[Doy(5, 3)].top, v.DayCells()[Doy(4, 5)].top);
     for (int day = 1; day <= 31; ++day) EXPECT_TRUE(v.DayCells()[Doy(12, day)].IsEmpty()) << day;
     EXPECT_GT(v.verticalScrollBar()->maximum(), 0) << "a window smaller than the grid scrolls";
+    v.verticalScrollBar()->setValue(v.verticalScrollBar()->maximum());
+    EXPECT_LE(v.PhoneLineRect().bottom, v.verticalScrollBar()->value() + v.viewport()->height())
+        << "scrolled to the end, the phone line is in view";
 }
 
 TEST_F(CalViewTest, PrintedMonthAndYearCarryTheirTextsAndLeaveTheScreenAlone) {

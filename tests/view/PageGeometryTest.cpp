@@ -84,6 +84,11 @@ TEST(PageGeometry, ScrollSizesStepByCellsOrMonths) {
     EXPECT_EQ(year.total, (PageSize{414, 470}));
     EXPECT_EQ(year.page, (PageSize{414 / 3, 470 / 4}));
     EXPECT_EQ(year.line, (PageSize{13, 11}));
+    // With few rows the page ends at the bottom of the phone line.
+    for (const int down : {1, 2})
+        EXPECT_EQ(ComputeScrollSizes(HeaderMeasure(kYearMonthLines), true, 4, down).total.height,
+                  YearGridPhoneLineY({0, 0}, 13, {126, 104}, down) + 13)
+            << down;
 }
 
 // The picture's rectangle: stretched to the larger of window, picture and

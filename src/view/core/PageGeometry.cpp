@@ -30,6 +30,7 @@ CalendarMeasure MeasureCalendarText(const QString& text, int lines, int charsPer
         ++measure.cellCount;
     }
     measure.block = {measure.cellCount * measure.cellWidth, lines * lineHeight};
+    measure.lineHeight = lineHeight;
     return measure;
 }
 
@@ -37,8 +38,13 @@ PageSize PageBlockSize(const CalendarMeasure& measure, bool yearView, int months
                        int monthsDown, int monthGap) {
     if (!yearView)
         return measure.block;
+    const int rows = measure.block.height * monthsDown;
+    // The rows are drawn without a gap, between the sponsor line two lines
+    // above and the phone line two lines below; with few rows those lines
+    // reach past the gaps' share, and the page must scroll to show them.
+    const int drawnHeight = rows + 4 * measure.lineHeight;
     return {measure.block.width * monthsAcross + (monthsAcross - 1) * monthGap,
-            measure.block.height * monthsDown + (monthsDown - 1) * monthGap};
+            std::max(rows + (monthsDown - 1) * monthGap, drawnHeight)};
 }
 
 PagePoint PageOrigin(int clientWidth, int clientHeight, PageSize block) {
@@ -101,15 +107,10 @@ int YearGridPhoneLineY(PagePoint pageOrigin, int lineHeight, PageSize monthBlock
 
 ScrollSizes ComputeScrollSizes(const CalendarMeasure& measure, bool yearView, int monthsAcross,
                                int monthsDown) {
-    const int w = measure.block.width;
-    const int h = measure.block.height;
-    const int gap = measure.cellWidth;
     ScrollSizes sizes;
-    sizes.page = {w / 7, h / 8};
-    sizes.total = {w, h};
+    sizes.page = {measure.block.width / 7, measure.block.height / 8};
+    sizes.total = PageBlockSize(measure, yearView, monthsAcross, monthsDown, measure.cellWidth);
     if (yearView) {
-        sizes.total = {w * monthsAcross + (monthsAcross - 1) * gap,
-                       h * monthsDown + (monthsDown - 1) * gap};
         sizes.page = {sizes.total.width / std::max(1, monthsAcross),
                       sizes.total.height / std::max(1, monthsDown)};
     }

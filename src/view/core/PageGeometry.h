@@ -57,6 +57,7 @@ struct CalendarMeasure {
     PageSize block;
     int cellWidth = 0;
     int cellCount = 0;
+    int lineHeight = 0;
 };
 
 // Cuts `text` into pieces of `charsPerCell` characters (below 1 counts as 1);
@@ -66,7 +67,8 @@ CalendarMeasure MeasureCalendarText(const QString& text, int lines, int charsPer
                                     const std::function<int(const QString&)>& textWidth);
 
 // The page block: the month page's measure, or in year view the grid of
-// months with one month gap between them.
+// months with one month gap between them, never shorter than the year page
+// draws it with its sponsor and phone lines.
 PageSize PageBlockSize(const CalendarMeasure& measure, bool yearView, int monthsAcross,
                        int monthsDown, int monthGap);
 
