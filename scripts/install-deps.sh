@@ -15,6 +15,7 @@ packages=(
   x11-apps imagemagick
   dbus dbus-bin dunst
   fonts-dejavu-core
+  radicale qtkeychain-qt6-dev
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "app/CalendarFileCommands.h"
 #include "app/DiaryCommands.h"
 #include "app/PrintCommand.h"
+#include "app/SyncCommand.h"
 #include "diary/DiaryLocation.h"
 #include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
@@ -26,7 +27,7 @@ QString UsageText() {
                "  print --pdf FILE [MONTH YEAR] [--year]\n"
                "                     print the calendar page (or with --year the whole year)\n"
                "                     into a PDF file\n") +
-           DiaryCommandsUsage() + CalendarFileCommandsUsage() +
+           DiaryCommandsUsage() + CalendarFileCommandsUsage() + SyncCommandUsage() +
            QStringLiteral(
                "\nEvery command takes --diary PATH to use that diary file for one "
                "command.\nWithout a command the calendar window opens.\n");
@@ -57,6 +58,12 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
         if (IsCalendarFileCommand(name))
             return RunCalendarFileCommand(name, arguments.mid(1), context, streams);
         return RunDiaryCommand(name, arguments.mid(1), context, streams);
+    }
+    if (arguments.first() == QLatin1String("sync")) {
+        CSettingsStore settings;
+        ReportSettingsProblem(settings, streams.err);
+        const CSystemClock clock;
+        return RunSyncCommand(arguments.mid(1), settings, clock, DocumentsFolder(), streams);
     }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;

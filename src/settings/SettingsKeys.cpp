@@ -68,6 +68,8 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::FindDialogRect, "FindDialogRect", kRectDefault),
     Fixed(Key::UserId, "UserId", ""),
     Fixed(Key::LastAlarmCheck, "LastAlarmCheck", ""),
+    Fixed(Key::CalDavUrl, "CalDavUrl", ""),
+    Fixed(Key::CalDavUser, "CalDavUser", ""),
 }};
 
 constexpr bool RowsFollowTheEnum() {

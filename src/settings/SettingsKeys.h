@@ -56,8 +56,11 @@ enum class Key {
     UserId,
     // The minute the alarm check last ran (yyyy-MM-dd HH:mm), empty before the first.
     LastAlarmCheck,
+    // The CalDAV calendar the diary synchronises with, and the user reaching it.
+    CalDavUrl,
+    CalDavUser,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::LastAlarmCheck) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::CalDavUser) + 1;
 
 // Keys of section "Window size".
 namespace WindowKey {

@@ -1,0 +1,130 @@
+#include "app/SyncCommand.h"
+
+#include "diary/DiaryError.h"
+#include "diary/DiaryLocation.h"
+#include "platform/Clock.h"
+#include "platform/Keyring.h"
+#include "settings/SettingsKeys.h"
+#include "settings/SettingsStore.h"
+#include "sync/DiarySync.h"
+
+namespace {
+constexpr int kFailed = 1;
+constexpr int kBadArguments = 2;
+constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
+
+struct SyncArguments {
+    QString url;
+    QString user;
+    QString diaryPath;
+    QString error;
+};
+
+SyncArguments Parse(const QStringList& arguments) {
+    SyncArguments parsed;
+    for (int i = 0; i < arguments.size() && parsed.error.isEmpty(); ++i) {
+        const QString& word = arguments[i];
+        QString* target = word == QLatin1String("--url")     ? &parsed.url
+                          : word == QLatin1String("--user")  ? &parsed.user
+                          : word == QLatin1String("--diary") ? &parsed.diaryPath
+                                                             : nullptr;
+        if (!target)
+            parsed.error = QStringLiteral("sync takes no '%1'").arg(word);
+        else if (i + 1 >= arguments.size())
+            parsed.error = QStringLiteral("option %1 needs a value").arg(word);
+        else
+            *target = arguments[++i];
+    }
+    return parsed;
+}
+
+QString Setting(const CSettingsStore& settings, const char* key) {
+    return settings.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(key));
+}
+
+// Keeps a URL and user given for next time; the account then in force.
+bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAccount& account,
+                    QString& error) {
+    const QString typed = parsed.url.isEmpty() ? Setting(settings, Key::CalDavUrl) : parsed.url;
+    if (typed.isEmpty()) {
+        error = QStringLiteral("no CalDAV calendar is set: give --url URL --user NAME once");
+        return false;
+    }
+    account.collection = CollectionUrl(typed, &error);
+    if (account.collection.isEmpty())
+        return false;
+    if (!parsed.url.isEmpty())
+        settings.WriteText(CSettingsStore::kSettingsSection, Key::CalDavUrl,
+                           account.collection.toString());
+    if (!parsed.user.isEmpty())
+        settings.WriteText(CSettingsStore::kSettingsSection, Key::CalDavUser, parsed.user);
+    account.user = Setting(settings, Key::CalDavUser);
+    if (account.user.isEmpty()) {
+        error = QStringLiteral("no CalDAV user is set: give --user NAME");
+        return false;
+    }
+    return true;
+}
+
+bool ResolvePassword(DavAccount& account, QString& error) {
+    if (qEnvironmentVariableIsSet(kPasswordVariable)) {
+        account.password = qEnvironmentVariable(kPasswordVariable);
+        return true;
+    }
+    QString why;
+    account.password = keyring::ReadPassword(
+        keyring::AccountName(account.user, account.collection.toString()), &why);
+    if (!account.password.isEmpty())
+        return true;
+    error = QStringLiteral(
+                "no password for %1: set %2, or store it in the keyring from the "
+                "calendar window (%3)")
+                .arg(account.user, QString::fromLatin1(kPasswordVariable), why);
+    return false;
+}
+
+QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
+                  const QString& documentsFolder, QString& error) {
+    if (!parsed.diaryPath.isEmpty())
+        return parsed.diaryPath;
+    const CommandLineDiary located = LocateDiaryForCommandLine(settings, documentsFolder);
+    if (!located.usable)
+        error = QStringLiteral("the diary file %1 cannot be opened or created; use --diary PATH")
+                    .arg(located.path);
+    return located.path;
+}
+}  // namespace
+
+QString SyncCommandUsage() {
+    return QStringLiteral(
+        "  sync [--url URL --user NAME]\n"
+        "                     synchronise the diary both ways with a CalDAV calendar; the URL\n"
+        "                     and user are kept for next time, the password is read from\n"
+        "                     PLENDA_CALDAV_PASSWORD or the keyring\n");
+}
+
+int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const IClock& clock,
+                   const QString& documentsFolder, CommandStreams streams) {
+    const SyncArguments parsed = Parse(arguments);
+    if (!parsed.error.isEmpty()) {
+        streams.err << "plenda: " << parsed.error << '\n' << SyncCommandUsage();
+        return kBadArguments;
+    }
+    DavAccount account;
+    QString error;
+    const bool ready =
+        ResolveAccount(parsed, settings, account, error) && ResolvePassword(account, error);
+    const QString diaryPath =
+        ready ? DiaryPath(parsed, settings, documentsFolder, error) : QString();
+    if (!error.isEmpty()) {
+        streams.err << "plenda: " << error << '\n';
+        return kFailed;
+    }
+    try {
+        streams.out << SyncReport(SynchroniseDiary(diaryPath, account, clock.Now().date()));
+    } catch (const CPlendaError& failure) {
+        streams.err << "plenda: " << failure.Description() << '\n';
+        return kFailed;
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+
+#include "sync/EventCodec.h"
+
+// Entries as the iCalendar export writes them and as the import reads them
+// back, one object per entry. Times of other zones come in as the user's
+// local time; repeating events no date pattern expresses are expanded around
+// `today`.
+class CInteropCodec : public IEventCodec {
+public:
+    CInteropCodec(QByteArray zoneId, QDate today);
+
+    QByteArray Encode(const SyncEntry& entry, const QString& uid) const override;
+    DecodedObject Decode(const QByteArray& data) const override;
+
+private:
+    QByteArray m_zoneId;
+    QDate m_today;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "diary/DiaryError.h"
+
+// A synchronisation that could not finish: the server refused, could not be
+// reached or answered something unusable. Nothing local has changed.
+class CSyncError : public CPlendaError {
+public:
+    using CPlendaError::CPlendaError;
+};

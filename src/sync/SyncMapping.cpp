@@ -1,0 +1,83 @@
+#include "sync/SyncMapping.h"
+
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include "diary/DiaryDatabase.h"
+#include "diary/DiaryError.h"
+
+namespace {
+// Qt binds a null text as SQL NULL; the columns hold an empty text instead.
+QString Text(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+}  // namespace
+
+CSyncMapping::CSyncMapping(const CDiaryDatabase& database) : m_database(database) {}
+
+void CSyncMapping::Run(const QString& sql, const QVariantList& values,
+                       const QString& action) const {
+    QSqlQuery query = m_database.Prepare(sql);
+    for (const QVariant& value : values) query.addBindValue(value);
+    m_database.Execute(query, action);
+}
+
+void CSyncMapping::Prepare() {
+    const QString action = QStringLiteral("prepare the synchronisation tables");
+    Run(QStringLiteral("CREATE TABLE IF NOT EXISTS CalDavMap (DiaryID INTEGER PRIMARY KEY, "
+                       "Href TEXT NOT NULL, Uid TEXT NOT NULL, ETag TEXT NOT NULL, "
+                       "SyncedState TEXT NOT NULL, Shared INTEGER NOT NULL DEFAULT 0)"),
+        {}, action);
+    Run(QStringLiteral("CREATE TABLE IF NOT EXISTS CalDavState (Name TEXT PRIMARY KEY, "
+                       "Value TEXT NOT NULL)"),
+        {}, action);
+    // The identity makes this diary's object names unique on a server that
+    // several diaries share, and the same on every retry of a sync.
+    if (Value(IdentityName()).isEmpty())
+        SetValue(IdentityName(), QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+QString CSyncMapping::Value(const QString& name) const {
+    QSqlQuery query =
+        m_database.Prepare(QStringLiteral("SELECT Value FROM CalDavState WHERE Name = ?"));
+    query.addBindValue(name);
+    m_database.Execute(query, QStringLiteral("read the synchronisation state"));
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+void CSyncMapping::SetValue(const QString& name, const QString& value) {
+    Run(QStringLiteral("INSERT OR REPLACE INTO CalDavState (Name, Value) VALUES (?, ?)"),
+        {name, Text(value)}, QStringLiteral("write the synchronisation state"));
+}
+
+std::map<int, MappedEntry> CSyncMapping::Entries() const {
+    QSqlQuery query = m_database.Prepare(
+        QStringLiteral("SELECT DiaryID, Href, Uid, ETag, SyncedState, Shared FROM CalDavMap"));
+    m_database.Execute(query, QStringLiteral("read the synchronisation mapping"));
+    std::map<int, MappedEntry> entries;
+    while (query.next()) {
+        const MappedEntry entry{query.value(0).toInt(),    query.value(1).toString(),
+                                query.value(2).toString(), query.value(3).toByteArray(),
+                                query.value(4).toString(), query.value(5).toBool()};
+        entries.emplace(entry.diaryId, entry);
+    }
+    return entries;
+}
+
+void CSyncMapping::Put(const MappedEntry& entry) {
+    Run(QStringLiteral("INSERT OR REPLACE INTO CalDavMap (DiaryID, Href, Uid, ETag, SyncedState, "
+                       "Shared) VALUES (?, ?, ?, ?, ?, ?)"),
+        {entry.diaryId, Text(entry.href), Text(entry.uid), Text(QString::fromUtf8(entry.etag)),
+         Text(entry.state), entry.shared ? 1 : 0},
+        QStringLiteral("write the synchronisation mapping"));
+}
+
+void CSyncMapping::Remove(int diaryId) {
+    Run(QStringLiteral("DELETE FROM CalDavMap WHERE DiaryID = ?"), {diaryId},
+        QStringLiteral("write the synchronisation mapping"));
+}
+
+void CSyncMapping::Clear() {
+    Run(QStringLiteral("DELETE FROM CalDavMap"), {}, QStringLiteral("reset the synchronisation"));
+}

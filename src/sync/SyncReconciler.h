@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "sync/CalDavCollection.h"
+#include "sync/EventCodec.h"
+#include "sync/SyncMapping.h"
+
+class CLocalEntries;
+
+// What one sync did, for its report.
+struct SyncCounts {
+    int pushed = 0;
+    int deletedOnServer = 0;
+    int pulled = 0;
+    int deletedHere = 0;
+    int conflicts = 0;
+    int skipped = 0;
+    // Local changes whose server object changed while they were sent; the
+    // next sync takes them up again.
+    int deferred = 0;
+};
+
+// A member that changed on the server, read.
+struct ServerObject {
+    QString href;
+    QByteArray etag;
+    DecodedObject object;
+};
+
+// A write to the server and what the mapping records once it succeeded.
+struct PendingWrite {
+    MemberWrite write;
+    MappedEntry record;
+    bool forget = false;
+};
+
+// Brings the diary and the mapping up to the server's changes, then lists the
+// writes that carry the local changes to the server. An entry changed on both
+// sides takes the server's version, and the local one stays beside it as a
+// new entry whose message is marked, so no change is lost. Runs inside the
+// sync's transaction: every write goes straight to the diary file.
+class CSyncReconciler {
+public:
+    CSyncReconciler(CLocalEntries& local, CSyncMapping& mapping, std::function<QString(int)> newUid,
+                    std::function<QString(const QString&)> hrefOf);
+
+    // The members the mapping knows, with the ETag each had at the last sync.
+    std::map<QString, QByteArray> KnownMembers() const;
+
+    void ApplyChanged(const ServerObject& changed);
+    void ApplyGone(const QString& href);
+    void Skip() { ++m_counts.skipped; }
+
+    std::vector<PendingWrite> PlanWrites(const IEventCodec& codec);
+    void RecordWritten(const std::vector<PendingWrite>& writes,
+                       const std::vector<std::optional<QByteArray>>& etags);
+
+    const SyncCounts& Counts() const { return m_counts; }
+    static QString ConflictMark();
+
+private:
+    std::vector<int> IdsAt(const QString& href) const;
+    bool ChangedHere(int id) const;
+    void Map(int id, const ServerObject& changed, const SyncEntry& entry, bool shared);
+    void Forget(int id);
+    int AddLocal(const SyncEntry& entry);
+    void SetLocal(int id, const SyncEntry& entry);
+    void RemoveLocal(int id);
+    void KeepConflictCopy(int id);
+    void ApplyToOne(int id, const ServerObject& changed);
+    void ApplyUnmapped(const ServerObject& changed);
+    void ReplaceAll(const ServerObject& changed);
+    int UnmappedTwin(const ServerObject& changed) const;
+    PendingWrite NewObject(int id, const IEventCodec& codec);
+
+    CLocalEntries& m_localStore;
+    CSyncMapping& m_mapping;
+    std::function<QString(int)> m_newUid;
+    std::function<QString(const QString&)> m_hrefOf;
+    std::map<int, SyncEntry> m_local;
+    std::map<int, MappedEntry> m_mapped;
+    SyncCounts m_counts;
+};
