@@ -34,7 +34,9 @@ CDavTransport::CDavTransport(DavAccount account, int timeoutMilliseconds)
     : m_account(std::move(account)),
       m_timeoutMilliseconds(timeoutMilliseconds),
       m_manager(std::make_unique<QNetworkAccessManager>()) {
-    m_manager->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+    // The credentials travel with every request, so a redirect is followed
+    // only to the same scheme, host and port.
+    m_manager->setRedirectPolicy(QNetworkRequest::SameOriginRedirectPolicy);
 }
 
 CDavTransport::~CDavTransport() = default;

@@ -19,7 +19,7 @@ struct DavAccount {
 
 // Sends WebDAV requests over Qt Network with the account's credentials and
 // waits for them in a local event loop, keeping a few in flight at once.
-// Certificates are checked; a redirect never leads from HTTPS to HTTP.
+// Certificates are checked; a redirect never leads to another origin.
 class CDavTransport {
 public:
     CDavTransport(DavAccount account, int timeoutMilliseconds);
