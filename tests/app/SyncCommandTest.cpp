@@ -8,10 +8,12 @@
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/RadicaleServer.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
 struct SyncRun {
+    const char* name;
     QStringList arguments;
     int status;
     const char* says;
@@ -53,13 +55,21 @@ TEST_P(SyncCommandTest, SaysWhatItDid) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, SyncCommandTest,
-    ::testing::Values(
-        SyncRun{{"--url", "URL", "--user", "alice"}, 0, "To the server: pushed 1, deleted 0\n"},
-        SyncRun{{}, 1, "no CalDAV calendar is set"},
-        SyncRun{{"--url", "URL"}, 1, "no CalDAV user is set"},
-        SyncRun{{"--url", "ftp://host/cal/", "--user", "alice"}, 1, "not the http or https"},
-        SyncRun{{"--url", "URL", "--user", "alice", "--colour"}, 2, "sync takes no '--colour'"}),
-    [](const auto& info) { return "Run" + std::to_string(info.index); });
+    ::testing::Values(SyncRun{"Pushes",
+                              {"--url", "URL", "--user", "alice"},
+                              0,
+                              "To the server: pushed 1, deleted 0\n"},
+                      SyncRun{"NoCalendar", {}, 1, "no CalDAV calendar is set"},
+                      SyncRun{"NoUser", {"--url", "URL"}, 1, "no CalDAV user is set"},
+                      SyncRun{"NotHttp",
+                              {"--url", "ftp://host/cal/", "--user", "alice"},
+                              1,
+                              "not the http or https"},
+                      SyncRun{"UnknownOption",
+                              {"--url", "URL", "--user", "alice", "--colour"},
+                              2,
+                              "sync takes no '--colour'"}),
+    RowName());
 
 TEST_F(SyncCommandTest, KeepsTheCalendarAndUserForNextTime) {
     QString said;

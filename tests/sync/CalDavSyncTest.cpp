@@ -9,6 +9,7 @@
 #include "SyncHelper.h"
 #include "support/DiaryFiles.h"
 #include "support/RadicaleServer.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 #include "sync/DavTransport.h"
 #include "sync/SyncError.h"
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"ServerStopped",
                                  [](CalDavSyncTest&, QString&) { CalDavSyncTest::server->Stop(); },
                                  "Cannot reach the CalDAV server"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(CalDavSyncTest, ASyncKilledHalfWayIsCompletedWithoutDuplicates) {
     constexpr int kEntries = 60;
