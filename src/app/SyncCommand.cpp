@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SyncCommand.h"
+
+#include "app/CommandOptions.h"
 
 #include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
@@ -9,8 +12,6 @@
 #include "sync/DiarySync.h"
 
 namespace {
-constexpr int kFailed = 1;
-constexpr int kBadArguments = 2;
 constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
 
 struct SyncArguments {
@@ -21,25 +22,18 @@ struct SyncArguments {
 };
 
 SyncArguments Parse(const QStringList& arguments) {
-    SyncArguments parsed;
-    for (int i = 0; i < arguments.size() && parsed.error.isEmpty(); ++i) {
-        const QString& word = arguments[i];
-        QString* target = word == QLatin1String("--url")     ? &parsed.url
-                          : word == QLatin1String("--user")  ? &parsed.user
-                          : word == QLatin1String("--diary") ? &parsed.diaryPath
-                                                             : nullptr;
-        if (!target)
-            parsed.error = QStringLiteral("sync takes no '%1'").arg(word);
-        else if (i + 1 >= arguments.size())
-            parsed.error = QStringLiteral("option %1 needs a value").arg(word);
-        else
-            *target = arguments[++i];
-    }
+    const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
+                                              {QStringLiteral("--user"), true}});
+    SyncArguments parsed{options.Value(QStringLiteral("--url")),
+                         options.Value(QStringLiteral("--user")), options.DiaryPath(),
+                         options.Error()};
+    if (parsed.error.isEmpty() && !options.Positionals().isEmpty())
+        parsed.error = QStringLiteral("sync takes no '%1'").arg(options.Positionals().first());
     return parsed;
 }
 
-QString Setting(const CSettingsStore& settings, const char* key) {
-    return settings.ReadText(CSettingsStore::kSettingsSection, QString::fromLatin1(key));
+QString Setting(const CSettingsStore& settings, Key key) {
+    return settings.ReadText(CSettingsStore::kSettingsSection, KeyName(key));
 }
 
 // Keeps a URL and user given for next time; the account then in force.
@@ -54,10 +48,11 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     if (account.collection.isEmpty())
         return false;
     if (!parsed.url.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, Key::CalDavUrl,
+        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
                            account.collection.toString());
     if (!parsed.user.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, Key::CalDavUser, parsed.user);
+        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser),
+                           parsed.user);
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {
         error = QStringLiteral("no CalDAV user is set: give --user NAME");
@@ -118,13 +113,13 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         ready ? DiaryPath(parsed, settings, documentsFolder, error) : QString();
     if (!error.isEmpty()) {
         streams.err << "plenda: " << error << '\n';
-        return kFailed;
+        return kCommandFailed;
     }
     try {
         streams.out << SyncReport(SynchroniseDiary(diaryPath, account, clock.Now().date()));
     } catch (const CPlendaError& failure) {
         streams.err << "plenda: " << failure.Description() << '\n';
-        return kFailed;
+        return kCommandFailed;
     }
     return 0;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QTextStream>
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SyncRun{"UnknownOption",
                               {"--url", "URL", "--user", "alice", "--colour"},
                               2,
-                              "sync takes no '--colour'"}),
+                              "unknown option '--colour'"}),
     RowName());
 
 TEST_F(SyncCommandTest, KeepsTheCalendarAndUserForNextTime) {
