@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 
-#include "app/CalApp.h"
 #include "app/CalCommand.h"
 #include "app/CalendarFileCommands.h"
 #include "app/DiaryCommands.h"
-#include "app/PrintCommand.h"
 #include "app/SyncCommand.h"
+#include "app/WindowLauncher.h"
 #include "diary/DiaryLocation.h"
 #include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsStore.h"
 
-#include <QApplication>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -70,39 +69,20 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
 }
 
 namespace {
-bool IsPrintCommand(int argc, char* argv[]) {
-    return argc > 1 && QByteArray(argv[1]) == "print";
-}
-
-int RunWindow(int argc, char* argv[]) {
-    CCalApp app(argc, argv);
-    return app.Run();
-}
-
-// Printing draws with fonts and a painter, so it needs a GUI application,
-// but never a display: it runs on the offscreen platform.
-int RunPrint(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Quenmor"));
-    app.setApplicationName(QStringLiteral("Calendar"));
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    CSettingsStore store;
-    ReportSettingsProblem(store, err);
-    CSystemClock clock;
-    return RunPrintCommand(app.arguments().mid(2), store, clock, DocumentsFolder(), {out, err});
+bool NeedsTheWindowProgram(int argc, char* argv[]) {
+    return argc <= 1 || QByteArray(argv[1]) == "print";
 }
 }  // namespace
 
-int RunPlenda(int argc, char* argv[]) {
-    if (argc <= 1)
-        return RunWindow(argc, argv);
-    if (IsPrintCommand(argc, argv))
-        return RunPrint(argc, argv);
+int RunTerminalCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunCommand(app.arguments().mid(1), {out, err});
+}
+
+int RunPlenda(int argc, char* argv[]) {
+    if (NeedsTheWindowProgram(argc, argv))
+        return StartWindowProgram(argv);
+    return RunTerminalCommand(argc, argv);
 }

@@ -196,7 +196,7 @@ std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
                                         QTextStream& err) {
     if (diaryPath.isEmpty()) {
         const CommandLineDiary located =
-            LocateDiaryForCommandLine(context.settings, context.documentsFolder);
+            LocateDiaryForCommandLine(context.settings, context.documentsFolder, mayCreate);
         if (located.usable)
             return located.path;
         err << "plenda: the diary file " << located.path

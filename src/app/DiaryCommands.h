@@ -20,8 +20,9 @@ struct DiaryCommandContext {
 };
 
 // The diary file a command works on: `diaryPath` (--diary), or the one
-// start-up would use. Reading never creates a --diary file; `mayCreate` lets
-// a command that adds entries start one. Nothing, with the reason on `err`,
+// start-up would use. Reading never creates a --diary file nor records the
+// default diary in the settings; `mayCreate` lets a command that adds entries
+// do both. Nothing, with the reason on `err`,
 // when the file cannot be used.
 std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
                                         const QString& diaryPath, bool mayCreate, QTextStream& err);

@@ -81,13 +81,14 @@ QString LocateDiaryAtStartUp(CSettingsStore& settings, IPrompts& prompts,
     return chosen;
 }
 
-CommandLineDiary LocateDiaryForCommandLine(CSettingsStore& settings,
-                                           const QString& documentsFolder) {
+CommandLineDiary LocateDiaryForCommandLine(CSettingsStore& settings, const QString& documentsFolder,
+                                           bool remember) {
     CommandLineDiary diary;
     diary.path = settings.ReadText(kSettings, kDiaryName);
     if (diary.path.isEmpty()) {
         diary.path = DefaultDiaryPath(documentsFolder);
-        settings.WriteText(kSettings, kDiaryName, diary.path);
+        if (remember)
+            settings.WriteText(kSettings, kDiaryName, diary.path);
     }
     diary.usable = EnsureDiaryFileExists(diary.path);
     return diary;

@@ -41,8 +41,10 @@ struct CommandLineDiary {
     QString path;
     bool usable = false;
 };
-CommandLineDiary LocateDiaryForCommandLine(CSettingsStore& settings,
-                                           const QString& documentsFolder);
+// A command that only reads (`remember` false) keeps the settings as they
+// were: the default diary it falls back on is not written into them.
+CommandLineDiary LocateDiaryForCommandLine(CSettingsStore& settings, const QString& documentsFolder,
+                                           bool remember = true);
 
 // The month or year on show, which File Open reloads.
 struct ShownPeriod {

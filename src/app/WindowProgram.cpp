@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/WindowProgram.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QTextStream>
+
+#include "app/CalApp.h"
+#include "app/CommandLine.h"
+#include "app/PrintCommand.h"
+#include "diary/DiaryLocation.h"
+#include "platform/SystemClock.h"
+#include "settings/SettingsStore.h"
+
+namespace {
+int RunWindow(int argc, char* argv[]) {
+    CCalApp app(argc, argv);
+    return app.Run();
+}
+
+// Printing draws with fonts and a painter, so it needs a GUI application,
+// but never a display: it runs on the offscreen platform.
+int RunPrint(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Quenmor"));
+    app.setApplicationName(QStringLiteral("Calendar"));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CSettingsStore store;
+    ReportSettingsProblem(store, err);
+    CSystemClock clock;
+    return RunPrintCommand(app.arguments().mid(2), store, clock, DocumentsFolder(), {out, err});
+}
+}  // namespace
+
+int RunWindowProgram(int argc, char* argv[]) {
+    if (argc <= 1)
+        return RunWindow(argc, argv);
+    if (QByteArray(argv[1]) == "print")
+        return RunPrint(argc, argv);
+    return RunTerminalCommand(argc, argv);
+}
