@@ -52,6 +52,9 @@ public:
     // Whether the diary was written since the rows were fetched, by this or
     // any other connection; asks SQLite's data version, reads no rows.
     bool HasChangedSinceFetch() const;
+    // SQLite's data version on this connection: it changes whenever another
+    // connection commits.
+    qint64 DataVersion() const;
 
     // Moving past either end leaves the recordset at BOF or EOF; moving on an
     // empty selection does nothing.
@@ -116,7 +119,6 @@ private:
     void StoreMembers(int index, int id);
     void FetchRows();
     bool FetchedRowsAreCurrent() const;
-    qint64 DataVersion() const;
     bool RefetchCurrent();
     void BindMemberValues(QSqlQuery& query) const;
     void InsertMembers();

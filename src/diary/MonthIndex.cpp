@@ -79,11 +79,18 @@ void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shown
     PrepareRangeKeys(range, shownYear);
     const Today today(TodayKey(clock));
     ForgetAlarmsOfOtherDays(today.key);
+    m_diaryVersion = kNoDiaryVersion;
     if (set && set->IsOpen()) {
+        // Taken before the rows: a commit landing meanwhile shows as a change.
+        m_diaryVersion = set->DataVersion();
         set->Requery();
         set->VisitRecords([&](const DiaryRowView& row) { IndexEntry(row, range, today); });
     }
     m_ready = true;
+}
+
+bool CMonthIndex::IsCurrentFor(const CDiaryRecordset* set) const {
+    return !set || !set->IsOpen() || set->DataVersion() == m_diaryVersion;
 }
 
 void CMonthIndex::GatherTodaysAlarms(CDiaryRecordset* set, const IClock& clock) {

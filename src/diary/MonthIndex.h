@@ -35,6 +35,10 @@ public:
     // open: then there are no records. Database errors pass out.
     void LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shownYear, bool yearView,
                         const IClock& clock);
+    // Whether the marks were built from the diary as `set` finds it now; a
+    // commit by another connection since the load makes them stale. A set
+    // that is null or not open has nothing newer to offer.
+    bool IsCurrentFor(const CDiaryRecordset* set) const;
     // Gathers today's timed entries alone (after the date of today changed).
     void GatherTodaysAlarms(CDiaryRecordset* set, const IClock& clock);
 
@@ -104,6 +108,9 @@ private:
     // packed one character to a byte.
     std::array<std::uint64_t, kDayMarkCount> m_rangeKeys{};
     std::vector<MonthSpan> m_monthSpans;
+    // SQLite's data version when the marks were built; none before a load.
+    static constexpr qint64 kNoDiaryVersion = -1;
+    qint64 m_diaryVersion = kNoDiaryVersion;
 
     std::array<AlarmSlot, kAlarmCapacity> m_alarms{};
     int m_alarmsUsed = 0;

@@ -60,6 +60,33 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
         m_alarms->Start();
     }
     LoadStartIndex(start);
+    if (start == ViewStart::Window)
+        WatchDiary();
+}
+
+void CCalView::WatchDiary() {
+    // Another program (the command line, a second window) may write the
+    // diary while the window is open; asking SQLite whether it did is cheap.
+    constexpr int kDiaryWatchMs = 2000;
+    m_diaryWatch.setInterval(kDiaryWatchMs);
+    connect(&m_diaryWatch, &QTimer::timeout, this, [this] { ReloadIfDiaryChanged(); });
+    m_diaryWatch.start();
+}
+
+bool CCalView::ReloadIfDiaryChanged() {
+    if (m_diaryWatchFailed || !m_diary.HoldsSet())
+        return false;
+    try {
+        if (m_index.IsCurrentFor(m_diary.GetDiarySet()))
+            return false;
+        LoadMonthIndex();
+    } catch (const std::exception& error) {
+        m_diaryWatchFailed = true;
+        ReportError(QString::fromLocal8Bit(error.what()));
+        return false;
+    }
+    viewport()->update();
+    return true;
 }
 
 void CCalView::LoadStartIndex(ViewStart start) {
@@ -175,6 +202,7 @@ void CCalView::LoadMonthIndex() {
     }
     m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView,
                            *m_services.clock);
+    m_diaryWatchFailed = false;
 }
 
 void CCalView::OnCheckDiary() {

@@ -4,6 +4,7 @@
 #include <QAbstractScrollArea>
 #include <QFont>
 #include <QImage>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -62,6 +63,9 @@ public:
     bool PrintToPdf(const QString& fileName);
 
     void LoadMonthIndex();
+    // Reloads the marks when another program wrote the diary since they were
+    // built; true when it did. An unchanged diary is not read again.
+    bool ReloadIfDiaryChanged();
     // Shows a month (or its year) without touching the stored view mode.
     void ShowPage(int month, int year, bool yearView);
     void UpdateScrollSizes();
@@ -194,6 +198,7 @@ private:
     PageFonts PrintFonts(int height) const;
 
     void LoadStartIndex(ViewStart start);
+    void WatchDiary();
     void ApplyWindowModes();
     void ApplyScrollRanges();
     void CheckFrameMenuItem(int id, bool checked);
@@ -212,6 +217,10 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
+    QTimer m_diaryWatch;
+    // Set when watching the diary failed, so that the failure is reported
+    // once; the next load that succeeds clears it.
+    bool m_diaryWatchFailed = false;
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
 

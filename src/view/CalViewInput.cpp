@@ -128,7 +128,8 @@ void CCalView::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     // The calendar may have been left open overnight.
     m_dates.RefreshToday();
-    viewport()->update();
+    if (!ReloadIfDiaryChanged())
+        viewport()->update();
 }
 
 bool CCalView::viewportEvent(QEvent* event) {

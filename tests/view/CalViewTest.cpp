@@ -234,4 +234,12 @@ TEST_F(CalViewTest, AlarmsAreCheckedAtStartAndEveryMinuteWithoutAMarqueeFile) {
     ASSERT_EQ(prompts.messages.size(), 2) << "today's messages, then the alarm";
     EXPECT_EQ(prompts.messages[1].text, QStringLiteral("09:30 Dentist"));
 }
+
+TEST_F(CalViewTest, EntriesAddedElsewhereShowWithinSecondsAndAnUnchangedDiaryIsNotReread) {
+    CCalView& v = Open();
+    EXPECT_FALSE(v.ReloadIfDiaryChanged());
+    AddEntry("22032007", "written by another program");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return v.MonthIndex().Mark(Doy(3, 22)) != kNoEntry; }, 5000));
+    EXPECT_FALSE(v.ReloadIfDiaryChanged()) << "read once per change";
+}
 }  // namespace
