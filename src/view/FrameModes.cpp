@@ -9,17 +9,23 @@
 #include "commands/CommandIds.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "ui/OuterCorner.h"
 
 namespace {
-// Changing a window flag hides a shown window; show it again where it was.
+// Changing a window flag hides a shown window; show it again where it was:
+// the frame keeps its outer corner while the title bar comes or goes, and the
+// inside keeps its size.
 void SetFrameFlag(QMainWindow& frame, Qt::WindowType flag, bool on) {
     if (frame.windowFlags().testFlag(flag) == on)
         return;
     const bool wasVisible = frame.isVisible();
-    const QRect geometry = frame.geometry();
+    const QPoint corner = frame.frameGeometry().topLeft();
+    const QSize size = frame.size();
     frame.setWindowFlag(flag, on);
     if (wasVisible) {
-        frame.setGeometry(geometry);
+        frame.resize(size);
+        frame.move(corner);
+        KeepOuterCorner(frame, corner);
         frame.show();
     }
 }

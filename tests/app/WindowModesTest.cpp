@@ -9,6 +9,7 @@
 
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
+#include "commands/CommandIds.h"
 #include "diary/DiaryLocation.h"
 #include "settings/SettingsKeys.h"
 #include "support/FakeClock.h"
@@ -95,4 +96,18 @@ TEST_F(WindowModesTest, DraggingByEmptySpaceMovesTheWindow) {
     Pointer(drag);
     WaitFor([&] { return Frame()->frameGeometry().topLeft() == start + QPoint(60, 40); });
     EXPECT_EQ(Frame()->frameGeometry().topLeft(), start + QPoint(60, 40));
+}
+
+TEST_F(WindowModesTest, TheFrameKeepsItsPlaceAsTheTitleBarComesAndGoes) {
+    const QPoint corner = Frame()->frameGeometry().topLeft();
+    QList<QPoint> corners;
+    for (const bool framed : {true, false}) {
+        docTemplate.View()->OnCommand(CommandId::NoMenu);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
+        WaitFor(
+            [&] { return (Frame()->frameGeometry().top() < Frame()->geometry().top()) == framed; });
+        QTest::qWait(300);
+        corners.append(Frame()->frameGeometry().topLeft());
+    }
+    EXPECT_EQ(corners, (QList<QPoint>{corner, corner}));
 }
