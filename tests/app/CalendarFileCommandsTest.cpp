@@ -21,11 +21,6 @@ std::string Rows(const QString& path, bool asHolidays = false) {
         .toStdString();
 }
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 struct Row {
     const char* name;
     QStringList arguments;
@@ -65,7 +60,7 @@ TEST_P(RoundTripTest, GivesTheSameEntriesAndASecondImportAddsNothing) {
     // Beside a calendar on standard output the summary goes to standard error.
     EXPECT_TRUE((words[0] == "-" ? exported.err : exported.out)
                     .endsWith("11 entries exported, 1 left out (their dates fall on no day).\n"));
-    const QByteArray calendar = words[0] == "-" ? exported.out : Bytes(dir.File(words[0]));
+    const QByteArray calendar = words[0] == "-" ? exported.out : TempDir::Read(dir.File(words[0]));
     EXPECT_TRUE(calendar.contains("TRIGGER:-PT15M")) << "alarms a quarter of an hour ahead";
     const std::string expected = Rows(diaryPath, words.contains("--holiday"));
     for (const char* summary : {"11 added, 0 already present", "0 added, 11 already present"}) {
@@ -86,11 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
 // Standard input holds a letter, not a calendar.
 using RefusalTest = CalendarCommandTest;
 TEST_P(RefusalTest, SaysWhyAndLeavesTheDiaryByteForByte) {
-    const QByteArray before = Bytes(diaryPath);
+    const QByteArray before = TempDir::Read(diaryPath);
     const PlendaRun run = Run(GetParam().arguments, "Diary.db", "Dear diary,\n");
     EXPECT_EQ(run.status, GetParam().status);
     EXPECT_TRUE(run.err.contains(GetParam().message)) << run.err.toStdString();
-    EXPECT_EQ(Bytes(diaryPath), before);
+    EXPECT_EQ(TempDir::Read(diaryPath), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

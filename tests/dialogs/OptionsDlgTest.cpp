@@ -144,11 +144,7 @@ TEST_F(OptionsDlgTest, OkAndReturnCheckTheCountsAndTheIntervalAndKeepTheDialogOp
 }
 
 TEST_F(OptionsDlgTest, BrowseWritesTheFileAtOnceAndTheMessageIsItsFirstLine) {
-    const QString path = dir.File(QStringLiteral("lines.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("First line\r\nSecond line\r\n");
-    file.close();
+    const QString path = dir.Write(QStringLiteral("lines.txt"), "First line\r\nSecond line\r\n");
     prompts.fileAnswers.append(path);
     const WidgetDriver d = Open();
     d.Click("marqueeBrowseButton");

@@ -14,17 +14,6 @@
 namespace {
 using diaryfiles::RawConnection;
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The description of the error opening `path` raises; empty when it opens.
 QString OpenError(const QString& path) {
     try {
@@ -50,7 +39,7 @@ protected:
 };
 
 TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAndAnExistingDiaryIsLeftAsItIs) {
-    WriteFile(path, {});
+    dir.Write("Diary.db", {});
     {
         CDiaryDatabase db(path);
         const QSqlRecord diary = db.Connection().record(QStringLiteral("Diary"));
@@ -62,15 +51,14 @@ TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAndAnExistingDiaryIsLeftAsItIs)
             EXPECT_TRUE(promotion.contains(QLatin1String(column))) << column;
     }
     RawConnection(path).Exec(QStringLiteral("ALTER TABLE Diary ADD COLUMN Colour TEXT"));
-    const QByteArray before = ReadFile(path);
+    const QByteArray before = TempDir::Read(path);
     EXPECT_EQ(OpenError(path), QString()) << "an extra column is no reason to refuse";
-    EXPECT_EQ(ReadFile(path), before);
+    EXPECT_EQ(TempDir::Read(path), before);
 }
 
 TEST_F(DiaryDatabaseTest, UnusableFilesAreNamedWithTheirFaultAndNothingIsCreated) {
-    const QString letter = dir.File(QStringLiteral("letter.db"));
-    WriteFile(letter, "This is a letter, not a database.\r\n");
-    WriteFile(path, {});
+    const QString letter = dir.Write("letter.db", "This is a letter, not a database.\r\n");
+    dir.Write("Diary.db", {});
     RawConnection raw(path);
     raw.Exec(QStringLiteral("CREATE TABLE Contacts (Name TEXT)"));
     const std::pair<QString, const char*> cases[] = {{dir.File("missing.db"), "does not exist"},
@@ -87,7 +75,7 @@ TEST_F(DiaryDatabaseTest, UnusableFilesAreNamedWithTheirFaultAndNothingIsCreated
 }
 
 TEST_F(DiaryDatabaseTest, HoldsASharedLockWhileOpenAndAnExclusiveLockMeansInUse) {
-    WriteFile(path, {});
+    dir.Write("Diary.db", {});
     {
         CDiaryDatabase first(path);
         EXPECT_FALSE(CanLockExclusively(path));
@@ -122,7 +110,7 @@ TEST_P(DeclaredTypeTest, ColumnsThatWouldChangeStoredValuesAreRefusedByName) {
             column = QLatin1String(GetParam().declaration);
     }
     columns.removeAll(QString());
-    WriteFile(path, {});
+    dir.Write("Diary.db", {});
     RawConnection(path).Exec("CREATE TABLE Diary (" + columns.join(", ") + ")");
     const QString error = OpenError(path);
     if (*GetParam().refused == '\0') {

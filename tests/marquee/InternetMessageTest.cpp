@@ -172,17 +172,13 @@ TEST_F(InternetMessageTest, ClickFetchesEvenWhenUseInternetIsOffButNeverWithoutA
     EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
-TEST_F(InternetMessageTest, AMissingDiaryFailsBeforeAskingAndCountsAsAFailure) {
+TEST_F(InternetMessageTest, AnUnusableDiaryFailsBeforeAskingAndCountsAsAFailure) {
+    QSqlQuery(diary.Connection()).exec("DROP TABLE Promotion");
+    EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
     Put(Key::DiaryName, dir.File("Missing.db"));
     EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
     EXPECT_TRUE(http.requests.isEmpty());
     EXPECT_EQ(internet->CheckInternetDue(), std::nullopt);  // waits after the failure
-}
-
-TEST_F(InternetMessageTest, ADiaryWithoutPromotionTableFailsBeforeAsking) {
-    QSqlQuery(diary.Connection()).exec("DROP TABLE Promotion");
-    EXPECT_THROW(Internet().UpdateInternetMessage(), CDatabaseError);
-    EXPECT_TRUE(http.requests.isEmpty());
 }
 
 TEST_F(InternetMessageTest, StartupTakesTheFetchedMessageOrKeepsTheText) {

@@ -56,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadMarqueeLine, EmptyFileAndPositionsOutsideStartOver) {
     TempDir dir;
-    const QString empty = dir.File("empty.txt");
-    QFile(empty).open(QIODevice::WriteOnly);
+    const QString empty = dir.Write("empty.txt", {});
     const MarqueeLineRead read = ReadMarqueeLine(empty, 25);
     EXPECT_TRUE(read.ok);
     EXPECT_EQ(read.text, "");
@@ -69,14 +68,11 @@ TEST(ReadMarqueeLine, EmptyFileAndPositionsOutsideStartOver) {
 TEST(ReadMarqueeLine, VeryLongLineIsCutButTheNextLineStillFollows) {
     TempDir dir;
     const QByteArray longLine(kMaxMarqueeLineBytes * 2 + 17, 'x');
-    QFile file(dir.File("long.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(longLine + "\nnext\n");
-    file.close();
-    const MarqueeLineRead read = ReadMarqueeLine(file.fileName(), 0);
+    const QString path = dir.Write("long.txt", longLine + "\nnext\n");
+    const MarqueeLineRead read = ReadMarqueeLine(path, 0);
     EXPECT_EQ(read.text.size(), kMaxMarqueeLineBytes);
     EXPECT_EQ(read.nextPosition, longLine.size() + 1);
-    EXPECT_EQ(ReadMarqueeLine(file.fileName(), read.nextPosition).text, "next");
+    EXPECT_EQ(ReadMarqueeLine(path, read.nextPosition).text, "next");
 }
 
 TEST(ReadMarqueeLine, UnreadableFilesGiveAnErrorNamingThemAndKeepThePosition) {

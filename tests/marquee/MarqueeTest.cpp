@@ -18,10 +18,7 @@ protected:
     }
 
     QString WriteMarqueeFile(const QByteArray& bytes, const QString& name = "marquee.txt") {
-        QFile file(dir.File(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
+        return dir.Write(name, bytes);
     }
 
     // A file of lines re-read every 4 ticks (1 second at 250 ms).

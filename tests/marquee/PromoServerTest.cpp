@@ -39,11 +39,7 @@ protected:
             ADD_FAILURE() << error.toStdString();
     }
 
-    void WriteMessages(const QByteArray& text) {
-        QFile file(dir.File("messages.txt"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-    }
+    void WriteMessages(const QByteArray& text) { dir.Write("messages.txt", text); }
 
     QString Host(const QString& path = "/promo", quint16 port = 0) const {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(port ? port : server.Port()).arg(path);

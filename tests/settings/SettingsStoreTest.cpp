@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QSettings>
 
 #include "settings/SettingsHelper.h"
@@ -81,11 +80,7 @@ class HandEditedTest : public ::testing::TestWithParam<HandEditedRow> {};
 
 TEST_P(HandEditedTest, ReadsEachLineOnItsOwnAndNeverOverwritesAFaultyFile) {
     TempDir dir;
-    QFile file(dir.SettingsFile());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().file);
-    file.close();
-    CSettingsStore store(dir.SettingsFile());
+    CSettingsStore store(dir.Write("Calendar.ini", GetParam().file));
     EXPECT_EQ(store.ReadText("Settings", GetParam().key), GetParam().expected);
     if (GetParam().problemLine == 0) {
         EXPECT_EQ(store.FormatProblem(), QString());
@@ -98,8 +93,7 @@ TEST_P(HandEditedTest, ReadsEachLineOnItsOwnAndNeverOverwritesAFaultyFile) {
     CDefaultSystemColours colours;
     CSettingsHelper helper(store, colours);
     EXPECT_EQ(helper.GetSetting(Key::Font), "Verdana") << "the default, in memory";
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), GetParam().file);
+    EXPECT_EQ(TempDir::Read(dir.SettingsFile()), GetParam().file);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         HandEditedRow{"Semicolon", "[Settings]\nMarqueeMess=Sale; today only\n", "MarqueeMess",
                       "Sale; today only", 0},
         HandEditedRow{"Comma", "[Settings]\nMarqueeMess=a,b\n", "MarqueeMess", "a,b", 0},
-        HandEditedRow{"Backslashes", "[Settings]\nMarqueeFileName=C:\\marq\\lines.txt  \n",
+        HandEditedRow{"Backslashes", "[Settings]\nMarqueeFileName=C:\\marq\\lines.txt \t\n",
                       "MarqueeFileName", "C:\\marq\\lines.txt", 0}),
     RowName());
 

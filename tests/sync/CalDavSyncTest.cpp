@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QProcess>
 #include <QThread>
 #include <QUuid>
@@ -146,10 +145,7 @@ TEST_P(SyncFailureTest, ReportsAndChangesNothing) {
     Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 3'");
     Add("A", {"16072027", "Haircut"});
     ASSERT_EQ(Other("PUT", "x.ics", Event("x", "20270101", "New year")), 201);
-    QFile file(Diary("A"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = TempDir::Read(Diary("A"));
     QString password = RadicaleServer::Password();
     GetParam().breakIt(*this, password);
     try {
@@ -158,8 +154,7 @@ TEST_P(SyncFailureTest, ReportsAndChangesNothing) {
     } catch (const CSyncError& error) {
         EXPECT_TRUE(error.Description().contains(GetParam().message)) << error.what();
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(TempDir::Read(Diary("A")), before);
     if (!QString(GetParam().name).contains("Stopped"))
         return;
     server->Start();

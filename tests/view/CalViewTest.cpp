@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
-#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -191,12 +190,10 @@ TEST_F(CalViewTest, TitleNamesTheDiaryAndStartUpChecksTodayQuietly) {
 }
 
 TEST_F(CalViewTest, ImportCalendarAsHolidaysMarksTheDaysAndShowsTheSummary) {
-    const QString file = dir.File(QStringLiteral("days.ics"));
-    QFile ics(file);
-    ASSERT_TRUE(ics.open(QIODevice::WriteOnly));
-    ics.write("BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
-              "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
-    ics.close();
+    const QString file =
+        dir.Write(QStringLiteral("days.ics"),
+                  "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
+                  "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
     CCalView& v = Open();
     ASSERT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kNoEntry);
     prompts.fileAnswers = {file};
@@ -216,9 +213,7 @@ TEST_F(CalViewTest, ExportCalendarWritesTheChosenFile) {
     prompts.fileAnswers = {file};
     EXPECT_TRUE(v.OnCommand(CommandId::ExportCalendar));
     EXPECT_TRUE(prompts.fileRequests.last().save);
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().contains("SUMMARY:holiday only"));
+    EXPECT_TRUE(TempDir::Read(file).contains("SUMMARY:holiday only"));
     ASSERT_EQ(prompts.messages.size(), 1);
     EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Export Calendar"));
 }
