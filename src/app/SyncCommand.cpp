@@ -12,8 +12,6 @@
 #include "sync/DiarySync.h"
 
 namespace {
-constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
-
 struct SyncArguments {
     QString url;
     QString user;
@@ -22,8 +20,8 @@ struct SyncArguments {
 };
 
 SyncArguments Parse(const QStringList& arguments) {
-    const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
-                                              {QStringLiteral("--user"), true}});
+    const CCommandOptions options(
+        arguments, {{QStringLiteral("--url"), true}, {QStringLiteral("--user"), true}});
     SyncArguments parsed{options.Value(QStringLiteral("--url")),
                          options.Value(QStringLiteral("--user")), options.DiaryPath(),
                          options.Error()};
@@ -51,8 +49,7 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
                            account.collection.toString());
     if (!parsed.user.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser),
-                           parsed.user);
+        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user);
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {
         error = QStringLiteral("no CalDAV user is set: give --user NAME");
@@ -62,20 +59,8 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
 }
 
 bool ResolvePassword(DavAccount& account, QString& error) {
-    if (qEnvironmentVariableIsSet(kPasswordVariable)) {
-        account.password = qEnvironmentVariable(kPasswordVariable);
-        return true;
-    }
-    QString why;
-    account.password = keyring::ReadPassword(
-        keyring::AccountName(account.user, account.collection.toString()), &why);
-    if (!account.password.isEmpty())
-        return true;
-    error = QStringLiteral(
-                "no password for %1: set %2, or store it in the keyring from the "
-                "calendar window (%3)")
-                .arg(account.user, QString::fromLatin1(kPasswordVariable), why);
-    return false;
+    account.password = keyring::CalDavPassword(account.user, account.collection.toString(), &error);
+    return error.isEmpty();
 }
 
 QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,

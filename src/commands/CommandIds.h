@@ -38,6 +38,7 @@ enum : int {
     ShowMarquee = 32817,
     ImportCalendar = 32830,
     ExportCalendar = 32831,
+    SynchroniseNow = 32832,
 
     FileOpen = 57601,
     PrintSetup = 57606,

@@ -11,10 +11,13 @@
 #include "dialogs/MarqueePage.h"
 #include "dialogs/OptionsTabCtrl.h"
 #include "dialogs/PicturePage.h"
+#include "dialogs/SyncPage.h"
 #include "dialogs/YearViewPage.h"
 #include "dialogs/core/OptionsChecks.h"
+#include "platform/Keyring.h"
 #include "platform/Prompts.h"
 #include "settings/SettingsKeys.h"
+#include "sync/DiarySync.h"
 #include "ui/DialogPosition.h"
 
 COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWidget* parent)
@@ -56,11 +59,13 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
 COptionsDlg::~COptionsDlg() = default;
 
 void COptionsDlg::accept() {
-    if (RefuseBadValues() || !ApplyAutostart())
+    SyncOptions sync = m_tabs->SyncPage()->Values();
+    if (RefuseBadValues() || !ApplySyncPassword(sync) || !ApplyAutostart())
         return;
     SavePictureOptions(m_settings, m_tabs->PicturePage()->Values());
     SaveMarqueeOptions(m_settings, m_tabs->MarqueePage()->Values());
     SaveYearViewOptions(m_settings, m_tabs->YearViewPage()->Values());
+    SaveSyncOptions(m_settings, sync);
     QDialog::accept();
 }
 
@@ -117,5 +122,31 @@ bool COptionsDlg::ApplyAutostart() {
         return true;
     m_prompts.ShowMessage(tr("Cannot change %1:\n%2").arg(m_autostart.FilePath(), failure),
                           tr("Calendar"));
+    return false;
+}
+
+bool COptionsDlg::ApplySyncPassword(SyncOptions& options) {
+    CSyncPage* page = m_tabs->SyncPage();
+    if (!options.url.isEmpty()) {
+        QString error;
+        const QUrl url = CollectionUrl(options.url, &error);
+        if (url.isEmpty()) {
+            Refuse(COptionsTabCtrl::SyncIndex, page->UrlEdit(), error);
+            return false;
+        }
+        options.url = url.toString();
+    }
+    if (page->Password().isEmpty())
+        return true;
+    QString error;
+    if (options.url.isEmpty() || options.user.isEmpty()) {
+        error = tr("Enter the calendar's address and the user the password belongs to.");
+    } else if (keyring::WritePassword(keyring::AccountName(options.user, options.url),
+                                      page->Password(), &error)) {
+        return true;
+    } else {
+        error = tr("The keyring did not take the password:\n%1").arg(error);
+    }
+    Refuse(COptionsTabCtrl::SyncIndex, page->UrlEdit(), error);
     return false;
 }

@@ -3,6 +3,7 @@
 
 #include <QDialog>
 
+#include "dialogs/core/OptionsSettings.h"
 #include "platform/AutostartEntry.h"
 
 class COptionsTabCtrl;
@@ -29,6 +30,10 @@ private:
     void Refuse(int pageIndex, QWidget* field, const QString& message);
     // Writes or removes the autostart entry as the box asks; false when that failed.
     bool ApplyAutostart();
+    // Checks the calendar's address and keeps a new password in the keyring;
+    // false (and a message) when either failed. `options` gets the address
+    // as it is stored.
+    bool ApplySyncPassword(SyncOptions& options);
 
     const CSettingsHelper& m_settings;
     IPrompts& m_prompts;

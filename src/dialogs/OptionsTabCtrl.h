@@ -7,22 +7,25 @@ class CSettingsHelper;
 class CMarqueePage;
 class CPicturePage;
 class CYearViewPage;
+class CSyncPage;
 class IPrompts;
 
-// The tabs of the Options dialog; it owns its three pages.
+// The tabs of the Options dialog; it owns its four pages.
 class COptionsTabCtrl : public QTabWidget {
     Q_OBJECT
 public:
-    enum PageIndex { MarqueeIndex = 0, PictureIndex = 1, YearViewIndex = 2 };
+    enum PageIndex { MarqueeIndex = 0, PictureIndex = 1, YearViewIndex = 2, SyncIndex = 3 };
 
     COptionsTabCtrl(const CSettingsHelper& settings, IPrompts& prompts, QWidget* parent = nullptr);
 
     CMarqueePage* MarqueePage() const { return m_marqueePage; }
     CPicturePage* PicturePage() const { return m_picturePage; }
     CYearViewPage* YearViewPage() const { return m_yearViewPage; }
+    CSyncPage* SyncPage() const { return m_syncPage; }
 
 private:
     CMarqueePage* m_marqueePage;
     CPicturePage* m_picturePage;
     CYearViewPage* m_yearViewPage;
+    CSyncPage* m_syncPage;
 };

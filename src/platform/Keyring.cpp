@@ -7,6 +7,7 @@
 
 namespace {
 const QString kService = QStringLiteral("Plenda CalDAV");
+constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
 
 void Wait(QKeychain::Job& job) {
     QEventLoop loop;
@@ -43,5 +44,18 @@ bool WritePassword(const QString& account, const QString& password, QString* err
 
 QString AccountName(const QString& user, const QString& collectionUrl) {
     return user + QLatin1Char('@') + collectionUrl;
+}
+
+QString CalDavPassword(const QString& user, const QString& collectionUrl, QString* error) {
+    if (qEnvironmentVariableIsSet(kPasswordVariable))
+        return qEnvironmentVariable(kPasswordVariable);
+    QString why;
+    const QString password = ReadPassword(AccountName(user, collectionUrl), &why);
+    if (password.isEmpty())
+        *error = QStringLiteral(
+                     "no password for %1: set %2, or store it in the keyring from the "
+                     "calendar window (%3)")
+                     .arg(user, QString::fromLatin1(kPasswordVariable), why);
+    return password;
 }
 }  // namespace keyring

@@ -14,4 +14,8 @@ QString ReadPassword(const QString& account, QString* error);
 bool WritePassword(const QString& account, const QString& password, QString* error);
 // The account name a collection's password is kept under.
 QString AccountName(const QString& user, const QString& collectionUrl);
+// The password of a CalDAV account: PLENDA_CALDAV_PASSWORD when set (for
+// scripts and tests), else the keyring's. Empty with `error` set when neither
+// has one.
+QString CalDavPassword(const QString& user, const QString& collectionUrl, QString* error);
 }  // namespace keyring

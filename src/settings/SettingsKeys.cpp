@@ -70,6 +70,8 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::LastAlarmCheck, "LastAlarmCheck", ""),
     Fixed(Key::CalDavUrl, "CalDavUrl", ""),
     Fixed(Key::CalDavUser, "CalDavUser", ""),
+    Fixed(Key::CalDavEveryMinutes, "CalDavEveryMinutes", "0"),
+    Fixed(Key::CalDavLastSync, "CalDavLastSync", ""),
 }};
 
 constexpr bool RowsFollowTheEnum() {

@@ -59,8 +59,12 @@ enum class Key {
     // The CalDAV calendar the diary synchronises with, and the user reaching it.
     CalDavUrl,
     CalDavUser,
+    // How often the window synchronises, in minutes; 0 only on request.
+    CalDavEveryMinutes,
+    // When the last sync that succeeded ended (yyyy-MM-dd HH:mm), empty before the first.
+    CalDavLastSync,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::CalDavUser) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::CalDavLastSync) + 1;
 
 // Keys of section "Window size".
 namespace WindowKey {

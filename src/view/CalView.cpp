@@ -20,6 +20,7 @@
 #include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
 #include "view/ViewMarquee.h"
+#include "view/ViewSync.h"
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Calendar");
@@ -58,6 +59,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
             [this](const QString& text) { ReportError(text); }, this);
         // Before today's box opens: the alarms run on while it waits for OK.
         m_alarms->Start();
+        CreateSync();
     }
     LoadStartIndex(start);
     if (start == ViewStart::Window)

@@ -25,6 +25,7 @@ class CDayTip;
 class CSettingsHelper;
 class CViewAlarms;
 class CViewMarquee;
+class CViewSync;
 class QMainWindow;
 class QPainter;
 class QPaintDevice;
@@ -94,6 +95,8 @@ public:
     bool IsPrinting() const { return m_printing; }
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_marquee.get(); }
+    // The window's CalDAV sync; none in a view started quietly for printing.
+    CViewSync* Sync() const { return m_sync.get(); }
 
     // How commands chosen in the view's own menu travel: through the frame's
     // route when there is a frame (so that the application's commands are
@@ -131,6 +134,9 @@ private:
     void OnFileOpen();
     void OnImportCalendar();
     void OnExportCalendar();
+    void OnSynchroniseNow();
+    void CreateSync();
+    void ReloadMarks();
     QString OpenDiaryPath();
     void OnCheckDiary();
     // Navigation, window modes, appearance and the small dialogs (CalViewCommands.cpp).
@@ -242,4 +248,5 @@ private:
     // Last, so they go first: their hooks reach into the members above.
     std::unique_ptr<CViewAlarms> m_alarms;
     std::unique_ptr<CViewMarquee> m_marquee;
+    std::unique_ptr<CViewSync> m_sync;
 };

@@ -3,9 +3,11 @@
 #include "diary/DiaryError.h"
 #include "diary/DiaryRecordset.h"
 #include "interop/CalendarTransfer.h"
+#include "platform/Prompts.h"
 #include "view/CalView.h"
+#include "view/ViewSync.h"
 
-// The view's Import Calendar and Export Calendar commands. They work on a
+// The view's Import Calendar, Export Calendar and Synchronise Now commands. They work on a
 // connection of their own, so that the view's recordset sees the added
 // entries as another program's changes at its next requery.
 
@@ -20,6 +22,10 @@ void CCalView::OnImportCalendar() {
     CDiaryDatabase diary(OpenDiaryPath());
     if (!CCalendarTransfer(*m_services.prompts, *m_services.clock).Import(diary))
         return;
+    ReloadMarks();
+}
+
+void CCalView::ReloadMarks() {
     m_index.SetReady(false);
     LoadMonthIndex();
     viewport()->update();
@@ -28,4 +34,22 @@ void CCalView::OnImportCalendar() {
 void CCalView::OnExportCalendar() {
     const CDiaryDatabase diary(OpenDiaryPath());
     CCalendarTransfer(*m_services.prompts, *m_services.clock).Export(diary);
+}
+
+void CCalView::CreateSync() {
+    CViewSync::Hooks hooks;
+    hooks.diaryPath = [this] { return OpenDiaryPath(); };
+    hooks.reloadMarks = [this] { ReloadMarks(); };
+    hooks.tell = [this](const QString& text, const QString& caption) {
+        if (m_services.prompts)
+            m_services.prompts->ShowMessage(text, caption);
+    };
+    m_sync =
+        std::make_unique<CViewSync>(m_settingsHelper, *m_services.clock, std::move(hooks), this);
+    m_sync->Start();
+}
+
+void CCalView::OnSynchroniseNow() {
+    if (m_sync)
+        m_sync->Request(SyncTrigger::Manual);
 }

@@ -8,6 +8,7 @@
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
 #include "view/CalView.h"
+#include "view/ViewSync.h"
 
 // The view's commands that open the Options and Diary Entry dialogs.
 
@@ -107,6 +108,8 @@ void CCalView::OnDiaryEntryKey() {
 
 void CCalView::RunDiaryEntryDialog(const QString& dateKey, bool newEntry) {
     bool changed = false;
+    if (m_sync)
+        m_sync->BeginEditing();
     {
         CDiaryEntryDlg dialog(m_settingsHelper, *m_services.prompts, *m_services.dateOrder, this);
         dialog.SetDateText(dateKey);
@@ -120,8 +123,8 @@ void CCalView::RunDiaryEntryDialog(const QString& dateKey, bool newEntry) {
         changed = !dialog.MessageText().isEmpty() || dialog.ChangedDiary();
     }
     viewport()->update();
-    if (changed) {
-        m_index.SetReady(false);
-        LoadMonthIndex();
-    }
+    if (changed)
+        ReloadMarks();
+    if (m_sync)
+        m_sync->EndEditing();
 }

@@ -12,6 +12,7 @@
 #include "view/DayTip.h"
 #include "view/FrameModes.h"
 #include "view/MenuBuilder.h"
+#include "view/ViewSync.h"
 #include "view/core/DayHitTest.h"
 #include "view/core/KeyScrolling.h"
 
@@ -130,6 +131,8 @@ void CCalView::focusInEvent(QFocusEvent* event) {
     m_dates.RefreshToday();
     if (!ReloadIfDiaryChanged())
         viewport()->update();
+    if (m_sync)
+        m_sync->Request(SyncTrigger::Focus);
 }
 
 bool CCalView::viewportEvent(QEvent* event) {

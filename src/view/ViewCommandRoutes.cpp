@@ -17,6 +17,7 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
         {CommandId::FileOpen, &CCalView::OnFileOpen},
         {CommandId::ImportCalendar, &CCalView::OnImportCalendar},
         {CommandId::ExportCalendar, &CCalView::OnExportCalendar},
+        {CommandId::SynchroniseNow, &CCalView::OnSynchroniseNow},
         {CommandId::CheckDiary, &CCalView::OnCheckDiary},
         {CommandId::YearView, &CCalView::OnYearView},
         {CommandId::ShowPicture, &CCalView::OnShowPicture},

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
+#include <QSpinBox>
 
 #include "dialogs/OptionsDlg.h"
 #include "dialogs/OptionsTabCtrl.h"
@@ -41,12 +43,16 @@ protected:
     std::unique_ptr<COptionsDlg> dialog;
 };
 
-TEST_F(OptionsDlgTest, ShowsTheStoredValuesOnThreeTabs) {
+TEST_F(OptionsDlgTest, ShowsTheStoredValuesOnFourTabs) {
     Put(Key::MarqueeCheckInternetUnits, QStringLiteral("Weeks"));
+    Put(Key::CalDavLastSync, QStringLiteral("2007-03-05 09:16"));
     const WidgetDriver d = Open();
     QStringList tabs;
     for (int i = 0; i < dialog->Tabs()->count(); ++i) tabs << dialog->Tabs()->tabText(i);
-    EXPECT_EQ(tabs, (QStringList{"Marquee Options", "Picture Options", "Year View Options"}));
+    EXPECT_EQ(tabs, (QStringList{"Marquee Options", "Picture Options", "Year View Options",
+                                 "Synchronise"}));
+    EXPECT_EQ(d.Find<QLabel>("syncLastLabel")->text(), QStringLiteral("2007-03-05 09:16"));
+    EXPECT_EQ(d.Find<QSpinBox>("syncEverySpin")->text(), QStringLiteral("Off"));
     EXPECT_EQ(d.Text("marqueeSecsEdit") + d.Text("monthsAcrossEdit"), QStringLiteral("253"));
     EXPECT_TRUE(d.Checked("fileHoursRadio") && d.Checked("internetWeeksRadio"));
     EXPECT_TRUE(d.Checked("stretchWidthCheck") && !d.Checked("showPictureCheck"));
@@ -71,6 +77,10 @@ TEST_F(OptionsDlgTest, OkStoresEveryPage) {
     d.Click("yearViewCheck");
     d.Type("monthsAcrossEdit", QStringLiteral("6"));
     d.Type("monthsDownEdit", QStringLiteral("2"));
+    dialog->Tabs()->setCurrentIndex(COptionsTabCtrl::SyncIndex);
+    d.Type("syncUrlEdit", QStringLiteral(" dav.example.org/alice/diary "));
+    d.Type("syncUserEdit", QStringLiteral("alice"));
+    d.Find<QSpinBox>("syncEverySpin")->setValue(30);
     d.Click("okButton");
 
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
@@ -92,7 +102,10 @@ TEST_F(OptionsDlgTest, OkStoresEveryPage) {
         {Key::StretchWidth, "True"},
         {Key::YearView, "True"},
         {Key::MonthsAcross, "6"},
-        {Key::MonthsDown, "2"}};
+        {Key::MonthsDown, "2"},
+        {Key::CalDavUrl, "https://dav.example.org/alice/diary/"},
+        {Key::CalDavUser, "alice"},
+        {Key::CalDavEveryMinutes, "30"}};
     for (const auto& [key, value] : expected)
         EXPECT_EQ(Stored(key), value) << DefinitionOf(key).name;
 }

@@ -3,12 +3,16 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include "calendar/DateLib.h"
 #include "commands/CommandIds.h"
+#include "support/RadicaleServer.h"
+#include "sync/DavTransport.h"
 #include "view/ViewFixture.h"
 #include "view/ViewMarquee.h"
+#include "view/ViewSync.h"
 
 namespace {
 int Doy(int month, int day) {
@@ -205,6 +209,32 @@ TEST_F(CalViewTest, ImportCalendarAsHolidaysMarksTheDaysAndShowsTheSummary) {
     EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Import Calendar"));
     EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("1 added")));
     EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kHolidayEntry);
+}
+
+TEST_F(CalViewTest, SynchroniseNowPullsAnotherClientsEventAndMarksItsDay) {
+    RadicaleServer server;
+    const QUrl url = server.MakeCalendar(QStringLiteral("window"));
+    CDavTransport other({url, RadicaleServer::User(), RadicaleServer::Password()}, 10000);
+    const QByteArray event =
+        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:dentist\r\n"
+        "DTSTAMP:20070101T000000Z\r\nDTSTART;VALUE=DATE:20070312\r\nSUMMARY:Dentist\r\n"
+        "END:VEVENT\r\nEND:VCALENDAR\r\n";
+    ASSERT_EQ(other.SendOne({"PUT", url.resolved(QUrl("dentist.ics")), event, {}}).status, 201);
+    Put(Key::CalDavUrl, url.toString());
+    Put(Key::CalDavUser, RadicaleServer::User());
+    qputenv("PLENDA_CALDAV_PASSWORD", RadicaleServer::Password().toUtf8());
+    CCalView& v = Open();
+    ASSERT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kNoEntry);
+    QSignalSpy ended(v.Sync(), &CViewSync::SyncEnded);
+    EXPECT_TRUE(v.OnCommand(CommandId::SynchroniseNow));
+    EXPECT_TRUE(v.Sync()->IsRunning()) << "the window goes on while the server answers";
+    const bool done = ended.wait(30000);
+    qunsetenv("PLENDA_CALDAV_PASSWORD");
+    ASSERT_TRUE(done);
+    EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kOrdinaryEntry);
+    ASSERT_FALSE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("pulled 1")));
+    EXPECT_EQ(settings.ReadPlain(Key::CalDavLastSync), QStringLiteral("2007-03-05 09:16"));
 }
 
 TEST_F(CalViewTest, ExportCalendarWritesTheChosenFile) {

@@ -81,3 +81,15 @@ void SaveYearViewOptions(const CSettingsHelper& settings, const YearViewOptions&
     settings.WriteSetting(Key::MonthsAcross, options.monthsAcross);
     settings.WriteSetting(Key::MonthsDown, options.monthsDown);
 }
+
+SyncOptions LoadSyncOptions(const CSettingsHelper& settings) {
+    return {settings.ReadPlain(Key::CalDavUrl), settings.ReadPlain(Key::CalDavUser),
+            qMax(0, settings.GetInt(Key::CalDavEveryMinutes, false)),
+            settings.ReadPlain(Key::CalDavLastSync)};
+}
+
+void SaveSyncOptions(const CSettingsHelper& settings, const SyncOptions& options) {
+    settings.WriteSetting(Key::CalDavUrl, options.url);
+    settings.WriteSetting(Key::CalDavUser, options.user);
+    settings.WriteInt(Key::CalDavEveryMinutes, options.everyMinutes);
+}

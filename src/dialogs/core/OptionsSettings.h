@@ -46,14 +46,26 @@ struct YearViewOptions {
     QString monthsDown;
 };
 
+// The CalDAV sync: the calendar, the user, how often (0 = only on request)
+// and when the last good sync ended. The password lives in the keyring.
+struct SyncOptions {
+    QString url;
+    QString user;
+    int everyMinutes = 0;
+    QString lastSync;
+};
+
 // The marquee settings as stored. The message is `MarqueeMess`; with
 // `UseFile` on, the caller replaces it with the file's first line.
 MarqueeOptions LoadMarqueeOptions(const CSettingsHelper& settings);
 PictureOptions LoadPictureOptions(const CSettingsHelper& settings);
 YearViewOptions LoadYearViewOptions(const CSettingsHelper& settings);
+SyncOptions LoadSyncOptions(const CSettingsHelper& settings);
 
 // OK's writes. The colours, unit words and file name are not among them:
 // the Marquee page writes those the moment they change.
 void SaveMarqueeOptions(const CSettingsHelper& settings, const MarqueeOptions& options);
 void SavePictureOptions(const CSettingsHelper& settings, const PictureOptions& options);
 void SaveYearViewOptions(const CSettingsHelper& settings, const YearViewOptions& options);
+// The last sync's time is the sync's to write, not OK's.
+void SaveSyncOptions(const CSettingsHelper& settings, const SyncOptions& options);

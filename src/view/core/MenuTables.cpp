@@ -31,7 +31,8 @@ std::vector<MenuEntry> BuildMainMenu() {
     return {
         Popup("&File", {Item(CommandId::FileOpen, "&Open...\tCtrl+O"),
                         Item(CommandId::ImportCalendar, "&Import Calendar..."),
-                        Item(CommandId::ExportCalendar, "&Export Calendar..."), Separator(),
+                        Item(CommandId::ExportCalendar, "&Export Calendar..."),
+                        Item(CommandId::SynchroniseNow, "&Synchronise Now"), Separator(),
                         Item(CommandId::PrintSetup, "P&rint Setup..."),
                         Item(CommandId::Print, "&Print...\tCtrl+P"),
                         Item(CommandId::PrintPreview, "Print Pre&view"), Separator(),

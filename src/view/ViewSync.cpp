@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/ViewSync.h"
+
+#include <QThread>
+#include <exception>
+
+#include "platform/Clock.h"
+#include "platform/Keyring.h"
+#include "settings/SettingsHelper.h"
+#include "sync/DiarySync.h"
+
+namespace {
+constexpr int kCheckIntervalMs = 60 * 1000;
+const QString kCaption = QStringLiteral("Synchronise");
+
+// What one sync needs, gathered on the window's thread.
+struct SyncJob {
+    QString diaryPath;
+    DavAccount account;
+    QDate today;
+};
+}  // namespace
+
+// Written by the sync's thread, read on the window's once it has finished.
+struct CViewSync::Outcome {
+    bool succeeded = false;
+    QString error;
+    SyncCounts counts;
+};
+
+CViewSync::CViewSync(const CSettingsHelper& settings, const IClock& clock, Hooks hooks,
+                     QObject* parent)
+    : QObject(parent),
+      m_settings(settings),
+      m_clock(clock),
+      m_hooks(std::move(hooks)),
+      m_schedule(clock),
+      m_timer(this) {
+    m_timer.setObjectName(QStringLiteral("syncTimer"));
+    m_timer.setInterval(kCheckIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, [this] { Request(SyncTrigger::Timer); });
+}
+
+CViewSync::~CViewSync() {
+    if (m_worker) {
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+void CViewSync::Start() {
+    m_timer.start();
+    QTimer::singleShot(0, this, [this] { Request(SyncTrigger::Timer); });
+}
+
+void CViewSync::Request(SyncTrigger trigger) {
+    // Read each time: the Options dialog may have changed it.
+    m_schedule.SetEveryMinutes(qMax(0, m_settings.GetInt(Key::CalDavEveryMinutes, false)));
+    if (m_schedule.Request(trigger))
+        Launch();
+}
+
+namespace {
+SyncJob GatherJob(const CSettingsHelper& settings, const std::function<QString()>& diaryPath,
+                  QDate today) {
+    const QString typed = settings.ReadPlain(Key::CalDavUrl);
+    const QString user = settings.ReadPlain(Key::CalDavUser);
+    if (typed.isEmpty() || user.isEmpty())
+        throw std::runtime_error(
+            "No CalDAV calendar is set: enter its address and user in Options, on the "
+            "Synchronise page.");
+    QString error;
+    const QUrl url = CollectionUrl(typed, &error);
+    if (url.isEmpty())
+        throw std::runtime_error(error.toLocal8Bit().toStdString());
+    return {diaryPath(), {url, user, QString()}, today};
+}
+}  // namespace
+
+void CViewSync::Launch() {
+    SyncJob job;
+    try {
+        job = GatherJob(m_settings, m_hooks.diaryPath, m_clock.Now().date());
+    } catch (const std::exception& error) {
+        Follow(m_schedule.Finished(false, QString::fromLocal8Bit(error.what())));
+        return;
+    }
+    auto outcome = std::make_shared<Outcome>();
+    m_outcome = outcome;
+    m_worker = QThread::create([job, outcome]() mutable {
+        try {
+            QString error;
+            job.account.password = keyring::CalDavPassword(
+                job.account.user, job.account.collection.toString(), &error);
+            if (!error.isEmpty())
+                throw std::runtime_error(error.toLocal8Bit().toStdString());
+            outcome->counts = SynchroniseDiary(job.diaryPath, job.account, job.today);
+            outcome->succeeded = true;
+        } catch (const std::exception& error) {
+            outcome->error = QString::fromLocal8Bit(error.what());
+        }
+    });
+    connect(m_worker, &QThread::finished, this, &CViewSync::OnWorkerDone);
+    m_worker->start();
+}
+
+void CViewSync::OnWorkerDone() {
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    const std::shared_ptr<Outcome> outcome = std::move(m_outcome);
+    if (outcome->succeeded)
+        m_settings.WriteSetting(Key::CalDavLastSync,
+                                m_clock.Now().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    SyncFollowUp followUp = m_schedule.Finished(outcome->succeeded, outcome->error);
+    Follow(followUp);
+    if (followUp.reportCounts && m_hooks.tell)
+        m_hooks.tell(SyncReport(outcome->counts).trimmed(), kCaption);
+    emit SyncEnded();
+}
+
+void CViewSync::Follow(const SyncFollowUp& followUp) {
+    if (followUp.reloadMarks && m_hooks.reloadMarks)
+        m_hooks.reloadMarks();
+    if (!followUp.error.isEmpty() && m_hooks.tell)
+        m_hooks.tell(followUp.error, kCaption);
+    if (followUp.startSync)
+        Launch();
+}
