@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowRow{"EarlyAlarmOpensAtMidnight", 5, "5 00:00", "4 23:59", kDue},
         WindowRow{"ThreeHourJumpMisses", k0930, "5 12:00", "5 09:00", kMissed},
         WindowRow{"JumpFromInsideTheWindowSawIt", k0930, "5 12:00", "5 09:20", kNot},
+        WindowRow{"JumpFromItsFirstMinuteSawIt", k0930, "5 12:00", "5 09:16", kNot},
         WindowRow{"StartAtItsMinuteMisses", k0930, "5 09:30", "5 08:00", kMissed},
         WindowRow{"FirstStartEverShowsNothingOld", k0930, "5 12:00", "", kNot},
         WindowRow{"MissedAcrossMidnight", 5, "5 00:30", "4 23:50", kMissed},
@@ -114,9 +115,8 @@ TEST_F(AlarmCheckTest, AlarmsShowOnceAndAGapShowsWhatItMissedInOneBox) {
     EXPECT_EQ(prompts.messages[1].caption, "12:00 Missed appointments");
     EXPECT_EQ(notifications.sent, (QStringList{"Plenda|09:30 Dentist",
                                                "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch"}));
-    EXPECT_EQ(
-        store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck)),
-        "2007-03-05 12:01");
+    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck)),
+              "2007-03-05 12:01");
 }
 
 TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenWait) {

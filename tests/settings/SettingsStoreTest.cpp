@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         HandEditedRow{"UnclosedQuote", "[Settings]\nFont=\"Unclosed\nDiaryName=/home/u/good.db\n",
                       "DiaryName", "/home/u/good.db", 2},
-        HandEditedRow{"NoEquals", "[Settings]\r\ngarbage\r\nMenu=True\r\n", "Menu", "True", 2},
+        HandEditedRow{"NoEquals", "[Settings]\r\ngarbage\r\nMenu=\tTrue\r\n", "Menu", "True", 2},
         HandEditedRow{"Semicolon", "[Settings]\nMarqueeMess=Sale; today only\n", "MarqueeMess",
                       "Sale; today only", 0},
         HandEditedRow{"Comma", "[Settings]\nMarqueeMess=a,b\n", "MarqueeMess", "a,b", 0},
