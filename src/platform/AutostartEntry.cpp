@@ -10,7 +10,7 @@ namespace {
 const QString kFileName = QStringLiteral("plenda.desktop");
 const QString kExec = QStringLiteral("Exec=");
 
-// The desktop entry spec quotes arguments that hold blanks or quotes.
+// A desktop entry's Exec line quotes arguments that hold blanks or quotes.
 QString QuotedForExec(const QString& program) {
     static const QString special = QStringLiteral(" \t\"'\\><~|&;$*?#()`");
     bool needsQuotes = false;

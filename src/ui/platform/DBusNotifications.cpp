@@ -23,7 +23,7 @@ constexpr uchar kNormalUrgency = 1;
 constexpr int kServerTimeout = -1;
 }  // namespace
 
-// The pixels of an icon as the notification spec's "image-data" hint carries them.
+// The pixels of an icon as a notification's "image-data" hint carries them.
 struct NotificationImage {
     QImage image;
 };
