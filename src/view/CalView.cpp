@@ -5,7 +5,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QScrollBar>
 #include <QTimer>
 #include <exception>
 #include <stdexcept>
@@ -32,7 +31,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_services(services),
       m_settingsHelper(settings),
       m_dates(*services.clock),
-      m_diary(settings.Store()) {
+      m_diary(settings.Store()),
+      m_page(*this, m_dates, m_settings, m_fonts, m_index) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.
     setFrameShape(QFrame::NoFrame);
@@ -44,8 +44,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     m_dates.GoToToday();
     m_settings = LoadViewSettings(m_settingsHelper);
     BuildFonts();
-    LoadPictureIfShown();
-    Relayout();
+    m_page.LoadPictureIfShown();
+    m_page.Relayout();
     UpdateFrameTitle();
     if (start == ViewStart::Window)
         CreateMarquee();
@@ -112,7 +112,7 @@ void CCalView::ShowPage(int month, int year, bool yearView) {
 
 void CCalView::PageChanged() {
     m_index.SetReady(false);
-    UpdateScrollSizes();
+    m_page.UpdateScrollSizes();
     viewport()->update();
     // Reloaded at once, so the marks always cover the month or year on show.
     LoadMonthIndex();
@@ -134,13 +134,16 @@ void CCalView::BuildFonts() {
 void CCalView::CreateMarquee() {
     CViewMarquee::Hooks hooks;
     hooks.pageSize = [this] {
-        return QSize(m_scrollSizes.total.width, m_scrollSizes.total.height);
+        const ScrollSizes sizes = m_page.Sizes();
+        return QSize(sizes.total.width, sizes.total.height);
     };
     hooks.alarmCheck = [this] {
         if (m_alarms)
             m_alarms->CheckNow();
     };
-    hooks.isPromotionLine = [this](const QPoint& client) { return IsPromotionLine(client); };
+    hooks.isPromotionLine = [this](const QPoint& client) {
+        return m_page.IsOnPromotionLine(client);
+    };
     m_marquee = std::make_unique<CViewMarquee>(*viewport(), m_settingsHelper, *m_services.prompts,
                                                *m_services.clock, m_services.http,
                                                PromotionServer::BuiltIn(), std::move(hooks));
@@ -148,10 +151,6 @@ void CCalView::CreateMarquee() {
     m_marquee->LoadInitialText();
     m_marquee->WatchFocusAndClicks(*this);
     connect(this, &CCalView::OptionsReloaded, m_marquee.get(), &CViewMarquee::Reload);
-}
-
-bool CCalView::IsPromotionLine(const QPoint& client) const {
-    return m_layout.Map().IsOnPromotionLine(ToDocument(client));
 }
 
 void CCalView::OnShowMarquee() {
@@ -162,7 +161,7 @@ void CCalView::OnShowMarquee() {
 }
 
 void CCalView::OnCreate() {
-    UpdateScrollSizes();
+    m_page.UpdateScrollSizes();
     if (m_marquee)
         m_marquee->Start();
     ApplyWindowModes();
@@ -263,45 +262,17 @@ void CCalView::OnShowPicture() {
     m_settings.showPicture = !m_settings.showPicture;
     CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
     m_settingsHelper.WriteBool(Key::ShowPicture, m_settings.showPicture);
-    LoadPictureIfShown();
+    m_page.LoadPictureIfShown();
     viewport()->update();
-}
-
-void CCalView::UpdateScrollSizes() {
-    const int lines = m_settings.yearView ? kYearMonthLines : kMonthPageLines;
-    const CalendarMeasure measure = MeasurePageText(m_fonts.regular, viewport(), lines);
-    m_monthGap = measure.cellWidth;
-    m_scrollSizes = ComputeScrollSizes(measure, m_settings.yearView, m_settings.grid.across,
-                                       m_settings.grid.down);
-    ApplyScrollRanges();
-    Relayout();
-}
-
-void CCalView::ApplyScrollRanges() {
-    const QSize client = viewport()->size();
-    QScrollBar* across = horizontalScrollBar();
-    QScrollBar* down = verticalScrollBar();
-    across->setRange(0, std::max(0, m_scrollSizes.total.width - client.width()));
-    across->setPageStep(std::max(1, m_scrollSizes.page.width));
-    across->setSingleStep(std::max(1, m_scrollSizes.line.width));
-    down->setRange(0, std::max(0, m_scrollSizes.total.height - client.height()));
-    down->setPageStep(std::max(1, m_scrollSizes.page.height));
-    down->setSingleStep(std::max(1, m_scrollSizes.line.height));
 }
 
 void CCalView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    ApplyScrollRanges();
-    // The page centres in the client area.
-    Relayout();
+    m_page.FitClientArea();
 }
 
 void CCalView::scrollContentsBy(int, int) {
     viewport()->update();
-}
-
-int CCalView::DayAtClientPoint(const QPoint& client) const {
-    return m_layout.Map().DayAt(ToDocument(client));
 }
 
 QMainWindow* CCalView::Frame() const {

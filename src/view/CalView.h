@@ -3,7 +3,6 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
-#include <QImage>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -15,7 +14,7 @@
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
-#include "view/PageLayout.h"
+#include "view/ViewPage.h"
 #include "view/core/MenuTables.h"
 #include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
@@ -69,17 +68,11 @@ public:
     bool ReloadIfDiaryChanged();
     // Shows a month (or its year) without touching the stored view mode.
     void ShowPage(int month, int year, bool yearView);
-    void UpdateScrollSizes();
     void BuildFonts();
 
     // Where the page's days and lines are, in document coordinates.
-    const DayCellTable& DayCells() const { return m_layout.Map().DayCells(); }
-    PageRect SponsorLineRect() const { return m_layout.Map().SponsorLine(); }
-    PageRect PhoneLineRect() const { return m_layout.Map().PhoneLine(); }
-    ScrollSizes CurrentScrollSizes() const { return m_scrollSizes; }
-    int MonthGap() const { return m_monthGap; }
-    // The day under a point in client coordinates; 0 when none.
-    int DayAtClientPoint(const QPoint& client) const;
+    const DayCellTable& DayCells() const { return m_page.Map().DayCells(); }
+    PageRect PhoneLineRect() const { return m_page.Map().PhoneLine(); }
 
     // The Diary Entry dialog for a day (DDMMYYYY, "00000000" for none); the
     // marks are reloaded when the diary changed. Also the Shift-click's work.
@@ -92,7 +85,6 @@ public:
     const ViewSettings& Settings() const { return m_settings; }
     const CMonthIndex& MonthIndex() const { return m_index; }
     const QFont& RegularFont() const { return m_fonts.regular; }
-    bool IsPrinting() const { return m_printing; }
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_marquee.get(); }
     // The window's CalDAV sync; none in a view started quietly for printing.
@@ -106,8 +98,6 @@ public:
     void SetCommandRoute(CommandFilter isOffered, CommandSink run);
     // The flags the menus' check marks follow.
     MenuCheckState CheckState() const;
-    // The last pointer position over the view, in client coordinates.
-    QPoint LastPointer() const { return m_lastPointer; }
 
 signals:
     // ReloadOptions has read the settings again: the marquee reloads its own.
@@ -170,7 +160,6 @@ private:
     bool ShowDayTip(const QPoint& client, const QPoint& global);
 
     // Input helpers (CalViewInput.cpp).
-    PagePoint ToDocument(const QPoint& client) const;
     bool MayDragFrom(const QPoint& client) const;
 
     void OnYearView();
@@ -180,7 +169,6 @@ private:
     void OnPrintSetup();
     void OnShowMarquee();
     void CreateMarquee();
-    bool IsPromotionLine(const QPoint& client) const;
 
     // The dialogs (CalViewDialogs.cpp).
     void OnOptions();
@@ -190,13 +178,6 @@ private:
     // The key of the day under the mouse pointer, "00000000" when none.
     QString DateKeyUnderPointer() const;
 
-    // Layout and drawing (CalViewDraw.cpp).
-    PageLayoutInput LayoutInput(const QPaintDevice* device, const PageFonts& fonts,
-                                int monthGap) const;
-    void Relayout();
-    void DrawPage(QPainter& painter, const QRect& clip, const CPageLayout& layout,
-                  const PageFonts& fonts, bool withPicture) const;
-    void LoadPictureIfShown();
     void UpdateFrameTitle();
 
     // Printing (CalViewPrint.cpp).
@@ -206,7 +187,6 @@ private:
     void LoadStartIndex(ViewStart start);
     void WatchDiary();
     void ApplyWindowModes();
-    void ApplyScrollRanges();
     void CheckFrameMenuItem(int id, bool checked);
     QMainWindow* Frame() const;
     void ReportError(const QString& text);
@@ -230,16 +210,11 @@ private:
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
 
-    CPageLayout m_layout;
-    ScrollSizes m_scrollSizes;
-    int m_monthGap = 0;
-    bool m_printing = false;
-    QImage m_picture;
+    CViewPage m_page;
     std::unique_ptr<QPrinter> m_printer;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;
-    QPoint m_lastPointer;
     CWindowDragger m_dragger;
     CDayTip* m_dayTip = nullptr;
     int m_tipDay = 0;

@@ -91,7 +91,7 @@ void CCalView::OnFonts() {
     if (RunFontCommand(m_fontSpec, m_settings.colours, *m_services.prompts, m_settingsHelper)) {
         BuildFonts();
         // Cell sizes follow the font.
-        UpdateScrollSizes();
+        m_page.UpdateScrollSizes();
     }
     viewport()->update();
 }

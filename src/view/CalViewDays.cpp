@@ -20,7 +20,7 @@ void CCalView::ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers) {
 }
 
 bool CCalView::ShowDayTip(const QPoint& client, const QPoint& global) {
-    const int dayOfYear = DayAtClientPoint(client);
+    const int dayOfYear = m_page.DayAt(client);
     const int mark = dayOfYear != 0 ? m_index.Mark(dayOfYear) : 0;
     if (mark == 0 || !m_reminders) {
         if (m_dayTip)

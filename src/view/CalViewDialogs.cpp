@@ -54,7 +54,7 @@ void CCalView::OnOptions() {
 
 void CCalView::ReloadOptions() {
     m_settings.showPicture = PlainBool(m_settingsHelper, Key::ShowPicture);
-    LoadPictureIfShown();
+    m_page.LoadPictureIfShown();
     m_settings.stretchHeight = PlainBool(m_settingsHelper, Key::StretchHeight);
     m_settings.stretchWidth = PlainBool(m_settingsHelper, Key::StretchWidth);
     ReloadMarqueeMirror(m_settingsHelper, m_settings.marquee);
@@ -68,7 +68,7 @@ void CCalView::ReloadOptions() {
                                       PlainInt(m_settingsHelper, Key::MonthsDown));
     CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
     CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
-    UpdateScrollSizes();
+    m_page.UpdateScrollSizes();
     viewport()->update();
     if (wasYearView != m_settings.yearView) {
         // The marks must cover the month or the year now on show.
@@ -78,7 +78,7 @@ void CCalView::ReloadOptions() {
 }
 
 QString CCalView::DateKeyUnderPointer() const {
-    const int dayOfYear = DayAtClientPoint(viewport()->mapFromGlobal(QCursor::pos()));
+    const int dayOfYear = m_page.DayAt(viewport()->mapFromGlobal(QCursor::pos()));
     if (dayOfYear == 0)
         return kNoDayKey;
     int day = 0;

@@ -36,17 +36,13 @@ QAbstractSlider::SliderAction SliderActionOf(ScrollMove move) {
 }
 }  // namespace
 
-PagePoint CCalView::ToDocument(const QPoint& client) const {
-    return {client.x() + horizontalScrollBar()->value(), client.y() + verticalScrollBar()->value()};
-}
-
 bool CCalView::MayDragFrom(const QPoint& client) const {
     const QMainWindow* frame = Frame();
     if (!frame)
         return false;
     const FrameDragState state{FrameHasTitleBar(*frame), frame->isMaximized(),
                                frame->isMinimized()};
-    return MayDragWindow(state, m_layout.Map().Regions(), ToDocument(client));
+    return MayDragWindow(state, m_page.Map().Regions(), m_page.ToDocument(client));
 }
 
 void CCalView::mousePressEvent(QMouseEvent* event) {
@@ -56,11 +52,10 @@ void CCalView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CCalView::mouseMoveEvent(QMouseEvent* event) {
-    m_lastPointer = event->position().toPoint();
     if (m_dragger.IsFollowing() && (event->buttons() & Qt::LeftButton))
         m_dragger.Follow(event->globalPosition().toPoint());
     // The tip belongs to one day; it goes as soon as the pointer leaves it.
-    if (m_tipDay != 0 && DayAtClientPoint(m_lastPointer) != m_tipDay) {
+    if (m_tipDay != 0 && m_page.DayAt(event->position().toPoint()) != m_tipDay) {
         m_tipDay = 0;
         if (m_dayTip)
             m_dayTip->HideTip();
@@ -78,7 +73,7 @@ void CCalView::mouseReleaseEvent(QMouseEvent* event) {
     if (!wasDragging) {
         try {
             const QPoint client = event->position().toPoint();
-            const int day = DayAtClientPoint(client);
+            const int day = m_page.DayAt(client);
             if (day != 0)
                 ClickDay(day, event->modifiers());
         } catch (const std::exception& error) {

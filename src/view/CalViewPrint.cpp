@@ -69,13 +69,12 @@ bool CCalView::OnPrint(QPrinter& printer) {
                 : QStringLiteral("Cannot write the file %1.").arg(printer.outputFileName()));
         return false;
     }
-    m_printing = true;
     const PageFonts fonts = PrintFonts(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
     const int monthGap = MeasurePageText(fonts.regular, &printer, kYearMonthLines).cellWidth;
 
     // The paper gets a layout of its own; the window's stays as it is.
     CPageLayout layout;
-    layout.Build(LayoutInput(&printer, fonts, monthGap));
+    layout.Build(m_page.LayoutInput(&printer, fonts, monthGap));
 
     // Centre the page block on the paper, measured with the printer's own font first.
     const int paperLineHeight = QFontMetrics(painter.font(), &printer).lineSpacing();
@@ -87,10 +86,9 @@ bool CCalView::OnPrint(QPrinter& printer) {
     painter.translate(origin.x, origin.y);
 
     // The picture is never printed.
-    DrawPage(painter, QRect(-origin.x, -origin.y, printer.width(), printer.height()), layout, fonts,
-             false);
+    m_page.Draw(painter, QRect(-origin.x, -origin.y, printer.width(), printer.height()), layout,
+                fonts, false);
     painter.end();
-    m_printing = false;
     return true;
 }
 
