@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QTimer>
 #include <exception>
 #include <stdexcept>
@@ -32,7 +31,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_settingsHelper(settings),
       m_dates(*services.clock),
       m_diary(settings.Store()),
-      m_page(*this, m_dates, m_settings, m_fonts, m_index) {
+      m_page(*this, m_dates, m_settings, m_fonts, m_index),
+      m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.
     setFrameShape(QFrame::NoFrame);
@@ -120,13 +120,16 @@ void CCalView::PageChanged() {
 
 CCalView::~CCalView() = default;
 
+bool CCalView::PrintToPdf(const QString& fileName) const {
+    return m_printing.PrintToPdf(fileName);
+}
+
 void CCalView::BuildFonts() {
-    m_fontSpec = LoadFontSpec(m_settingsHelper);
-    m_settings.font = m_fontSpec;
-    m_fonts = {MakeViewFont(m_fontSpec, FontStyle::Regular),
-               MakeViewFont(m_fontSpec, FontStyle::Heading),
-               MakeViewFont(m_fontSpec, FontStyle::Bold)};
-    m_marqueeFont = MakeViewFont(m_fontSpec, FontStyle::Heading);
+    m_settings.font = LoadFontSpec(m_settingsHelper);
+    m_fonts = {MakeViewFont(m_settings.font, FontStyle::Regular),
+               MakeViewFont(m_settings.font, FontStyle::Heading),
+               MakeViewFont(m_settings.font, FontStyle::Bold)};
+    m_marqueeFont = MakeViewFont(m_settings.font, FontStyle::Heading);
     if (m_marquee)
         m_marquee->SetFont(m_marqueeFont);
 }
@@ -231,15 +234,12 @@ void CCalView::OnFileOpen() {
 }
 
 bool CCalView::RoutesCommand(int id) {
-    return CViewCommandRoutes::Find(id) != nullptr;
+    return CViewCommandRoutes::Routes(id);
 }
 
 bool CCalView::OnCommand(int id) {
-    const CViewCommandRoutes::Handler handler = CViewCommandRoutes::Find(id);
-    if (!handler)
-        return false;
     try {
-        (this->*handler)();
+        return CViewCommandRoutes::Run(*this, id);
     } catch (const std::exception& error) {
         ReportError(QString::fromLocal8Bit(error.what()));
     }

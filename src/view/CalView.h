@@ -15,6 +15,7 @@
 #include "ui/WaylandNotice.h"
 #include "ui/WindowDragger.h"
 #include "view/ViewPage.h"
+#include "view/ViewPrinting.h"
 #include "view/core/MenuTables.h"
 #include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
@@ -28,7 +29,6 @@ class CViewSync;
 class QMainWindow;
 class QPainter;
 class QPaintDevice;
-class QPrinter;
 
 // How a view starts: in the window, with the quiet diary check of today; or
 // quietly, to print a page from the command line.
@@ -57,10 +57,8 @@ public:
     // Draws the laid-out page onto `painter`, whose device is a client-sized
     // buffer; `clip` is the area to fill, in document coordinates.
     void OnDraw(QPainter& painter, const QRect& clip) const;
-    // Prints the page at print size, without the picture, centred on the paper.
-    bool OnPrint(QPrinter& printer);
     // Prints the page into a PDF file; false (and a message) when it cannot.
-    bool PrintToPdf(const QString& fileName);
+    bool PrintToPdf(const QString& fileName) const;
 
     void LoadMonthIndex();
     // Reloads the marks when another program wrote the diary since they were
@@ -144,14 +142,6 @@ private:
     void OnRestore();
     void OnExitNow();
     void OnFonts();
-    void OnTextColour();
-    void OnBackgroundColour();
-    void OnTodayTextColour();
-    void OnTodayBackgroundColour();
-    void OnDiaryEntryTextColour();
-    void OnDiaryEntryBackgroundColour();
-    void OnHolidayTextColour();
-    void OnHolidayBackgroundColour();
     void RunColour(int id);
     void OnQuickHelp();
     void OnSponsor();
@@ -164,9 +154,6 @@ private:
 
     void OnYearView();
     void OnShowPicture();
-    void OnPrintCommand();
-    void OnPrintPreview();
-    void OnPrintSetup();
     void OnShowMarquee();
     void CreateMarquee();
 
@@ -180,10 +167,6 @@ private:
 
     void UpdateFrameTitle();
 
-    // Printing (CalViewPrint.cpp).
-    QPrinter& Printer();
-    PageFonts PrintFonts(int height) const;
-
     void LoadStartIndex(ViewStart start);
     void WatchDiary();
     void ApplyWindowModes();
@@ -196,7 +179,6 @@ private:
     CCalendarDates m_dates;
     ViewSettings m_settings;
 
-    FontSpec m_fontSpec;
     PageFonts m_fonts;
     QFont m_marqueeFont;
 
@@ -211,7 +193,7 @@ private:
     QString m_searchText;
 
     CViewPage m_page;
-    std::unique_ptr<QPrinter> m_printer;
+    CViewPrinting m_printing;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;

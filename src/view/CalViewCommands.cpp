@@ -88,7 +88,8 @@ void CCalView::OnExitNow() {
 }
 
 void CCalView::OnFonts() {
-    if (RunFontCommand(m_fontSpec, m_settings.colours, *m_services.prompts, m_settingsHelper)) {
+    if (RunFontCommand(m_settings.font, m_settings.colours, *m_services.prompts,
+                       m_settingsHelper)) {
         BuildFonts();
         // Cell sizes follow the font.
         m_page.UpdateScrollSizes();
@@ -101,31 +102,6 @@ void CCalView::RunColour(int id) {
     if (command &&
         RunColourCommand(*command, m_settings.colours, *m_services.prompts, m_settingsHelper))
         viewport()->update();
-}
-
-void CCalView::OnTextColour() {
-    RunColour(CommandId::TextColour);
-}
-void CCalView::OnBackgroundColour() {
-    RunColour(CommandId::BackgroundColour);
-}
-void CCalView::OnTodayTextColour() {
-    RunColour(CommandId::TodayTextColour);
-}
-void CCalView::OnTodayBackgroundColour() {
-    RunColour(CommandId::TodayBackgroundColour);
-}
-void CCalView::OnDiaryEntryTextColour() {
-    RunColour(CommandId::DiaryEntryTextColour);
-}
-void CCalView::OnDiaryEntryBackgroundColour() {
-    RunColour(CommandId::DiaryEntryBackgroundColour);
-}
-void CCalView::OnHolidayTextColour() {
-    RunColour(CommandId::PublicHolidayTextColour);
-}
-void CCalView::OnHolidayBackgroundColour() {
-    RunColour(CommandId::PublicHolidayBackgroundColour);
 }
 
 void CCalView::OnQuickHelp() {

@@ -3,52 +3,59 @@
 
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
+#include "view/core/ColourCommands.h"
 
-namespace {
-struct Route {
-    int id;
-    CViewCommandRoutes::Handler handler;
-};
-}  // namespace
+// The colour commands have no rows of their own: their table says which
+// colour each one sets.
+bool CViewCommandRoutes::Routes(int id) {
+    return Find(id) != nullptr || FindColourCommand(id) != nullptr;
+}
+
+bool CViewCommandRoutes::Run(CCalView& view, int id) {
+    if (const Handler handler = Find(id)) {
+        handler(view);
+        return true;
+    }
+    if (FindColourCommand(id) == nullptr)
+        return false;
+    view.RunColour(id);
+    return true;
+}
 
 CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
+    struct Route {
+        int id;
+        Handler handler;
+    };
     // One row per command the view handles; new commands add their rows here.
     static const Route kRoutes[] = {
-        {CommandId::FileOpen, &CCalView::OnFileOpen},
-        {CommandId::ImportCalendar, &CCalView::OnImportCalendar},
-        {CommandId::ExportCalendar, &CCalView::OnExportCalendar},
-        {CommandId::SynchroniseNow, &CCalView::OnSynchroniseNow},
-        {CommandId::CheckDiary, &CCalView::OnCheckDiary},
-        {CommandId::YearView, &CCalView::OnYearView},
-        {CommandId::ShowPicture, &CCalView::OnShowPicture},
-        {CommandId::Print, &CCalView::OnPrintCommand},
-        {CommandId::PrintPreview, &CCalView::OnPrintPreview},
-        {CommandId::PrintSetup, &CCalView::OnPrintSetup},
-        {CommandId::ShowMarquee, &CCalView::OnShowMarquee},
-        {CommandId::Options, &CCalView::OnOptions},
-        {CommandId::NewDiaryEntry, &CCalView::OnNewDiaryEntry},
-        {CommandId::EditDiary, &CCalView::OnEditDiary},
-        {CommandId::DiaryEntryKey, &CCalView::OnDiaryEntryKey},
-        {CommandId::Prev, &CCalView::OnPrev},
-        {CommandId::Next, &CCalView::OnNext},
-        {CommandId::This, &CCalView::OnThis},
-        {CommandId::AlwaysOnTop, &CCalView::OnAlwaysOnTop},
-        {CommandId::NoMenu, &CCalView::OnNoMenu},
-        {CommandId::Maximize, &CCalView::OnMaximize},
-        {CommandId::Minimize, &CCalView::OnMinimize},
-        {CommandId::Restore, &CCalView::OnRestore},
-        {CommandId::ExitNow, &CCalView::OnExitNow},
-        {CommandId::Fonts, &CCalView::OnFonts},
-        {CommandId::TextColour, &CCalView::OnTextColour},
-        {CommandId::BackgroundColour, &CCalView::OnBackgroundColour},
-        {CommandId::TodayTextColour, &CCalView::OnTodayTextColour},
-        {CommandId::TodayBackgroundColour, &CCalView::OnTodayBackgroundColour},
-        {CommandId::DiaryEntryTextColour, &CCalView::OnDiaryEntryTextColour},
-        {CommandId::DiaryEntryBackgroundColour, &CCalView::OnDiaryEntryBackgroundColour},
-        {CommandId::PublicHolidayTextColour, &CCalView::OnHolidayTextColour},
-        {CommandId::PublicHolidayBackgroundColour, &CCalView::OnHolidayBackgroundColour},
-        {CommandId::QuickHelp, &CCalView::OnQuickHelp},
-        {CommandId::Sponsor, &CCalView::OnSponsor},
+        {CommandId::FileOpen, [](CCalView& v) { v.OnFileOpen(); }},
+        {CommandId::ImportCalendar, [](CCalView& v) { v.OnImportCalendar(); }},
+        {CommandId::ExportCalendar, [](CCalView& v) { v.OnExportCalendar(); }},
+        {CommandId::SynchroniseNow, [](CCalView& v) { v.OnSynchroniseNow(); }},
+        {CommandId::CheckDiary, [](CCalView& v) { v.OnCheckDiary(); }},
+        {CommandId::YearView, [](CCalView& v) { v.OnYearView(); }},
+        {CommandId::ShowPicture, [](CCalView& v) { v.OnShowPicture(); }},
+        {CommandId::Print, [](CCalView& v) { v.m_printing.RunPrintDialog(); }},
+        {CommandId::PrintPreview, [](CCalView& v) { v.m_printing.RunPreview(); }},
+        {CommandId::PrintSetup, [](CCalView& v) { v.m_printing.RunPageSetup(); }},
+        {CommandId::ShowMarquee, [](CCalView& v) { v.OnShowMarquee(); }},
+        {CommandId::Options, [](CCalView& v) { v.OnOptions(); }},
+        {CommandId::NewDiaryEntry, [](CCalView& v) { v.OnNewDiaryEntry(); }},
+        {CommandId::EditDiary, [](CCalView& v) { v.OnEditDiary(); }},
+        {CommandId::DiaryEntryKey, [](CCalView& v) { v.OnDiaryEntryKey(); }},
+        {CommandId::Prev, [](CCalView& v) { v.OnPrev(); }},
+        {CommandId::Next, [](CCalView& v) { v.OnNext(); }},
+        {CommandId::This, [](CCalView& v) { v.OnThis(); }},
+        {CommandId::AlwaysOnTop, [](CCalView& v) { v.OnAlwaysOnTop(); }},
+        {CommandId::NoMenu, [](CCalView& v) { v.OnNoMenu(); }},
+        {CommandId::Maximize, [](CCalView& v) { v.OnMaximize(); }},
+        {CommandId::Minimize, [](CCalView& v) { v.OnMinimize(); }},
+        {CommandId::Restore, [](CCalView& v) { v.OnRestore(); }},
+        {CommandId::ExitNow, [](CCalView& v) { v.OnExitNow(); }},
+        {CommandId::Fonts, [](CCalView& v) { v.OnFonts(); }},
+        {CommandId::QuickHelp, [](CCalView& v) { v.OnQuickHelp(); }},
+        {CommandId::Sponsor, [](CCalView& v) { v.OnSponsor(); }},
     };
     for (const Route& route : kRoutes) {
         if (route.id == id)

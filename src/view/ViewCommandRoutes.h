@@ -4,10 +4,14 @@
 class CCalView;
 
 // The view's routing table: the commands the view handles, each with the
-// member function that handles it.
+// part of the view that handles it.
 class CViewCommandRoutes {
 public:
-    using Handler = void (CCalView::*)();
-    // The handler of command `id`; null when the view does not route it.
+    static bool Routes(int id);
+    // Runs the handler of command `id`; false when the view does not route it.
+    static bool Run(CCalView& view, int id);
+
+private:
+    using Handler = void (*)(CCalView& view);
     static Handler Find(int id);
 };

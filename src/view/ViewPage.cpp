@@ -65,7 +65,7 @@ PageLayoutInput CViewPage::LayoutInput(const QPaintDevice* device, const PageFon
     input.yearView = m_settings.yearView;
     input.grid = m_settings.grid;
     input.monthGap = monthGap;
-    input.client = {m_area.viewport()->width(), m_area.viewport()->height()};
+    input.client = ClientSize();
     input.sponsor = CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor"));
     input.phone = CSettingsHelper::GetBuiltIn(QStringLiteral("phone"));
     return input;
@@ -77,13 +77,17 @@ void CViewPage::Draw(QPainter& painter, const QRect& clip, const CPageLayout& la
     CPagePainter pagePainter(painter, m_settings.colours, fonts, !withPicture);
     pagePainter.FillBackground(clip);
     if (withPicture && !m_picture.isNull()) {
-        const QWidget* client = m_area.viewport();
+        const PageSize client = ClientSize();
         pagePainter.DrawPicture(
             m_picture,
-            PictureRect(client->width(), client->height(), {m_picture.width(), m_picture.height()},
+            PictureRect(client.width, client.height, {m_picture.width(), m_picture.height()},
                         layout.Block(), m_settings.stretchWidth, m_settings.stretchHeight));
     }
     pagePainter.DrawTexts(layout, m_index, m_dates);
+}
+
+PageSize CViewPage::ClientSize() const {
+    return {m_area.viewport()->width(), m_area.viewport()->height()};
 }
 
 PagePoint CViewPage::ToDocument(const QPoint& client) const {

@@ -42,6 +42,8 @@ public:
     // The day under a point of the client area; 0 when none.
     int DayAt(const QPoint& client) const;
     bool IsOnPromotionLine(const QPoint& client) const;
+    // The window's client size, which the page centres in.
+    PageSize ClientSize() const;
     const CPageLayout& Layout() const { return m_layout; }
     const CPageMap& Map() const { return m_layout.Map(); }
     ScrollSizes Sizes() const { return m_scrollSizes; }

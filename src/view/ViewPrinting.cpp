@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "view/ViewPrinting.h"
+
 #include <QFontMetrics>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -6,9 +8,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "platform/Prompts.h"
-#include "view/CalView.h"
 #include "view/ViewFonts.h"
+#include "view/ViewPage.h"
 
 namespace {
 // Character heights of the printed page in printer dots: the month page
@@ -17,11 +18,15 @@ constexpr int kMonthPrintHeight = -96;
 constexpr int kYearPrintHeight = -32;
 // At this resolution the print heights above give a page of a few inches.
 constexpr int kPrintResolution = 300;
-
-const QString kPrintCaption = QStringLiteral("Calendar");
 }  // namespace
 
-QPrinter& CCalView::Printer() {
+CViewPrinting::CViewPrinting(QWidget& parent, const CViewPage& page, const ViewSettings& settings,
+                             Report report)
+    : m_parent(parent), m_page(page), m_settings(settings), m_report(std::move(report)) {}
+
+CViewPrinting::~CViewPrinting() = default;
+
+QPrinter& CViewPrinting::Printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setResolution(kPrintResolution);
@@ -30,29 +35,29 @@ QPrinter& CCalView::Printer() {
     return *m_printer;
 }
 
-void CCalView::OnPrintCommand() {
+void CViewPrinting::RunPrintDialog() {
     QPrinter& printer = Printer();
-    QPrintDialog dialog(&printer, this);
+    QPrintDialog dialog(&printer, &m_parent);
     // One page only.
     dialog.setMinMax(1, 1);
     if (dialog.exec() == QDialog::Accepted)
-        OnPrint(printer);
+        Print(printer);
 }
 
-void CCalView::OnPrintPreview() {
-    QPrintPreviewDialog preview(&Printer(), this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { OnPrint(*printer); });
+void CViewPrinting::RunPreview() {
+    QPrintPreviewDialog preview(&Printer(), &m_parent);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &m_parent,
+                     [this](QPrinter* printer) { Print(*printer); });
     preview.exec();
 }
 
-void CCalView::OnPrintSetup() {
-    QPageSetupDialog dialog(&Printer(), this);
+void CViewPrinting::RunPageSetup() {
+    QPageSetupDialog dialog(&Printer(), &m_parent);
     dialog.exec();
 }
 
-PageFonts CCalView::PrintFonts(int height) const {
-    FontSpec spec = m_fontSpec;
+PageFonts CViewPrinting::PrintFonts(int height) const {
+    FontSpec spec = m_settings.font;
     spec.height = height;
     // Days that carry both an entry and a holiday print at the page's size
     // too, not as screen-sized specks among print-sized numbers.
@@ -60,19 +65,17 @@ PageFonts CCalView::PrintFonts(int height) const {
             MakeViewFont(spec, FontStyle::Bold)};
 }
 
-bool CCalView::OnPrint(QPrinter& printer) {
+bool CViewPrinting::Print(QPrinter& printer) const {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ReportError(
-            printer.outputFileName().isEmpty()
-                ? QStringLiteral("The page could not be printed.")
-                : QStringLiteral("Cannot write the file %1.").arg(printer.outputFileName()));
+        m_report(printer.outputFileName().isEmpty()
+                     ? QStringLiteral("The page could not be printed.")
+                     : QStringLiteral("Cannot write the file %1.").arg(printer.outputFileName()));
         return false;
     }
     const PageFonts fonts = PrintFonts(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
     const int monthGap = MeasurePageText(fonts.regular, &printer, kYearMonthLines).cellWidth;
 
-    // The paper gets a layout of its own; the window's stays as it is.
     CPageLayout layout;
     layout.Build(m_page.LayoutInput(&printer, fonts, monthGap));
 
@@ -81,8 +84,8 @@ bool CCalView::OnPrint(QPrinter& printer) {
     PageSize block = layout.Block();
     if (m_settings.yearView)
         block.height += 2 * paperLineHeight;
-    const PagePoint origin = PrintViewportOrigin(
-        {printer.width(), printer.height()}, {viewport()->width(), viewport()->height()}, block);
+    const PagePoint origin =
+        PrintViewportOrigin({printer.width(), printer.height()}, m_page.ClientSize(), block);
     painter.translate(origin.x, origin.y);
 
     // The picture is never printed.
@@ -92,10 +95,10 @@ bool CCalView::OnPrint(QPrinter& printer) {
     return true;
 }
 
-bool CCalView::PrintToPdf(const QString& fileName) {
+bool CViewPrinting::PrintToPdf(const QString& fileName) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(kPrintResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
-    return OnPrint(printer);
+    return Print(printer);
 }
