@@ -40,6 +40,9 @@ TEST_P(MarqueeFileTable, CyclesThroughItsLines) {
     const QString path = GoldenPath(QLatin1String(r.file));
     EXPECT_EQ(ReadLines(path, r.count), QString::fromUtf8(r.lines));
     EXPECT_EQ(ReadMarqueeLine(path, 0).nextPosition, r.secondLineAt);
+    // A position outside the file starts over at the first line.
+    for (const qint64 outside : {qint64(-4), qint64(1) << 20})
+        EXPECT_EQ(ReadMarqueeLine(path, outside).text, ReadMarqueeLine(path, 0).text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,21 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FileRow{"MixedWithoutLastEnd", "marquee-mixed-no-last-end.txt", 4,
                               "one|two|three|one", 5},
                       FileRow{"EmptyLines", "marquee-empty-lines.txt", 5, "|second||fourth|", 2},
+                      FileRow{"EmptyFile", "marquee-empty.txt", 2, "|", 0},
                       // The byte-order mark is skipped; a line that is not UTF-8 is Windows-1252.
                       FileRow{"Utf8ThenWindows1252", "marquee-bom-utf8-then-cp1252.txt", 2,
                               "Café €|Café € “", 14}),
     RowName());
-
-TEST(ReadMarqueeLine, EmptyFileAndPositionsOutsideStartOver) {
-    TempDir dir;
-    const QString empty = dir.Write("empty.txt", {});
-    const MarqueeLineRead read = ReadMarqueeLine(empty, 25);
-    EXPECT_TRUE(read.ok);
-    EXPECT_EQ(read.text, "");
-    EXPECT_EQ(read.nextPosition, 0);
-    EXPECT_EQ(ReadMarqueeLine(GoldenPath("marquee-crlf.txt"), 500).text, "A");
-    EXPECT_EQ(ReadMarqueeLine(GoldenPath("marquee-crlf.txt"), -4).text, "A");
-}
 
 TEST(ReadMarqueeLine, VeryLongLineIsCutButTheNextLineStillFollows) {
     TempDir dir;
