@@ -38,36 +38,25 @@ TEST_P(DatePatternTable, ValidatesAndStores) {
 const PatternRow kPatterns[] = {
     {"Slashes", "25/12/2007", dmy, "", "25122007"},
     {"Digits", "25122007", dmy, "", "25122007"},
-    {"Blanks", "25 12 2007", dmy, "", "25122007"},
     {"SingleDigits", "5/3/2007", dmy, "", "05032007"},
     {"Pivot49", "1/1/49", dmy, "", "01012049"},
     {"Pivot50", "1/1/50", dmy, "", "01011950"},
     {"Year0050", "25/12/0050", dmy, "", "25121950"},
     {"AllStars", "**/**/****", dmy, "", "********"},
-    {"EveryDecemberDay", "**/12/****", dmy, "", "**12****"},
     {"StarYear", "25/12/**", dmy, "", "2512****"},
     {"StarMonth", "1/*/2007", dmy, "", "010*2007"},
     {"DayMonthOnly", "2512", dmy, "", "25122000"},
     {"SixDigits", "251207", dmy, "", "25122007"},
-    {"LeapDay", "29/02/2008", dmy, "", "29022008"},
     {"AccentSeparator", "25é12é2007", dmy, "", "25122007"},
-    {"AstralSeparator",
-     "25\U0001F600"
-     "12\U0001F600"
-     "2007",
-     dmy, "", "25122007"},
+    {"AstralSeparator", "25\U0001F60012\U0001F6002007", dmy, "", "25122007"},
     {"Mdy", "12/25/2007", mdy, "", "25122007"},
-    {"MdyStars", "12/**/****", mdy, "", "**12****"},
     {"MdyRefusesDmy", "25/12/2007", mdy, kInvalid + kMonth, ""},
     {"UnknownOrderIsMdy", "12/25/2007", static_cast<DateOrder>(7), "", "25122007"},
     {"Ymd", "2007/12/25", ymd, "", "25122007"},
     {"YmdDashes", "2007-3-5", ymd, "", "05032007"},
-    {"YmdStarYear", "****/12/25", ymd, "", "2512****"},
     {"YmdYear100", "0100/**/**", ymd, kInvalid, ""},
-    {"YmdRefusesDmy", "25/12/2007", ymd, kInvalid + kMonth, ""},
     {"Empty", "", dmy, kEntered, ""},
     {"DayMonth", "25/12", dmy, kEntered, ""},
-    {"Letters", "abc", dmy, kEntered, ""},
     {"NineDigits", "251220071", dmy, kEntered + " C", ""},
     {"SixDigitYear", "1/1/123456", dmy, kEntered + " C", ""},
     {"LeadingSlash", "/25/12", dmy, kEntered + " 1", ""},
@@ -79,12 +68,7 @@ const PatternRow kPatterns[] = {
     {"NoLeapDay", "29/02/2007", dmy, kInvalid, ""},
     {"StarMonthIsJanuary", "31/**/****", dmy, kInvalid, ""},
     {"StarYearIs1900", "29/02/****", dmy, kInvalid, ""},
-    {"ThousandDigits", QString(1000, QLatin1Char('1')), dmy, kEntered + " C", ""},
-    {"ThousandAccents", QString(1000, QChar(0x00E9)), dmy, kEntered, ""},
-    {"OneAstralSeparator",
-     "25\U0001F600"
-     "122007",
-     dmy, kEntered, ""},
+    {"OneAstralSeparator", "25\U0001F600122007", dmy, kEntered, ""},
 };
 INSTANTIATE_TEST_SUITE_P(DatePattern, DatePatternTable, ::testing::ValuesIn(kPatterns), RowName());
 
@@ -126,10 +110,6 @@ QString RandomText(QRandomGenerator& random) {
     return text;
 }
 
-bool IsStoredForm(const QString& stored) {
-    return stored.size() == 8 && KeepDateCharacters(stored) == stored;
-}
-
 // Random texts in every order: the validation and the stored form agree, the
 // stored form is well formed and is itself accepted unchanged, and a concrete
 // stored date is a real date.
@@ -145,7 +125,8 @@ TEST(DatePattern, RandomTextsKeepTheInvariants) {
         if (stored.isEmpty())
             continue;
         ++accepted;
-        ASSERT_TRUE(IsStoredForm(stored)) << qPrintable(text) << " -> " << qPrintable(stored);
+        ASSERT_TRUE(stored.size() == 8 && KeepDateCharacters(stored) == stored)
+            << qPrintable(text) << " -> " << qPrintable(stored);
         ASSERT_EQ(NormalizeDatePattern(stored, dmy), stored) << qPrintable(text);
         ASSERT_EQ(NormalizeDatePattern(ToDisplayDate(stored, order), order), stored)
             << qPrintable(stored);

@@ -1,52 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
-#include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakePrompts.h"
-#include "support/TempDir.h"
+#include "support/SettingsFixture.h"
 
 namespace {
 constexpr int kMarch5 = 64;
 
-class DiaryLocationTest : public ::testing::Test {
+class DiaryLocationTest : public SettingsFixture {
 protected:
-    QString DiaryName() const {
-        return store.ReadText(QStringLiteral("Settings"), KeyName(Key::DiaryName));
-    }
+    QString DiaryName() const { return Stored(Key::DiaryName); }
     QString Locate() { return LocateDiaryAtStartUp(store, prompts, dir.Path()); }
 
-    TempDir dir;
-    CSettingsStore store{dir.SettingsFile()};
     FakePrompts prompts;
     QString defaultPath = dir.File(QStringLiteral("Diary.db"));
 };
 
+// A running copy holds the diary: a second copy asks for another file.
 TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorEntersAnOpenDiary) {
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(DiaryName(), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), 0);
     {
         CDiaryDatabase running(defaultPath);
-        EXPECT_FALSE(ProbeDiaryFile(defaultPath));
+        EXPECT_EQ(Locate(), defaultPath);
+        EXPECT_EQ(prompts.fileRequests.size(), 1);
         EXPECT_TRUE(EnsureDiaryFileExists(defaultPath)) << "the command line still gets in";
     }
     const qint64 size = QFileInfo(defaultPath).size();
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), size);
-    EXPECT_TRUE(prompts.fileRequests.isEmpty());
+    EXPECT_EQ(prompts.fileRequests.size(), 1);
 }
 
 TEST_F(DiaryLocationTest, UnreachableFileAsksWithTheDatabaseDialogAndCancelKeepsThePath) {
@@ -81,30 +74,22 @@ protected:
     FakeClock clock;
 };
 
-TEST_F(FileOpenTest, ConfirmedFileIsWrittenAndTheIndexReloadedAndCancelChangesNothing) {
+// Cancel changes nothing; a confirmed file is stored and the index reloaded
+// (the same file again too); an unusable one leaves no old marks on show.
+TEST_F(FileOpenTest, ConfirmedFileIsWrittenAndTheIndexReloaded) {
     diaryfiles::RawConnection(defaultPath).Add({"05032007", "not loaded yet"});
     EXPECT_FALSE(OpenOther());
     EXPECT_EQ(index.Mark(kMarch5), 0);
     EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
-    prompts.fileAnswers = {defaultPath, otherPath};
+    const QString letter = dir.Write("letter.db", "Dear diary");
+    prompts.fileAnswers = {defaultPath, otherPath, letter};
     EXPECT_TRUE(OpenOther());
-    EXPECT_EQ(index.Mark(kMarch5), 1) << "the same file again still reloads";
+    EXPECT_EQ(index.Mark(kMarch5), 1);
     diaryfiles::RawConnection(defaultPath).Exec(QStringLiteral("DELETE FROM Diary"));
     EXPECT_TRUE(OpenOther());
     EXPECT_EQ(DiaryName(), otherPath);
     EXPECT_EQ(index.Mark(kMarch5), 1);
     EXPECT_EQ(holder.GetDiarySet()->GetDefaultDBName(), otherPath);
-}
-
-TEST_F(FileOpenTest, UnusableChoiceReportsAndLeavesNoOldMarks) {
-    const QString letter = dir.File(QStringLiteral("letter.db"));
-    QFile file(letter);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Dear diary");
-    file.close();
-    prompts.fileAnswers = {otherPath, letter};
-    EXPECT_TRUE(OpenOther());
-    ASSERT_EQ(index.Mark(kMarch5), 1);
     EXPECT_THROW(OpenOther(), CDatabaseError);
     EXPECT_EQ(DiaryName(), letter);
     EXPECT_EQ(index.Mark(kMarch5), 0);

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A second process for the diary's reliability tests:
 //   add PATH    adds entries in a loop, printing "N ID" once each add returned
-//   hold PATH   opens the diary, prints "ready", keeps it open until stdin ends
 //   probe PATH  prints "free" or "busy" as the start-up probe finds the file
 #include <QCoreApplication>
-#include <QTextStream>
 #include <cstdio>
-#include <iostream>
-#include <string>
 
-#include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
 #include "diary/DiaryRecordset.h"
@@ -31,16 +26,6 @@ int AddForever(const QString& path) {
         std::fflush(stdout);
     }
 }
-
-int Hold(const QString& path) {
-    CDiaryDatabase diary(path);
-    std::printf("ready\n");
-    std::fflush(stdout);
-    std::string line;
-    while (std::getline(std::cin, line)) {
-    }
-    return 0;
-}
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -51,8 +36,6 @@ int main(int argc, char* argv[]) {
     try {
         if (args[1] == QLatin1String("add"))
             return AddForever(args[2]);
-        if (args[1] == QLatin1String("hold"))
-            return Hold(args[2]);
         if (args[1] == QLatin1String("probe")) {
             std::printf("%s\n", ProbeDiaryFile(args[2]) ? "free" : "busy");
             return 0;
