@@ -41,12 +41,10 @@ const DateRow kDates[] = {
     {"Feb30RollsOver", 2, 30, 2007, 2454162, 5, 61, 0, "02/30/2007", "Friday, March 2 2007"},
     {"DayZeroRollsBack", 1, 0, 2008, 2454466, 1, 0, 0, "01/00/2008", "Monday, December 31 2007"},
     {"Month13", 13, 1, 2007, 2454467, 2, 366, 0, "13/01/2007", "Tuesday, January 1 2008"},
-    {"April31", 4, 31, 2007, 2454222, 2, 121, 0, "04/31/2007", "Tuesday, May 1 2007"},
     {"LateIn1999", 12, 5, 1999, 2451518, 0, 339, 1, "12/05/99", "Sunday, December 5 1999"},
     {"Year1899", 1, 2, 1899, 2414657, 1, 2, 1, "01/02/1899", "Monday, January 2 1899"},
     {"LeapYearEnd", 12, 31, 1584, 2299969, 1, 366, 1, "12/31/1584", "Monday, December 31 1584"},
     {"CommonYearEnd", 12, 31, 2001, 2452275, 1, 365, 1, "12/31/2001", "Monday, December 31 2001"},
-    {"Epoch", 12, 31, 1969, 2440587, 3, 365, 1, "12/31/69", "Wednesday, December 31 1969"},
     {"LastDay", 12, 31, 9999, 5373484, 5, 365, 1, "12/31/9999", "Friday, December 31 9999"},
 };
 INSTANTIATE_TEST_SUITE_P(DateLib, DateLibTable, ::testing::ValuesIn(kDates), RowName());

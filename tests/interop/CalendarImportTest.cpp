@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "diary/DiaryDatabase.h"
 #include "interop/CalendarImport.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
@@ -33,6 +32,7 @@ protected:
 };
 
 struct GoldenCase {
+    const char* name;
     const char* file;
     bool holiday;
 };
@@ -54,16 +54,12 @@ TEST_P(GoldenImportTest, GivesTheGoldenEntriesAndASecondImportAddsNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ForeignFiles, GoldenImportTest,
-                         ::testing::Values(GoldenCase{"holidays", true},
-                                           GoldenCase{"meeting-newyork", false},
-                                           GoldenCase{"multiday", false},
-                                           GoldenCase{"folded-crlf", false},
-                                           GoldenCase{"bom", false}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+                         ::testing::Values(GoldenCase{"Holidays", "holidays", true},
+                                           GoldenCase{"MeetingNewYork", "meeting-newyork", false},
+                                           GoldenCase{"MultiDay", "multiday", false},
+                                           GoldenCase{"FoldedCrLf", "folded-crlf", false},
+                                           GoldenCase{"ByteOrderMark", "bom", false}),
+                         RowName());
 
 struct RefusalCase {
     const char* name;

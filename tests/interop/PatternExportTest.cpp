@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QSet>
 
 #include "calendar/CalendarDates.h"
 #include "diary/DiaryRecordset.h"
@@ -11,10 +10,9 @@
 #include "interop/EntryTable.h"
 #include "interop/IcalHandles.h"
 #include "reminders/Reminders.h"
-#include "support/DiaryFiles.h"
+#include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
 #include "support/RowName.h"
-#include "support/TempDir.h"
 
 namespace {
 struct PatternCase {
@@ -44,11 +42,9 @@ const PatternCase kPatterns[] = {
 QMap<QDate, QString> LibicalDays(icalcomponent* event, int lastYear) {
     QMap<QDate, QString> days;
     auto add = [&](const icaltimetype& t) {
-        days.insert(QDate(t.year, t.month, t.day),
-                    t.is_date ? QStringLiteral("0000")
-                              : QStringLiteral("%1%2")
-                                    .arg(t.hour, 2, 10, QLatin1Char('0'))
-                                    .arg(t.minute, 2, 10, QLatin1Char('0')));
+        days.insert(
+            QDate(t.year, t.month, t.day),
+            t.is_date ? QStringLiteral("0000") : QString::asprintf("%02d%02d", t.hour, t.minute));
     };
     const icaltimetype start = icalcomponent_get_dtstart(event);
     add(start);
@@ -65,13 +61,10 @@ QMap<QDate, QString> LibicalDays(icalcomponent* event, int lastYear) {
     return days;
 }
 
-class PatternExportTest : public ::testing::TestWithParam<PatternCase> {
+class PatternExportTest : public DiaryFixture, public ::testing::WithParamInterface<PatternCase> {
 protected:
     PatternExportTest() {
-        diaryfiles::CreateDiary(path);
-        diaryfiles::PointSettingsAt(store, path);
-        diaryfiles::RawConnection(path).Add(
-            {GetParam().pattern, message, QString(), 0, GetParam().time});
+        Add({{GetParam().pattern, message, QString(), 0, GetParam().time}});
         set.Open();
     }
 
@@ -84,9 +77,6 @@ protected:
         return IcalComponentPtr(icalparser_parse_string(buffer.data().constData()));
     }
 
-    TempDir dir;
-    QString path = dir.File(QStringLiteral("Diary.db"));
-    CSettingsStore store{dir.SettingsFile()};
     CDiaryRecordset set{store};
     FakeClock clock;
     CMonthIndex index;
