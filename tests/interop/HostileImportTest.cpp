@@ -31,8 +31,7 @@ const char* const kPoisonLines[] = {"RRULE:FREQ=SECONDLY",
                                     "EXDATE:not a date",
                                     "RRULE:FREQ=WEEKLY;UNTIL=00000000",
                                     "DTSTART;TZID=Nowhere/Land:20270101T120000",
-                                    "SUMMARY:"
-                                    "\xff\xfe\xc3"};
+                                    "SUMMARY:\xff\xfe\xc3"};
 
 // One random change: a byte flipped, the text cut, a line doubled or
 // dropped, a number made huge, a poison line, or components nested deep.

@@ -173,22 +173,20 @@ TEST_F(InternetMessageTest, AnUnusableDiaryFailsBeforeAskingAndCountsAsAFailure)
     EXPECT_EQ(internet->CheckInternetDue(), std::nullopt);  // waits after the failure
 }
 
-TEST_F(InternetMessageTest, StartupTakesTheFetchedMessageOrKeepsTheText) {
+// The fetched message at start-up is the view's test; here the fallbacks.
+TEST_F(InternetMessageTest, StartupWithoutAFetchKeepsTheStoredText) {
     FakeMarqueeTimer timer;
     FakeMarqueeCanvas canvas;
     CMarquee marquee(settings, prompts, timer, canvas);
     Put(Key::MarqueeMess, "Stored");
-    http.QueueBody("Fetched");
-    LoadInitialMarqueeText(marquee, Internet(), prompts);
-    EXPECT_EQ(marquee.Band().ShownText(), "Fetched");
-    EXPECT_EQ(marquee.Band().PendingText(), "Fetched");
     http.QueueError("offline");
     LoadInitialMarqueeText(marquee, Internet(), prompts);
-    EXPECT_EQ(marquee.Band().ShownText(), "Fetched");  // MarqueeMess from the last success
+    EXPECT_EQ(marquee.Band().ShownText(), "Stored");
+    EXPECT_EQ(marquee.Band().PendingText(), "Stored");
     Put(Key::UseInternet, "False");
     Put(Key::MarqueeMess, "Offline message");
     LoadInitialMarqueeText(marquee, Internet(), prompts);
     EXPECT_EQ(marquee.Band().ShownText(), "Offline message");
-    EXPECT_EQ(http.requests.size(), 2);
+    EXPECT_EQ(http.requests.size(), 1);
 }
 }  // namespace
