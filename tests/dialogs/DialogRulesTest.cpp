@@ -37,17 +37,13 @@ constexpr char kLimit[] = "12 months is the limit";
 constexpr char kRange[] = "Please enter a number from 1 to 12";
 INSTANTIATE_TEST_SUITE_P(
     OptionsChecks, YearGridCounts,
-    ::testing::Values(YearGridRow{"NoAcross", "", "4", kEnter, kEnter},
-                      YearGridRow{"NoDown", "3", "", kEnter, kEnter},
+    ::testing::Values(YearGridRow{"NoDown", "3", "", kEnter, kEnter},
                       YearGridRow{"EmptyBeforeLetters", "3a", "", kEnter, kEnter},
                       YearGridRow{"Letters", "3a", "4", kDigits, kDigits},
-                      YearGridRow{"Minus", "3", "-4", kDigits, kDigits},
                       YearGridRow{"Blank", " 3", "4", kDigits, kDigits},
                       YearGridRow{"Sixteen", "4", "4", kLimit, kLimit},
-                      YearGridRow{"Thirteen", "13", "1", kLimit, kLimit},
                       YearGridRow{"Huge", "99999999999999999999", "1", kLimit, kLimit},
                       YearGridRow{"Twelve", "3", "4", "", ""},
-                      YearGridRow{"Row", "12", "1", "", ""},
                       YearGridRow{"LeadingZero", "04", "3", "", ""},
                       YearGridRow{"ZeroAcross", "0", "4", "", kRange},
                       YearGridRow{"ZeroDown", "2", "00", "", kRange}),
@@ -131,26 +127,6 @@ TEST(EntryRules, TypedAlarmTimes) {
     EXPECT_EQ(StoredAlarmTimeOf(AlarmTimeForDisplay(QStringLiteral("2130"), us), us), "2130");
     for (const char* typed : {"930", "9:30", "9.30", " 09:30 "})
         EXPECT_EQ(StoredAlarmTimeOf(QLatin1String(typed), us), QStringLiteral("0930")) << typed;
-}
-
-TEST(EntryRules, NavigationStoredDatesAndTexts) {
-    // count, position, bof, eof: any record, forward, backward
-    const std::tuple<int, int, bool, bool, bool, bool, bool> cases[] = {
-        {0, 0, true, true, false, false, false},
-        {1, 1, false, false, true, false, false},
-        {3, 1, false, false, true, true, false},
-        {3, 2, false, false, true, true, true},
-        {3, 3, false, false, true, false, true}};
-    for (const auto& [count, position, bof, eof, any, forward, backward] : cases) {
-        const NavigationState s = NavigationFor(count, position, bof, eof);
-        EXPECT_TRUE(s.anyRecord == any && s.forward == forward && s.backward == backward)
-            << position << " of " << count;
-    }
-    EXPECT_EQ(StoredDateOf(QStringLiteral("12/25/2007"), DateOrder::MonthDayYear),
-              QStringLiteral("25122007"));
-    EXPECT_EQ(StoredDateOf(QStringLiteral("ab-1"), DateOrder::DayMonthYear), QStringLiteral("1"));
-    EXPECT_EQ(PositionText(3, 10), QStringLiteral("3 of 10"));
-    EXPECT_EQ(NotFoundText(QStringLiteral("x")), QStringLiteral("'x' not found"));
 }
 
 using OptionsSettingsTest = SettingsFixture;
