@@ -5,36 +5,26 @@
 
 #include "app/CalCommand.h"
 #include "app/CommandLine.h"
+#include "support/CommandCapture.h"
 #include "support/FakeClock.h"
 #include "support/Golden.h"
 
 namespace {
-struct Captured {
-    QString out;
-    QString err;
-    int status = -1;
-};
-
-template <typename Run>
-Captured Capture(Run run) {
-    Captured result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    result.status = run(CommandStreams{out, err});
-    out.flush();
-    err.flush();
-    return result;
+// The whole command line, as main() hands it over.
+Captured RunLine(const QStringList& arguments) {
+    return Capture([&](QTextStream& out, QTextStream& err) {
+        return RunCommand(arguments, {out, err});
+    });
 }
 
 Captured RunCal(const QStringList& arguments, const FakeClock& clock = FakeClock()) {
-    return Capture(
-        [&](CommandStreams streams) { return RunCalCommand(arguments, clock, streams); });
+    return Capture([&](QTextStream& out, QTextStream& err) {
+        return RunCalCommand(arguments, clock, {out, err});
+    });
 }
 
 TEST(CalCommand, PrintsTheMonthTextOfTheNamedOrTheClocksMonth) {
-    const Captured may = Capture([](CommandStreams s) {
-        return RunCommand({"cal", "5", "2009"}, s);
-    });
+    const Captured may = RunLine({"cal", "5", "2009"});
     EXPECT_EQ(may.status, 0);
     EXPECT_EQ(may.out, GoldenText("month-2009-05.txt"));
     EXPECT_TRUE(may.err.isEmpty());
@@ -59,10 +49,10 @@ TEST(CalCommand, BadArgumentsGiveOneLineAndStatusTwo) {
 }
 
 TEST(CommandLine, UsageNamesTheCommandsAndRefusesUnknownOnes) {
-    const Captured usage = Capture([](CommandStreams s) { return RunCommand({}, s); });
+    const Captured usage = RunLine({});
     EXPECT_EQ(usage.status, 0);
     EXPECT_TRUE(usage.out.contains("cal [MONTH YEAR]"));
-    const Captured unknown = Capture([](CommandStreams s) { return RunCommand({"nonsense"}, s); });
+    const Captured unknown = RunLine({"nonsense"});
     EXPECT_EQ(unknown.status, 2);
     EXPECT_TRUE(unknown.err.startsWith("plenda: unknown command 'nonsense'"));
 }

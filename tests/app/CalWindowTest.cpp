@@ -15,79 +15,58 @@
 #include "app/QuitSignals.h"
 #include "diary/DiaryLocation.h"
 #include "settings/SettingsKeys.h"
-#include "support/FakeClock.h"
-#include "support/FakeDateOrder.h"
-#include "support/FakePrompts.h"
-#include "support/FakeTunes.h"
 #include "support/RowName.h"
-#include "support/SettingsFixture.h"
-#include "view/CalView.h"
+#include "view/ViewFixture.h"
 
 namespace {
 const QString kWindow = QString::fromLatin1(CSettingsStore::kWindowSection);
 
-class CalWindowTest : public SettingsFixture {
+class CalWindowTest : public ViewFixture {
 protected:
-    CalWindowTest() {
-        store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), diaryPath);
-        EnsureDiaryFileExists(diaryPath);
-    }
-    std::unique_ptr<CCalDocTemplate> Open() {
+    std::unique_ptr<CCalDocTemplate> OpenWindow() {
         auto docTemplate = std::make_unique<CCalDocTemplate>(store, settings, services);
         docTemplate->OpenDocument();
         return docTemplate;
     }
-
-    QString diaryPath = dir.File(QStringLiteral("Diary.db"));
-    FakePrompts prompts;
-    FakeClock clock;
-    FakeDateOrder dateOrder;
-    FakeTunes tunes;
-    PlatformServices services{&prompts, &clock, &dateOrder, &colours, &tunes};
 };
 }  // namespace
 
-TEST_F(CalWindowTest, FirstStartOpensAtTheDefaultPlaceWithoutMenuOrTitleBar) {
-    auto docTemplate = Open();
+// A first start, or a placement off every screen, opens at the default place.
+TEST_F(CalWindowTest, OpensAtTheDefaultPlaceWithoutMenuOrTitleBar) {
+    store.WriteText(kWindow, QString::fromLatin1(WindowKey::Rect),
+                    QStringLiteral("9000 9000 9490 9390"));
+    auto docTemplate = OpenWindow();
     CMainFrame* frame = docTemplate->Frame();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->geometry(), QRect(10, 10, 490, 390));
     EXPECT_TRUE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(frame->menuBar()->isHidden());
     EXPECT_EQ(docTemplate->View()->Dates().ShownMonth(), 3);
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::Menu)),
-              QStringLiteral("False"));
 }
 
 TEST_F(CalWindowTest, ClosingSavesThePlacementAndTheNextStartRestoresIt) {
     {
-        auto docTemplate = Open();
+        auto docTemplate = OpenWindow();
         docTemplate->Frame()->setGeometry(5, 20, 595, 460);
     }
     EXPECT_EQ(store.ReadText(kWindow, QString::fromLatin1(WindowKey::Rect)),
               QStringLiteral("0005 0020 0600 0480"));
-    EXPECT_EQ(Open()->Frame()->geometry(), QRect(5, 20, 595, 460));
+    EXPECT_EQ(OpenWindow()->Frame()->geometry(), QRect(5, 20, 595, 460));
     {
-        auto docTemplate = Open();
+        auto docTemplate = OpenWindow();
         docTemplate->Frame()->setGeometry(30, 40, 400, 300);
         docTemplate->Frame()->showMaximized();
     }
-    auto again = Open();
+    auto again = OpenWindow();
     EXPECT_TRUE(again->Frame()->isMaximized());
     again->Frame()->showNormal();
     EXPECT_EQ(again->Frame()->geometry(), QRect(30, 40, 400, 300));
 }
 
-TEST_F(CalWindowTest, PlacementOffEveryScreenOpensAtTheDefaultPlace) {
-    store.WriteText(kWindow, QString::fromLatin1(WindowKey::Rect),
-                    QStringLiteral("9000 9000 9490 9390"));
-    EXPECT_EQ(Open()->Frame()->geometry(), QRect(10, 10, 490, 390));
-}
-
 TEST_F(CalWindowTest, MenuModeAndOnTopAreAppliedAtCreation) {
-    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::Menu), QStringLiteral("True"));
-    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::OnTop), QStringLiteral("True"));
-    auto docTemplate = Open();
+    Put(Key::Menu, QStringLiteral("True"));
+    Put(Key::OnTop, QStringLiteral("True"));
+    auto docTemplate = OpenWindow();
     EXPECT_FALSE(docTemplate->Frame()->menuBar()->isHidden());
     EXPECT_FALSE(docTemplate->Frame()->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(docTemplate->Frame()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -169,24 +148,23 @@ QString PdfText(const QString& pdf) {
 }  // namespace
 
 TEST_F(PrintCommandTest, PrintsTheNamedMonthOrTheWholeYearWithTheDefaultDiary) {
-    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName), QString());
+    Put(Key::DiaryName, QString());
     const QString month = dir.File(QStringLiteral("m.pdf"));
     EXPECT_EQ(Run({QStringLiteral("--pdf"), month, QStringLiteral("7"), QStringLiteral("2009")}), 0)
         << errText.toStdString();
     EXPECT_TRUE(PdfText(month).contains(QStringLiteral("July 2009")));
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName)),
-              DefaultDiaryPath(dir.Path()));
+    EXPECT_EQ(Stored(Key::DiaryName), DefaultDiaryPath(dir.Path()));
     const QString year = dir.File(QStringLiteral("y.pdf"));
     EXPECT_EQ(Run({QStringLiteral("--year"), QStringLiteral("--pdf"), year}), 0);
     EXPECT_TRUE(PdfText(year).contains(QStringLiteral("December 2007")));
     // Printing from the command line leaves the stored view mode alone.
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::YearView)),
-              QStringLiteral("False"));
+    EXPECT_EQ(Stored(Key::YearView), QStringLiteral("False"));
 }
 
 namespace {
-// One command line, the status it must end with and what its error names. "PDF"
-// stands for a fresh output file, "DIARY" for another diary, "MISSING" for no file.
+// One command line, the status it must end with and what its error names;
+// "~/" is the test's folder, where Other.db is a second diary. The month and
+// year cases are the cal command's table; print reaches the same rules.
 struct CommandRow {
     const char* name;
     QStringList arguments;
@@ -197,51 +175,39 @@ struct CommandRow {
 class EveryCommandTest : public PrintCommandTest, public ::testing::WithParamInterface<CommandRow> {
 protected:
     int RunRow() {
-        const QString other = dir.File(QStringLiteral("Other.db"));
-        EnsureDiaryFileExists(other);
-        QStringList arguments;
-        for (const QString& word : GetParam().arguments)
-            arguments << (word == "PDF"        ? dir.File(QStringLiteral("out.pdf"))
-                          : word == "DIARY"    ? other
-                          : word == "MISSING"  ? dir.File(QStringLiteral("missing.db"))
-                          : word == "NOFOLDER" ? dir.File(QStringLiteral("none/a.pdf"))
-                                               : word);
-        const QString command = arguments.takeFirst();
-        if (command == QLatin1String("print"))
+        EnsureDiaryFileExists(dir.File(QStringLiteral("Other.db")));
+        QStringList arguments = GetParam().arguments;
+        arguments.replaceInStrings(QStringLiteral("~/"), dir.Path() + '/');
+        if (arguments.takeFirst() == QLatin1String("print"))
             return Run(arguments);
         QTextStream out(&outText);
         QTextStream err(&errText);
-        return RunCommand(QStringList{command} + arguments, {out, err});
+        return RunCommand(QStringList{QStringLiteral("cal")} + arguments, {out, err});
     }
 };
 
 TEST_P(EveryCommandTest, SameYearsAndDiaryOption) {
     EXPECT_EQ(RunRow(), GetParam().status) << errText.toStdString();
     EXPECT_TRUE(errText.contains(GetParam().says)) << errText.toStdString();
-    EXPECT_TRUE(GetParam().status == 0 || !QFile::exists(dir.File(QStringLiteral("out.pdf"))))
+    EXPECT_TRUE(GetParam().status == 0 || !QFile::exists(dir.File(QStringLiteral("o.pdf"))))
         << "a refused print writes no file";
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::DiaryName)), diaryPath)
-        << "--diary is for one command only";
+    EXPECT_EQ(Stored(Key::DiaryName), diaryPath) << "--diary is for one command only";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, EveryCommandTest,
     ::testing::Values(
-        CommandRow{"CalFirstYear", {"cal", "1", "1584"}, 0},
-        CommandRow{"PrintFirstYear", {"print", "--pdf", "PDF", "1", "1584"}, 0},
-        CommandRow{"PrintFirstYearView", {"print", "--pdf", "PDF", "--year", "1", "1584"}, 0},
-        CommandRow{"PrintBeforeFirstYear", {"print", "--pdf", "PDF", "12", "1583"}, 2},
-        CommandRow{"PrintLastYear", {"print", "--pdf", "PDF", "12", "9999"}, 0},
-        CommandRow{"CalWithDiary", {"cal", "--diary", "DIARY"}, 0},
-        CommandRow{"PrintWithDiary", {"print", "--pdf", "PDF", "--diary", "DIARY"}, 0},
-        CommandRow{"PrintWithMissingDiary", {"print", "--pdf", "PDF", "--diary", "MISSING"}, 1},
+        CommandRow{"PrintFirstYearView", {"print", "--pdf", "~/o.pdf", "--year", "1", "1584"}, 0},
+        CommandRow{"PrintBeforeFirstYear", {"print", "--pdf", "~/o.pdf", "12", "1583"}, 2},
+        CommandRow{"CalWithDiary", {"cal", "--diary", "~/Other.db"}, 0},
+        CommandRow{"PrintWithDiary", {"print", "--pdf", "~/o.pdf", "--diary", "~/Other.db"}, 0},
+        CommandRow{"PrintWithMissingDiary", {"print", "--pdf", "~/o.pdf", "--diary", "~/no.db"}, 1},
         CommandRow{"DiaryWithoutPath", {"cal", "--diary"}, 2},
         CommandRow{"PrintWithoutWords", {"print"}, 2, "--pdf"},
-        CommandRow{"PdfWithoutFile", {"print", "--pdf"}, 2, "--pdf"},
-        CommandRow{"PrintMonth13", {"print", "--pdf", "PDF", "13", "2007"}, 2, "not '13'"},
-        CommandRow{"MonthWithoutYear", {"print", "--pdf", "PDF", "3"}, 2, "both MONTH and YEAR"},
         CommandRow{
-            "UnknownPrintOption", {"print", "--pdf", "PDF", "--landscape"}, 2, "'--landscape'"},
-        CommandRow{"PdfIntoMissingFolder", {"print", "--pdf", "NOFOLDER"}, 1, "a.pdf"}),
+            "MonthWithoutYear", {"print", "--pdf", "~/o.pdf", "3"}, 2, "both MONTH and YEAR"},
+        CommandRow{
+            "UnknownOption", {"print", "--pdf", "~/o.pdf", "--landscape"}, 2, "'--landscape'"},
+        CommandRow{"PdfIntoMissingFolder", {"print", "--pdf", "~/none/a.pdf"}, 1, "a.pdf"}),
     RowName());
 }  // namespace

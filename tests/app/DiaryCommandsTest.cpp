@@ -7,6 +7,7 @@
 #include "app/DiaryCommands.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "support/CommandCapture.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakeDateOrder.h"
@@ -14,24 +15,14 @@
 #include "support/TempDir.h"
 
 namespace {
-struct Captured {
-    QString out;
-    QString err;
-    int status = -1;
-};
-
 // Today is 5 March 2007; dates are typed day-month-year unless a test says otherwise.
 class DiaryCommandsTest : public ::testing::Test {
 protected:
     Captured Run(const QString& name, const QStringList& arguments) {
-        Captured result;
-        QTextStream out(&result.out);
-        QTextStream err(&result.err);
         const DiaryCommandContext context{store, order, clock, dir.Path()};
-        result.status = RunDiaryCommand(name, arguments, context, {out, err});
-        out.flush();
-        err.flush();
-        return result;
+        return Capture([&](QTextStream& out, QTextStream& err) {
+            return RunDiaryCommand(name, arguments, context, {out, err});
+        });
     }
     QString DiaryName() const {
         return store.ReadText(QStringLiteral("Settings"), KeyName(Key::DiaryName));
@@ -68,57 +59,43 @@ TEST_F(DiaryCommandsTest, AddStoresTheDdmmyyyyFormWhateverTheOrderTyped) {
     EXPECT_EQ(Run("list", {}).out.left(10), "12/25/****") << "shown in the user's order";
 }
 
-// Refused entries and arguments: the status, and what standard error says
-// when a command's own rule refused them (status 2 is a usage line). The
-// entry and date rules themselves are the dialogs' and patterns' own.
+// Refused entries and arguments: the status, and the start of what standard
+// error says (status 2 is a usage line). The entry and date rules' cases are
+// the dialogs' and patterns' own tables; here each reaches the command once.
 TEST_F(DiaryCommandsTest, RefusalsSayWhyAndStoreNothing) {
     const std::tuple<const char*, QStringList, int, QString> cases[] = {
-        {"add",
-         {"05032007", "", "--time", "2575"},
-         1,
-         "Please add a message\nAlarm time- Hours cannot be more than 24\n"
-         "Alarm time- Minutes cannot be more than 59\n"},
+        {"add", {"05032007", "", "--time", "2575"}, 1, "Please add a message\n"},
         {"add", {"05032007", "x", "--time", "930"}, 1, "Alarm time must be four digits HHMM\n"},
-        {"agenda", {"32/12/2007"}, 1, "Invalid date\nDay must be between 1 and 31\n"},
-        {"add", {"05032007"}, 2, {}},
-        {"add", {"05032007", "x", "--time"}, 2, {}},
-        {"agenda", {"1/1/2007", "2/1/2007"}, 2, {}},
-        {"agenda", {"--holiday"}, 2, {}},    // an option of add only
-        {"agenda", {"**/12/2007"}, 2, {}}};  // a day has no '*'
+        {"agenda", {"32/12/2007"}, 1, "Invalid date\n"},
+        {"agenda", {"1/1/2007", "2/1/2007"}, 2, "plenda: "},
+        {"agenda", {"**/12/2007"}, 2, "plenda: "}};  // a day has no '*'
     for (const auto& [command, arguments, status, error] : cases) {
         const Captured run = Run(command, arguments);
         EXPECT_EQ(run.status, status) << command << " " << qPrintable(arguments.join(' '));
-        EXPECT_TRUE(error.isEmpty() || run.err == error) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(error)) << run.err.toStdString();
     }
-    EXPECT_EQ(Run("add", {"05032007", "x", "--time", "24:59"}).status, 0) << "24 and 59 pass";
     EXPECT_EQ(Run("add", {"05032007", "--", "--not an option"}).status, 0);
-    EXPECT_EQ(Run("agenda", {}).out, "x\n--not an option\n");
+    EXPECT_EQ(Run("agenda", {}).out, "--not an option\n") << "only the entry after '--' is stored";
 }
 
-TEST_F(DiaryCommandsTest, AnotherDiaryForOneCommandWritesNoSetting) {
+// The diary the settings name, when unusable, and one given by --diary that
+// is missing or not a diary, are named; --diary writes no setting.
+TEST_F(DiaryCommandsTest, AnotherDiaryForOneCommandWritesNoSettingAndAnUnusableOneIsNamed) {
     const QString other = dir.File(QStringLiteral("Other.db"));
     EXPECT_EQ(Run("add", {"05032007", "elsewhere", "--diary", other}).status, 0);
     EXPECT_EQ(DiaryName(), QString());
     EXPECT_EQ(Run("agenda", {"--diary", other}).out, "elsewhere\n");
-    const Captured missing = Run("agenda", {"--diary", dir.File("missing.db")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_TRUE(missing.err.contains("missing.db")) << missing.err.toStdString();
+    const QString letter = dir.Write("letter.db", "not a diary");
+    for (const QString& path : {dir.File("missing.db"), letter}) {
+        const Captured run = Run("list", {"--diary", path});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+    }
     EXPECT_FALSE(QFileInfo::exists(dir.File("missing.db"))) << "reading creates nothing";
-}
-
-TEST_F(DiaryCommandsTest, UnusableDiaryIsNamedInsteadOfAskedFor) {
     diaryfiles::PointSettingsAt(store, dir.File(QStringLiteral("no folder/Diary.db")));
     const Captured run = Run("agenda", {});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("no folder/Diary.db")) << run.err.toStdString();
-
-    QFile letter(dir.File(QStringLiteral("letter.db")));
-    ASSERT_TRUE(letter.open(QIODevice::WriteOnly));
-    letter.write("not a diary");
-    letter.close();
-    const Captured notDiary = Run("list", {"--diary", letter.fileName()});
-    EXPECT_EQ(notDiary.status, 1);
-    EXPECT_TRUE(notDiary.err.contains("not a diary")) << notDiary.err.toStdString();
 }
 
 // The whole program, as a terminal runs it.

@@ -41,16 +41,13 @@ protected:
 
 TEST_F(MainFrameMenusTest, MenuBarOffersTheCommandsThatHaveHandlersAndRunsThem) {
     OpenFrame();
-    // Which entries a menu keeps is the menu builder's rule; here the frame's
-    // own commands and the view's both reach the bar.
-    for (int id : {CommandId::Exit, CommandId::About, CommandId::EditDiary})
-        EXPECT_NE(BarAction(id), nullptr) << id;
-    EXPECT_EQ(BarAction(CommandId::FileOpen)->text(), "&Open...\tCtrl+O");
+    // Which entries a menu keeps and their texts are the menu tables'; here
+    // the frame's own commands and the view's both reach the bar and run.
+    EXPECT_NE(BarAction(CommandId::Exit), nullptr);
     BarAction(CommandId::Next)->trigger();
     EXPECT_EQ(view->Dates().ShownMonth(), 4);
     BarAction(CommandId::CheckDiary)->trigger();
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "No Messages!");
+    EXPECT_EQ(prompts.messages.size(), 1);
 }
 
 TEST_F(MainFrameMenusTest, MenuMarksFollowTheStateWheneverAMenuOpens) {
@@ -93,7 +90,7 @@ TEST_F(MainFrameMenusTest, AboutOpensFromItsKeyAndExitSavesThePlacement) {
     view->OnCommand(CommandId::ExitNow);
     EXPECT_FALSE(mainFrame->isVisible());
     mainFrame.reset();
-    EXPECT_EQ(LoadWindowPlacement(store).normalRect.left, 40);
-    EXPECT_EQ(LoadWindowPlacement(store).normalRect.top, 60);
+    const WindowPlacement placement = LoadWindowPlacement(store);
+    EXPECT_EQ(QPoint(placement.normalRect.left, placement.normalRect.top), QPoint(40, 60));
 }
 }  // namespace

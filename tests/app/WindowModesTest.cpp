@@ -9,15 +9,7 @@
 
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
-#include "commands/CommandIds.h"
-#include "diary/DiaryLocation.h"
-#include "settings/SettingsKeys.h"
-#include "support/FakeClock.h"
-#include "support/FakeDateOrder.h"
-#include "support/FakePrompts.h"
-#include "support/FakeTunes.h"
-#include "support/SettingsFixture.h"
-#include "view/CalView.h"
+#include "view/ViewFixture.h"
 
 // The window modes as a window manager carries them out, driven by a real
 // pointer (xdotool) rather than by events handed to the widgets.
@@ -41,11 +33,9 @@ QStringList At(QPoint global, QStringList then) {
            then;
 }
 
-class WindowModesTest : public SettingsFixture {
+class WindowModesTest : public ViewFixture {
 protected:
     WindowModesTest() {
-        Put(Key::DiaryName, diaryPath);
-        EnsureDiaryFileExists(diaryPath);
         docTemplate.OpenDocument();
         (void)QTest::qWaitForWindowExposed(Frame());
         QTest::qWait(300);
@@ -63,25 +53,28 @@ protected:
                     QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
     }
 
-    QString diaryPath = dir.File(QStringLiteral("Diary.db"));
-    FakePrompts prompts;
-    FakeClock clock;
-    FakeDateOrder dateOrder;
-    FakeTunes tunes;
-    PlatformServices services{&prompts, &clock, &dateOrder, &colours, &tunes};
     CCalDocTemplate docTemplate{store, settings, services};
 };
 }  // namespace
 
-TEST_F(WindowModesTest, EveryDoubleClickTogglesNoMenu) {
+// The title bar comes with the menu and goes with it; the frame's corner stays.
+TEST_F(WindowModesTest, EveryDoubleClickTogglesNoMenuAndTheFrameKeepsItsPlace) {
     ASSERT_FALSE(MenuShown()) << "a first start has no menu";
+    const QPoint corner = Frame()->frameGeometry().topLeft();
     QList<bool> shown;
-    for (int i = 0; i < 2; ++i) {
+    QList<QPoint> corners;
+    for (const bool framed : {true, false}) {
         DoubleClick();
-        WaitFor([&] { return MenuShown() == (i % 2 == 0); });
+        WaitFor([&] {
+            return MenuShown() == framed &&
+                   (Frame()->frameGeometry().top() < Frame()->geometry().top()) == framed;
+        });
+        QTest::qWait(300);
         shown.append(MenuShown());
+        corners.append(Frame()->frameGeometry().topLeft());
     }
     EXPECT_EQ(shown, (QList<bool>{true, false}));
+    EXPECT_EQ(corners, (QList<QPoint>{corner, corner}));
 }
 
 TEST_F(WindowModesTest, DraggingByEmptySpaceMovesTheWindow) {
@@ -96,18 +89,4 @@ TEST_F(WindowModesTest, DraggingByEmptySpaceMovesTheWindow) {
     Pointer(drag);
     WaitFor([&] { return Frame()->frameGeometry().topLeft() == start + QPoint(60, 40); });
     EXPECT_EQ(Frame()->frameGeometry().topLeft(), start + QPoint(60, 40));
-}
-
-TEST_F(WindowModesTest, TheFrameKeepsItsPlaceAsTheTitleBarComesAndGoes) {
-    const QPoint corner = Frame()->frameGeometry().topLeft();
-    QList<QPoint> corners;
-    for (const bool framed : {true, false}) {
-        docTemplate.View()->OnCommand(CommandId::NoMenu);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
-        WaitFor(
-            [&] { return (Frame()->frameGeometry().top() < Frame()->geometry().top()) == framed; });
-        QTest::qWait(300);
-        corners.append(Frame()->frameGeometry().topLeft());
-    }
-    EXPECT_EQ(corners, (QList<QPoint>{corner, corner}));
 }
