@@ -103,20 +103,21 @@ protected:
     CAlarmCheck check{holder, index, prompts, clock, store, &notifications};
 };
 
-TEST_F(AlarmCheckTest, AlarmsShowOnceAndAGapShowsWhatItMissedInOneBox) {
-    CheckAt("5 09:16");
-    CheckAt("5 09:17");
-    CheckAt("5 12:00");
-    CheckAt("5 12:01");
-    ASSERT_EQ(prompts.messages.size(), 2);
+// A new day gathers its own alarms only: yesterday's dentist stays yesterday's.
+TEST_F(AlarmCheckTest, AlarmsShowOnceAGapShowsWhatItMissedInOneBoxAndEachDayItsOwn) {
+    for (const char* minute : {"5 09:16", "5 09:17", "5 12:00", "5 12:01", "6 09:20", "6 09:50"})
+        CheckAt(minute);
+    ASSERT_EQ(prompts.messages.size(), 3);
     EXPECT_EQ(prompts.messages[0].text, "09:30 Dentist");
     EXPECT_EQ(prompts.messages[0].caption, "09:16 You have an appointment");
     EXPECT_EQ(prompts.messages[1].text, "Missed: 10:00 Walk\nMissed: 11:00 Lunch");
     EXPECT_EQ(prompts.messages[1].caption, "12:00 Missed appointments");
-    EXPECT_EQ(notifications.sent, (QStringList{"Plenda|09:30 Dentist",
-                                               "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch"}));
+    EXPECT_EQ(prompts.messages[2].text, "10:00 Walk");
+    EXPECT_EQ(notifications.sent,
+              (QStringList{"Plenda|09:30 Dentist", "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch",
+                           "Plenda|10:00 Walk"}));
     EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck)),
-              "2007-03-05 12:01");
+              "2007-03-06 09:50");
 }
 
 TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenWait) {
@@ -138,11 +139,4 @@ TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenW
     EXPECT_FALSE(check.IsChecking());
 }
 
-TEST_F(AlarmCheckTest, NewDayGathersItsOwnAlarmsOnly) {
-    CheckAt("5 09:00");
-    CheckAt("6 09:20");
-    CheckAt("6 09:50");
-    ASSERT_EQ(prompts.messages.size(), 1) << "yesterday's dentist stays yesterday's";
-    EXPECT_EQ(prompts.messages[0].text, "10:00 Walk");
-}
 }  // namespace

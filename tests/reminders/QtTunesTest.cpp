@@ -2,19 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QFile>
 
 #include "support/TempDir.h"
 #include "ui/platform/QtTunes.h"
 
 namespace {
 constexpr int kOpenTimeoutMs = 3000;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 TEST(QtTunes, MissingVideoFailsEveryStepAtOnce) {
     TempDir dir;
@@ -33,8 +26,8 @@ TEST(QtTunes, MissingVideoFailsEveryStepAtOnce) {
 
 TEST(QtTunes, UnplayableVideoGivesAnErrorWithinTheTimeLimit) {
     TempDir dir;
-    const QString path = dir.File(QStringLiteral("letter.avi"));
-    WriteFile(path, QByteArray("This is a letter, not a video.\n").repeated(50));
+    const QString path =
+        dir.Write(QStringLiteral("letter.avi"), QByteArray("Not a video.\n").repeated(50));
     CQtTunes tunes(kOpenTimeoutMs);
     QElapsedTimer clock;
     clock.start();
