@@ -43,14 +43,12 @@ public:
     }
     // The entries as sorted lines "date time holiday message".
     QStringList Entries(const QString& which) {
-        diaryfiles::RawConnection raw(Diary(which));
-        QStringList lines;
-        const QString all = raw.Value(
-                                   "SELECT group_concat(EventDate || ' ' || EventTime || ' ' || "
-                                   "PubHoliday || ' ' || EventDescription, '\n') FROM Diary")
-                                .toString();
-        if (!all.isEmpty())
-            lines = all.split('\n');
+        QStringList lines = diaryfiles::RawConnection(Diary(which))
+                                .Value(
+                                    "SELECT group_concat(EventDate || ' ' || EventTime || ' ' || "
+                                    "PubHoliday || ' ' || EventDescription, '\n') FROM Diary")
+                                .toString()
+                                .split('\n', Qt::SkipEmptyParts);
         lines.sort();
         return lines;
     }
@@ -106,9 +104,6 @@ TEST_F(CalDavSyncTest, TwoDiariesAndAnotherClientConverge) {
     EXPECT_TRUE(Entries("A").contains("15072027 0000 0 Dentist at 4"));
     EXPECT_EQ(Entries("A").filter("Standup").size(), 3) << "a weekly event comes in expanded";
 
-    ASSERT_EQ(Other("DELETE", "meeting.ics"), 200);
-    EXPECT_EQ(Sync("A").deletedHere, 1);
-    EXPECT_EQ(Entries("A").filter("Standup").size(), 0);
     int requests = 0;
     const SyncCounts idle = Sync("A", &requests);
     EXPECT_EQ(idle.pushed + idle.pulled + idle.deletedHere + idle.deletedOnServer, 0);
