@@ -42,7 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MessageBoxTest,
     ::testing::Values(BoxCase{"LongCaption", "No Messages!", "Wednesday, September 30 2026"},
                       BoxCase{"ManyEntries", ManyLines(221), "Thursday, December 10 2026"},
-                      BoxCase{"HugeMessage", QString(1 << 20, QLatin1Char('m')), "Calendar"},
                       BoxCase{"LongWords", QString(3000, QLatin1Char(' ')).replace(" ", "word "),
                               "Error!"}),
     RowName());
