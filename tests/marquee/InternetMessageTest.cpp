@@ -88,10 +88,16 @@ const ReplyRow kReplies[] = {
 INSTANTIATE_TEST_SUITE_P(InternetMessage, InternetReplies, ::testing::ValuesIn(kReplies),
                          RowName());
 
-TEST_F(InternetMessageTest, RequestCarriesTheExactQueryAndAStableUserId) {
+// A click fetches even with UseInternet off, never without a server.
+TEST_F(InternetMessageTest, AClickSendsTheExactQueryWithAStableUserId) {
+    Put(Key::UseInternet, "False");
     CInternetMessage& message = Internet();
+    EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
+    EXPECT_TRUE(http.requests.isEmpty());
+    http.QueueBody("clicked");
+    EXPECT_EQ(message.UpdateInternetMessage(), "clicked");
     message.UpdateInternetMessage();
-    message.UpdateInternetMessage();
+    EXPECT_EQ(Internet(PromotionServer{"", "acme", "desk"}).UpdateInternetMessage(), std::nullopt);
     ASSERT_EQ(http.requests.size(), 2);
     const QString userId = Stored(Key::UserId);
     EXPECT_EQ(userId.size(), 32);
@@ -149,19 +155,6 @@ TEST_F(InternetMessageTest, AFailureWaitsAnHourBeforeTheDueCheckTriesAgain) {
     clock.now = clock.now.addSecs(60);
     EXPECT_EQ(message.CheckInternetDue(), "back online");
     EXPECT_EQ(message.CheckInternetDue(), std::nullopt) << "fetched today";
-}
-
-TEST_F(InternetMessageTest, ClickFetchesEvenWhenUseInternetIsOffButNeverWithoutAServer) {
-    Put(Key::UseInternet, "False");
-    http.QueueBody("clicked");
-    CInternetMessage& message = Internet();
-    EXPECT_EQ(message.CheckInternetDue(), std::nullopt);
-    EXPECT_TRUE(http.requests.isEmpty());
-    EXPECT_EQ(message.UpdateInternetMessage(), "clicked");
-    CInternetMessage& serverless = Internet(PromotionServer{"", "acme", "desk"});
-    EXPECT_EQ(serverless.UpdateInternetMessage(), std::nullopt);
-    EXPECT_EQ(http.requests.size(), 1);
-    EXPECT_TRUE(prompts.messages.isEmpty());
 }
 
 TEST_F(InternetMessageTest, AnUnusableDiaryFailsBeforeAskingAndCountsAsAFailure) {

@@ -51,8 +51,10 @@ protected:
     int alarmChecks = 0;
 };
 
+// A huge text is cut for the band and measured once.
 TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereItStopped) {
-    Put(Key::MarqueeMess, "Hello");
+    const QString huge(5 * 1024 * 1024, QLatin1Char('m'));
+    Put(Key::MarqueeMess, huge);
     Construct();
     EXPECT_EQ(timer.lastInterval, 25);
     Ticks(7);
@@ -64,6 +66,8 @@ TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereIt
     EXPECT_EQ(timer.startsWhileRunning, 0);
     Ticks(500);
     EXPECT_EQ(canvas.frames[7].textX, -8);
+    EXPECT_EQ(marquee.Band().ShownText(), huge.left(CMarqueeBand::kMaxShownChars));
+    EXPECT_EQ(canvas.textsMeasured, 1);
     EXPECT_EQ(alarmChecks, 0) << "no alarm check without a file";
 
     Put(Key::MarqueeSecs, "0");
@@ -72,15 +76,6 @@ TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereIt
     Put(Key::MarqueeOn, "False");
     marquee.Reload();
     EXPECT_FALSE(timer.running);
-}
-
-TEST_F(MarqueeTest, AHugeTextIsCutForTheBandAndMeasuredOnce) {
-    const QString huge(5 * 1024 * 1024, QLatin1Char('m'));
-    Put(Key::MarqueeMess, huge);
-    Construct();
-    Ticks(200);
-    EXPECT_EQ(marquee.Band().ShownText(), huge.left(CMarqueeBand::kMaxShownChars));
-    EXPECT_EQ(canvas.textsMeasured, 1);
 }
 
 TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
