@@ -22,6 +22,15 @@
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Calendar");
+
+// Days tell their messages only where there is a box to tell them in and a
+// way to play their tunes.
+std::unique_ptr<CReminders> MakeReminders(const PlatformServices& services,
+                                          CDiarySetHolder& diary) {
+    if (!services.tunes || !services.prompts)
+        return nullptr;
+    return std::make_unique<CReminders>(diary, *services.prompts, *services.clock, *services.tunes);
+}
 }  // namespace
 
 CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, QWidget* parent,
@@ -31,8 +40,10 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_settingsHelper(settings),
       m_dates(*services.clock),
       m_diary(settings.Store()),
+      m_reminders(MakeReminders(services, m_diary)),
       m_page(*this, m_dates, m_settings, m_fonts, m_index),
-      m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }) {
+      m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
+      m_input(*this, m_page, m_dates, m_index, m_settings, m_reminders.get(), InputHooks()) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.
     setFrameShape(QFrame::NoFrame);
@@ -49,10 +60,6 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     UpdateFrameTitle();
     if (start == ViewStart::Window)
         CreateMarquee();
-    if (services.tunes && services.prompts) {
-        m_reminders = std::make_unique<CReminders>(m_diary, *services.prompts, *services.clock,
-                                                   *services.tunes);
-    }
     if (start == ViewStart::Window && services.prompts) {
         m_alarms = std::make_unique<CViewAlarms>(
             m_diary, m_index, services, settings.Store(),

@@ -13,7 +13,7 @@
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
-#include "ui/WindowDragger.h"
+#include "view/ViewInput.h"
 #include "view/ViewPage.h"
 #include "view/ViewPrinting.h"
 #include "view/core/MenuTables.h"
@@ -21,7 +21,6 @@
 #include "view/core/PageGeometry.h"
 #include "view/core/ViewSettings.h"
 
-class CDayTip;
 class CSettingsHelper;
 class CViewAlarms;
 class CViewMarquee;
@@ -145,13 +144,6 @@ private:
     void RunColour(int id);
     void OnQuickHelp();
     void OnSponsor();
-    // Days (CalViewDays.cpp).
-    void ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers);
-    bool ShowDayTip(const QPoint& client, const QPoint& global);
-
-    // Input helpers (CalViewInput.cpp).
-    bool MayDragFrom(const QPoint& client) const;
-
     void OnYearView();
     void OnShowPicture();
     void OnShowMarquee();
@@ -173,6 +165,7 @@ private:
     void CheckFrameMenuItem(int id, bool checked);
     QMainWindow* Frame() const;
     void ReportError(const QString& text);
+    CViewInput::Hooks InputHooks();
 
     PlatformServices m_services;
     CSettingsHelper& m_settingsHelper;
@@ -194,12 +187,10 @@ private:
 
     CViewPage m_page;
     CViewPrinting m_printing;
+    CViewInput m_input;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;
-    CWindowDragger m_dragger;
-    CDayTip* m_dayTip = nullptr;
-    int m_tipDay = 0;
     CWaylandNotice m_waylandNotice;
 
     // Last, so they go first: their hooks reach into the members above.
