@@ -43,6 +43,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_reminders(MakeReminders(services, m_diary)),
       m_page(*this, m_dates, m_settings, m_fonts, m_index),
       m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
+      m_dialogs(*this, settings, m_services, m_page, m_dates, DialogHooks()),
       m_input(*this, m_page, m_dates, m_index, m_settings, m_reminders.get(), InputHooks()) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.

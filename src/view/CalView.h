@@ -13,6 +13,7 @@
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
 #include "ui/WaylandNotice.h"
+#include "view/ViewDialogs.h"
 #include "view/ViewInput.h"
 #include "view/ViewPage.h"
 #include "view/ViewPrinting.h"
@@ -70,13 +71,6 @@ public:
     // Where the page's days and lines are, in document coordinates.
     const DayCellTable& DayCells() const { return m_page.Map().DayCells(); }
     PageRect PhoneLineRect() const { return m_page.Map().PhoneLine(); }
-
-    // The Diary Entry dialog for a day (DDMMYYYY, "00000000" for none); the
-    // marks are reloaded when the diary changed. Also the Shift-click's work.
-    void RunDiaryEntryDialog(const QString& dateKey, bool newEntry);
-    // After the Options dialog: the picture, marquee and year-view settings
-    // read again and applied, whatever button closed the dialog.
-    void ReloadOptions();
 
     CCalendarDates& Dates() { return m_dates; }
     const ViewSettings& Settings() const { return m_settings; }
@@ -142,20 +136,15 @@ private:
     void OnExitNow();
     void OnFonts();
     void RunColour(int id);
-    void OnQuickHelp();
-    void OnSponsor();
     void OnYearView();
     void OnShowPicture();
     void OnShowMarquee();
     void CreateMarquee();
 
-    // The dialogs (CalViewDialogs.cpp).
-    void OnOptions();
-    void OnNewDiaryEntry();
-    void OnEditDiary();
-    void OnDiaryEntryKey();
-    // The key of the day under the mouse pointer, "00000000" when none.
-    QString DateKeyUnderPointer() const;
+    // After the Options dialog: the picture, marquee and year-view settings
+    // read again and applied, whatever button closed the dialog.
+    void ReloadOptions();
+    CViewDialogs::Hooks DialogHooks();
 
     void UpdateFrameTitle();
 
@@ -182,11 +171,10 @@ private:
     // Set when watching the diary failed, so that the failure is reported
     // once; the next load that succeeds clears it.
     bool m_diaryWatchFailed = false;
-    // What Edit Diary's Find last looked for, offered again next time.
-    QString m_searchText;
 
     CViewPage m_page;
     CViewPrinting m_printing;
+    CViewDialogs m_dialogs;
     CViewInput m_input;
 
     CommandFilter m_isOffered;

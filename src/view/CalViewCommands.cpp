@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QMainWindow>
 
-#include "dialogs/QuickHelpDlg.h"
-#include "dialogs/SponsorDlg.h"
 #include "view/CalView.h"
 #include "view/FrameModes.h"
 #include "view/core/ColourCommands.h"
@@ -102,14 +100,4 @@ void CCalView::RunColour(int id) {
     if (command &&
         RunColourCommand(*command, m_settings.colours, *m_services.prompts, m_settingsHelper))
         viewport()->update();
-}
-
-void CCalView::OnQuickHelp() {
-    CQuickHelpDlg dialog(m_settingsHelper, this);
-    dialog.exec();
-}
-
-void CCalView::OnSponsor() {
-    CSponsorDlg dialog(m_settingsHelper, this);
-    dialog.exec();
 }

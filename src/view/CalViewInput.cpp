@@ -12,7 +12,7 @@
 
 CViewInput::Hooks CCalView::InputHooks() {
     CViewInput::Hooks hooks;
-    hooks.addEntry = [this](const QString& dateKey) { RunDiaryEntryDialog(dateKey, true); };
+    hooks.addEntry = [this](const QString& dateKey) { m_dialogs.RunDiaryEntry(dateKey, true); };
     hooks.report = [this](const QString& text) { ReportError(text); };
     return hooks;
 }

@@ -40,10 +40,10 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
         {CommandId::PrintPreview, [](CCalView& v) { v.m_printing.RunPreview(); }},
         {CommandId::PrintSetup, [](CCalView& v) { v.m_printing.RunPageSetup(); }},
         {CommandId::ShowMarquee, [](CCalView& v) { v.OnShowMarquee(); }},
-        {CommandId::Options, [](CCalView& v) { v.OnOptions(); }},
-        {CommandId::NewDiaryEntry, [](CCalView& v) { v.OnNewDiaryEntry(); }},
-        {CommandId::EditDiary, [](CCalView& v) { v.OnEditDiary(); }},
-        {CommandId::DiaryEntryKey, [](CCalView& v) { v.OnDiaryEntryKey(); }},
+        {CommandId::Options, [](CCalView& v) { v.m_dialogs.RunOptions(); }},
+        {CommandId::NewDiaryEntry, [](CCalView& v) { v.m_dialogs.NewEntry(); }},
+        {CommandId::EditDiary, [](CCalView& v) { v.m_dialogs.EditDiary(); }},
+        {CommandId::DiaryEntryKey, [](CCalView& v) { v.m_dialogs.EntryForKey(); }},
         {CommandId::Prev, [](CCalView& v) { v.OnPrev(); }},
         {CommandId::Next, [](CCalView& v) { v.OnNext(); }},
         {CommandId::This, [](CCalView& v) { v.OnThis(); }},
@@ -54,8 +54,8 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
         {CommandId::Restore, [](CCalView& v) { v.OnRestore(); }},
         {CommandId::ExitNow, [](CCalView& v) { v.OnExitNow(); }},
         {CommandId::Fonts, [](CCalView& v) { v.OnFonts(); }},
-        {CommandId::QuickHelp, [](CCalView& v) { v.OnQuickHelp(); }},
-        {CommandId::Sponsor, [](CCalView& v) { v.OnSponsor(); }},
+        {CommandId::QuickHelp, [](CCalView& v) { v.m_dialogs.RunQuickHelp(); }},
+        {CommandId::Sponsor, [](CCalView& v) { v.m_dialogs.RunSponsor(); }},
     };
     for (const Route& route : kRoutes) {
         if (route.id == id)
