@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/CalView.h"
 
-#include <QAction>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QTimer>
 #include <exception>
 #include <stdexcept>
@@ -13,7 +10,6 @@
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
-#include "view/FrameModes.h"
 #include "view/ViewAlarms.h"
 #include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
@@ -43,6 +39,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_reminders(MakeReminders(services, m_diary)),
       m_page(*this, m_dates, m_settings, m_fonts, m_index),
       m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
+      m_frame(*this, m_settings, settings, m_services),
       m_dialogs(*this, settings, m_services, m_page, m_dates, DialogHooks()),
       m_input(*this, m_page, m_dates, m_index, m_settings, m_reminders.get(), InputHooks()) {
     setObjectName(QStringLiteral("calView"));
@@ -58,7 +55,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     BuildFonts();
     m_page.LoadPictureIfShown();
     m_page.Relayout();
-    UpdateFrameTitle();
+    m_frame.UpdateTitle();
     if (start == ViewStart::Window)
         CreateMarquee();
     if (start == ViewStart::Window && services.prompts) {
@@ -168,38 +165,14 @@ void CCalView::OnShowMarquee() {
     if (!m_marquee)
         return;
     m_settings.marquee.on = m_marquee->Toggle();
-    CheckFrameMenuItem(CommandId::ShowMarquee, m_settings.marquee.on);
+    m_frame.CheckMenuItem(CommandId::ShowMarquee, m_settings.marquee.on);
 }
 
 void CCalView::OnCreate() {
     m_page.UpdateScrollSizes();
     if (m_marquee)
         m_marquee->Start();
-    ApplyWindowModes();
-    if (m_settings.yearView && !m_settings.noMenu)
-        CheckFrameMenuItem(CommandId::YearView, true);
-    // Where the desktop will not keep the window on top, say so once it is up.
-    if (m_settings.onTop && m_services.prompts)
-        QTimer::singleShot(0, this, [this] { m_waylandNotice.TellOnce(*m_services.prompts); });
-}
-
-void CCalView::ApplyWindowModes() {
-    QMainWindow* frame = Frame();
-    if (!frame)
-        return;
-    if (m_settings.onTop)
-        SetOnTop(*frame, m_settingsHelper);
-    else
-        ClearOnTop(*frame, m_settingsHelper);
-    if (m_settings.noMenu) {
-        HideMenu(*frame, m_settingsHelper);
-        HideTitleBar(*frame);
-    } else {
-        ShowMenu(*frame, m_settingsHelper);
-        ShowTitleBar(*frame);
-        if (m_settings.onTop)
-            CheckFrameMenuItem(CommandId::AlwaysOnTop, true);
-    }
+    m_frame.ApplyStoredModes();
 }
 
 void CCalView::LoadMonthIndex() {
@@ -231,12 +204,12 @@ void CCalView::OnFileOpen() {
                                 shown, *m_services.clock);
     } catch (...) {
         // The marks were cleared: show the page without them, then report.
-        UpdateFrameTitle();
+        m_frame.UpdateTitle();
         viewport()->update();
         throw;
     }
     if (opened) {
-        UpdateFrameTitle();
+        m_frame.UpdateTitle();
         viewport()->update();
     }
 }
@@ -261,14 +234,14 @@ void CCalView::ReportError(const QString& text) {
 
 void CCalView::OnYearView() {
     m_settings.yearView = !m_settings.yearView;
-    CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
+    m_frame.CheckMenuItem(CommandId::YearView, m_settings.yearView);
     m_settingsHelper.WriteBool(Key::YearView, m_settings.yearView);
     PageChanged();
 }
 
 void CCalView::OnShowPicture() {
     m_settings.showPicture = !m_settings.showPicture;
-    CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
+    m_frame.CheckMenuItem(CommandId::ShowPicture, m_settings.showPicture);
     m_settingsHelper.WriteBool(Key::ShowPicture, m_settings.showPicture);
     m_page.LoadPictureIfShown();
     viewport()->update();
@@ -281,14 +254,4 @@ void CCalView::resizeEvent(QResizeEvent* event) {
 
 void CCalView::scrollContentsBy(int, int) {
     viewport()->update();
-}
-
-QMainWindow* CCalView::Frame() const {
-    return qobject_cast<QMainWindow*>(window());
-}
-
-void CCalView::CheckFrameMenuItem(int id, bool checked) {
-    QMainWindow* frame = Frame();
-    if (frame && FrameHasMenu(*frame))
-        SetMenuItemCheck(*frame, id, checked);
 }

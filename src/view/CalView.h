@@ -12,8 +12,8 @@
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
-#include "ui/WaylandNotice.h"
 #include "view/ViewDialogs.h"
+#include "view/ViewFrame.h"
 #include "view/ViewInput.h"
 #include "view/ViewPage.h"
 #include "view/ViewPrinting.h"
@@ -26,7 +26,6 @@ class CSettingsHelper;
 class CViewAlarms;
 class CViewMarquee;
 class CViewSync;
-class QMainWindow;
 class QPainter;
 class QPaintDevice;
 
@@ -88,7 +87,7 @@ public:
     using CommandSink = std::function<void(int id)>;
     void SetCommandRoute(CommandFilter isOffered, CommandSink run);
     // The flags the menus' check marks follow.
-    MenuCheckState CheckState() const;
+    MenuCheckState CheckState() const { return m_frame.CheckState(); }
 
 signals:
     // ReloadOptions has read the settings again: the marquee reloads its own.
@@ -128,12 +127,6 @@ private:
     // The month, the year or the view mode on show changed: measures and
     // lays out the page again and reloads its marks.
     void PageChanged();
-    void OnAlwaysOnTop();
-    void OnNoMenu();
-    void OnMaximize();
-    void OnMinimize();
-    void OnRestore();
-    void OnExitNow();
     void OnFonts();
     void RunColour(int id);
     void OnYearView();
@@ -146,13 +139,8 @@ private:
     void ReloadOptions();
     CViewDialogs::Hooks DialogHooks();
 
-    void UpdateFrameTitle();
-
     void LoadStartIndex(ViewStart start);
     void WatchDiary();
-    void ApplyWindowModes();
-    void CheckFrameMenuItem(int id, bool checked);
-    QMainWindow* Frame() const;
     void ReportError(const QString& text);
     CViewInput::Hooks InputHooks();
 
@@ -174,12 +162,12 @@ private:
 
     CViewPage m_page;
     CViewPrinting m_printing;
+    CViewFrame m_frame;
     CViewDialogs m_dialogs;
     CViewInput m_input;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;
-    CWaylandNotice m_waylandNotice;
 
     // Last, so they go first: their hooks reach into the members above.
     std::unique_ptr<CViewAlarms> m_alarms;

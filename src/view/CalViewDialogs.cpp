@@ -24,8 +24,8 @@ void CCalView::ReloadOptions() {
     ReloadOptionSettings(m_settingsHelper, m_settings);
     m_page.LoadPictureIfShown();
     emit OptionsReloaded();
-    CheckFrameMenuItem(CommandId::ShowPicture, m_settings.showPicture);
-    CheckFrameMenuItem(CommandId::YearView, m_settings.yearView);
+    m_frame.CheckMenuItem(CommandId::ShowPicture, m_settings.showPicture);
+    m_frame.CheckMenuItem(CommandId::YearView, m_settings.yearView);
     m_page.UpdateScrollSizes();
     viewport()->update();
     if (wasYearView != m_settings.yearView) {

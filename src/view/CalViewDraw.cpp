@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <QMainWindow>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 
-#include "settings/SettingsHelper.h"
-#include "settings/SettingsKeys.h"
 #include "view/CalView.h"
 #include "view/ViewMarquee.h"
 
@@ -36,13 +33,4 @@ void CCalView::paintEvent(QPaintEvent* event) {
 
 void CCalView::OnDraw(QPainter& painter, const QRect& clip) const {
     m_page.Draw(painter, clip, m_page.Layout(), m_fonts, m_settings.showPicture);
-}
-
-void CCalView::UpdateFrameTitle() {
-    QMainWindow* frame = Frame();
-    if (!frame)
-        return;
-    const QString title = QStringLiteral("Cal ") + m_settingsHelper.ReadPlain(Key::DiaryName);
-    if (frame->windowTitle() != title)
-        frame->setWindowTitle(title);
 }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QContextMenuEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
 
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
-#include "view/FrameModes.h"
 #include "view/MenuBuilder.h"
 #include "view/ViewSync.h"
 
@@ -44,7 +42,7 @@ void CCalView::contextMenuEvent(QContextMenuEvent* event) {
     const CommandFilter isOffered = m_isOffered ? m_isOffered : &CCalView::RoutesCommand;
     const CommandSink run = m_runCommand ? m_runCommand : [this](int id) { OnCommand(id); };
     AddMenuEntries(menu, ContextMenuTable(), isOffered, run);
-    ApplyCheckMarks(menu, CheckState());
+    ApplyCheckMarks(menu, m_frame.CheckState());
     menu.exec(event->globalPos());
     event->accept();
 }
@@ -65,12 +63,6 @@ void CCalView::focusInEvent(QFocusEvent* event) {
 
 bool CCalView::viewportEvent(QEvent* event) {
     return m_input.ViewportEvent(*event) || QAbstractScrollArea::viewportEvent(event);
-}
-
-MenuCheckState CCalView::CheckState() const {
-    const QMainWindow* frame = Frame();
-    return {m_settings.onTop, m_settings.yearView, m_settings.marquee.on, m_settings.showPicture,
-            frame && FrameHasMenu(*frame)};
 }
 
 void CCalView::SetCommandRoute(CommandFilter isOffered, CommandSink run) {
