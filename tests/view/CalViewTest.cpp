@@ -193,24 +193,6 @@ TEST_F(CalViewTest, TitleNamesTheDiaryAndStartUpChecksTodayQuietly) {
     EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("Dentist")));
 }
 
-TEST_F(CalViewTest, ImportCalendarAsHolidaysMarksTheDaysAndShowsTheSummary) {
-    const QString file =
-        dir.Write(QStringLiteral("days.ics"),
-                  "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
-                  "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
-    CCalView& v = Open();
-    ASSERT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kNoEntry);
-    prompts.fileAnswers = {file};
-    prompts.yesNoAnswers = {true};
-    EXPECT_TRUE(v.OnCommand(CommandId::ImportCalendar));
-    EXPECT_EQ(prompts.fileRequests.last().filter, QStringLiteral("iCalendar files (*.ics)"));
-    EXPECT_EQ(prompts.questions.size(), 1);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Import Calendar"));
-    EXPECT_TRUE(prompts.messages.last().text.contains(QStringLiteral("1 added")));
-    EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kHolidayEntry);
-}
-
 TEST_F(CalViewTest, SynchroniseNowPullsAnotherClientsEventAndMarksItsDay) {
     RadicaleServer server;
     const QUrl url = server.MakeCalendar(QStringLiteral("window"));
@@ -237,15 +219,26 @@ TEST_F(CalViewTest, SynchroniseNowPullsAnotherClientsEventAndMarksItsDay) {
     EXPECT_EQ(settings.ReadPlain(Key::CalDavLastSync), QStringLiteral("2007-03-05 09:16"));
 }
 
-TEST_F(CalViewTest, ExportCalendarWritesTheChosenFile) {
+TEST_F(CalViewTest, ExportWritesTheChosenFileAndImportAsHolidaysMarksItsDays) {
+    const QString in =
+        dir.Write(QStringLiteral("days.ics"),
+                  "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
+                  "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
+    const QString out = dir.File(QStringLiteral("out.ics"));
     CCalView& v = Open();
-    const QString file = dir.File(QStringLiteral("out.ics"));
-    prompts.fileAnswers = {file};
+    prompts.fileAnswers = {out, in};
+    prompts.yesNoAnswers = {true};
     EXPECT_TRUE(v.OnCommand(CommandId::ExportCalendar));
-    EXPECT_TRUE(prompts.fileRequests.last().save);
-    EXPECT_TRUE(TempDir::Read(file).contains("SUMMARY:holiday only"));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages.last().caption, QStringLiteral("Export Calendar"));
+    EXPECT_TRUE(v.OnCommand(CommandId::ImportCalendar));
+    EXPECT_TRUE(TempDir::Read(out).contains("SUMMARY:holiday only"));
+    ASSERT_EQ(prompts.fileRequests.size(), 2);
+    EXPECT_TRUE(prompts.fileRequests[0].save && !prompts.fileRequests[1].save);
+    EXPECT_EQ(prompts.fileRequests[1].filter, QStringLiteral("iCalendar files (*.ics)"));
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0].caption + '|' + prompts.messages[1].caption,
+              QStringLiteral("Export Calendar|Import Calendar"));
+    EXPECT_TRUE(prompts.messages[1].text.contains(QStringLiteral("1 added")));
+    EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kHolidayEntry);
 }
 
 TEST_F(CalViewTest, AlarmsAreCheckedAtStartAndEveryMinuteWithoutAMarqueeFile) {
