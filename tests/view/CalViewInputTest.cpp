@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "calendar/DateLib.h"
 #include "commands/CommandIds.h"
 #include "dialogs/DiaryEntryDlg.h"
 #include "dialogs/OptionsDlg.h"
@@ -124,6 +125,7 @@ TEST_F(CalViewInputTest, NewDiaryEntryOffersTheDayUnderThePointerAndMarksItOnOk)
 }
 
 TEST_F(CalViewInputTest, OptionsAppliesEveryPageAfterClosingEvenWhenCancelled) {
+    AddEntry("01062007", "June");
     CCalView& v = Open();
     WhenOpen<COptionsDlg>([](COptionsDlg& dialog, const WidgetDriver& d) {
         d.Type("marqueeSecsEdit", "50");
@@ -133,6 +135,7 @@ TEST_F(CalViewInputTest, OptionsAppliesEveryPageAfterClosingEvenWhenCancelled) {
     });
     EXPECT_TRUE(v.OnCommand(CommandId::Options));
     EXPECT_TRUE(v.Settings().yearView);
+    EXPECT_EQ(v.MonthIndex().Mark(DayOfYear(6, 1, 2007)), kOrdinaryEntry) << "marks for the year";
     EXPECT_EQ(v.Marquee()->Timer().interval(), 50);
     prompts.colourAnswers.append(Rgb(255, 0, 0));
     WhenOpen<COptionsDlg>([](COptionsDlg&, const WidgetDriver& d) {
