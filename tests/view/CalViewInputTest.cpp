@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -81,6 +82,15 @@ TEST_F(CalViewInputTest, PrevNextAndThisStepMonthsOrYears) {
         shown << Shown();
     }
     EXPECT_EQ(shown, (QStringList{"2/2007", "2/2007", "2/2008", "3/2007"}));
+}
+
+// A window left open overnight learns the new day when it is next used.
+TEST_F(CalViewInputTest, FocusAfterMidnightMovesToday) {
+    Open();
+    clock.now = clock.now.addDays(1);
+    QFocusEvent focus(QEvent::FocusIn);
+    QApplication::sendEvent(view, &focus);
+    EXPECT_EQ(view->Dates().TodayDay(), 6);
 }
 
 TEST_F(CalViewInputTest, ClickShowsTheDaysMessagesAndATipTheirMarksColour) {
