@@ -1,28 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QSet>
-
 #include "commands/CommandIds.h"
 #include "view/core/MenuTables.h"
 
 namespace {
-void CollectIds(const std::vector<MenuEntry>& entries, QList<int>& ids) {
-    for (const MenuEntry& entry : entries) {
-        if (entry.kind == MenuEntry::Kind::Command)
-            ids.append(entry.id);
-        CollectIds(entry.children, ids);
-    }
-}
-
-TEST(MenuTables, NoCommandAppearsTwiceInOneMenu) {
-    for (const auto* table : {&MainMenuTable(), &ContextMenuTable()}) {
-        QList<int> ids;
-        CollectIds(*table, ids);
-        EXPECT_EQ(QSet<int>(ids.begin(), ids.end()).size(), ids.size());
-    }
-}
-
 TEST(MenuTables, CheckMarksFollowTheirFlags) {
     // on top, year view, marquee, picture, frame has menu: the five checkable commands
     const int checkable[] = {CommandId::AlwaysOnTop, CommandId::YearView, CommandId::ShowMarquee,
