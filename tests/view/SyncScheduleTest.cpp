@@ -1,28 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include "support/FakeClock.h"
 #include "support/RowName.h"
 #include "view/core/SyncSchedule.h"
 
 namespace {
-// One step of a window's life: minutes pass, then something happens, and the
-// schedule answers whether a sync starts, an error is told and the marks reload.
-// The first three are the triggers, in the order of SyncTrigger.
-enum class Event { Timer, Focus, Manual, Ok, Fail, Edit, EndEdit };
-struct Step {
-    int minutesLater;
-    Event event;
-    bool starts = false;
-    bool tells = false;
-    bool reloads = false;
-};
+// A window's life as steps "<minutes later><event><answers>", where the event
+// is T(imer), F(ocus), M(anual request), O(k), X (failed), E(dit begins) or
+// D(one editing), and the answers the schedule must give: s(ync starts),
+// t(ells an error), r(eloads the marks); none given means none of them.
 struct Scenario {
     const char* name;
     int everyMinutes;
-    std::vector<Step> steps;
+    const char* steps;
 };
 
 class SyncScheduleTest : public ::testing::TestWithParam<Scenario> {};
@@ -31,69 +25,37 @@ TEST_P(SyncScheduleTest, AnswersEachStep) {
     FakeClock clock;
     CSyncSchedule schedule(clock);
     schedule.SetEveryMinutes(GetParam().everyMinutes);
-    int index = 0;
-    for (const Step& step : GetParam().steps) {
-        clock.now = clock.now.addSecs(step.minutesLater * 60);
+    for (const QString& step : QString::fromLatin1(GetParam().steps).split(' ')) {
+        const qsizetype at = step.indexOf(QRegularExpression("[A-Z]"));
+        clock.now = clock.now.addSecs(step.left(at).toInt() * 60);
+        const QChar event = step[at];
         SyncFollowUp answer;
-        const auto event = static_cast<int>(step.event);
-        if (step.event <= Event::Manual)
-            answer.startSync = schedule.Request(static_cast<SyncTrigger>(event));
-        else if (step.event <= Event::Fail)
-            answer = schedule.Finished(step.event == Event::Ok, QStringLiteral("refused"));
-        else if (step.event == Event::Edit)
+        if (QStringLiteral("TFM").contains(event))
+            answer.startSync = schedule.Request(event == 'T'   ? SyncTrigger::Timer
+                                                : event == 'F' ? SyncTrigger::Focus
+                                                               : SyncTrigger::Manual);
+        else if (event == 'O' || event == 'X')
+            answer = schedule.Finished(event == 'O', QStringLiteral("refused"));
+        else if (event == 'E')
             schedule.BeginEditing();
         else
             answer = schedule.EndEditing();
-        SCOPED_TRACE(::testing::Message() << "step " << index++);
-        EXPECT_EQ(answer.startSync, step.starts);
-        EXPECT_EQ(!answer.error.isEmpty(), step.tells);
-        EXPECT_EQ(answer.reloadMarks, step.reloads);
+        const QString given = step.mid(at + 1);
+        EXPECT_EQ(answer.startSync, given.contains('s')) << qPrintable(step);
+        EXPECT_EQ(!answer.error.isEmpty(), given.contains('t')) << qPrintable(step);
+        EXPECT_EQ(answer.reloadMarks, given.contains('r')) << qPrintable(step);
     }
 }
 
-using E = Event;
 INSTANTIATE_TEST_SUITE_P(
     Steps, SyncScheduleTest,
-    ::testing::Values(
-        Scenario{"OffSyncsOnlyOnRequest", 0, {{0, E::Timer}, {60, E::Focus}, {0, E::Manual, true}}},
-        Scenario{"FirstCheckSyncsThenEveryN",
-                 15,
-                 {{0, E::Timer, true},
-                  {0, E::Ok, false, false, true},
-                  {14, E::Timer},
-                  {0, E::Focus},
-                  {1, E::Focus, true}}},
-        Scenario{
-            "NeverTwoAtATime",
-            5,
-            {{0, E::Manual, true}, {10, E::Timer}, {0, E::Manual}, {0, E::Ok, false, false, true}}},
-        Scenario{"AutomaticFailureToldOnceUntilASuccess",
-                 5,
-                 {{0, E::Timer, true},
-                  {0, E::Fail, false, true},
-                  {5, E::Timer, true},
-                  {0, E::Fail},
-                  {5, E::Timer, true},
-                  {0, E::Ok, false, false, true},
-                  {5, E::Timer, true},
-                  {0, E::Fail, false, true}}},
-        Scenario{"RequestedFailureAlwaysTold",
-                 5,
-                 {{0, E::Timer, true},
-                  {0, E::Fail, false, true},
-                  {0, E::Manual, true},
-                  {0, E::Fail, false, true}}},
-        Scenario{"PostponedWhileEditing",
-                 5,
-                 {{0, E::Edit},
-                  {0, E::Timer},
-                  {0, E::Manual},
-                  {3, E::EndEdit, true},
-                  {0, E::Ok, false, false, true},
-                  {0, E::EndEdit}}},
-        Scenario{
-            "MarksReloadAfterTheDialogCloses",
-            5,
-            {{0, E::Timer, true}, {0, E::Edit}, {0, E::Ok}, {1, E::EndEdit, false, false, true}}}),
+    ::testing::Values(Scenario{"OffSyncsOnlyOnRequest", 0, "0T 60F 0Ms"},
+                      Scenario{"FirstCheckSyncsThenEveryN", 15, "0Ts 0Or 14T 0F 1Fs"},
+                      Scenario{"NeverTwoAtATime", 5, "0Ms 10T 0M 0Or"},
+                      Scenario{"AutomaticFailureToldOnceUntilASuccess", 5,
+                               "0Ts 0Xt 5Ts 0X 5Ts 0Or 5Ts 0Xt"},
+                      Scenario{"RequestedFailureAlwaysTold", 5, "0Ts 0Xt 0Ms 0Xt"},
+                      Scenario{"PostponedWhileEditing", 5, "0E 0T 0M 3Ds 0Or 0D"},
+                      Scenario{"MarksReloadAfterTheDialogCloses", 5, "0Ts 0E 0O 1Dr"}),
     RowName());
 }  // namespace
