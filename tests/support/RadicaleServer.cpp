@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -19,11 +18,6 @@ quint16 FreePort() {
     return probe.serverPort();
 }
 
-void WriteFile(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        throw std::runtime_error("cannot write the Radicale configuration");
-}
 }  // namespace
 
 RadicaleServer::RadicaleServer() : m_port(FreePort()) {
@@ -36,19 +30,18 @@ RadicaleServer::~RadicaleServer() {
 }
 
 void RadicaleServer::WriteConfig() {
-    WriteFile(m_dir.filePath("users"), (User() + ":" + Password() + "\n").toUtf8());
+    m_dir.Write("users", (User() + ":" + Password() + "\n").toUtf8());
     // Every section is spelled out, so that a system-wide configuration
     // changes nothing here.
-    WriteFile(m_dir.filePath("config"),
-              QStringLiteral("[server]\nhosts = 127.0.0.1:%1\nssl = False\n"
-                             "[auth]\ntype = htpasswd\nhtpasswd_filename = %2\n"
-                             "htpasswd_encryption = plain\ndelay = 0\n"
-                             "[rights]\ntype = owner_only\n"
-                             "[storage]\nfilesystem_folder = %3\n"
-                             "[logging]\nlevel = warning\n")
-                  .arg(m_port)
-                  .arg(m_dir.filePath("users"), m_dir.filePath("collections"))
-                  .toUtf8());
+    m_dir.Write("config", QStringLiteral("[server]\nhosts = 127.0.0.1:%1\nssl = False\n"
+                                         "[auth]\ntype = htpasswd\nhtpasswd_filename = %2\n"
+                                         "htpasswd_encryption = plain\ndelay = 0\n"
+                                         "[rights]\ntype = owner_only\n"
+                                         "[storage]\nfilesystem_folder = %3\n"
+                                         "[logging]\nlevel = warning\n")
+                              .arg(m_port)
+                              .arg(m_dir.File("users"), m_dir.File("collections"))
+                              .toUtf8());
 }
 
 bool RadicaleServer::Accepting() const {
@@ -60,7 +53,7 @@ bool RadicaleServer::Accepting() const {
 void RadicaleServer::Start() {
     // Debian's Radicale is a module of the system's own Python.
     m_process.start(QStringLiteral("/usr/bin/python3"),
-                    {"-m", "radicale", "--config", m_dir.filePath("config")});
+                    {"-m", "radicale", "--config", m_dir.File("config")});
     QElapsedTimer waited;
     waited.start();
     while (!Accepting()) {
@@ -92,6 +85,6 @@ QUrl RadicaleServer::MakeCalendar(const QString& name) {
 }
 
 int RadicaleServer::StoredEvents(const QString& name) const {
-    const QDir folder(m_dir.filePath("collections/collection-root/" + User() + "/" + name));
+    const QDir folder(m_dir.File("collections/collection-root/" + User() + "/" + name));
     return static_cast<int>(folder.entryList({"*.ics"}, QDir::Files).size());
 }

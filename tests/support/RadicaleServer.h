@@ -3,8 +3,9 @@
 
 #include <QProcess>
 #include <QString>
-#include <QTemporaryDir>
 #include <QUrl>
+
+#include "support/TempDir.h"
 
 // A real CalDAV server for a test: Radicale on 127.0.0.1 at a free port,
 // with its storage in a temporary folder and one plain htpasswd user. Started
@@ -31,7 +32,7 @@ private:
     void WriteConfig();
     bool Accepting() const;
 
-    QTemporaryDir m_dir;
+    TempDir m_dir;
     quint16 m_port = 0;
     QProcess m_process;
 };
