@@ -2,14 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFocusEvent>
 #include <QTest>
 #include <QWidget>
 
-#include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
 #include "settings/SettingsKeys.h"
+#include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakeHttp.h"
 #include "support/FakePrompts.h"
@@ -68,11 +67,7 @@ protected:
 }  // namespace
 
 TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
-    const QString path = dir.File("lines.txt");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Same line\r\n");
-    file.close();
+    const QString path = dir.Write("lines.txt", "Same line\r\n");
     settings.WriteSetting(Key::UseFile, "True");
     settings.WriteSetting(Key::MarqueeFileName, path);
     settings.WriteSetting(Key::MarqueeCheckFileFreq, "0");  // a re-read at every tick
@@ -100,8 +95,7 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
 
 TEST_F(ViewMarqueeTest, PromotionLineClicksAndFocusRunTheUpdateAfterTheViewsOwnHandling) {
     const QString diaryPath = dir.File("Diary.db");
-    QFile(diaryPath).open(QIODevice::WriteOnly);
-    CDiaryDatabase{diaryPath};  // a new diary gets its tables
+    diaryfiles::CreateDiary(diaryPath);
     settings.WriteSetting(Key::DiaryName, diaryPath);
     http.QueueBody("At start");
     http.QueueBody("Clicked");
