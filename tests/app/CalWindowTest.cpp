@@ -63,15 +63,6 @@ TEST_F(CalWindowTest, ClosingSavesThePlacementAndTheNextStartRestoresIt) {
     EXPECT_EQ(again->Frame()->geometry(), QRect(30, 40, 400, 300));
 }
 
-TEST_F(CalWindowTest, MenuModeAndOnTopAreAppliedAtCreation) {
-    Put(Key::Menu, QStringLiteral("True"));
-    Put(Key::OnTop, QStringLiteral("True"));
-    auto docTemplate = OpenWindow();
-    EXPECT_FALSE(docTemplate->Frame()->menuBar()->isHidden());
-    EXPECT_FALSE(docTemplate->Frame()->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(docTemplate->Frame()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
-
 TEST(QuitSignals, TermAndIntReachTheEventLoop) {
     CQuitSignals quitSignals;
     ASSERT_TRUE(quitSignals.IsInstalled());

@@ -16,11 +16,13 @@ class TerminalCommand : public ::testing::TestWithParam<QStringList> {};
 
 // The loader names every library it maps, linked or a plugin: a terminal
 // command maps none of a display's, and reading leaves the settings alone.
+// Each ends well but sync, which has no calendar to reach.
 TEST_P(TerminalCommand, MapsNoDisplayLibrary) {
     TempDir home;
     qputenv("LD_DEBUG", "libs");
     const PlendaRun run = RunPlendaIn(home.Path(), GetParam(), kEvent);
     qunsetenv("LD_DEBUG");
+    EXPECT_EQ(run.status, GetParam().first() == "sync" ? 1 : 0);
     ASSERT_TRUE(run.err.contains("libQt6Core.so")) << "the loader said nothing";
     for (const char* library :
          {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libQt6Multimedia"})

@@ -11,7 +11,6 @@
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakeDateOrder.h"
-#include "support/PlendaProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -97,14 +96,4 @@ TEST_F(DiaryCommandsTest, AnotherDiaryForOneCommandWritesNoSettingAndAnUnusableO
     EXPECT_TRUE(run.err.contains("no folder/Diary.db")) << run.err.toStdString();
 }
 
-// The whole program, as a terminal runs it.
-TEST(DiaryCommandsProcess, AddThenAgendaAndARefusal) {
-    TempDir home;
-    EXPECT_EQ(RunPlendaIn(home.Path(), {"add", "25/12/****", "Christmas", "--holiday"}).status, 0);
-    EXPECT_EQ(RunPlendaIn(home.Path(), {"agenda", "25/12/2031"}).out, "Christmas\n");
-    const PlendaRun refused = RunPlendaIn(home.Path(), {"add", "31/11/2007", "x"});
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains("Invalid date"));
-    EXPECT_TRUE(QFileInfo::exists(home.File("Diary.db")));
-}
 }  // namespace
