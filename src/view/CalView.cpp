@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/CalView.h"
 
-#include <QTimer>
 #include <exception>
 #include <stdexcept>
 
@@ -37,6 +36,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_dates(*services.clock),
       m_diary(settings.Store()),
       m_reminders(MakeReminders(services, m_diary)),
+      m_marks(m_diary, m_index, m_dates, m_settings, *services.clock, MarksHooks()),
       m_page(*this, m_dates, m_settings, m_fonts, m_index),
       m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
       m_frame(*this, m_settings, settings, m_services),
@@ -68,32 +68,18 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     }
     LoadStartIndex(start);
     if (start == ViewStart::Window)
-        WatchDiary();
-}
-
-void CCalView::WatchDiary() {
-    // Another program (the command line, a second window) may write the
-    // diary while the window is open; asking SQLite whether it did is cheap.
-    constexpr int kDiaryWatchMs = 2000;
-    m_diaryWatch.setInterval(kDiaryWatchMs);
-    connect(&m_diaryWatch, &QTimer::timeout, this, [this] { ReloadIfDiaryChanged(); });
-    m_diaryWatch.start();
+        m_marks.Watch();
 }
 
 bool CCalView::ReloadIfDiaryChanged() {
-    if (m_diaryWatchFailed || !m_diary.HoldsSet())
-        return false;
-    try {
-        if (m_index.IsCurrentFor(m_diary.GetDiarySet()))
-            return false;
-        LoadMonthIndex();
-    } catch (const std::exception& error) {
-        m_diaryWatchFailed = true;
-        ReportError(QString::fromLocal8Bit(error.what()));
-        return false;
-    }
-    viewport()->update();
-    return true;
+    return m_marks.ReloadIfChanged();
+}
+
+CViewMarks::Hooks CCalView::MarksHooks() {
+    CViewMarks::Hooks hooks;
+    hooks.repaint = [this] { viewport()->update(); };
+    hooks.report = [this](const QString& text) { ReportError(text); };
+    return hooks;
 }
 
 void CCalView::LoadStartIndex(ViewStart start) {
@@ -103,7 +89,7 @@ void CCalView::LoadStartIndex(ViewStart start) {
         if (start == ViewStart::Window && m_reminders)
             m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(),
                                     true);
-        LoadMonthIndex();
+        m_marks.Load();
     } catch (const std::exception& error) {
         ReportError(QString::fromLocal8Bit(error.what()));
     }
@@ -120,7 +106,7 @@ void CCalView::PageChanged() {
     m_page.UpdateScrollSizes();
     viewport()->update();
     // Reloaded at once, so the marks always cover the month or year on show.
-    LoadMonthIndex();
+    m_marks.Load();
 }
 
 CCalView::~CCalView() = default;
@@ -173,21 +159,6 @@ void CCalView::OnCreate() {
     if (m_marquee)
         m_marquee->Start();
     m_frame.ApplyStoredModes();
-}
-
-void CCalView::LoadMonthIndex() {
-    CDiaryRecordset* set = nullptr;
-    try {
-        set = m_diary.GetDiarySet();
-    } catch (...) {
-        // The marks of the previous diary or period must not stay on the page.
-        m_index.LoadMonthIndex(nullptr, m_dates.ShownMonth(), m_dates.ShownYear(),
-                               m_settings.yearView, *m_services.clock);
-        throw;
-    }
-    m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView,
-                           *m_services.clock);
-    m_diaryWatchFailed = false;
 }
 
 void CCalView::OnCheckDiary() {

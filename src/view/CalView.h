@@ -3,7 +3,6 @@
 
 #include <QAbstractScrollArea>
 #include <QFont>
-#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -20,6 +19,7 @@
 #include "view/core/MenuTables.h"
 #include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
+#include "view/core/ViewMarks.h"
 #include "view/core/ViewSettings.h"
 
 class CSettingsHelper;
@@ -59,7 +59,6 @@ public:
     // Prints the page into a PDF file; false (and a message) when it cannot.
     bool PrintToPdf(const QString& fileName) const;
 
-    void LoadMonthIndex();
     // Reloads the marks when another program wrote the diary since they were
     // built; true when it did. An unchanged diary is not read again.
     bool ReloadIfDiaryChanged();
@@ -116,8 +115,6 @@ private:
     void OnExportCalendar();
     void OnSynchroniseNow();
     void CreateSync();
-    void ReloadMarks();
-    QString OpenDiaryPath();
     void OnCheckDiary();
     // Navigation, window modes, appearance and the small dialogs (CalViewCommands.cpp).
     void OnPrev();
@@ -138,9 +135,9 @@ private:
     // read again and applied, whatever button closed the dialog.
     void ReloadOptions();
     CViewDialogs::Hooks DialogHooks();
+    CViewMarks::Hooks MarksHooks();
 
     void LoadStartIndex(ViewStart start);
-    void WatchDiary();
     void ReportError(const QString& text);
     CViewInput::Hooks InputHooks();
 
@@ -155,10 +152,7 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
-    QTimer m_diaryWatch;
-    // Set when watching the diary failed, so that the failure is reported
-    // once; the next load that succeeds clears it.
-    bool m_diaryWatchFailed = false;
+    CViewMarks m_marks;
 
     CViewPage m_page;
     CViewPrinting m_printing;

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/DiaryDatabase.h"
-#include "diary/DiaryError.h"
-#include "diary/DiaryRecordset.h"
 #include "interop/CalendarTransfer.h"
 #include "platform/Prompts.h"
 #include "view/CalView.h"
@@ -11,35 +9,22 @@
 // connection of their own, so that the view's recordset sees the added
 // entries as another program's changes at its next requery.
 
-QString CCalView::OpenDiaryPath() {
-    CDiaryRecordset* set = m_diary.GetDiarySet();
-    if (!set || !set->IsOpen() || !set->Database())
-        throw CDatabaseError(QStringLiteral("No diary is open."));
-    return set->Database()->FilePath();
-}
-
 void CCalView::OnImportCalendar() {
-    CDiaryDatabase diary(OpenDiaryPath());
+    CDiaryDatabase diary(m_marks.OpenDiaryPath());
     if (!CCalendarTransfer(*m_services.prompts, *m_services.clock).Import(diary))
         return;
-    ReloadMarks();
-}
-
-void CCalView::ReloadMarks() {
-    m_index.SetReady(false);
-    LoadMonthIndex();
-    viewport()->update();
+    m_marks.Reload();
 }
 
 void CCalView::OnExportCalendar() {
-    const CDiaryDatabase diary(OpenDiaryPath());
+    const CDiaryDatabase diary(m_marks.OpenDiaryPath());
     CCalendarTransfer(*m_services.prompts, *m_services.clock).Export(diary);
 }
 
 void CCalView::CreateSync() {
     CViewSync::Hooks hooks;
-    hooks.diaryPath = [this] { return OpenDiaryPath(); };
-    hooks.reloadMarks = [this] { ReloadMarks(); };
+    hooks.diaryPath = [this] { return m_marks.OpenDiaryPath(); };
+    hooks.reloadMarks = [this] { m_marks.Reload(); };
     hooks.tell = [this](const QString& text, const QString& caption) {
         if (m_services.prompts)
             m_services.prompts->ShowMessage(text, caption);
