@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "commands/CommandIds.h"
-#include "diary/DiaryLocation.h"
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
@@ -36,7 +35,8 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_dates(*services.clock),
       m_diary(settings.Store()),
       m_reminders(MakeReminders(services, m_diary)),
-      m_marks(m_diary, m_index, m_dates, m_settings, *services.clock, MarksHooks()),
+      m_diaryView(settings.Store(), m_services, m_diary, m_index, m_dates, m_settings,
+                  DiaryHooks()),
       m_page(*this, m_dates, m_settings, m_fonts, m_index),
       m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
       m_frame(*this, m_settings, settings, m_services),
@@ -68,17 +68,21 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     }
     LoadStartIndex(start);
     if (start == ViewStart::Window)
-        m_marks.Watch();
+        m_diaryView.Watch();
 }
 
 bool CCalView::ReloadIfDiaryChanged() {
-    return m_marks.ReloadIfChanged();
+    return m_diaryView.ReloadIfChanged();
 }
 
-CViewMarks::Hooks CCalView::MarksHooks() {
-    CViewMarks::Hooks hooks;
+CViewDiary::Hooks CCalView::DiaryHooks() {
+    CViewDiary::Hooks hooks;
     hooks.repaint = [this] { viewport()->update(); };
     hooks.report = [this](const QString& text) { ReportError(text); };
+    hooks.diaryReplaced = [this] {
+        m_frame.UpdateTitle();
+        viewport()->update();
+    };
     return hooks;
 }
 
@@ -89,7 +93,7 @@ void CCalView::LoadStartIndex(ViewStart start) {
         if (start == ViewStart::Window && m_reminders)
             m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(),
                                     true);
-        m_marks.Load();
+        m_diaryView.Load();
     } catch (const std::exception& error) {
         ReportError(QString::fromLocal8Bit(error.what()));
     }
@@ -106,7 +110,7 @@ void CCalView::PageChanged() {
     m_page.UpdateScrollSizes();
     viewport()->update();
     // Reloaded at once, so the marks always cover the month or year on show.
-    m_marks.Load();
+    m_diaryView.Load();
 }
 
 CCalView::~CCalView() = default;
@@ -165,24 +169,6 @@ void CCalView::OnCheckDiary() {
     if (!m_reminders)
         throw std::runtime_error("Diary entries cannot be checked without the sound service.");
     m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(), false);
-}
-
-void CCalView::OnFileOpen() {
-    const ShownPeriod shown{m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView};
-    bool opened = false;
-    try {
-        opened = OpenOtherDiary(m_settingsHelper.Store(), *m_services.prompts, m_diary, m_index,
-                                shown, *m_services.clock);
-    } catch (...) {
-        // The marks were cleared: show the page without them, then report.
-        m_frame.UpdateTitle();
-        viewport()->update();
-        throw;
-    }
-    if (opened) {
-        m_frame.UpdateTitle();
-        viewport()->update();
-    }
 }
 
 bool CCalView::RoutesCommand(int id) {

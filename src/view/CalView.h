@@ -19,7 +19,7 @@
 #include "view/core/MenuTables.h"
 #include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
-#include "view/core/ViewMarks.h"
+#include "view/core/ViewDiary.h"
 #include "view/core/ViewSettings.h"
 
 class CSettingsHelper;
@@ -110,9 +110,6 @@ protected:
 private:
     friend class CViewCommandRoutes;
 
-    void OnFileOpen();
-    void OnImportCalendar();
-    void OnExportCalendar();
     void OnSynchroniseNow();
     void CreateSync();
     void OnCheckDiary();
@@ -135,7 +132,7 @@ private:
     // read again and applied, whatever button closed the dialog.
     void ReloadOptions();
     CViewDialogs::Hooks DialogHooks();
-    CViewMarks::Hooks MarksHooks();
+    CViewDiary::Hooks DiaryHooks();
 
     void LoadStartIndex(ViewStart start);
     void ReportError(const QString& text);
@@ -152,7 +149,7 @@ private:
     CDiarySetHolder m_diary;
     CMonthIndex m_index;
     std::unique_ptr<CReminders> m_reminders;
-    CViewMarks m_marks;
+    CViewDiary m_diaryView;
 
     CViewPage m_page;
     CViewPrinting m_printing;

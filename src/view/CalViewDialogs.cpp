@@ -7,7 +7,7 @@
 CViewDialogs::Hooks CCalView::DialogHooks() {
     CViewDialogs::Hooks hooks;
     hooks.optionsClosed = [this] { ReloadOptions(); };
-    hooks.diaryChanged = [this] { m_marks.Reload(); };
+    hooks.diaryChanged = [this] { m_diaryView.Reload(); };
     hooks.editing = [this](bool open) {
         if (!m_sync)
             return;
@@ -31,6 +31,6 @@ void CCalView::ReloadOptions() {
     if (wasYearView != m_settings.yearView) {
         // The marks must cover the month or the year now on show.
         m_index.SetReady(false);
-        m_marks.Load();
+        m_diaryView.Load();
     }
 }

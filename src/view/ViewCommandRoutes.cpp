@@ -29,9 +29,9 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
     };
     // One row per command the view handles; new commands add their rows here.
     static const Route kRoutes[] = {
-        {CommandId::FileOpen, [](CCalView& v) { v.OnFileOpen(); }},
-        {CommandId::ImportCalendar, [](CCalView& v) { v.OnImportCalendar(); }},
-        {CommandId::ExportCalendar, [](CCalView& v) { v.OnExportCalendar(); }},
+        {CommandId::FileOpen, [](CCalView& v) { v.m_diaryView.OpenOther(); }},
+        {CommandId::ImportCalendar, [](CCalView& v) { v.m_diaryView.Import(); }},
+        {CommandId::ExportCalendar, [](CCalView& v) { v.m_diaryView.Export(); }},
         {CommandId::SynchroniseNow, [](CCalView& v) { v.OnSynchroniseNow(); }},
         {CommandId::CheckDiary, [](CCalView& v) { v.OnCheckDiary(); }},
         {CommandId::YearView, [](CCalView& v) { v.OnYearView(); }},

@@ -1,46 +1,51 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "view/core/ViewMarks.h"
+#include "view/core/ViewDiary.h"
 
 #include <exception>
 
 #include "calendar/CalendarDates.h"
 #include "diary/DiaryDatabase.h"
 #include "diary/DiaryError.h"
+#include "diary/DiaryLocation.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
+#include "interop/CalendarTransfer.h"
+#include "platform/PlatformServices.h"
 
-CViewMarks::CViewMarks(CDiarySetHolder& diary, CMonthIndex& index, const CCalendarDates& dates,
-                       const ViewSettings& settings, const IClock& clock, Hooks hooks)
-    : m_diary(diary),
+CViewDiary::CViewDiary(CSettingsStore& store, const PlatformServices& services,
+                       CDiarySetHolder& diary, CMonthIndex& index, const CCalendarDates& dates,
+                       const ViewSettings& settings, Hooks hooks)
+    : m_store(store),
+      m_services(services),
+      m_diary(diary),
       m_index(index),
       m_dates(dates),
       m_settings(settings),
-      m_clock(clock),
       m_hooks(std::move(hooks)) {}
 
-void CViewMarks::Load() {
+void CViewDiary::Load() {
     CDiaryRecordset* set = nullptr;
     try {
         set = m_diary.GetDiarySet();
     } catch (...) {
         // The marks of the previous diary or period must not stay on the page.
         m_index.LoadMonthIndex(nullptr, m_dates.ShownMonth(), m_dates.ShownYear(),
-                               m_settings.yearView, m_clock);
+                               m_settings.yearView, *m_services.clock);
         throw;
     }
     m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView,
-                           m_clock);
+                           *m_services.clock);
     m_watchFailed = false;
 }
 
-void CViewMarks::Reload() {
+void CViewDiary::Reload() {
     m_index.SetReady(false);
     Load();
     m_hooks.repaint();
 }
 
-bool CViewMarks::ReloadIfChanged() {
+bool CViewDiary::ReloadIfChanged() {
     if (m_watchFailed || !m_diary.HoldsSet())
         return false;
     try {
@@ -56,7 +61,7 @@ bool CViewMarks::ReloadIfChanged() {
     return true;
 }
 
-void CViewMarks::Watch() {
+void CViewDiary::Watch() {
     // Another program (the command line, a second window) may write the
     // diary while the window is open; asking SQLite whether it did is cheap.
     constexpr int kWatchMs = 2000;
@@ -65,9 +70,35 @@ void CViewMarks::Watch() {
     m_watch.start();
 }
 
-QString CViewMarks::OpenDiaryPath() {
+QString CViewDiary::OpenDiaryPath() {
     CDiaryRecordset* set = m_diary.GetDiarySet();
     if (!set || !set->IsOpen() || !set->Database())
         throw CDatabaseError(QStringLiteral("No diary is open."));
     return set->Database()->FilePath();
+}
+
+void CViewDiary::OpenOther() {
+    const ShownPeriod shown{m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView};
+    bool opened = false;
+    try {
+        opened = OpenOtherDiary(m_store, *m_services.prompts, m_diary, m_index, shown,
+                                *m_services.clock);
+    } catch (...) {
+        // The marks were cleared: show the page without them, then report.
+        m_hooks.diaryReplaced();
+        throw;
+    }
+    if (opened)
+        m_hooks.diaryReplaced();
+}
+
+void CViewDiary::Import() {
+    CDiaryDatabase diary(OpenDiaryPath());
+    if (CCalendarTransfer(*m_services.prompts, *m_services.clock).Import(diary))
+        Reload();
+}
+
+void CViewDiary::Export() {
+    const CDiaryDatabase diary(OpenDiaryPath());
+    CCalendarTransfer(*m_services.prompts, *m_services.clock).Export(diary);
 }
