@@ -35,9 +35,10 @@ enum class ViewStart { Window, Quiet };
 
 // The one calendar view: the month page or the year grid, optionally over the
 // built-in picture. It holds the dates on show, the decoded settings, the
-// fonts, the month entry index and the page's layout, which is laid out
-// again whenever what it depends on changes. Commands reach it as numeric
-// identifiers through OnCommand.
+// fonts and the month entry index, and owns the parts that work on them: the
+// laid-out page, its diary and marks, printing, the frame's modes, the
+// dialogs, the input, the alarms, the marquee and the sync. Commands reach
+// it as numeric identifiers through OnCommand, which routes each to its part.
 class CCalView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -113,7 +114,7 @@ private:
     void OnSynchroniseNow();
     void CreateSync();
     void OnCheckDiary();
-    // Navigation, window modes, appearance and the small dialogs (CalViewCommands.cpp).
+    // Navigation and appearance (CalViewCommands.cpp).
     void OnPrev();
     void OnNext();
     void OnThis();
