@@ -92,20 +92,19 @@ TEST(DatePattern, DisplayFormsAndKeptCharacters) {
         EXPECT_EQ(ToDisplayDate(QLatin1String(text), mdy), QLatin1String(text));
 }
 
-const QChar kAlphabet[] = {u'0', u'1', u'2', u'3',          u'4',          u'5',         u'6',
-                           u'7', u'8', u'9', u'*',          u'*',          u'/',         u'-',
-                           u'.', u' ', u'a', QChar(0x00E9), QChar(0x0663), QChar(0xFFFF)};
+// Digits, stars (twice as likely), separators, a letter, an accent, an Arabic
+// digit and a non-character.
+const QString kAlphabet = QStringLiteral("0123456789**/-. a\u00e9\u0663\uffff");
 
+// Mostly short texts, where the interesting shapes lie, some long ones, with
+// now and then a stray surrogate.
 QString RandomText(QRandomGenerator& random) {
-    // Mostly short texts, where the interesting shapes lie, some long ones.
     const int length = random.bounded(8) == 0 ? random.bounded(1200) : random.bounded(13);
     QString text;
     for (int i = 0; i < length; ++i) {
-        if (random.bounded(50) == 0)
-            text.append(
-                QChar(static_cast<char16_t>(0xD800 + random.bounded(0x800))));  // stray surrogates
-        else
-            text.append(kAlphabet[random.bounded(static_cast<int>(std::size(kAlphabet)))]);
+        text.append(random.bounded(50) == 0
+                        ? QChar(static_cast<char16_t>(0xD800 + random.bounded(0x800)))
+                        : kAlphabet[random.bounded(static_cast<int>(kAlphabet.size()))]);
     }
     return text;
 }

@@ -6,19 +6,12 @@
 #include <QSet>
 
 #include "diary/DiaryRecordset.h"
-#include "support/DiaryFiles.h"
-#include "support/TempDir.h"
+#include "support/DiaryFixture.h"
 
 namespace {
 const QString kHelper = QStringLiteral(DIARY_PROCESS_HELPER);
 
-class DiaryProcessTest : public ::testing::Test {
-protected:
-    DiaryProcessTest() { diaryfiles::CreateDiary(path); }
-
-    TempDir dir;
-    QString path = dir.File(QStringLiteral("Diary.db"));
-};
+using DiaryProcessTest = DiaryFixture;
 
 // Reads "N ID" lines until `adds` adds have returned, then kills the writer
 // without warning. Returns the IDs of the adds that had returned, including
@@ -45,14 +38,13 @@ QSet<int> AddUntilKilled(const QString& path, int adds) {
 TEST_F(DiaryProcessTest, WriterKilledMidLoopLeavesAnIntactDiaryWithEveryReturnedAdd) {
     QSet<int> returned;
     for (int adds : {30, 60, 100}) {
-        returned.unite(AddUntilKilled(path, adds));
-        diaryfiles::RawConnection raw(path);
+        returned.unite(AddUntilKilled(diaryPath, adds));
+        diaryfiles::RawConnection raw(diaryPath);
         EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA integrity_check")).toString(), "ok");
     }
     ASSERT_GE(returned.size(), 190);
-    CSettingsStore settings(dir.SettingsFile());
-    CDiaryRecordset set(settings);
-    set.OpenFile(path);
+    CDiaryRecordset set(store);
+    set.Open();
     for (set.MoveFirst(); !set.IsEOF(); set.MoveNext()) returned.remove(set.m_ID);
     EXPECT_TRUE(returned.isEmpty()) << returned.size() << " added entries are gone";
 }
@@ -61,12 +53,12 @@ TEST_F(DiaryProcessTest, WriterKilledMidLoopLeavesAnIntactDiaryWithEveryReturned
 TEST_F(DiaryProcessTest, OpenDiaryHereFailsTheOtherProcesssProbe) {
     const auto probe = [&] {
         QProcess prober;
-        prober.start(kHelper, {QStringLiteral("probe"), path});
+        prober.start(kHelper, {QStringLiteral("probe"), diaryPath});
         EXPECT_TRUE(prober.waitForFinished(10000));
         return prober.readAllStandardOutput().trimmed();
     };
     {
-        CDiaryDatabase open(path);
+        CDiaryDatabase open(diaryPath);
         EXPECT_EQ(probe(), "busy");
     }
     EXPECT_EQ(probe(), "free");

@@ -8,7 +8,6 @@
 #include "support/RowName.h"
 
 namespace {
-using diaryfiles::Entry;
 using AlarmList = std::vector<std::pair<int, QString>>;
 
 // Today is Monday 5 March 2007, 09:16 (the fake clock's default).
@@ -113,13 +112,13 @@ TEST_F(MonthIndexTest, OddAlarmTimesReadAsLeadingDigitsAndThe501stIsDropped) {
 
 // Values a reader of raw column bytes could get wrong. Today is 5 March 2007
 // (day 64); each case loads the year view, lets another connection run
-// `between`, and loads again.
+// `between`, and loads again. Entries are "date,message,time" joined by ';'
+// (time 0000 when left out, ~ for NULL; the tune is always NULL).
 struct RawReadCase {
     const char* name;
-    std::vector<Entry> entries;
+    QString entries;
     std::vector<QString> between;
-    std::vector<int> marked;
-    AlarmList alarms;
+    QString marksAndAlarms;  // "marked days | minutes message, ..."
 };
 
 class MonthIndexRawReadTest : public MonthIndexTest,
@@ -127,49 +126,42 @@ class MonthIndexRawReadTest : public MonthIndexTest,
 
 TEST_P(MonthIndexRawReadTest, MarksAndAlarmsFollowTheStoredValues) {
     const RawReadCase& c = GetParam();
-    for (const Entry& e : c.entries) Add({e});
+    for (const QString& entry : c.entries.split(';')) {
+        QVariantList fields;
+        for (const QString& field : (entry + ",0000").split(',').mid(0, 3))
+            fields.append(field == "~" ? QVariant() : QVariant(field));
+        Add({{fields[0], fields[1], {}, 0, fields[2]}});
+    }
     Load(3, 2007, true);
     diaryfiles::RawConnection raw(diaryPath);
     for (const QString& sql : c.between) raw.Exec(sql);
     Load(3, 2007, true);
-    EXPECT_EQ(MarkedDays(), c.marked);
-    EXPECT_EQ(Alarms(), c.alarms);
+    QStringList marks, alarms;
+    for (const int day : MarkedDays()) marks << QString::number(day);
+    for (const auto& [minutes, message] : Alarms())
+        alarms << QString::number(minutes) + " " + message;
+    EXPECT_EQ(marks.join(' ') + " | " + alarms.join(", "), c.marksAndAlarms);
 }
 
 const RawReadCase kRawReadCases[] = {
-    {"NullsReadAsEmptyTextsAndAnOrdinaryEntry",
-     {{QVariant(), "no date", {}, 0, "0930"}, {"05032007", QVariant(), QVariant(), 0, QVariant()}},
-     {},
-     {64},
-     {{0, QString()}}},
+    {"NullsReadAsEmptyTextsAndAnOrdinaryEntry", "~,no date,0930;05032007,~,~", {}, "64 | 0 "},
     {"OddDatesMarkNothing",
-     {{"0503200", "seven", {}, 0, "0930"},
-      {"00002007", "zero day"},
-      {"32132007", "day 32 month 13"},
-      {"ab122007", "letters"},
-      {"*", "lone star"},
-      {"050320070", "nine", {}, 0, "0930"},
-      {"0503****0", "long pattern", {}, 0, "0930"},
-      {"", "empty", {}, 0, "0930"}},
+     "0503200,seven,0930;00002007,zero day;32132007,day 32 month 13;ab122007,letters;*,lone star;"
+     "050320070,nine,0930;0503****0,long pattern,0930;,empty,0930",
      {},
-     {},
-     {}},
+     " | "},
     {"NonAsciiCountsAsOneCharacter",
-     {{"1\u00e9032007", "an accent stops the day's digits"},
-      {"**\u00e93****", "accent in a pattern"},
-      {"05032007\u00e9", "nine characters", {}, 0, "0930"},
-      {"05032007", "Caf\u00e9 \u2615 \u65e5\u672c", {}, 0, "1015"}},
+     "1\u00e9032007,an accent stops the day's digits;**\u00e93****,accent in a pattern;"
+     "05032007\u00e9,nine characters,0930;05032007,Caf\u00e9 \u2615 \u65e5\u672c,1015",
      {},
-     {60, 64},
-     {{615, "Caf\u00e9 \u2615 \u65e5\u672c"}}},
+     "60 64 | 615 Caf\u00e9 \u2615 \u65e5\u672c"},
     {"AnEditElsewhereIsSeenByTheNextLoad",
-     {{"01012007", "moved", {}, 0, "0930"}, {"02012007", "deleted"}, {"03012007", "kept"}},
+     "01012007,moved,0930;02012007,deleted;03012007,kept",
      {"UPDATE Diary SET EventDate = '05032007', PubHoliday = 1 WHERE EventDescription = 'moved'",
       "DELETE FROM Diary WHERE EventDescription = 'deleted'",
       "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime) "
       "VALUES ('3112****', 'added', '', 0, 0, '0000')"},
-     {3, 64, 365},
-     {{570, "moved"}}},
+     "3 64 365 | 570 moved"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MonthIndexRawReadTest, ::testing::ValuesIn(kRawReadCases),

@@ -4,10 +4,9 @@
 #include "interop/CalendarImport.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
-#include "support/DiaryFiles.h"
+#include "support/DiaryFixture.h"
 #include "support/Golden.h"
 #include "support/RowName.h"
-#include "support/TempDir.h"
 
 namespace {
 const ImportOptions kOptions{false, "Europe/Berlin", QDate(2027, 1, 15)};
@@ -22,13 +21,11 @@ QString Listing(const QList<DiaryEntry>& entries) {
     return text;
 }
 
-class DiaryFixture {
+class ImportTest : public DiaryFixture {
 protected:
     QList<DiaryEntry> Entries() { return CEntryTable(database).ReadAll(); }
 
-    TempDir dir;
-    QString path = dir.File(QStringLiteral("Diary.db"));
-    CDiaryDatabase database{(diaryfiles::CreateDiary(path), path)};
+    CDiaryDatabase database{diaryPath};
 };
 
 struct GoldenCase {
@@ -37,7 +34,7 @@ struct GoldenCase {
     bool holiday;
 };
 
-class GoldenImportTest : public DiaryFixture, public ::testing::TestWithParam<GoldenCase> {};
+class GoldenImportTest : public ImportTest, public ::testing::WithParamInterface<GoldenCase> {};
 
 TEST_P(GoldenImportTest, GivesTheGoldenEntriesAndASecondImportAddsNothing) {
     const QString name = QString::fromLatin1(GetParam().file);
@@ -61,38 +58,36 @@ INSTANTIATE_TEST_SUITE_P(ForeignFiles, GoldenImportTest,
                                            GoldenCase{"ByteOrderMark", "bom", false}),
                          RowName());
 
+// A file refused, and the refusal after "in.ics, line ".
 struct RefusalCase {
     const char* name;
     QByteArray text;
     const char* message;
 };
 
-class RefusedImportTest : public DiaryFixture, public ::testing::TestWithParam<RefusalCase> {};
+class RefusedImportTest : public ImportTest, public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(RefusedImportTest, NamesTheLineAndLeavesTheDiaryAsItWas) {
-    diaryfiles::RawConnection(path).Add({"01012027", "already here"});
+    Add({{"01012027", "already here"}});
     try {
         ImportCalendar(GetParam().text, QStringLiteral("in.ics"), kOptions, database);
         FAIL() << "the file was accepted";
     } catch (const CIcsError& error) {
-        EXPECT_EQ(error.Description().toStdString(), GetParam().message);
+        EXPECT_EQ(error.Description(), "in.ics, line " + QString(GetParam().message));
     }
     EXPECT_EQ(Entries().size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BadFiles, RefusedImportTest,
-    ::testing::Values(
-        RefusalCase{"Damaged", GoldenBytes("damaged.ics"),
-                    "in.ics, line 13: DTSTART is not a valid date, time or rule"},
-        RefusalCase{"NotICalendar", "Dear diary,\nnothing happened.\n",
-                    "in.ics, line 1: this is not an iCalendar content line"},
-        RefusalCase{
-            "Truncated",
-            GoldenBytes("holidays.ics").left(GoldenBytes("holidays.ics").indexOf("END:VEVENT")),
-            "in.ics, line 12: the file ends inside VEVENT"},
-        RefusalCase{"Mismatched", "BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\n",
-                    "in.ics, line 3: END:VTODO closes no open BEGIN:VTODO"},
-        RefusalCase{"Empty", "\n\n", "in.ics, line 1: the file is empty, not an iCalendar file"}),
-    RowName());
+const RefusalCase kRefusals[] = {
+    {"Damaged", GoldenBytes("damaged.ics"), "13: DTSTART is not a valid date, time or rule"},
+    {"NotICalendar", "Dear diary,\nnothing happened.\n",
+     "1: this is not an iCalendar content line"},
+    {"Truncated",
+     GoldenBytes("holidays.ics").left(GoldenBytes("holidays.ics").indexOf("END:VEVENT")),
+     "12: the file ends inside VEVENT"},
+    {"Mismatched", "BEGIN:VCALENDAR\nBEGIN:VEVENT\nEND:VTODO\n",
+     "3: END:VTODO closes no open BEGIN:VTODO"},
+    {"Empty", "\n\n", "1: the file is empty, not an iCalendar file"},
+};
+INSTANTIATE_TEST_SUITE_P(BadFiles, RefusedImportTest, ::testing::ValuesIn(kRefusals), RowName());
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <string>
 
 #include "marquee/Marquee.h"
 #include "support/FakeMarqueeCanvas.h"
@@ -14,10 +15,6 @@ class MarqueeTest : public SettingsFixture {
 protected:
     MarqueeTest() {
         marquee.SetAlarmCheck([this] { ++alarmChecks; });
-    }
-
-    QString WriteMarqueeFile(const QByteArray& bytes, const QString& name = "marquee.txt") {
-        return dir.Write(name, bytes);
     }
 
     // A file of lines re-read every 4 ticks (1 second at 250 ms).
@@ -44,6 +41,22 @@ protected:
         return marquee.Band().ShownText();
     }
 
+    // "interval on|off", with " twice" once a start found the timer running.
+    std::string Timer() const {
+        return QStringLiteral("%1 %2%3")
+            .arg(timer.lastInterval)
+            .arg(timer.running ? "on" : "off", timer.startsWhileRunning ? " twice" : "")
+            .toStdString();
+    }
+    // "shown|pending|tick counter|alarm checks".
+    std::string State() const {
+        return QStringLiteral("%1|%2|%3|%4")
+            .arg(marquee.Band().ShownText(), marquee.Band().PendingText())
+            .arg(marquee.TickCounter())
+            .arg(alarmChecks)
+            .toStdString();
+    }
+
     FakePrompts prompts;
     FakeMarqueeTimer timer;
     FakeMarqueeCanvas canvas;
@@ -51,35 +64,31 @@ protected:
     int alarmChecks = 0;
 };
 
-// A huge text is cut for the band and measured once.
+// A huge text is cut for the band and measured once; no file, no alarm check.
 TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereItStopped) {
     const QString huge(5 * 1024 * 1024, QLatin1Char('m'));
     Put(Key::MarqueeMess, huge);
     Construct();
-    EXPECT_EQ(timer.lastInterval, 25);
     Ticks(7);
     EXPECT_FALSE(marquee.Toggle());
-    EXPECT_EQ(Stored(Key::MarqueeOn), "False");
-    EXPECT_FALSE(timer.running);
+    EXPECT_EQ(Stored(Key::MarqueeOn).toStdString() + " " + Timer(), "False 25 off");
     EXPECT_TRUE(marquee.Toggle());
-    EXPECT_EQ(Stored(Key::MarqueeOn), "True");
-    EXPECT_EQ(timer.startsWhileRunning, 0);
+    EXPECT_EQ(Stored(Key::MarqueeOn).toStdString() + " " + Timer(), "True 25 on");
     Ticks(500);
     EXPECT_EQ(canvas.frames[7].textX, -8);
     EXPECT_EQ(marquee.Band().ShownText(), huge.left(CMarqueeBand::kMaxShownChars));
     EXPECT_EQ(canvas.textsMeasured, 1);
-    EXPECT_EQ(alarmChecks, 0) << "no alarm check without a file";
-
+    EXPECT_EQ(alarmChecks, 0);
     Put(Key::MarqueeSecs, "0");
     marquee.Reload();
-    EXPECT_EQ(timer.lastInterval, 1) << "an interval below one runs at one";
+    EXPECT_EQ(Timer(), "1 on") << "an interval below one runs at one";
     Put(Key::MarqueeOn, "False");
     marquee.Reload();
     EXPECT_FALSE(timer.running);
 }
 
 TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
-    UseFile(WriteMarqueeFile("A\r\nB\r\nC\r\n"));
+    UseFile(dir.Write("marquee.txt", "A\r\nB\r\nC\r\n"));
     Construct();
     EXPECT_EQ(marquee.TickLimit(), 4);
     Ticks(4);
@@ -91,30 +100,29 @@ TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
     EXPECT_EQ(shown, QStringList({"A", "B", "C", "A", "B"}));
     EXPECT_EQ(alarmChecks, 4);
 }
+
+// The text never wraps, so only the first re-read happens.
 TEST_F(MarqueeTest, PeriodEndingBeforeTheWrapWaitsForIt) {
-    UseFile(WriteMarqueeFile("A\r\nB\r\n"));
+    UseFile(dir.Write("marquee.txt", "A\r\nB\r\n"));
     Put(Key::MarqueeSlide, "0");
     Construct();
     Ticks(200);
-    // The text never wraps, so only the first re-read happens.
-    EXPECT_EQ(alarmChecks, 1);
-    EXPECT_EQ(marquee.Band().ShownText(), "A");
-    EXPECT_EQ(marquee.Band().PendingText(), "B");
-    EXPECT_EQ(marquee.TickCounter(), 5);
+    EXPECT_EQ(State(), "A|B|5|1");
 }
 
 TEST_F(MarqueeTest, StoredMessageComesFirstThenTheFileEvenAnEmptyOne) {
-    UseFile(WriteMarqueeFile("Line one\r\nLine two\r\n"));
+    UseFile(dir.Write("marquee.txt", "Line one\r\nLine two\r\n"));
     Put(Key::MarqueeMess, "Stored");
     Construct();
     marquee.ShowStoredMessage();
     EXPECT_EQ(marquee.Band().ShownText(), "Stored");
     EXPECT_EQ(TickUntilTextChanges(), "Line one");
-    WriteMarqueeFile("");
+    dir.Write("marquee.txt", "");
     TickUntilTextChanges();
     EXPECT_EQ(TickUntilTextChanges(), "");
 }
 
+// Once the file is back it is read; a later loss is reported again.
 TEST_F(MarqueeTest, MissingFileIsReportedOnceKeepsTheTextAndAlarmsStillRun) {
     const QString path = dir.File("absent.txt");
     UseFile(path);
@@ -124,29 +132,25 @@ TEST_F(MarqueeTest, MissingFileIsReportedOnceKeepsTheTextAndAlarmsStillRun) {
     EXPECT_EQ(prompts.messages[0].caption, "Calendar");
     Ticks(50);
     EXPECT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(alarmChecks, 10);
-    EXPECT_EQ(marquee.Band().ShownText(), "Fallback");
-    // Once the file is back it is read; a later loss is reported again.
-    WriteMarqueeFile("Back\r\n", "absent.txt");
+    EXPECT_EQ(State(), "Fallback|Fallback|0|10");
+    dir.Write("absent.txt", "Back\r\n");
     EXPECT_EQ(TickUntilTextChanges(), "Back");
     QFile::remove(path);
     Ticks(10);
     EXPECT_EQ(prompts.messages.size(), 2);
 }
 
+// The new file is read from the byte position reached in the old one.
 TEST_F(MarqueeTest, ReloadKeepsTheCountAndFilePosition) {
-    UseFile(WriteMarqueeFile("A\r\nB\r\nC\r\n", "old.txt"));
+    UseFile(dir.Write("old.txt", "A\r\nB\r\nC\r\n"));
     Construct();
     Ticks(2);
     EXPECT_EQ(marquee.FilePosition(), 3);
     Put(Key::MarqueeSecs, "500");
-    Put(Key::MarqueeFileName, WriteMarqueeFile("1111\r\n2222\r\n", "new.txt"));
+    Put(Key::MarqueeFileName, dir.Write("new.txt", "1111\r\n2222\r\n"));
     marquee.Reload();
-    EXPECT_EQ(timer.lastInterval, 500);
-    EXPECT_EQ(timer.startsWhileRunning, 0);
+    EXPECT_EQ(Timer(), "500 on");
     EXPECT_EQ(marquee.TickLimit(), 2);
-    EXPECT_EQ(marquee.TickCounter(), 2);
-    // The new file is read from the byte position reached in the old one.
-    EXPECT_EQ(marquee.Band().PendingText(), "1");
+    EXPECT_EQ(State(), "1|1|2|0");
 }
 }  // namespace

@@ -50,20 +50,16 @@ protected:
     CQtHttp http;
 };
 
-// A server on 127.0.0.1 that answers every request with a server error page.
-class FailingServer : public QTcpServer {
-public:
-    FailingServer() {
-        connect(this, &QTcpServer::newConnection, [this] {
-            QTcpSocket* socket = nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-                socket->write("HTTP/1.0 500 Oops\r\nContent-Length: 4\r\n\r\nSale");
-                socket->disconnectFromHost();
-            });
+// Makes `server` answer every request with a server error page.
+void AnswerWithServerError(QTcpServer& server) {
+    QObject::connect(&server, &QTcpServer::newConnection, [&server] {
+        QTcpSocket* socket = server.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->write("HTTP/1.0 500 Oops\r\nContent-Length: 4\r\n\r\nSale");
+            socket->disconnectFromHost();
         });
-        listen(QHostAddress::LocalHost, 0);
-    }
-};
+    });
+}
 
 }  // namespace
 
@@ -116,10 +112,10 @@ TEST_F(PromoServerTest, FetchesOverHttpAndAWrongPathIsShownAsNotFound) {
 // A server that never answers, a port nobody listens on and a server error:
 // an error box each, soon.
 TEST_F(PromoServerTest, FailingServersAreReportedNotHung) {
-    QTcpServer silent, closed;
-    FailingServer failing;
-    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost, 0) &&
-                closed.listen(QHostAddress::LocalHost, 0));
+    QTcpServer silent, closed, failing;
+    AnswerWithServerError(failing);
+    for (QTcpServer* server : {&silent, &closed, &failing})
+        ASSERT_TRUE(server->listen(QHostAddress::LocalHost, 0));
     const quint16 closedPort = closed.serverPort();
     closed.close();
     QElapsedTimer elapsed;

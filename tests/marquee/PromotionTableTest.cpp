@@ -3,22 +3,20 @@
 
 #include "diary/DiaryError.h"
 #include "marquee/PromotionTable.h"
-#include "support/DiaryFiles.h"
-#include "support/TempDir.h"
+#include "support/DiaryFixture.h"
+
+using PromotionTable = DiaryFixture;
 
 // One row per client and product, updated in place; texts are data, never SQL.
-TEST(PromotionTable, InsertsOneRowPerClientAndProductThenUpdatesIt) {
-    TempDir dir;
-    const QString path = dir.File("Diary.db");
-    diaryfiles::CreateDiary(path);
-    CDiaryDatabase diary(path);
+TEST_F(PromotionTable, InsertsOneRowPerClientAndProductThenUpdatesIt) {
+    CDiaryDatabase diary(diaryPath);
     CPromotionTable table(diary.Connection());
     const QString quoted = "O'Brien's sale'); DROP TABLE Promotion; --";
     table.Save("acme", "desk", "first");
     const std::optional<qint64> id = table.FindId("acme", "desk");
     table.Save("acme", "desk", "second");
     table.Save("o'client", "desk", quoted);
-    diaryfiles::RawConnection raw(path);
+    diaryfiles::RawConnection raw(diaryPath);
     EXPECT_EQ(raw.Value("SELECT count(*) FROM Promotion").toInt(), 2);
     EXPECT_TRUE(id && table.FindId("acme", "desk") == id);
     EXPECT_EQ(table.FindText("acme", "desk"), "second");
