@@ -15,6 +15,12 @@
 #include "view/ViewSync.h"
 
 namespace {
+// Another client's event on 12 March 2007.
+const QByteArray kEvent =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:dentist\r\n"
+    "DTSTAMP:20070101T000000Z\r\nDTSTART;VALUE=DATE:20070312\r\nSUMMARY:Dentist\r\n"
+    "END:VEVENT\r\nEND:VCALENDAR\r\n";
+
 int Doy(int month, int day) {
     return DayOfYear(month, day, 2007);
 }
@@ -197,11 +203,7 @@ TEST_F(CalViewTest, SynchroniseNowPullsAnotherClientsEventAndMarksItsDay) {
     RadicaleServer server;
     const QUrl url = server.MakeCalendar(QStringLiteral("window"));
     CDavTransport other({url, RadicaleServer::User(), RadicaleServer::Password()}, 10000);
-    const QByteArray event =
-        "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:dentist\r\n"
-        "DTSTAMP:20070101T000000Z\r\nDTSTART;VALUE=DATE:20070312\r\nSUMMARY:Dentist\r\n"
-        "END:VEVENT\r\nEND:VCALENDAR\r\n";
-    ASSERT_EQ(other.SendOne({"PUT", url.resolved(QUrl("dentist.ics")), event, {}}).status, 201);
+    ASSERT_EQ(other.SendOne({"PUT", url.resolved(QUrl("dentist.ics")), kEvent, {}}).status, 201);
     Put(Key::CalDavUrl, url.toString());
     Put(Key::CalDavUser, RadicaleServer::User());
     qputenv("PLENDA_CALDAV_PASSWORD", RadicaleServer::Password().toUtf8());
@@ -220,10 +222,7 @@ TEST_F(CalViewTest, SynchroniseNowPullsAnotherClientsEventAndMarksItsDay) {
 }
 
 TEST_F(CalViewTest, ExportWritesTheChosenFileAndImportAsHolidaysMarksItsDays) {
-    const QString in =
-        dir.Write(QStringLiteral("days.ics"),
-                  "BEGIN:VCALENDAR\nBEGIN:VEVENT\nUID:a\nDTSTART;VALUE=DATE:20070312\n"
-                  "SUMMARY:Commonwealth Day\nEND:VEVENT\nEND:VCALENDAR\n");
+    const QString in = dir.Write(QStringLiteral("days.ics"), kEvent);
     const QString out = dir.File(QStringLiteral("out.ics"));
     CCalView& v = Open();
     prompts.fileAnswers = {out, in};
