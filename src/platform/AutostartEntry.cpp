@@ -22,6 +22,13 @@ QString QuotedForExec(const QString& program) {
         escaped.replace(QLatin1String(c), QLatin1Char('\\') + QLatin1String(c));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
+
+// The Exec value is also a desktop-file string, whose own escaping doubles
+// each backslash, the quoting's included.
+QString AsDesktopString(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+}
 }  // namespace
 
 CAutostartEntry::CAutostartEntry(const QString& configHome) {
@@ -63,7 +70,7 @@ QString CAutostartEntry::WithProgram(const QString& desktopText, const QString& 
     QStringList lines = desktopText.split(QLatin1Char('\n'));
     for (QString& line : lines) {
         if (line.startsWith(kExec))
-            line = kExec + QuotedForExec(program);
+            line = kExec + AsDesktopString(QuotedForExec(program));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -12,7 +12,8 @@ TEST(AutostartEntry, ExecLineStartsTheGivenProgram) {
     const std::pair<QString, QString> cases[] = {
         {"/usr/bin/plenda", "Exec=/usr/bin/plenda"},
         {"/home/ann/my build/plenda", "Exec=\"/home/ann/my build/plenda\""},
-        {"/opt/\"new\"/plenda", "Exec=\"/opt/\\\"new\\\"/plenda\""}};
+        {"/opt/\"new\"/plenda", "Exec=\"/opt/\\\\\"new\\\\\"/plenda\""},
+        {"/opt/$HOME/plenda", "Exec=\"/opt/\\\\$HOME/plenda\""}};
     for (const auto& [program, exec] : cases)
         EXPECT_EQ(CAutostartEntry::WithProgram(desktop, program),
                   "[Desktop Entry]\nName=Plenda\n" + exec + "\nIcon=plenda");
