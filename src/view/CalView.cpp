@@ -8,11 +8,9 @@
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
-#include "view/ViewAlarms.h"
 #include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
 #include "view/ViewMarquee.h"
-#include "view/ViewSync.h"
 
 namespace {
 const QString kErrorCaption = QStringLiteral("Calendar");
@@ -41,7 +39,11 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_printing(*this, m_page, m_settings, [this](const QString& text) { ReportError(text); }),
       m_frame(*this, m_settings, settings, m_services),
       m_dialogs(*this, settings, m_services, m_page, m_dates, DialogHooks()),
-      m_input(*this, m_page, m_dates, m_index, m_settings, m_reminders.get(), InputHooks()) {
+      m_input(*this, m_page, m_dates, m_index, m_settings, m_reminders.get(), InputHooks()),
+      m_navigation(m_dates, m_settings, settings,
+                   {[this] { PageChanged(); },
+                    [this](bool on) { m_frame.CheckMenuItem(CommandId::YearView, on); }}),
+      m_timed(*this, settings, m_services, TimedHooks()) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.
     setFrameShape(QFrame::NoFrame);
@@ -56,15 +58,9 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     m_page.LoadPictureIfShown();
     m_page.Relayout();
     m_frame.UpdateTitle();
-    if (start == ViewStart::Window)
-        CreateMarquee();
-    if (start == ViewStart::Window && services.prompts) {
-        m_alarms = std::make_unique<CViewAlarms>(
-            m_diary, m_index, services, settings.Store(),
-            [this](const QString& text) { ReportError(text); }, this);
-        // Before today's box opens: the alarms run on while it waits for OK.
-        m_alarms->Start();
-        CreateSync();
+    if (start == ViewStart::Window) {
+        m_timed.Create(m_diary, m_index, m_marqueeFont);
+        connect(this, &CCalView::OptionsReloaded, m_timed.Marquee(), &CViewMarquee::Reload);
     }
     LoadStartIndex(start);
     if (start == ViewStart::Window)
@@ -99,10 +95,23 @@ void CCalView::LoadStartIndex(ViewStart start) {
     }
 }
 
+CViewTimedParts::Hooks CCalView::TimedHooks() {
+    CViewTimedParts::Hooks hooks;
+    hooks.pageSize = [this] {
+        const ScrollSizes sizes = m_page.Sizes();
+        return QSize(sizes.total.width, sizes.total.height);
+    };
+    hooks.isPromotionLine = [this](const QPoint& client) {
+        return m_page.IsOnPromotionLine(client);
+    };
+    hooks.diaryPath = [this] { return m_diaryView.OpenDiaryPath(); };
+    hooks.reloadMarks = [this] { m_diaryView.Reload(); };
+    hooks.report = [this](const QString& text) { ReportError(text); };
+    return hooks;
+}
+
 void CCalView::ShowPage(int month, int year, bool yearView) {
-    m_dates.SetShown(1, month, year);
-    m_settings.yearView = yearView;
-    PageChanged();
+    m_navigation.Show(month, year, yearView);
 }
 
 void CCalView::PageChanged() {
@@ -125,43 +134,20 @@ void CCalView::BuildFonts() {
                MakeViewFont(m_settings.font, FontStyle::Heading),
                MakeViewFont(m_settings.font, FontStyle::Bold)};
     m_marqueeFont = MakeViewFont(m_settings.font, FontStyle::Heading);
-    if (m_marquee)
-        m_marquee->SetFont(m_marqueeFont);
-}
-
-void CCalView::CreateMarquee() {
-    CViewMarquee::Hooks hooks;
-    hooks.pageSize = [this] {
-        const ScrollSizes sizes = m_page.Sizes();
-        return QSize(sizes.total.width, sizes.total.height);
-    };
-    hooks.alarmCheck = [this] {
-        if (m_alarms)
-            m_alarms->CheckNow();
-    };
-    hooks.isPromotionLine = [this](const QPoint& client) {
-        return m_page.IsOnPromotionLine(client);
-    };
-    m_marquee = std::make_unique<CViewMarquee>(*viewport(), m_settingsHelper, *m_services.prompts,
-                                               *m_services.clock, m_services.http,
-                                               PromotionServer::BuiltIn(), std::move(hooks));
-    m_marquee->SetFont(m_marqueeFont);
-    m_marquee->LoadInitialText();
-    m_marquee->WatchFocusAndClicks(*this);
-    connect(this, &CCalView::OptionsReloaded, m_marquee.get(), &CViewMarquee::Reload);
+    m_timed.SetMarqueeFont(m_marqueeFont);
 }
 
 void CCalView::OnShowMarquee() {
-    if (!m_marquee)
+    CViewMarquee* marquee = m_timed.Marquee();
+    if (!marquee)
         return;
-    m_settings.marquee.on = m_marquee->Toggle();
+    m_settings.marquee.on = marquee->Toggle();
     m_frame.CheckMenuItem(CommandId::ShowMarquee, m_settings.marquee.on);
 }
 
 void CCalView::OnCreate() {
     m_page.UpdateScrollSizes();
-    if (m_marquee)
-        m_marquee->Start();
+    m_timed.StartMarquee();
     m_frame.ApplyStoredModes();
 }
 
@@ -187,13 +173,6 @@ bool CCalView::OnCommand(int id) {
 void CCalView::ReportError(const QString& text) {
     if (m_services.prompts)
         m_services.prompts->ShowMessage(text, kErrorCaption);
-}
-
-void CCalView::OnYearView() {
-    m_settings.yearView = !m_settings.yearView;
-    m_frame.CheckMenuItem(CommandId::YearView, m_settings.yearView);
-    m_settingsHelper.WriteBool(Key::YearView, m_settings.yearView);
-    PageChanged();
 }
 
 void CCalView::OnShowPicture() {

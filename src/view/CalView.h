@@ -16,14 +16,14 @@
 #include "view/ViewInput.h"
 #include "view/ViewPage.h"
 #include "view/ViewPrinting.h"
+#include "view/ViewTimedParts.h"
 #include "view/core/MenuTables.h"
-#include "view/core/NavigationSteps.h"
 #include "view/core/PageGeometry.h"
+#include "view/core/PageNavigation.h"
 #include "view/core/ViewDiary.h"
 #include "view/core/ViewSettings.h"
 
 class CSettingsHelper;
-class CViewAlarms;
 class CViewMarquee;
 class CViewSync;
 class QPainter;
@@ -36,8 +36,8 @@ enum class ViewStart { Window, Quiet };
 // The one calendar view: the month page or the year grid, optionally over the
 // built-in picture. It holds the dates on show, the decoded settings, the
 // fonts and the month entry index, and owns the parts that work on them: the
-// laid-out page, its diary and marks, printing, the frame's modes, the
-// dialogs, the input, the alarms, the marquee and the sync. Commands reach
+// laid-out page, its diary and marks, the navigation, printing, the frame's
+// modes, the dialogs, the input, and the parts on timers of their own. Commands reach
 // it as numeric identifiers through OnCommand, which routes each to its part.
 class CCalView : public QAbstractScrollArea {
     Q_OBJECT
@@ -76,9 +76,9 @@ public:
     const CMonthIndex& MonthIndex() const { return m_index; }
     const QFont& RegularFont() const { return m_fonts.regular; }
     // The marquee band; none in a view started quietly for printing.
-    CViewMarquee* Marquee() const { return m_marquee.get(); }
+    CViewMarquee* Marquee() const { return m_timed.Marquee(); }
     // The window's CalDAV sync; none in a view started quietly for printing.
-    CViewSync* Sync() const { return m_sync.get(); }
+    CViewSync* Sync() const { return m_timed.Sync(); }
 
     // How commands chosen in the view's own menu travel: through the frame's
     // route when there is a frame (so that the application's commands are
@@ -111,29 +111,22 @@ protected:
 private:
     friend class CViewCommandRoutes;
 
-    void OnSynchroniseNow();
-    void CreateSync();
     void OnCheckDiary();
-    // Navigation and appearance (CalViewCommands.cpp).
-    void OnPrev();
-    void OnNext();
-    void OnThis();
-    void ShowPeriod(ShownMonthYear period);
     // The month, the year or the view mode on show changed: measures and
     // lays out the page again and reloads its marks.
     void PageChanged();
+    // Appearance (CalViewCommands.cpp).
     void OnFonts();
     void RunColour(int id);
-    void OnYearView();
     void OnShowPicture();
     void OnShowMarquee();
-    void CreateMarquee();
 
     // After the Options dialog: the picture, marquee and year-view settings
     // read again and applied, whatever button closed the dialog.
     void ReloadOptions();
     CViewDialogs::Hooks DialogHooks();
     CViewDiary::Hooks DiaryHooks();
+    CViewTimedParts::Hooks TimedHooks();
 
     void LoadStartIndex(ViewStart start);
     void ReportError(const QString& text);
@@ -157,12 +150,11 @@ private:
     CViewFrame m_frame;
     CViewDialogs m_dialogs;
     CViewInput m_input;
+    CPageNavigation m_navigation;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;
 
     // Last, so they go first: their hooks reach into the members above.
-    std::unique_ptr<CViewAlarms> m_alarms;
-    std::unique_ptr<CViewMarquee> m_marquee;
-    std::unique_ptr<CViewSync> m_sync;
+    CViewTimedParts m_timed;
 };

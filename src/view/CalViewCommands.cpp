@@ -4,24 +4,6 @@
 #include "view/core/ColourCommands.h"
 #include "view/core/FontCommand.h"
 
-void CCalView::OnPrev() {
-    ShowPeriod(StepBack({m_dates.ShownMonth(), m_dates.ShownYear()}, m_settings.yearView));
-}
-
-void CCalView::OnNext() {
-    ShowPeriod(StepForward({m_dates.ShownMonth(), m_dates.ShownYear()}, m_settings.yearView));
-}
-
-void CCalView::OnThis() {
-    m_dates.GoToToday();
-    PageChanged();
-}
-
-void CCalView::ShowPeriod(ShownMonthYear period) {
-    m_dates.SetShown(m_dates.ShownDay(), period.month, period.year);
-    PageChanged();
-}
-
 void CCalView::OnFonts() {
     if (RunFontCommand(m_settings.font, m_settings.colours, *m_services.prompts,
                        m_settingsHelper)) {

@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
-#include "view/ViewSync.h"
 #include "view/core/OptionSettings.h"
 
 CViewDialogs::Hooks CCalView::DialogHooks() {
     CViewDialogs::Hooks hooks;
     hooks.optionsClosed = [this] { ReloadOptions(); };
     hooks.diaryChanged = [this] { m_diaryView.Reload(); };
-    hooks.editing = [this](bool open) {
-        if (!m_sync)
-            return;
-        if (open)
-            m_sync->BeginEditing();
-        else
-            m_sync->EndEditing();
-    };
+    hooks.editing = [this](bool open) { m_timed.SetEditing(open); };
     return hooks;
 }
 

@@ -9,10 +9,11 @@
 
 void CCalView::paintEvent(QPaintEvent* event) {
     const QRect clip = event->rect();
+    const CViewMarquee* marquee = m_timed.Marquee();
     // A marquee tick repaints only the band; the page under it stays as it is.
-    if (m_marquee && m_marquee->ExposesOnlyBand(clip)) {
+    if (marquee && marquee->ExposesOnlyBand(clip)) {
         QPainter target(viewport());
-        m_marquee->Paint(target);
+        marquee->Paint(target);
         return;
     }
     // Painting goes into an off-screen buffer of the clip box, copied in one block.
@@ -27,8 +28,8 @@ void CCalView::paintEvent(QPaintEvent* event) {
     }
     QPainter target(viewport());
     target.drawPixmap(clip.topLeft(), buffer);
-    if (m_marquee)
-        m_marquee->Paint(target);
+    if (marquee)
+        marquee->Paint(target);
 }
 
 void CCalView::OnDraw(QPainter& painter, const QRect& clip) const {

@@ -6,7 +6,6 @@
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
 #include "view/MenuBuilder.h"
-#include "view/ViewSync.h"
 
 CViewInput::Hooks CCalView::InputHooks() {
     CViewInput::Hooks hooks;
@@ -57,8 +56,7 @@ void CCalView::focusInEvent(QFocusEvent* event) {
     m_dates.RefreshToday();
     if (!ReloadIfDiaryChanged())
         viewport()->update();
-    if (m_sync)
-        m_sync->Request(SyncTrigger::Focus);
+    m_timed.FocusGained();
 }
 
 bool CCalView::viewportEvent(QEvent* event) {
