@@ -4,7 +4,7 @@
 # notification server: an entry due six minutes from now reaches the server
 # while the window is open, and an alarm whose quarter hour passed while
 # Plenda was closed is told at the next start. Run it through
-# with-notification-server.sh, which gives it a session bus and dunst.
+# with-private-desktop.sh --notifications, which gives it a session bus and dunst.
 #   alarm-reaches-notifications.sh PLENDA
 set -euo pipefail
 

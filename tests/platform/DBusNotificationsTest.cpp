@@ -13,7 +13,7 @@ void Log(QtMsgType, const QMessageLogContext&, const QString& text) {
     g_logged.append(text);
 }
 
-// Runs on a private session bus beside dunst (with-notification-server.sh).
+// Runs on a private session bus beside dunst (with-private-desktop.sh --notifications).
 TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
     QProcess monitor;
     monitor.start(QStringLiteral("dbus-monitor"),

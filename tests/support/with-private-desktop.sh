@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs a test program on a private X display (Xvfb), with what the test needs
+# of a real desktop beside it:
+#   --window-manager  openbox, for frames, their margins and where windows go
+#                     (the program then draws on the display, not offscreen);
+#   --notifications   a private session bus with dunst as notification server.
+# Exits 77 (skipped) only when --notifications is asked for and no session bus
+# can be started here.
+#   with-private-desktop.sh [--window-manager] [--notifications] PROGRAM [ARGS...]
+set -euo pipefail
+
+window_manager=false notifications=false
+while [[ ${1:-} == --* ]]; do
+  case $1 in
+    --window-manager) window_manager=true ;;
+    --notifications) notifications=true ;;
+    --inside) notifications=inside ;;
+    *) echo "unknown option $1" >&2; exit 2 ;;
+  esac
+  shift
+done
+
+if [[ $notifications == true ]]; then
+  if ! command -v dbus-run-session >/dev/null || ! dbus-run-session -- true >/dev/null 2>&1; then
+    echo "SKIPPED: no D-Bus session bus can be started here (dbus-run-session failed)"
+    exit 77
+  fi
+  flags=(--inside)
+  $window_manager && flags+=(--window-manager)
+  exec dbus-run-session -- bash "$0" "${flags[@]}" "$@"
+fi
+
+scratch=$(mktemp -d)
+cleanup() {
+  for pid in ${dunst_pid:-} ${openbox_pid:-} ${xvfb_pid:-}; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# Waits up to ten seconds for the command to succeed.
+wait_for() {
+  for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+
+# Xvfb picks a free display and writes its number to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+wait_for test -s "$scratch/display" || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n1 "$scratch/display")
+
+if $window_manager; then
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  openbox_pid=$!
+  # A running manager names itself on the root window.
+  wait_for bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    { echo "openbox did not come up"; cat "$scratch/openbox.log"; exit 1; }
+  export QT_QPA_PLATFORM=xcb
+fi
+
+if [[ $notifications == inside ]]; then
+  # The user's own dunst settings stay out of the test.
+  XDG_CONFIG_HOME=$scratch dunst >"$scratch/dunst.log" 2>&1 &
+  dunst_pid=$!
+  wait_for bash -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus \
+    /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
+    string:org.freedesktop.Notifications | grep -q "boolean true"' || true
+fi
+
+"$@"
