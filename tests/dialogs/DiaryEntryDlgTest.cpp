@@ -130,8 +130,7 @@ TEST_F(DiaryEntryDlgTest, EditModeWalksTheDaysEntriesSavingEachAndSaysWhenThereA
     EXPECT_EQ(StoredValue("EventDate", "Exact day"), "05032007");
     diaryfiles::RawConnection(diaryPath).Exec("DELETE FROM Diary");
     Open("06032007", false);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "No diary entries");
+    EXPECT_EQ(prompts.Shown(), QStringList{"Calendar: No diary entries"});
     EXPECT_FALSE(dialog->isVisible());
 }
 
@@ -163,9 +162,8 @@ TEST_F(DiaryEntryDlgTest, OkAndMovesAreRefusedWithOneErrorBox) {
     d.Type("dateEdit", "32/12/2007");
     d.Type("messageEdit", "Fixed");
     d.Click("okButton");
-    ASSERT_EQ(prompts.messages.size(), 3);
-    EXPECT_EQ(prompts.messages[0].caption, "Error!");
-    EXPECT_TRUE(prompts.messages[2].text.startsWith("Invalid date")) << "the date check alone";
+    ASSERT_EQ(prompts.Shown().size(), 3);
+    EXPECT_TRUE(prompts.Shown()[2].startsWith("Error!: Invalid date")) << "the date check alone";
     EXPECT_EQ(d.Text("positionEdit"), "2 of 2");
     EXPECT_TRUE(dialog->isVisible());
 }
@@ -187,8 +185,7 @@ TEST_F(DiaryEntryDlgTest, FindOffersTheLastFocusedFieldWrapsAndSavesWhatWasTyped
     EXPECT_EQ(lookInOffered.value(0), 1) << "the message edit had the focus last";
     EXPECT_EQ(shown, (QStringList{"Lunch with Ann", "Team lunch", "Lunch with Ann",
                                   "Lunch with Ann", "Dentist", "Team lunch"}));
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "'x' not found");
+    EXPECT_EQ(prompts.Shown(), QStringList{"Calendar: 'x' not found"});
     EXPECT_EQ(QApplication::focusWidget(), Focused("messageEdit"));
     d.Type("messageEdit", "Typed before Find");
     findAnswers = {{"Dentist", 1}};

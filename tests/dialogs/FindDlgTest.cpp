@@ -27,8 +27,7 @@ TEST_F(FindDlgTest, OffersTheThreeFieldsAndValidatesOnlyADate) {
     dialog.SetLookInIndex(0);
     d.Type("findWhatEdit", QStringLiteral("32/12/2007"));
     d.Click("findNextButton");
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].caption, QStringLiteral("Error!"));
+    EXPECT_EQ(prompts.Shown().filter(QStringLiteral("Error!: ")).size(), 1);
     EXPECT_TRUE(dialog.isVisible());
     d.Type("findWhatEdit", QStringLiteral("25/12/2007"));
     d.Click("findNextButton");

@@ -22,29 +22,27 @@ public:
         fileRequests.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    std::optional<bool> AskYesNo(const QString& question, const QString&) override {
-        questions.append(question);
+    std::optional<bool> AskYesNo(const QString&, const QString&) override {
         return yesNoAnswers.isEmpty() ? std::nullopt : yesNoAnswers.takeFirst();
     }
-    std::optional<ColourRef> AskColour(ColourRef initial) override {
-        colourRequests.append(initial);
-        if (colourAnswers.isEmpty())
-            return std::nullopt;
-        return colourAnswers.takeFirst();
+    std::optional<ColourRef> AskColour(ColourRef) override {
+        return colourAnswers.isEmpty() ? std::nullopt : colourAnswers.takeFirst();
     }
     std::optional<FontChoice> AskFont(const FontChoice& initial) override {
         fontRequests.append(initial);
-        if (fontAnswers.isEmpty())
-            return std::nullopt;
-        return fontAnswers.takeFirst();
+        return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.takeFirst();
+    }
+    // Every box shown so far, as "caption: text".
+    QStringList Shown() const {
+        QStringList shown;
+        for (const Message& m : messages) shown << m.caption + QStringLiteral(": ") + m.text;
+        return shown;
     }
 
     QList<Message> messages;
     QList<OpenFileRequest> fileRequests;
     QStringList fileAnswers;
-    QStringList questions;
     QList<std::optional<bool>> yesNoAnswers;
-    QList<ColourRef> colourRequests;
     QList<std::optional<ColourRef>> colourAnswers;
     QList<FontChoice> fontRequests;
     QList<std::optional<FontChoice>> fontAnswers;

@@ -7,7 +7,7 @@
 
 #include "platform/Tunes.h"
 
-// Records every request; each video step fails with the text set for it.
+// Records every request; opening and playing a video fail with the text set for them.
 class FakeTunes : public ITunes {
 public:
     void StartSound(const QString& path) override { calls.append(QStringLiteral("sound ") + path); }
@@ -17,7 +17,7 @@ public:
     }
     std::optional<QString> PlaceVideo(int left, int top, int width, int height) override {
         calls.append(QStringLiteral("place %1 %2 %3 %4").arg(left).arg(top).arg(width).arg(height));
-        return placeFailure;
+        return std::nullopt;
     }
     std::optional<QString> PlayVideoToEnd() override {
         calls.append(QStringLiteral("play"));
@@ -25,12 +25,10 @@ public:
     }
     std::optional<QString> CloseVideo() override {
         calls.append(QStringLiteral("close"));
-        return closeFailure;
+        return std::nullopt;
     }
 
     QStringList calls;
     std::optional<QString> openFailure;
-    std::optional<QString> placeFailure;
     std::optional<QString> playFailure;
-    std::optional<QString> closeFailure;
 };
