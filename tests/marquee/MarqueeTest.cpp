@@ -87,8 +87,15 @@ TEST_F(MarqueeTest, OneTimerAtMarqueeSecsOnlyWhileOnAndShowMarqueeResumesWhereIt
     EXPECT_FALSE(timer.running);
 }
 
+// The stored message gives way to the file's line at the next wrap-around,
+// an emptied file to an empty text.
+// A reload keeps the tick count and reads the new file from the byte position
+// reached in the old one. A period that ends before the text wraps (it never
+// does without a slide) waits for the wrap-around: only its first re-read
+// happens.
 TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
     UseFile(dir.Write("marquee.txt", "A\r\nB\r\nC\r\n"));
+    Put(Key::MarqueeMess, "Stored");
     Construct();
     EXPECT_EQ(marquee.TickLimit(), 4);
     Ticks(4);
@@ -97,29 +104,24 @@ TEST_F(MarqueeTest, FileLinesCycleAtWrapAroundsWithOneAlarmCheckPerReRead) {
     EXPECT_EQ(alarmChecks, 1);
     QStringList shown{marquee.Band().ShownText()};
     for (int i = 0; i < 4; ++i) shown << TickUntilTextChanges();
-    EXPECT_EQ(shown, QStringList({"A", "B", "C", "A", "B"}));
-    EXPECT_EQ(alarmChecks, 4);
-}
-
-// The text never wraps, so only the first re-read happens.
-TEST_F(MarqueeTest, PeriodEndingBeforeTheWrapWaitsForIt) {
-    UseFile(dir.Write("marquee.txt", "A\r\nB\r\n"));
-    Put(Key::MarqueeSlide, "0");
-    Construct();
-    Ticks(200);
-    EXPECT_EQ(State(), "A|B|5|1");
-}
-
-TEST_F(MarqueeTest, StoredMessageComesFirstThenTheFileEvenAnEmptyOne) {
-    UseFile(dir.Write("marquee.txt", "Line one\r\nLine two\r\n"));
-    Put(Key::MarqueeMess, "Stored");
-    Construct();
     marquee.ShowStoredMessage();
-    EXPECT_EQ(marquee.Band().ShownText(), "Stored");
-    EXPECT_EQ(TickUntilTextChanges(), "Line one");
-    dir.Write("marquee.txt", "");
-    TickUntilTextChanges();
+    shown << marquee.Band().ShownText() << TickUntilTextChanges();
+    EXPECT_EQ(shown, QStringList({"A", "B", "C", "A", "B", "Stored", "B"}));
+    EXPECT_EQ(alarmChecks, 4);
+    Put(Key::MarqueeSecs, "500");
+    Put(Key::MarqueeFileName, dir.Write("new.txt", "1111\r\n2222\r\n"));
+    marquee.Reload();
+    EXPECT_EQ(Timer(), "500 on");
+    EXPECT_EQ(marquee.TickLimit(), 2);
+    EXPECT_EQ(State(), "2222|2222|5|4");
+    dir.Write("new.txt", "");
     EXPECT_EQ(TickUntilTextChanges(), "");
+    dir.Write("new.txt", "1111\r\n2222\r\n");
+    Put(Key::MarqueeSlide, "0");
+    marquee.Reload();
+    alarmChecks = 0;
+    Ticks(200);
+    EXPECT_EQ(State(), "1111|2222|3|1");
 }
 
 // Once the file is back it is read; a later loss is reported again.
@@ -140,17 +142,4 @@ TEST_F(MarqueeTest, MissingFileIsReportedOnceKeepsTheTextAndAlarmsStillRun) {
     EXPECT_EQ(prompts.messages.size(), 2);
 }
 
-// The new file is read from the byte position reached in the old one.
-TEST_F(MarqueeTest, ReloadKeepsTheCountAndFilePosition) {
-    UseFile(dir.Write("old.txt", "A\r\nB\r\nC\r\n"));
-    Construct();
-    Ticks(2);
-    EXPECT_EQ(marquee.FilePosition(), 3);
-    Put(Key::MarqueeSecs, "500");
-    Put(Key::MarqueeFileName, dir.Write("new.txt", "1111\r\n2222\r\n"));
-    marquee.Reload();
-    EXPECT_EQ(Timer(), "500 on");
-    EXPECT_EQ(marquee.TickLimit(), 2);
-    EXPECT_EQ(State(), "1|1|2|0");
-}
 }  // namespace

@@ -1,24 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
 #include "reminders/AlarmCheck.h"
 #include "reminders/AlarmWindow.h"
-#include "settings/SettingsKeys.h"
-#include "settings/SettingsStore.h"
-#include "support/DiaryFiles.h"
+#include "support/BoxPrompts.h"
+#include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
 #include "support/FakeNotifications.h"
-#include "support/FakePrompts.h"
 #include "support/RowName.h"
-#include "support/TempDir.h"
 
 namespace {
-using diaryfiles::Entry;
-
 // "D HH:mm": day D of March 2007 ("" for never).
 QDateTime At(const char* text) {
     return QDateTime::fromString(QLatin1String(text) + QLatin1String(" 3 2007"),
@@ -63,28 +56,14 @@ INSTANTIATE_TEST_SUITE_P(
         WindowRow{"PastTheDayIsNeverMissed", 24 * 60 + 30, "5 23:59", "4 23:00", kNot}),
     RowName());
 
-// Prompts that can run code while a box is "open", as a nested loop would.
-class NestingPrompts : public FakePrompts {
-public:
-    void ShowMessage(const QString& text, const QString& caption) override {
-        FakePrompts::ShowMessage(text, caption);
-        if (whileOpen)
-            whileOpen();
-    }
-    std::function<void()> whileOpen;
-};
-
 // Today is Monday 5 March 2007; the diary holds today's dentist at 09:30 and
 // a daily walk at 10:00 and lunch at 11:00.
-class AlarmCheckTest : public ::testing::Test {
+class AlarmCheckTest : public DiaryFixture {
 protected:
     AlarmCheckTest() {
-        diaryfiles::CreateDiary(path);
-        diaryfiles::PointSettingsAt(store, path);
-        diaryfiles::RawConnection raw(path);
-        raw.Add(Entry{"05032007", "Dentist", {}, 0, "0930"});
-        raw.Add(Entry{"********", "Walk", {}, 0, "1000"});
-        raw.Add(Entry{"********", "Lunch", {}, 0, "1100"});
+        Add({{"05032007", "Dentist", {}, 0, "0930"},
+             {"********", "Walk", {}, 0, "1000"},
+             {"********", "Lunch", {}, 0, "1100"}});
         index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
     }
     void CheckAt(const char* when) {
@@ -92,12 +71,9 @@ protected:
         check.CheckAlarms();
     }
 
-    TempDir dir;
-    QString path = dir.File(QStringLiteral("Diary.db"));
-    CSettingsStore store{dir.SettingsFile()};
     CDiarySetHolder holder{store};
     CMonthIndex index;
-    NestingPrompts prompts;
+    BoxPrompts prompts;
     FakeClock clock;
     FakeNotifications notifications;
     CAlarmCheck check{holder, index, prompts, clock, store, &notifications};
@@ -107,34 +83,30 @@ protected:
 TEST_F(AlarmCheckTest, AlarmsShowOnceAGapShowsWhatItMissedInOneBoxAndEachDayItsOwn) {
     for (const char* minute : {"5 09:16", "5 09:17", "5 12:00", "5 12:01", "6 09:20", "6 09:50"})
         CheckAt(minute);
-    ASSERT_EQ(prompts.messages.size(), 3);
-    EXPECT_EQ(prompts.messages[0].text, "09:30 Dentist");
-    EXPECT_EQ(prompts.messages[0].caption, "09:16 You have an appointment");
-    EXPECT_EQ(prompts.messages[1].text, "Missed: 10:00 Walk\nMissed: 11:00 Lunch");
-    EXPECT_EQ(prompts.messages[1].caption, "12:00 Missed appointments");
-    EXPECT_EQ(prompts.messages[2].text, "10:00 Walk");
+    EXPECT_EQ(prompts.Shown(),
+              QStringList({"09:16 You have an appointment: 09:30 Dentist",
+                           "12:00 Missed appointments: Missed: 10:00 Walk\nMissed: 11:00 Lunch",
+                           "09:50 You have an appointment: 10:00 Walk"}));
     EXPECT_EQ(notifications.sent,
               (QStringList{"Plenda|09:30 Dentist", "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch",
                            "Plenda|10:00 Walk"}));
-    EXPECT_EQ(store.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck)),
-              "2007-03-06 09:50");
+    EXPECT_EQ(Stored(Key::LastAlarmCheck), "2007-03-06 09:50");
 }
 
 TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenWait) {
     CheckAt("5 09:40");
     EXPECT_TRUE(prompts.messages.isEmpty()) << "a first start ever shows nothing old";
     // As after a restart: the check reads the minute it last ran from the settings.
-    store.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck),
-                    QStringLiteral("2007-03-05 09:05"));
+    Put(Key::LastAlarmCheck, "2007-03-05 09:05");
     int nestedCalls = 0;
     prompts.whileOpen = [&] {
         ++nestedCalls;
         CheckAt("5 09:59");
     };
     CheckAt("5 09:50");
-    ASSERT_EQ(prompts.messages.size(), 2) << "one box after the other, none nested";
-    EXPECT_EQ(prompts.messages[0].text, "Missed: 09:30 Dentist");
-    EXPECT_EQ(prompts.messages[1].text, "10:00 Walk");
+    EXPECT_EQ(prompts.Shown(), QStringList({"09:50 Missed appointments: Missed: 09:30 Dentist",
+                                            "09:50 You have an appointment: 10:00 Walk"}))
+        << "one box after the other, none nested";
     EXPECT_EQ(nestedCalls, 2);
     EXPECT_FALSE(check.IsChecking());
 }

@@ -35,9 +35,8 @@ TEST_F(RemindersTest, DayMessagesShareOneBoxUnderTheLongDateAndPlayTheirTunes) {
          {"12122007", "Song", "/a/song.mp3"},
          {"13122007", "Not this day"}});
     reminders.CheckDiary(12, 12, 2007, false);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "Dentist\nPay rent\nVideo\nSong");
-    EXPECT_EQ(prompts.messages[0].caption, "Wednesday, December 12 2007");
+    EXPECT_EQ(prompts.Shown(),
+              QStringList{"Wednesday, December 12 2007: Dentist\nPay rent\nVideo\nSong"});
     // The path keeps its case; an empty message still plays its tune; an mp3 is not played.
     EXPECT_EQ(tunes.calls,
               (QStringList{"sound /Sounds/Bell.WAV", "sound /Sounds/chime.wav", "open /a/clip.avi",
@@ -54,9 +53,8 @@ TEST_F(RemindersTest, EmptyDayShowsNoMessagesUnlessQuietAndOddRowsGiveNothing) {
     EXPECT_TRUE(prompts.messages.isEmpty());
     Add({{"05032007", "added after the load"}});
     reminders.CheckDiary(0, 0, 0, false);
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "No Messages!") << "the records as last fetched";
-    EXPECT_EQ(prompts.messages[0].caption, "Monday, March 5 2007");
+    EXPECT_EQ(prompts.Shown(), QStringList{"Monday, March 5 2007: No Messages!"})
+        << "the records as last fetched";
     EXPECT_TRUE(tunes.calls.isEmpty());
     LoadIndex();
     EXPECT_EQ(reminders.GatherDayMessages(0, 0, 0, false), "added after the load");
@@ -69,10 +67,8 @@ TEST_F(RemindersTest, VideoFailuresAreReportedPerStepAndAnUnopenableDiaryOnce) {
     tunes.playFailure = QString();
     reminders.PlayTune(QStringLiteral("/gone.avi"));
     EXPECT_EQ(tunes.calls.size(), 4);
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[0].caption, "MCIERROR - open");
-    EXPECT_EQ(prompts.messages[1].caption + prompts.messages[1].text,
-              "MCIERROR - playUnknown MCI error");
+    EXPECT_EQ(prompts.Shown(), QStringList({"MCIERROR - open: The file /gone.avi cannot be found.",
+                                            "MCIERROR - play: Unknown MCI error"}));
     diaryfiles::PointSettingsAt(store, dir.File(QStringLiteral("missing.db")));
     EXPECT_THROW(reminders.CheckDiary(0, 0, 0, false), CDatabaseError);
     reminders.CheckDiary(0, 0, 0, false);

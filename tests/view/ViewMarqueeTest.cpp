@@ -8,33 +8,14 @@
 
 #include "diary/DiaryError.h"
 #include "settings/SettingsKeys.h"
+#include "support/BoxPrompts.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
 #include "support/FakeHttp.h"
-#include "support/FakePrompts.h"
 #include "support/SettingsFixture.h"
 #include "view/ViewMarquee.h"
 
 namespace {
-
-// Message boxes that run their own event loop for a while, as real ones do.
-class LoopingPrompts : public FakePrompts {
-public:
-    void ShowMessage(const QString& text, const QString& caption) override {
-        FakePrompts::ShowMessage(text, caption);
-        if (onShow)
-            onShow();
-        ++depth;
-        maxDepth = std::max(maxDepth, depth);
-        if (loopMilliseconds > 0)
-            QTest::qWait(loopMilliseconds);
-        --depth;
-    }
-    std::function<void()> onShow;
-    int loopMilliseconds = 0;
-    int depth = 0;
-    int maxDepth = 0;
-};
 
 // A 400 x 300 viewport over a 380 x 200 page.
 class ViewMarqueeTest : public SettingsFixture {
@@ -56,7 +37,7 @@ protected:
         return *marquee;
     }
 
-    LoopingPrompts prompts;
+    BoxPrompts prompts;
     FakeClock clock;
     FakeHttp http;
     QWidget viewport;
@@ -77,9 +58,14 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
         ++checks;
         throw CDatabaseError("The diary cannot be read.");
     };
-    prompts.loopMilliseconds = 150;
-    int xWhenShown = 0;
-    prompts.onShow = [&] { xWhenShown = marquee->Marquee().Band().X(); };
+    // Each box runs its own event loop for a while, as a real one does.
+    int xWhenShown = 0, depth = 0, maxDepth = 0;
+    prompts.whileOpen = [&] {
+        xWhenShown = marquee->Marquee().Band().X();
+        maxDepth = std::max(maxDepth, ++depth);
+        QTest::qWait(150);
+        --depth;
+    };
     CViewMarquee& band = Marquee();
     // A loaded machine may take a while for the first tick.
     for (int wait = 0; wait < 50 && prompts.messages.isEmpty(); ++wait) QTest::qWait(100);
@@ -88,7 +74,7 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
     // The band kept moving while the box was open, and the re-reads in the
     // box's loop did not put a second check (and box) on top.
     EXPECT_LT(band.Marquee().Band().X(), xWhenShown);
-    EXPECT_EQ(prompts.maxDepth, 1);
+    EXPECT_EQ(maxDepth, 1);
     EXPECT_EQ(checks, prompts.messages.size());
     EXPECT_TRUE(band.Timer().isActive());
 }
