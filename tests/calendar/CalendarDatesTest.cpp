@@ -4,15 +4,11 @@
 #include "calendar/CalendarDates.h"
 #include "support/FakeClock.h"
 
-TEST(CalendarDates, DigitFormsPadEveryPart) {
-    EXPECT_EQ(DateKey(5, 3, 2007), QStringLiteral("05032007"));
-    EXPECT_EQ(DateKey(5, 3, 7), QStringLiteral("05030007"));
-    EXPECT_EQ(DateKey(0, 3, 2007), QStringLiteral("00032007"));
-    EXPECT_EQ(DateCompact(1, 1, 0), QStringLiteral("00000101"));
-    EXPECT_EQ(DateSlashed(5, 3, 2007), QStringLiteral("05/03/2007"));
-}
-
-TEST(CalendarDates, TodayMovesOnlyWhenRefreshedAndDayZeroMeansToday) {
+// Today moves only when refreshed; day zero means today.
+TEST(CalendarDates, DigitFormsPadEveryPartAndTodayMovesOnlyWhenRefreshed) {
+    EXPECT_EQ(QStringList({DateKey(5, 3, 2007), DateKey(5, 3, 7), DateKey(0, 3, 2007),
+                           DateCompact(1, 1, 0), DateSlashed(5, 3, 2007)}),
+              QStringList({"05032007", "05030007", "00032007", "00000101", "05/03/2007"}));
     FakeClock clock(QDateTime(QDate(2007, 12, 31), QTime(23, 59)));
     CCalendarDates dates(clock);
     EXPECT_EQ(dates.ShownMonth(), 12);

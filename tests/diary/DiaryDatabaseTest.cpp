@@ -26,7 +26,7 @@ protected:
     QString path = dir.File(QStringLiteral("Diary.db"));
 };
 
-TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAndAnExistingDiaryIsLeftAsItIs) {
+TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAnExistingDiaryIsKeptAndUnusableOnesNamed) {
     dir.Write("Diary.db", {});
     { CDiaryDatabase created(path); }
     RawConnection raw(path);
@@ -43,30 +43,27 @@ TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAndAnExistingDiaryIsLeftAsItIs)
     const QByteArray before = TempDir::Read(path);
     EXPECT_EQ(OpenError(path), QString()) << "an extra column is no reason to refuse";
     EXPECT_EQ(TempDir::Read(path), before);
-}
-
-// The lock an open diary holds is seen across processes with the probe; here
-// another program's exclusive lock.
-TEST_F(DiaryDatabaseTest, UnusableFilesAreNamedWithTheirFaultAndNothingIsCreated) {
+    // Unusable files are named with their fault and nothing is created in
+    // them. The lock an open diary holds is seen across processes with the
+    // probe; here another program's exclusive lock.
     const QString letter = dir.Write("letter.db", "This is a letter, not a database.\r\n");
     const QString held = dir.Write("held.db", {});
     const int fd = ::open(QFile::encodeName(held).constData(), O_RDONLY);
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
-    dir.Write("Diary.db", {});
-    RawConnection raw(path);
-    raw.Exec(QStringLiteral("CREATE TABLE Contacts (Name TEXT)"));
+    const QString contacts = dir.Write("contacts.db", {});
+    RawConnection(contacts).Exec(QStringLiteral("CREATE TABLE Contacts (Name TEXT)"));
     const std::pair<QString, const char*> cases[] = {{dir.File("missing.db"), "does not exist"},
                                                      {QString(), "No diary file"},
                                                      {dir.Path(), "folder"},
                                                      {letter, "not a diary database"},
-                                                     {path, "no table Diary"},
+                                                     {contacts, "no table Diary"},
                                                      {held, "in use"}};
     for (const auto& [file, fault] : cases) {
         const QString error = OpenError(file);
         EXPECT_TRUE(error.contains(QLatin1String(fault)) && error.contains(file))
             << error.toStdString();
     }
-    EXPECT_EQ(raw.Value(QStringLiteral("SELECT count(*) FROM sqlite_master")).toInt(), 1);
+    EXPECT_EQ(RawConnection(contacts).Value("SELECT count(*) FROM sqlite_master").toInt(), 1);
     ::close(fd);
 }
 

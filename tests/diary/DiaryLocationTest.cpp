@@ -18,7 +18,6 @@ constexpr int kMarch5 = 64;
 
 class DiaryLocationTest : public SettingsFixture {
 protected:
-    QString DiaryName() const { return Stored(Key::DiaryName); }
     QString Locate() { return LocateDiaryAtStartUp(store, prompts, dir.Path()); }
 
     FakePrompts prompts;
@@ -29,7 +28,7 @@ protected:
 // user is asked for another file, and Cancel keeps the path.
 TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorEntersAnOpenDiary) {
     EXPECT_EQ(Locate(), defaultPath);
-    EXPECT_EQ(DiaryName(), defaultPath);
+    EXPECT_EQ(Stored(Key::DiaryName), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), 0);
     {
         CDiaryDatabase running(defaultPath);
@@ -37,9 +36,9 @@ TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorE
         ASSERT_EQ(prompts.fileRequests.size(), 1);
         EXPECT_TRUE(EnsureDiaryFileExists(defaultPath)) << "the command line still gets in";
     }
-    EXPECT_EQ(prompts.fileRequests[0].filter, "database files (*.db)");
-    EXPECT_EQ(prompts.fileRequests[0].defaultSuffix, "db");
-    EXPECT_EQ(prompts.fileRequests[0].initialName, "*.db");
+    const OpenFileRequest& asked = prompts.fileRequests[0];
+    EXPECT_EQ(asked.filter + " | " + asked.defaultSuffix + " | " + asked.initialName,
+              "database files (*.db) | db | *.db");
     const qint64 size = QFileInfo(defaultPath).size();
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), size);
@@ -49,7 +48,7 @@ TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorE
     EXPECT_EQ(Locate(), missing);
     prompts.fileAnswers.append(defaultPath);
     EXPECT_EQ(Locate(), defaultPath);
-    EXPECT_EQ(DiaryName(), defaultPath);
+    EXPECT_EQ(Stored(Key::DiaryName), defaultPath);
 }
 
 // Cancel changes nothing; a confirmed file is stored and the index reloaded
@@ -76,11 +75,11 @@ TEST_F(DiaryLocationTest, FileOpenWritesTheChoiceAndReloadsTheIndex) {
     EXPECT_EQ(index.Mark(kMarch5), 1);
     diaryfiles::RawConnection(defaultPath).Exec(QStringLiteral("DELETE FROM Diary"));
     EXPECT_TRUE(openOther());
-    EXPECT_EQ(DiaryName(), otherPath);
+    EXPECT_EQ(Stored(Key::DiaryName), otherPath);
     EXPECT_EQ(index.Mark(kMarch5), 1);
     EXPECT_EQ(holder.GetDiarySet()->GetDefaultDBName(), otherPath);
     EXPECT_THROW(openOther(), CDatabaseError);
-    EXPECT_EQ(DiaryName(), letter);
+    EXPECT_EQ(Stored(Key::DiaryName), letter);
     EXPECT_EQ(index.Mark(kMarch5), 0);
     EXPECT_FALSE(holder.GetDiarySet()->IsOpen());
 }

@@ -65,7 +65,7 @@ TEST_F(DiaryRecordsetTest, MovesStopAtEitherEndAndADeleteLeavesThePositionBetwee
     EXPECT_TRUE(set.IsBOF() && set.IsEOF());
 }
 
-TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughAndTheBookmarkFindsTheAddedRecord) {
+TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughTheBookmarkFindsTheAddedRecordAndNullsReadEmpty) {
     set.Open();
     set.AddNew();
     set.m_EventDate = QStringLiteral("25122007");
@@ -85,6 +85,24 @@ TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughAndTheBookmarkFindsTheAddedReco
         raw.Value("SELECT EventDate || EventDescription || PubHoliday || EventTime FROM Diary")
             .toString(),
         "25122007Xmas10930");
+    // Nulls from other programs read as empty; SetFieldNull writes them.
+    raw.Exec("DROP TABLE Diary");
+    raw.Exec(
+        "CREATE TABLE Diary (ID INTEGER PRIMARY KEY, EventDate TEXT, EventDescription TEXT, "
+        "EventSound TEXT, PubHoliday INTEGER, Nag INTEGER, EventTime TEXT)");
+    raw.Add({QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
+    set.Requery();
+    EXPECT_TRUE(set.m_EventDate.isEmpty() && !set.m_PubHoliday);
+    set.Edit();
+    set.m_EventSound = QStringLiteral("x.wav");
+    set.SetFieldNull(DiaryField::EventSound);
+    set.SetFieldNull(DiaryField::EventDescription);
+    set.m_EventDescription = QStringLiteral("given after the null");
+    set.Update();
+    EXPECT_EQ(raw.Value("SELECT (EventSound IS NULL) || EventDescription FROM Diary").toString(),
+              "1given after the null");
+    set.SetAllFieldsNull();
+    EXPECT_TRUE(set.m_ID == 0 && set.m_EventTime.isEmpty());
 }
 
 TEST_F(DiaryRecordsetTest, ChangesElsewhereAreSeenAndVanishedRecordsRefused) {
@@ -107,7 +125,7 @@ TEST_F(DiaryRecordsetTest, ChangesElsewhereAreSeenAndVanishedRecordsRefused) {
     EXPECT_EQ(Messages(set), (QStringList{"changed", "later"}));
 }
 
-TEST_F(DiaryRecordsetTest, FiltersTreatTheirTextsAsCharactersNotSyntax) {
+TEST_F(DiaryRecordsetTest, FiltersTreatTheirTextsAsCharactersAndFindStaysInTheSelection) {
     Add({{"05032007", "exact"},
          {"0503****", "every year"},
          {"********", "100% sure_"},
@@ -125,42 +143,19 @@ TEST_F(DiaryRecordsetTest, FiltersTreatTheirTextsAsCharactersNotSyntax) {
     for (const auto& [filter, expected] : cases)
         EXPECT_EQ(Selected(filter), expected) << expected.join('|').toStdString();
     EXPECT_EQ(Selected(CDiaryFilter::All()).size(), 6);
-}
-
-TEST_F(DiaryRecordsetTest, FindGoesForwardOrFromTheFirstWithinTheSelection) {
-    Add({{"01012007", "pay rent"}, {"02012007", "dentist"}, {"03012007", "pay gas"}});
-    set.SetFilter(CDiaryFilter::ForDateKey("01012007"));
+    // Find goes forward, or from the first, within the selection.
+    set.SetFilter(CDiaryFilter::ForDateKey("05032007"));
     set.Open();
-    const CDiaryFilter pay = CDiaryFilter::MessageContains(QStringLiteral("pay"));
-    EXPECT_FALSE(set.FindNext(pay)) << "pay gas is outside the selection";
+    EXPECT_FALSE(set.FindNext(CDiaryFilter::MessageContains("1000"))) << "outside the selection";
     set.SetFilter(CDiaryFilter::All());
     set.Requery();
-    ASSERT_TRUE(set.FindNext(pay));
-    EXPECT_EQ(set.m_EventDescription, "pay gas");
-    EXPECT_FALSE(set.FindNext(pay));
-    EXPECT_EQ(set.m_EventDescription, "pay gas") << "no match leaves the record shown";
-    ASSERT_TRUE(set.FindFirst(pay));
-    EXPECT_EQ(set.m_EventDescription, "pay rent");
-}
-
-TEST_F(DiaryRecordsetTest, NullsFromOtherProgramsReadAsEmptyAndSetFieldNullWritesThem) {
-    raw.Exec("DROP TABLE Diary");
-    raw.Exec(
-        "CREATE TABLE Diary (ID INTEGER PRIMARY KEY, EventDate TEXT, EventDescription TEXT, "
-        "EventSound TEXT, PubHoliday INTEGER, Nag INTEGER, EventTime TEXT)");
-    raw.Add({QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant()});
-    set.Open();
-    EXPECT_TRUE(set.m_EventDate.isEmpty() && !set.m_PubHoliday);
-    set.Edit();
-    set.m_EventSound = QStringLiteral("x.wav");
-    set.SetFieldNull(DiaryField::EventSound);
-    set.SetFieldNull(DiaryField::EventDescription);
-    set.m_EventDescription = QStringLiteral("given after the null");
-    set.Update();
-    EXPECT_EQ(raw.Value("SELECT (EventSound IS NULL) || EventDescription FROM Diary").toString(),
-              "1given after the null");
-    set.SetAllFieldsNull();
-    EXPECT_TRUE(set.m_ID == 0 && set.m_EventTime.isEmpty());
+    const CDiaryFilter sure = CDiaryFilter::MessageContains(QStringLiteral("sure"));
+    ASSERT_TRUE(set.FindNext(sure) && set.FindNext(sure));
+    EXPECT_EQ(set.m_EventDescription, "1000 sure");
+    EXPECT_FALSE(set.FindNext(sure));
+    EXPECT_EQ(set.m_EventDescription, "1000 sure") << "no match leaves the record shown";
+    ASSERT_TRUE(set.FindFirst(sure));
+    EXPECT_EQ(set.m_EventDescription, "100% sure_");
 }
 
 TEST_F(DiaryRecordsetTest, VisitingEveryRecordInDateOrderEndsWhereTheMovesWould) {

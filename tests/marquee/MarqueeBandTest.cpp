@@ -15,19 +15,33 @@ MarqueeMetrics Window(int textWidth, int clientWidth = 400, int clientHeight = 3
     return MarqueeMetrics{textWidth, 16, 18, clientWidth, clientHeight, 380, 250};
 }
 
-TEST(MarqueeBandGeometry, BandIsTheLastTextHeightOrOneBelowAShortClientsPage) {
+// The pending text takes over only at a wrap-around, and only with a file.
+TEST(MarqueeBand, BandIsTheLastTextHeightAndPendingTextWaitsForTheWrapAround) {
     // client height: band top
     const std::pair<int, int> cases[] = {{300, 284}, {282, 266}, {281, 266}, {100, 266}, {0, 266}};
     for (const auto& [height, top] : cases)
         EXPECT_EQ(CMarqueeBand::BandTopFor(Window(50, 400, height)), top) << height;
     CMarqueeBand band;
-    band.SetShownText("Hello");
+    band.SetShownText("A");
     const MarqueeFrame frame = band.Step(Window(50, 200), 1, false);
     EXPECT_EQ(frame.band, QRect(0, 284, 200, 16));
     // Client width plus the distance to the page width.
     EXPECT_EQ(frame.opaque, QRect(0, 284, 380, 18));
     EXPECT_EQ(frame.textY, 284);
     EXPECT_EQ(band.BandRect(), frame.band);
+    band.SetPendingText("B");
+    band.SetX(100);
+    EXPECT_EQ(band.Step(Window(50), 1, true).text, "A");
+    band.SetX(-50);
+    EXPECT_EQ(band.Step(Window(50), 1, false).text, "A") << "no file: no takeover";
+    band.SetX(-50);
+    EXPECT_EQ(band.Step(Window(50), 1, true).text, "B");
+    // Rightward: placed by the width of the old text, then moved by one tick.
+    band.SetPendingText("Longer text");
+    band.SetX(401);
+    const MarqueeFrame rightward = band.Step(Window(10), -1, true);
+    EXPECT_EQ(rightward.textX, -9);
+    EXPECT_EQ(rightward.text, "Longer text");
 }
 
 // One tick from a start position: where the text is drawn next.
@@ -60,21 +74,4 @@ INSTANTIATE_TEST_SUITE_P(
                       MotionRow{"FromTheClampedMaximum", 50, 400, kMax, 1, 400}),
     RowName());
 
-TEST(MarqueeBandText, PendingTextTakesOverOnlyAtAWrapAroundAndOnlyWithAFile) {
-    CMarqueeBand band;
-    band.SetShownText("A");
-    band.SetPendingText("B");
-    band.SetX(100);
-    EXPECT_EQ(band.Step(Window(50), 1, true).text, "A");
-    band.SetX(-50);
-    EXPECT_EQ(band.Step(Window(50), 1, false).text, "A") << "no file: no takeover";
-    band.SetX(-50);
-    EXPECT_EQ(band.Step(Window(50), 1, true).text, "B");
-    // Rightward: placed by the width of the old text, then moved by one tick.
-    band.SetPendingText("Longer text");
-    band.SetX(401);
-    const MarqueeFrame frame = band.Step(Window(10), -1, true);
-    EXPECT_EQ(frame.textX, -9);
-    EXPECT_EQ(frame.text, "Longer text");
-}
 }  // namespace

@@ -58,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
                               "Café €|Café € “", 14}),
     RowName());
 
-TEST(ReadMarqueeLine, VeryLongLineIsCutButTheNextLineStillFollows) {
+// A very long line is cut, but the next line still follows; unreadable files
+// give an error naming them and keep the position.
+TEST(ReadMarqueeLine, LongLinesAreCutAndUnreadableFilesNamedInTheError) {
     TempDir dir;
     const QByteArray longLine(kMaxMarqueeLineBytes * 2 + 17, 'x');
     const QString path = dir.Write("long.txt", longLine + "\nnext\n");
@@ -66,19 +68,16 @@ TEST(ReadMarqueeLine, VeryLongLineIsCutButTheNextLineStillFollows) {
     EXPECT_EQ(read.text.size(), kMaxMarqueeLineBytes);
     EXPECT_EQ(read.nextPosition, longLine.size() + 1);
     EXPECT_EQ(ReadMarqueeLine(path, read.nextPosition).text, "next");
-}
-
-TEST(ReadMarqueeLine, UnreadableFilesGiveAnErrorNamingThemAndKeepThePosition) {
-    TempDir dir;
     // A FIFO would block the open and a device never ends.
     const QString fifo = dir.File("fifo");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    for (const QString& path :
+    for (const QString& bad :
          {dir.File("gone.txt"), dir.Path(), QString(), fifo, QStringLiteral("/dev/zero")}) {
-        const MarqueeLineRead read = ReadMarqueeLine(path, 12);
-        EXPECT_FALSE(read.ok);
-        EXPECT_TRUE(read.error.contains(path) && !read.error.isEmpty()) << read.error.toStdString();
-        EXPECT_EQ(read.nextPosition, 12);
+        const MarqueeLineRead failed = ReadMarqueeLine(bad, 12);
+        EXPECT_FALSE(failed.ok);
+        EXPECT_TRUE(failed.error.contains(bad) && !failed.error.isEmpty())
+            << failed.error.toStdString();
+        EXPECT_EQ(failed.nextPosition, 12);
     }
 }
 

@@ -26,19 +26,18 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaultOfEveryKey) {
     EXPECT_EQ(written, GoldenText(QStringLiteral("default-settings.txt")));
 }
 
-TEST_F(SettingsTest, MissingAndEmptyValuesAreWrittenBackOnlyWhenAsked) {
+// Missing and empty values are written back only when asked; written values
+// are in the file at once, for any other reader; stored texts read with their
+// encodings; built-in constants answer only their own keys.
+TEST_F(SettingsTest, ValuesAreWrittenBackOnlyWhenAskedAndReadWithTheirEncodings) {
     Put(Key::Font, QString());
     EXPECT_EQ(settings.GetSetting(Key::Font), QStringLiteral("Verdana"));
     EXPECT_EQ(Stored(Key::Font), QStringLiteral("Verdana"));
     EXPECT_EQ(settings.GetSetting(Key::OnTop, QStringLiteral("x"), false), QStringLiteral("x"));
     EXPECT_FALSE(store.Contains(QStringLiteral("Settings"), KeyName(Key::OnTop)));
-    // Written values are in the file at once, for any other reader.
     settings.WriteColour(Key::BackgroundColor, Rgb(1, 2, 3));
     EXPECT_EQ(QSettings(dir.SettingsFile(), QSettings::IniFormat).value("Settings/BackgroundColor"),
               QStringLiteral("197121"));
-}
-
-TEST_F(SettingsTest, StoredTextsReadWithTheirEncodings) {
     for (const char* yes : {"True", "TRUE", "true", "tRuE"})
         EXPECT_TRUE(CSettingsHelper::TextToBool(QString::fromLatin1(yes))) << yes;
     for (const char* no : {"False", "Yes", "1", "", " True", "Truex"})
@@ -47,6 +46,8 @@ TEST_F(SettingsTest, StoredTextsReadWithTheirEncodings) {
     EXPECT_EQ(settings.GetInt(Key::MonthsAcross), 0);
     Put(Key::TextColor, QStringLiteral("255"));
     EXPECT_EQ(settings.GetColour(Key::TextColor), Rgb(255, 0, 0));
+    EXPECT_FALSE(CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor")).isEmpty());
+    EXPECT_TRUE(CSettingsHelper::GetBuiltIn(QStringLiteral("Sponsor")).isEmpty());
 }
 
 // The today, diary-entry and holiday text colours default to the first of
@@ -59,11 +60,6 @@ TEST_F(SettingsTest, DistinctColourDefaultsAvoidTextAndBackground) {
     Put(Key::DiaryEntryBackgroundColor, QString::number(Rgb(10, 20, 30)));
     EXPECT_EQ(settings.GetColour(Key::TodayTextColor), Rgb(0, 0, 255));
     EXPECT_EQ(settings.GetColour(Key::PublicHolidayBackgroundColor), Rgb(10, 20, 30));
-}
-
-TEST(BuiltIns, AnswerOnlyTheirKeys) {
-    EXPECT_FALSE(CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor")).isEmpty());
-    EXPECT_TRUE(CSettingsHelper::GetBuiltIn(QStringLiteral("Sponsor")).isEmpty());
 }
 
 // A hand-edited settings file, the value one key then reads, and the line

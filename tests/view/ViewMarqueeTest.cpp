@@ -9,16 +9,15 @@
 #include "diary/DiaryError.h"
 #include "settings/SettingsKeys.h"
 #include "support/BoxPrompts.h"
-#include "support/DiaryFiles.h"
+#include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
 #include "support/FakeHttp.h"
-#include "support/SettingsFixture.h"
 #include "view/ViewMarquee.h"
 
 namespace {
 
-// A 400 x 300 viewport over a 380 x 200 page.
-class ViewMarqueeTest : public SettingsFixture {
+// A 400 x 300 viewport over a 380 x 200 page, and a diary for the message.
+class ViewMarqueeTest : public DiaryFixture {
 protected:
     ViewMarqueeTest() {
         viewport.resize(400, 300);
@@ -48,9 +47,8 @@ protected:
 }  // namespace
 
 TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
-    const QString path = dir.Write("lines.txt", "Same line\r\n");
     settings.WriteSetting(Key::UseFile, "True");
-    settings.WriteSetting(Key::MarqueeFileName, path);
+    settings.WriteSetting(Key::MarqueeFileName, dir.Write("lines.txt", "Same line\r\n"));
     settings.WriteSetting(Key::MarqueeCheckFileFreq, "0");  // a re-read at every tick
     settings.WriteSetting(Key::MarqueeCheckFileUnits, "Seconds");
     int checks = 0;
@@ -80,9 +78,6 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
 }
 
 TEST_F(ViewMarqueeTest, PromotionLineClicksAndFocusRunTheUpdateAfterTheViewsOwnHandling) {
-    const QString diaryPath = dir.File("Diary.db");
-    diaryfiles::CreateDiary(diaryPath);
-    settings.WriteSetting(Key::DiaryName, diaryPath);
     http.QueueBody("At start");
     http.QueueBody("Clicked");
     http.QueueBody("Next day");
