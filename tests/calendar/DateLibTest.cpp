@@ -49,10 +49,10 @@ const DateRow kDates[] = {
 };
 INSTANTIATE_TEST_SUITE_P(DateLib, DateLibTable, ::testing::ValuesIn(kDates), RowName());
 
-// Every day from 1584 to 9999 follows the day before and survives the round trip.
-TEST(DateLib, RoundTripsEveryDayOfTheRange) {
+// Every day from 1584 to 9999 follows the day before and survives the round
+// trip; nothing before it is a date.
+TEST(DateLib, RoundTripsEveryDayOfTheRangeAndCountsCenturyDaysAndSpans) {
     int expectedJulian = kFirstJulianDay;
-    int weekday = 0;
     for (int year = 1584; year <= 9999; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; IsValidDate(month, day, year); ++day) {
@@ -61,8 +61,8 @@ TEST(DateLib, RoundTripsEveryDayOfTheRange) {
                 JulianToDate(expectedJulian, m, d, y);
                 ASSERT_TRUE(m == month && d == day && y == year)
                     << month << "/" << day << "/" << year;
-                ASSERT_EQ(DayOfWeek(month, day, year), weekday);
-                weekday = (weekday + 1) % 7;
+                // 1 January 1584, the first day, is a Sunday.
+                ASSERT_EQ(DayOfWeek(month, day, year), (expectedJulian - kFirstJulianDay) % 7);
                 ++expectedJulian;
             }
         }
@@ -70,9 +70,7 @@ TEST(DateLib, RoundTripsEveryDayOfTheRange) {
     int m = -1, d = -1, y = -1;
     JulianToDate(kFirstJulianDay - 1, m, d, y);
     EXPECT_TRUE(m == 0 && d == 0 && y == 0);
-}
-
-TEST(DateLib, CenturyDaysSpansAndNames) {
+    // Days of the century, spans between days, and names out of range.
     EXPECT_EQ(DayOfCentury(1, 1, 2000), 1);
     EXPECT_EQ(DayOfCentury(1, 1, 2001), 367);
     // The century 1500 starts before the floor; its 31 December 1499 is a constant.
@@ -80,9 +78,8 @@ TEST(DateLib, CenturyDaysSpansAndNames) {
     EXPECT_EQ(DayOfCentury(1, 1, 1583), 0);
     EXPECT_EQ(DaysBetween(1, 1, 2001, 1, 1, 2000), -366);
     EXPECT_EQ(DaysBetween(1, 1, 1583, 1, 1, 2000), 0);
-    EXPECT_STREQ(WeekdayName(6), "Saturday");
+    // The names themselves are in the long dates of the table.
     EXPECT_EQ(WeekdayName(7), nullptr);
-    EXPECT_STREQ(MonthName(12), "December");
     EXPECT_EQ(MonthName(0), nullptr);
 }
 

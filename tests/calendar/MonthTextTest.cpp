@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(MonthText, MonthTextGolden,
 // Every row keeps 22 characters and its terminator, and the cells hold each
 // day once, in weekday order, for every month of four centuries; each day's
 // day of year leads back to it.
-TEST(MonthText, EveryMonthIsWellFormed) {
+TEST(MonthText, EveryMonthIsWellFormedAndNoDateLeavesTheWeekRowsBlank) {
     for (int year = 1584; year <= 1984; ++year) {
         for (int month = 1; month <= 12; ++month) {
             const MonthTextBlock block = Build(month, year);
@@ -78,9 +78,7 @@ TEST(MonthText, EveryMonthIsWellFormed) {
             ASSERT_EQ(IsValidDate(month, expectedDay, year), 0) << month << "/" << year;
         }
     }
-}
-
-TEST(MonthText, NoDateLeavesTheWeekRowsBlankAndPlacesOutsideReadZero) {
+    // No date leaves the week rows blank; places outside the block read zero.
     for (const auto& [month, year] :
          {std::pair{1, 1583}, std::pair{0, 2007}, std::pair{13, 2007}}) {
         const MonthTextBlock block = Build(month, year);

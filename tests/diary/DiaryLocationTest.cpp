@@ -26,7 +26,8 @@ protected:
 
 // A running copy holds the diary, an unreachable file cannot be opened: the
 // user is asked for another file, and Cancel keeps the path.
-TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorEntersAnOpenDiary) {
+TEST_F(DiaryLocationTest,
+       FirstRunCreatesTheDefaultTheProbeKeepsOutOfAnOpenDiaryAndFileOpenSwitches) {
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(Stored(Key::DiaryName), defaultPath);
     EXPECT_EQ(QFileInfo(defaultPath).size(), 0);
@@ -49,16 +50,12 @@ TEST_F(DiaryLocationTest, FirstRunCreatesTheDefaultAndTheProbeNeverTruncatesNorE
     prompts.fileAnswers.append(defaultPath);
     EXPECT_EQ(Locate(), defaultPath);
     EXPECT_EQ(Stored(Key::DiaryName), defaultPath);
-}
-
-// Cancel changes nothing; a confirmed file is stored and the index reloaded
-// (the same file again too); an unusable one leaves no old marks on show.
-TEST_F(DiaryLocationTest, FileOpenWritesTheChoiceAndReloadsTheIndex) {
+    // File > Open: Cancel changes nothing; a confirmed file is stored and the
+    // index reloaded (the same file again too); an unusable one leaves no old
+    // marks on show.
     const QString otherPath = dir.File(QStringLiteral("Other.db"));
-    diaryfiles::CreateDiary(defaultPath);
     diaryfiles::CreateDiary(otherPath);
     diaryfiles::RawConnection(otherPath).Add({"05032007", "in the other diary"});
-    Put(Key::DiaryName, defaultPath);
     CDiarySetHolder holder(store);
     CMonthIndex index;
     FakeClock clock;

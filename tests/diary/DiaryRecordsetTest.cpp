@@ -45,7 +45,7 @@ protected:
     CDiaryRecordset set{store};
 };
 
-TEST_F(DiaryRecordsetTest, MovesStopAtEitherEndAndADeleteLeavesThePositionBetweenNeighbours) {
+TEST_F(DiaryRecordsetTest, MovesStopAtEitherEndADeleteLeavesThePositionAndVisitsEndLikeMoves) {
     set.Open();
     EXPECT_TRUE(set.IsBOF() && set.IsEOF());
     EXPECT_THROW(set.Edit(), CDatabaseError);
@@ -63,6 +63,17 @@ TEST_F(DiaryRecordsetTest, MovesStopAtEitherEndAndADeleteLeavesThePositionBetwee
     EXPECT_EQ(Walk("PDP"), "a");
     Walk("D");
     EXPECT_TRUE(set.IsBOF() && set.IsEOF());
+    // Visiting every record in date order ends where the moves would.
+    Add({{"03012007", "three"}, {"01012007", "one"}, {"02012007", "two"}});
+    set.SetSort(DiarySort::EventDateAscending);
+    set.Requery();
+    QStringList seen;
+    set.VisitRecords(
+        [&](const DiaryRowView& row) { seen.append(QString::fromUtf8(row.eventDescription)); });
+    EXPECT_EQ(seen, QStringList({"one", "two", "three"}));
+    EXPECT_TRUE(set.IsEOF() && !set.IsBOF());
+    EXPECT_EQ(set.m_EventDescription, "three") << "the members hold the last record";
+    EXPECT_EQ(Walk("P"), "three");
 }
 
 TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughTheBookmarkFindsTheAddedRecordAndNullsReadEmpty) {
@@ -156,19 +167,6 @@ TEST_F(DiaryRecordsetTest, FiltersTreatTheirTextsAsCharactersAndFindStaysInTheSe
     EXPECT_EQ(set.m_EventDescription, "1000 sure") << "no match leaves the record shown";
     ASSERT_TRUE(set.FindFirst(sure));
     EXPECT_EQ(set.m_EventDescription, "100% sure_");
-}
-
-TEST_F(DiaryRecordsetTest, VisitingEveryRecordInDateOrderEndsWhereTheMovesWould) {
-    Add({{"03012007", "three"}, {"01012007", "one"}, {"02012007", "two"}});
-    set.SetSort(DiarySort::EventDateAscending);
-    set.Open();
-    QStringList seen;
-    set.VisitRecords(
-        [&](const DiaryRowView& row) { seen.append(QString::fromUtf8(row.eventDescription)); });
-    EXPECT_EQ(seen, QStringList({"one", "two", "three"}));
-    EXPECT_TRUE(set.IsEOF() && !set.IsBOF());
-    EXPECT_EQ(set.m_EventDescription, "three") << "the members hold the last record";
-    EXPECT_EQ(Walk("P"), "three");
 }
 
 TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {

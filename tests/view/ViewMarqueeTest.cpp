@@ -19,10 +19,7 @@ namespace {
 // A 400 x 300 viewport over a 380 x 200 page, and a diary for the message.
 class ViewMarqueeTest : public DiaryFixture {
 protected:
-    ViewMarqueeTest() {
-        viewport.resize(400, 300);
-        settings.WriteSetting(Key::MarqueeMess, "WWWW WWWW");
-    }
+    ViewMarqueeTest() { viewport.resize(400, 300); }
 
     CViewMarquee& Marquee(const PromotionServer& server = {}) {
         CViewMarquee::Hooks hooks;
