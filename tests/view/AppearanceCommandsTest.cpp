@@ -12,7 +12,7 @@
 namespace {
 class AppearanceCommandsTest : public SettingsFixture {
 protected:
-    bool RunColour(int id, ColourRef answer) {
+    bool RunColour(int id, std::optional<ColourRef> answer) {
         prompts.colourAnswers = {answer};
         return RunColourCommand(*FindColourCommand(id), viewColours, prompts, settings);
     }
@@ -30,30 +30,30 @@ TEST_F(AppearanceCommandsTest, TextColourKeepsStoredPairsAndWorksOutMissingOnes)
     Put(Key::TodayTextColor, QString());
     ASSERT_TRUE(RunColour(CommandId::TextColour, Rgb(255, 0, 0)));
     EXPECT_EQ(viewColours.todayText, Rgb(0, 0, 255));
-    EXPECT_EQ(Stored(Key::TodayTextColor), QString::number(Rgb(0, 0, 255)));
     Put(Key::TodayTextColor, QString());
     ASSERT_TRUE(RunColour(CommandId::BackgroundColour, Rgb(9, 9, 9)));
     EXPECT_TRUE(Stored(Key::TodayTextColor).isEmpty()) << "other colours leave the pairs alone";
 }
 
+// Offered the view's face, size and text colour; on OK the face is cut to 31
+// characters, a size of 0 keeps the old one, and the today colour is worked
+// out from the new text colour (red differs from blue).
 TEST_F(AppearanceCommandsTest, FontCommandStartsFromTheViewsFontAndStoresOnlyOnOk) {
     viewColours.text = Rgb(0, 0, 128);
     prompts.fontAnswers = {
         std::nullopt, FontChoice{"A Very Long Font Family Name That Goes On", 0, Rgb(0, 0, 255)}};
+    const auto stored = [this] {
+        return QStringList{Stored(Key::Font), Stored(Key::FontSize), Stored(Key::TextColor),
+                           Stored(Key::TodayTextColor), QString::number(font.face.size())}
+            .join('|');
+    };
     EXPECT_FALSE(RunFontCommand(font, viewColours, prompts, settings));
-    ASSERT_EQ(prompts.fontRequests.size(), 1);
-    EXPECT_EQ(prompts.fontRequests[0].face, "DejaVu Sans");
-    EXPECT_EQ(prompts.fontRequests[0].height, -14);
-    EXPECT_EQ(prompts.fontRequests[0].colour, Rgb(0, 0, 128));
-    EXPECT_TRUE(Stored(Key::Font).isEmpty() && Stored(Key::TextColor).isEmpty());
-
+    EXPECT_EQ(stored(), "||||11") << "cancelled";
     ASSERT_TRUE(RunFontCommand(font, viewColours, prompts, settings));
-    EXPECT_EQ(Stored(Key::Font), "A Very Long Font Family Name Th") << "cut to 31 characters";
-    EXPECT_EQ(font.face.size(), 31);
-    EXPECT_EQ(Stored(Key::FontSize), "-14") << "a size of 0 keeps the old one";
-    EXPECT_EQ(Stored(Key::TextColor), QString::number(Rgb(0, 0, 255)));
-    // The today colour is worked out from the new text colour: red differs from blue.
-    EXPECT_EQ(Stored(Key::TodayTextColor), QString::number(Rgb(255, 0, 0)));
+    EXPECT_EQ(stored(), "A Very Long Font Family Name Th|-14|16711680|255|31");
+    const FontChoice offered = prompts.fontRequests.value(0);
+    EXPECT_TRUE(offered.face == "DejaVu Sans" && offered.height == -14 &&
+                offered.colour == Rgb(0, 0, 128));
 }
 
 // Each colour command and the key it writes: nothing on cancel, the colour on OK.
@@ -78,9 +78,7 @@ class ColourCommandRows : public AppearanceCommandsTest,
                           public ::testing::WithParamInterface<ColourRow> {};
 
 TEST_P(ColourCommandRows, WriteTheirKeyOnlyOnOk) {
-    prompts.colourAnswers = {std::nullopt};
-    EXPECT_FALSE(
-        RunColourCommand(*FindColourCommand(GetParam().id), viewColours, prompts, settings));
+    EXPECT_FALSE(RunColour(GetParam().id, std::nullopt));
     EXPECT_TRUE(Stored(GetParam().key).isEmpty());
     ASSERT_TRUE(RunColour(GetParam().id, Rgb(12, 34, 56)));
     EXPECT_EQ(Stored(GetParam().key), QString::number(Rgb(12, 34, 56)));

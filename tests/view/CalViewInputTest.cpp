@@ -37,9 +37,8 @@ void WhenOpen(std::function<void(Dialog&, const WidgetDriver&)> work) {
 class CalViewInputTest : public ViewFixture {
 protected:
     QString Shown() const {
-        return QStringLiteral("%1/%2")
-            .arg(view->Dates().ShownMonth())
-            .arg(view->Dates().ShownYear());
+        return QString::number(view->Dates().ShownMonth()) + '/' +
+               QString::number(view->Dates().ShownYear());
     }
     void ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, CellCentre(dayOfYear));
@@ -73,24 +72,30 @@ protected:
 };
 
 // The steps themselves are the navigation rules' own; here only that the
-// commands reach them in the shown view mode.
-TEST_F(CalViewInputTest, PrevNextAndThisStepMonthsOrYears) {
-    Open();
+// commands reach them in the shown view mode, that a window left open
+// overnight learns the new day when it is next used, and that the keys
+// scroll a small window to the corners of the year.
+TEST_F(CalViewInputTest, NavigationCommandsFocusAndKeysMoveThePageAndToday) {
+    Open(QSize(160, 120));
     QStringList shown;
     for (const int id : {CommandId::Prev, CommandId::YearView, CommandId::Next, CommandId::This}) {
         view->OnCommand(id);
         shown << Shown();
     }
     EXPECT_EQ(shown, (QStringList{"2/2007", "2/2007", "2/2008", "3/2007"}));
-}
-
-// A window left open overnight learns the new day when it is next used.
-TEST_F(CalViewInputTest, FocusAfterMidnightMovesToday) {
-    Open();
     clock.now = clock.now.addDays(1);
     QFocusEvent focus(QEvent::FocusIn);
     QApplication::sendEvent(view, &focus);
     EXPECT_EQ(view->Dates().TodayDay(), 6);
+    QScrollBar* across = view->horizontalScrollBar();
+    QScrollBar* down = view->verticalScrollBar();
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_TRUE(down->value() > 0 && across->value() == across->maximum() &&
+                down->value() == down->maximum());
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(down->value(), down->maximum() - down->singleStep());
+    QTest::keyClick(view, Qt::Key_Home);
+    EXPECT_TRUE(across->value() == 0 && down->value() == 0);
 }
 
 TEST_F(CalViewInputTest, ClickShowsTheDaysMessagesAndATipTheirMarksColour) {
@@ -100,8 +105,7 @@ TEST_F(CalViewInputTest, ClickShowsTheDaysMessagesAndATipTheirMarksColour) {
     Open();
     ClickDay(kMarch6);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(2, 2));  // between days
-    ASSERT_EQ(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "Dentist at nine\nBank holiday");
+    EXPECT_EQ(prompts.Shown(), QStringList{"Tuesday, March 6 2007: Dentist at nine\nBank holiday"});
     EXPECT_EQ(view->Dates().ShownDay(), 6);
     const QPoint at = CellCentre(kMarch6);
     QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
@@ -134,32 +138,14 @@ TEST_F(CalViewInputTest, NewDiaryEntryOffersTheDayUnderThePointerAndMarksItOnOk)
     EXPECT_EQ(prompts.messages.last().text, "No Messages!") << "Ctrl+Shift checks the day";
 }
 
-TEST_F(CalViewInputTest, OptionsAppliesEveryPageAfterClosingEvenWhenCancelled) {
+// Which marks a state gives is the menu table's rule, each colour command's
+// key the colour table's, what each Options page stores the dialog's, and the
+// double-click and the frame's place under a window manager are the window
+// modes' tests; here that the modes change the frame at once, the context menu
+// follows them, one colour command and the font reach the view's own colours
+// and font, and Options applies every page after closing, even when cancelled.
+TEST_F(CalViewInputTest, SettingCommandsReachTheFrameAndTheViewAtOnce) {
     AddEntry("01062007", "June");
-    CCalView& v = Open();
-    WhenOpen<COptionsDlg>([](COptionsDlg& dialog, const WidgetDriver& d) {
-        d.Type("marqueeSecsEdit", "50");
-        dialog.Tabs()->setCurrentIndex(COptionsTabCtrl::YearViewIndex);
-        d.Click("yearViewCheck");
-        d.Click("okButton");
-    });
-    EXPECT_TRUE(v.OnCommand(CommandId::Options));
-    EXPECT_TRUE(v.Settings().yearView);
-    EXPECT_EQ(v.MonthIndex().Mark(DayOfYear(6, 1, 2007)), kOrdinaryEntry) << "marks for the year";
-    EXPECT_EQ(v.Marquee()->Timer().interval(), 50);
-    prompts.colourAnswers.append(Rgb(255, 0, 0));
-    WhenOpen<COptionsDlg>([](COptionsDlg&, const WidgetDriver& d) {
-        d.Click("marqueeTextColourButton");
-        d.Click("cancelButton");
-    });
-    v.OnCommand(CommandId::Options);
-    EXPECT_EQ(v.Settings().marquee.textColour, Rgb(255, 0, 0)) << "the colour was written at once";
-}
-
-// Which marks a state gives is the menu table's rule, and the double-click and
-// the frame's place under a window manager are the window modes' tests; here
-// that the modes change the frame at once and the context menu follows them.
-TEST_F(CalViewInputTest, WindowModesChangeTheFrameAndTheContextMenuChecksFollow) {
     Open();
     view->OnCommand(CommandId::NoMenu);
     EXPECT_EQ(Stored(Key::Menu), "True");
@@ -170,32 +156,31 @@ TEST_F(CalViewInputTest, WindowModesChangeTheFrameAndTheContextMenuChecksFollow)
     EXPECT_TRUE(frame.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(ContextMenuChecks(),
               (QSet<int>{CommandId::ShowMarquee, CommandId::AlwaysOnTop, CommandId::NoMenu}));
-}
-
-// Each command's key is the colour table's rule; here one command and the
-// font reach the view's own colours and font.
-TEST_F(CalViewInputTest, ColourAndFontCommandsReachTheView) {
-    Open();
     prompts.colourAnswers = {Rgb(12, 34, 56)};
     view->OnCommand(CommandId::PublicHolidayBackgroundColour);
     EXPECT_EQ(view->Settings().colours.holidayBackground, Rgb(12, 34, 56));
     prompts.fontAnswers = {FontChoice{"DejaVu Serif", -16, Rgb(0, 0, 0)}};
     view->OnCommand(CommandId::Fonts);
     EXPECT_EQ(view->RegularFont().family(), "DejaVu Serif");
-}
-
-TEST_F(CalViewInputTest, KeysScrollToTheCorners) {
-    Put(Key::YearView, "True");
-    Open(QSize(160, 120));
-    QScrollBar* across = view->horizontalScrollBar();
-    QScrollBar* down = view->verticalScrollBar();
-    QTest::keyClick(view, Qt::Key_End);
-    EXPECT_TRUE(down->value() > 0 && across->value() == across->maximum() &&
-                down->value() == down->maximum());
-    QTest::keyClick(view, Qt::Key_Up);
-    EXPECT_EQ(down->value(), down->maximum() - down->singleStep());
-    QTest::keyClick(view, Qt::Key_Home);
-    EXPECT_TRUE(across->value() == 0 && down->value() == 0);
+    WhenOpen<COptionsDlg>([](COptionsDlg& dialog, const WidgetDriver& d) {
+        d.Type("marqueeSecsEdit", "50");
+        dialog.Tabs()->setCurrentIndex(COptionsTabCtrl::YearViewIndex);
+        d.Click("yearViewCheck");
+        d.Click("okButton");
+    });
+    EXPECT_TRUE(view->OnCommand(CommandId::Options));
+    EXPECT_TRUE(view->Settings().yearView);
+    EXPECT_EQ(view->MonthIndex().Mark(DayOfYear(6, 1, 2007)), kOrdinaryEntry)
+        << "marks for the year";
+    EXPECT_EQ(view->Marquee()->Timer().interval(), 50);
+    prompts.colourAnswers.append(Rgb(255, 0, 0));
+    WhenOpen<COptionsDlg>([](COptionsDlg&, const WidgetDriver& d) {
+        d.Click("marqueeTextColourButton");
+        d.Click("cancelButton");
+    });
+    view->OnCommand(CommandId::Options);
+    EXPECT_EQ(view->Settings().marquee.textColour, Rgb(255, 0, 0))
+        << "the colour was written at once";
 }
 
 }  // namespace

@@ -3,30 +3,22 @@
 
 #include "view/core/DayHitTest.h"
 
-namespace {
-class DayHitTestTest : public ::testing::Test {
-protected:
-    DayHitTestTest() {
-        // Two days side by side, 20 x 10 pixels each.
-        cells[32] = PageRect{100, 50, 120, 60};
-        cells[33] = PageRect{120, 50, 140, 60};
-    }
+// "D" where a drag may start, "-" where not: a captionless normal window at
+// empty space, a day, the sponsor line, the phone line and just below it;
+// then at empty space with a title bar, maximized and minimized.
+TEST(DayHitTest, DragStartsOnlyOnEmptySpaceOfACaptionlessNormalWindow) {
+    // Two days side by side, 20 x 10 pixels each, and the two lines.
     DayCellTable cells{};
-    PageRect sponsor{10, 0, 210, 15};
-    PageRect phone{10, 300, 210, 315};
-    PageRegions Regions() const { return {cells, sponsor, phone}; }
-};
-}  // namespace
-
-TEST_F(DayHitTestTest, DragStartsOnlyOnEmptySpaceOfACaptionlessNormalWindow) {
-    const FrameDragState captionless{false, false, false};
-    EXPECT_TRUE(MayDragWindow(captionless, Regions(), {50, 100}));
-    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {105, 55}));  // a day
-    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {50, 5}));    // sponsor line
-    EXPECT_FALSE(MayDragWindow(captionless, Regions(), {50, 305}));  // phone line
-    EXPECT_TRUE(MayDragWindow(captionless, Regions(), {50, 315}));   // just below it
-
-    EXPECT_FALSE(MayDragWindow({true, false, false}, Regions(), {50, 100}));
-    EXPECT_FALSE(MayDragWindow({false, true, false}, Regions(), {50, 100}));
-    EXPECT_FALSE(MayDragWindow({false, false, true}, Regions(), {50, 100}));
+    cells[32] = PageRect{100, 50, 120, 60};
+    cells[33] = PageRect{120, 50, 140, 60};
+    const PageRegions regions{cells, PageRect{10, 0, 210, 15}, PageRect{10, 300, 210, 315}};
+    const PagePoint points[] = {{50, 100}, {105, 55}, {50, 5}, {50, 305}, {50, 315}};
+    const FrameDragState frames[] = {
+        {true, false, false}, {false, true, false}, {false, false, true}};
+    QString drags;
+    for (const PagePoint at : points)
+        drags += MayDragWindow({false, false, false}, regions, at) ? 'D' : '-';
+    for (const FrameDragState frame : frames)
+        drags += MayDragWindow(frame, regions, {50, 100}) ? 'D' : '-';
+    EXPECT_EQ(drags.toStdString(), "D---D---");
 }

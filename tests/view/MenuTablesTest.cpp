@@ -5,7 +5,7 @@
 #include "view/core/MenuTables.h"
 
 namespace {
-TEST(MenuTables, CheckMarksFollowTheirFlags) {
+TEST(MenuTables, CheckMarksFollowTheirFlagsAndAcceleratorsNeedTheirExactModifiers) {
     // on top, year view, marquee, picture, frame has menu: the five checkable commands
     const int checkable[] = {CommandId::AlwaysOnTop, CommandId::YearView, CommandId::ShowMarquee,
                              CommandId::ShowPicture, CommandId::NoMenu};
@@ -19,9 +19,7 @@ TEST(MenuTables, CheckMarksFollowTheirFlags) {
     }
     EXPECT_FALSE(IsCheckableCommand(CommandId::Fonts));
     EXPECT_FALSE(IsCommandChecked(CommandId::Fonts, {true, true, true, true, false}));
-}
-
-TEST(MenuTables, AcceleratorsNeedTheirExactModifiers) {
+    // Accelerators need their exact modifiers.
     EXPECT_EQ(AcceleratorCommand(QKeyCombination(Qt::Key_Left)), 0);
     EXPECT_EQ(AcceleratorCommand(Qt::ALT | Qt::SHIFT | Qt::Key_A), 0);
     EXPECT_EQ(AcceleratorCommand(Qt::CTRL | Qt::Key_A), 0);

@@ -14,7 +14,7 @@ CalendarMeasure HeaderMeasure(int lines) {
         [](const QString& text) { return 6 * static_cast<int>(text.size()); });
 }
 
-TEST(PageGeometry, MeasuresCellsAndBlocks) {
+TEST(PageGeometry, MeasuresCellsBlocksAndScrollSteps) {
     const CalendarMeasure month = HeaderMeasure(kMonthPageLines);
     EXPECT_EQ(month.cellCount, 7) << "the trailing blank is no cell";
     EXPECT_EQ(month.cellWidth, 18);
@@ -28,6 +28,19 @@ TEST(PageGeometry, MeasuresCellsAndBlocks) {
     EXPECT_EQ(PageBlockSize(yearMonth, true, 3, 4, 18),
               (PageSize{3 * 126 + 2 * 18, 4 * 104 + 3 * 18}));
     EXPECT_EQ(PageBlockSize(yearMonth, false, 3, 4, 18), yearMonth.block);
+    // Scrolling steps by cells in month view and by months in year view.
+    const ScrollSizes monthSteps = ComputeScrollSizes(month, false, 3, 4);
+    EXPECT_EQ(monthSteps.page, (PageSize{18, 16}));
+    EXPECT_EQ(monthSteps.line, (PageSize{1, 1}));
+    const ScrollSizes yearSteps = ComputeScrollSizes(yearMonth, true, 3, 4);
+    EXPECT_EQ(yearSteps.total, (PageSize{414, 470}));
+    EXPECT_EQ(yearSteps.page, (PageSize{414 / 3, 470 / 4}));
+    EXPECT_EQ(yearSteps.line, (PageSize{13, 11}));
+    // With few rows the page ends at the bottom of the phone line.
+    for (const int down : {1, 2})
+        EXPECT_EQ(ComputeScrollSizes(yearMonth, true, 4, down).total.height,
+                  YearGridPhoneLineY({0, 0}, 13, {126, 104}, down) + 13)
+            << down;
 }
 
 // Where the page block lands in a client area: centred, never left of or above it.
@@ -51,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(PageGeometry, PageOrigins,
                                            OriginRow{"SmallWindow", 100, 50, 126, 130, 0, 0}),
                          RowName());
 
-TEST(PageGeometry, LinesCellsAndTheYearGrid) {
+TEST(PageGeometry, LinesCellsTheYearGridAndThePrintedBlock) {
     const CentredLine wide = PlaceCentredLine(490, 390, {126, 130}, 13, 0, 0, 100);
     EXPECT_EQ(wide.rect, (PageRect{195, 130, 295, 143}));
     const CentredLine narrow = PlaceCentredLine(80, 60, {126, 130}, 13, 0, 9 * 13, 40);
@@ -74,21 +87,10 @@ TEST(PageGeometry, LinesCellsAndTheYearGrid) {
     EXPECT_EQ(YearGridPhoneLineY({5, 7}, 13, {126, 104}, 4), 33 + 3 * 104 + 7 * 13 + 26);
     EXPECT_EQ(YearGridMonthOrigins({0, 0}, 13, {126, 104}, 18, 4, 2).back().month, 8);
     EXPECT_EQ(YearGridMonthOrigins({0, 0}, 13, {126, 104}, 18, 5, 5).size(), 12u);
-}
-
-TEST(PageGeometry, ScrollSizesStepByCellsOrMonths) {
-    const ScrollSizes month = ComputeScrollSizes(HeaderMeasure(kMonthPageLines), false, 3, 4);
-    EXPECT_EQ(month.page, (PageSize{18, 16}));
-    EXPECT_EQ(month.line, (PageSize{1, 1}));
-    const ScrollSizes year = ComputeScrollSizes(HeaderMeasure(kYearMonthLines), true, 3, 4);
-    EXPECT_EQ(year.total, (PageSize{414, 470}));
-    EXPECT_EQ(year.page, (PageSize{414 / 3, 470 / 4}));
-    EXPECT_EQ(year.line, (PageSize{13, 11}));
-    // With few rows the page ends at the bottom of the phone line.
-    for (const int down : {1, 2})
-        EXPECT_EQ(ComputeScrollSizes(HeaderMeasure(kYearMonthLines), true, 4, down).total.height,
-                  YearGridPhoneLineY({0, 0}, 13, {126, 104}, down) + 13)
-            << down;
+    // The printed block lands centred on the paper.
+    EXPECT_EQ(PrintViewportOrigin({2480, 3508}, {490, 390}, {1200, 1150}), (PagePoint{640, 1179}));
+    const PagePoint o = PrintViewportOrigin({2480, 3508}, {490, 390}, {300, 200});
+    EXPECT_EQ(o.x + PageOrigin(490, 390, {300, 200}).x, (2480 - 300) / 2);
 }
 
 // The picture's rectangle: stretched to the larger of window, picture and
@@ -119,12 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
         PictureRow{"NaturalPinned", 300, 200, 126, false, false, {0, 0, 557, 405}},
         PictureRow{"WidthOnly", 800, 600, 126, true, false, {0, 98, 800, 503}}),
     RowName());
-
-TEST(PageGeometry, PrintedBlockLandsCentredOnThePaper) {
-    EXPECT_EQ(PrintViewportOrigin({2480, 3508}, {490, 390}, {1200, 1150}), (PagePoint{640, 1179}));
-    const PagePoint o = PrintViewportOrigin({2480, 3508}, {490, 390}, {300, 200});
-    EXPECT_EQ(o.x + PageOrigin(490, 390, {300, 200}).x, (2480 - 300) / 2);
-}
 
 TEST(DayStyle, FirstMatchingRuleWins) {
     const ViewColours c{1, 2, 3, 4, 5, 6, 7, 8};

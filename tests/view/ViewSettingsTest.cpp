@@ -8,28 +8,22 @@
 namespace {
 using ViewSettingsTest = SettingsFixture;
 
-TEST_F(ViewSettingsTest, FirstLoadWritesEveryKeyItReadsAndStartsWithoutMenu) {
+// The first load writes every key it reads and starts without menu; later
+// loads take the stored modes, a long face name is cut, and the year grid's
+// counts are corrected but stored as typed.
+TEST_F(ViewSettingsTest, FirstLoadWritesEveryKeyItReadsAndLaterOnesTakeTheModes) {
     EXPECT_TRUE(LoadViewSettings(settings).noMenu);
     for (Key key : {Key::OnTop, Key::MonthsDown, Key::MarqueeFileName, Key::FontSize,
                     Key::PublicHolidayBackgroundColor, Key::MarqueeBackgroundColor})
         EXPECT_TRUE(store.Contains(CSettingsStore::kSettingsSection, KeyName(key)))
             << DefinitionOf(key).name;
-}
-
-TEST_F(ViewSettingsTest, ModesAndLongFaceNames) {
     Put(Key::Menu, "True");
     Put(Key::OnTop, "True");
     Put(Key::YearView, "True");
-    Put(Key::TextColor, "255");  // red text: today's default must not be red too
     Put(Key::Font, "An Extraordinarily Long Typeface Name Beyond Limits");
     const ViewSettings view = LoadViewSettings(settings);
-    EXPECT_FALSE(view.noMenu);
-    EXPECT_TRUE(view.onTop && view.yearView);
-    EXPECT_EQ(view.colours.todayText, Rgb(0, 0, 255));
+    EXPECT_TRUE(!view.noMenu && view.onTop && view.yearView);
     EXPECT_EQ(view.font.face, QStringLiteral("An Extraordinarily Long Typefac"));
-}
-
-TEST_F(ViewSettingsTest, YearGridCountsAreCorrectedButStoredAsTyped) {
     // across, down: the grid used
     const std::tuple<const char*, const char*, int, int> cases[] = {
         {"0", "5", 3, 4},
