@@ -22,14 +22,14 @@ void WaitFor(const std::function<bool()>& done, int milliseconds = 3000) {
 // Runs xdotool while the event loop goes on, as the pointer's events need.
 void Pointer(const QStringList& arguments) {
     QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
+    xdotool.start("xdotool", arguments);
     WaitFor([&] { return xdotool.waitForFinished(10); }, 10000);
     QTest::qWait(300);
 }
 
-QStringList At(QPoint global, QStringList then) {
-    return QStringList{QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                       QString::number(global.x()), QString::number(global.y())} +
+QStringList At(QPoint global, const QStringList& then) {
+    return QStringList{"mousemove", "--sync", QString::number(global.x()),
+                       QString::number(global.y())} +
            then;
 }
 
@@ -48,9 +48,7 @@ protected:
         // A toggle shows the frame anew; the manager places it before the clicks.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
         QTest::qWait(500);
-        Pointer(At(EmptySpace(),
-                   {QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-                    QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")}));
+        Pointer(At(EmptySpace(), {"click", "--repeat", "2", "--delay", "80", "1"}));
     }
 
     CCalDocTemplate docTemplate{store, settings, services};
@@ -80,12 +78,11 @@ TEST_F(WindowModesTest, EveryDoubleClickTogglesNoMenuAndTheFrameKeepsItsPlace) {
 TEST_F(WindowModesTest, DraggingByEmptySpaceMovesTheWindow) {
     const QPoint start = Frame()->frameGeometry().topLeft();
     const QPoint press = EmptySpace();
-    QStringList drag = At(press, {QStringLiteral("mousedown"), QStringLiteral("1")});
+    QStringList drag = At(press, {"mousedown", "1"});
     // A hand's pace: the window manager takes over the move after the first step.
     for (int step = 1; step <= 5; ++step)
-        drag += At(press + QPoint(12 * step, 8 * step),
-                   {QStringLiteral("sleep"), QStringLiteral("0.2")});
-    drag += QStringList{QStringLiteral("mouseup"), QStringLiteral("1")};
+        drag += At(press + QPoint(12 * step, 8 * step), {"sleep", "0.2"});
+    drag += QStringList{"mouseup", "1"};
     Pointer(drag);
     WaitFor([&] { return Frame()->frameGeometry().topLeft() == start + QPoint(60, 40); });
     EXPECT_EQ(Frame()->frameGeometry().topLeft(), start + QPoint(60, 40));
