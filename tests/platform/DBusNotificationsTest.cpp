@@ -9,22 +9,18 @@
 
 namespace {
 QStringList g_logged;
-void Log(QtMsgType, const QMessageLogContext&, const QString& text) {
-    g_logged.append(text);
-}
 
 // Runs on a private session bus beside dunst (with-private-desktop.sh --notifications).
 TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
     QProcess monitor;
-    monitor.start(QStringLiteral("dbus-monitor"),
-                  {QStringLiteral("--session"),
-                   QStringLiteral("interface='org.freedesktop.Notifications',member='Notify'")});
+    monitor.start("dbus-monitor",
+                  {"--session", "interface='org.freedesktop.Notifications',member='Notify'"});
     // It prints its own registration once it listens.
     ASSERT_TRUE(monitor.waitForReadyRead(5000));
     std::unique_ptr<CDBusNotifications> notifications = CDBusNotifications::Connect();
     ASSERT_NE(notifications, nullptr);
     QSignalSpy activated(notifications.get(), &CDBusNotifications::Activated);
-    notifications->Notify(QStringLiteral("Plenda"), QStringLiteral("09:30 Dentist"));
+    notifications->Notify("Plenda", "09:30 Dentist");
     QString call;
     // The server's own display time is the call's last argument.
     EXPECT_TRUE(QTest::qWaitFor(
@@ -40,7 +36,7 @@ TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
     // A click on the popup, the way the server's own control command gives it.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            QProcess::execute(QStringLiteral("dunstctl"), {QStringLiteral("action"), "0"});
+            QProcess::execute("dunstctl", {"action", "0"});
             return activated.count() > 0;
         },
         5000));
@@ -49,7 +45,8 @@ TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
 }
 
 TEST(DBusNotificationsTest, WithoutABusThereAreNoneAndNothingIsSaid) {
-    qInstallMessageHandler(Log);
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { g_logged.append(text); });
     EXPECT_EQ(CDBusNotifications::Connect(), nullptr);
     qInstallMessageHandler(nullptr);
     EXPECT_TRUE(g_logged.isEmpty()) << g_logged.join(QLatin1Char('\n')).toStdString();

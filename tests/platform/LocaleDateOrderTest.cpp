@@ -4,17 +4,13 @@
 #include "platform/LocaleDateOrder.h"
 
 TEST(LocaleDateOrder, ReadsTheOrderOfTheShortFormat) {
-    struct Case {
-        const char* format;
-        DateOrder order;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, DateOrder> cases[] = {
         {"dd/MM/yyyy", DateOrder::DayMonthYear}, {"d.M.yy", DateOrder::DayMonthYear},
         {"dd-MM-yyyy", DateOrder::DayMonthYear}, {"M/d/yy", DateOrder::MonthDayYear},
         {"MM/dd/yyyy", DateOrder::MonthDayYear}, {"yyyy-MM-dd", DateOrder::YearMonthDay},
         {"yy/M/d", DateOrder::YearMonthDay},     {"yyyy. MM. dd.", DateOrder::YearMonthDay},
         {"", DateOrder::MonthDayYear},           {"HH:mm", DateOrder::MonthDayYear},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CLocaleDateOrder::FromFormat(QLatin1String(c.format)), c.order) << c.format;
+    for (const auto& [format, order] : cases)
+        EXPECT_EQ(CLocaleDateOrder::FromFormat(QLatin1String(format)), order) << format;
 }

@@ -23,20 +23,7 @@ QString ManyLines(int count) {
     return lines.join(QLatin1Char('\n'));
 }
 
-// The box as the user meets it: a real modal box from the prompts, looked at
-// while it is up and closed with its OK button.
-class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {
-protected:
-    void ShowAndInspect(const std::function<void(QWidget&)>& inspect) {
-        QTimer::singleShot(0, [&] {
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            inspect(*box);
-            QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton);
-        });
-        CQtPrompts().ShowMessage(GetParam().text, GetParam().caption);
-    }
-};
+class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessageBoxTest,
@@ -47,20 +34,23 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 }  // namespace
 
+// The box as the user meets it: a real modal box from the prompts, looked at
+// while it is up and closed with its OK button.
 TEST_P(MessageBoxTest, FitsTheScreenAndShowsItsWholeCaption) {
-    QRect box;
-    QRect area;
-    int captionWidth = 0;
-    bool okShown = false;
-    ShowAndInspect([&](QWidget& shown) {
-        box = shown.frameGeometry();
-        area = shown.screen()->availableGeometry();
-        QFont bold = shown.font();
+    const QString caption = GetParam().caption;
+    QTimer::singleShot(0, [&caption] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        const QRect shown = box->frameGeometry();
+        EXPECT_TRUE(box->screen()->availableGeometry().contains(shown))
+            << shown.width() << "x" << shown.height();
+        QFont bold = box->font();
         bold.setBold(true);
-        captionWidth = QFontMetrics(bold).horizontalAdvance(GetParam().caption);
-        okShown = shown.findChild<QPushButton*>()->isVisible();
+        EXPECT_GE(shown.width(), QFontMetrics(bold).horizontalAdvance(caption) + 64)
+            << "the caption and the title bar's buttons";
+        auto* ok = box->findChild<QPushButton*>();
+        EXPECT_TRUE(ok->isVisible());
+        QTest::mouseClick(ok, Qt::LeftButton);
     });
-    EXPECT_TRUE(area.contains(box)) << box.width() << "x" << box.height();
-    EXPECT_GE(box.width(), captionWidth + 64) << "the caption and the title bar's buttons";
-    EXPECT_TRUE(okShown);
+    CQtPrompts().ShowMessage(GetParam().text, caption);
 }
