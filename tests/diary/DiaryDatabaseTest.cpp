@@ -85,7 +85,6 @@ TEST_P(DeclaredTypeTest, ColumnsThatWouldChangeStoredValuesAreRefusedByName) {
     QString columns =
         "ID INTEGER PRIMARY KEY, EventDate TEXT, EventDescription TEXT, EventSound TEXT, "
         "PubHoliday INTEGER, Nag INTEGER, EventTime TEXT";
-    dir.Write("Diary.db", {});
     RawConnection(path).Exec("CREATE TABLE Diary (" + columns.replace(r.column, r.declaration) +
                              ")");
     const QString error = OpenError(path);

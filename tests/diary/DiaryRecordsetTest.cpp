@@ -76,7 +76,7 @@ TEST_F(DiaryRecordsetTest, MovesStopAtEitherEndADeleteLeavesThePositionAndVisits
     EXPECT_EQ(Walk("P"), "three");
 }
 
-TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughTheBookmarkFindsTheAddedRecordAndNullsReadEmpty) {
+TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughNullsReadEmptyAndADamagedFileTakesNothing) {
     set.Open();
     set.AddNew();
     set.m_EventDate = QStringLiteral("25122007");
@@ -114,6 +114,23 @@ TEST_F(DiaryRecordsetTest, AddAndEditWriteThroughTheBookmarkFindsTheAddedRecordA
               "1given after the null");
     set.SetAllFieldsNull();
     EXPECT_TRUE(set.m_ID == 0 && set.m_EventTime.isEmpty());
+    // Nothing is written into a damaged file. A page in the middle of the
+    // table overwritten: an append to the table's last page would succeed, so
+    // the write must look at the whole file first.
+    raw.Exec(QStringLiteral("BEGIN"));
+    for (int i = 0; i < 300; ++i)
+        raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
+    raw.Exec(QStringLiteral("COMMIT"));
+    QFile file(diaryPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_GT(file.size(), 8 * 4096);
+    file.seek(5 * 4096);
+    file.write(QByteArray(64, '\xff'));
+    file.close();
+    set.SetFilter(CDiaryFilter::ById(0));
+    set.Requery();
+    set.AddNew();
+    EXPECT_THROW(set.Update(), CDatabaseError);
 }
 
 TEST_F(DiaryRecordsetTest, ChangesElsewhereAreSeenAndVanishedRecordsRefused) {
@@ -181,23 +198,4 @@ TEST_F(DiaryRecordsetTest, HolderKeepsAnUnopenedSetUntilForgotten) {
     EXPECT_TRUE(holder.GetDiarySet()->IsOpen());
 }
 
-// A page in the middle of the table overwritten: an append to the table's
-// last page would succeed, so the write must look at the whole file first.
-TEST_F(DiaryRecordsetTest, NothingIsWrittenIntoADamagedFile) {
-    raw.Exec(QStringLiteral("BEGIN"));
-    for (int i = 0; i < 300; ++i)
-        raw.Add({QStringLiteral("01012007"), QString(200, QLatin1Char('a' + i % 26))});
-    raw.Exec(QStringLiteral("COMMIT"));
-    QFile file(diaryPath);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_GT(file.size(), 8 * 4096);
-    file.seek(5 * 4096);
-    file.write(QByteArray(64, '\xff'));
-    file.close();
-
-    set.SetFilter(CDiaryFilter::ById(0));
-    set.Open();
-    set.AddNew();
-    EXPECT_THROW(set.Update(), CDatabaseError);
-}
 }  // namespace

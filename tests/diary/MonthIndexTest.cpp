@@ -39,14 +39,6 @@ protected:
     CMonthIndex index;
 };
 
-TEST(MonthIndexMarkDay, CombinesOrdinaryAndHolidayKinds) {
-    // mark before, holiday?, mark after
-    const int cases[][3] = {{0, 0, 1}, {0, 1, 2}, {1, 0, 1}, {1, 1, 3},
-                            {2, 0, 3}, {2, 1, 2}, {3, 0, 3}, {3, 1, 3}};
-    for (const auto& c : cases)
-        EXPECT_EQ(CMonthIndex::MarkDay(c[0], c[1] != 0), c[2]) << c[0] << c[1];
-}
-
 // No set, a closed set and a year the date library cannot express mark nothing.
 TEST_F(MonthIndexTest, PlainEntriesMarkAllYearAndPatternsTheNext31DaysOrTheWholeYear) {
     index.LoadMonthIndex(nullptr, 3, 2007, false, clock);
@@ -70,9 +62,15 @@ TEST_F(MonthIndexTest, PlainEntriesMarkAllYearAndPatternsTheNext31DaysOrTheWhole
     EXPECT_EQ(MarkedDays().size(), 366u);
     Load(3, 1000);
     EXPECT_TRUE(MarkedDays().empty()) << "a year the date library cannot express";
+    // How an ordinary entry and a holiday combine on one day.
+    // mark before, holiday?, mark after
+    const int cases[][3] = {{0, 0, 1}, {0, 1, 2}, {1, 0, 1}, {1, 1, 3},
+                            {2, 0, 3}, {2, 1, 2}, {3, 0, 3}, {3, 1, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CMonthIndex::MarkDay(c[0], c[1] != 0), c[2]) << c[0] << c[1];
 }
 
-TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnceUntilANewDay) {
+TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnceUntilANewDayAndThe501stIsDropped) {
     Add({{"05032007", "Dentist", {}, 0, "0930"},
          {"05032007", "midnight", {}, 0, "0000"},
          {"05032007", "untimed", {}, 0, "    "},
@@ -90,21 +88,21 @@ TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnceUntilANewDay) {
     clock.now = QDateTime(QDate(2007, 3, 6), QTime(8, 0));
     Load(3, 2007);
     EXPECT_EQ(Alarms(), (AlarmList{{600, "tomorrow"}, {1020, "daily"}}));
-}
-
-TEST_F(MonthIndexTest, OddAlarmTimesReadAsLeadingDigitsAndThe501stIsDropped) {
+    // On an index of its own: odd alarm times read as their leading digits;
+    // the 501st alarm is dropped.
+    CMonthIndex fresh;
     const QString today = QStringLiteral("05032007");
     const std::pair<const char*, int> times[] = {
         {"9 5", 9 * 60 + 5}, {"9:5", 9 * 60}, {"xx", 0}, {"", 0}, {"123456789", 12 * 60 + 89}};
-    for (const auto& [text, minutes] : times) index.GatherAlarm(today, text, text, today);
+    for (const auto& [text, minutes] : times) fresh.GatherAlarm(today, text, text, today);
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(index.Alarm(i).minutes, times[i].second) << times[i].first;
-    for (int i = 5; i < 501; ++i) index.GatherAlarm(today, "1000", QString::number(i), today);
-    EXPECT_EQ(index.AlarmsUsed(), 500);
-    EXPECT_EQ(index.Alarm(499).message, "499");
-    EXPECT_EQ(index.Alarm(500).minutes, 0) << "out of range reads as an empty slot";
-    index.SpendAlarm(500);
-    index.SpendAlarm(-1);
+        EXPECT_EQ(fresh.Alarm(i).minutes, times[i].second) << times[i].first;
+    for (int i = 5; i < 501; ++i) fresh.GatherAlarm(today, "1000", QString::number(i), today);
+    EXPECT_EQ(fresh.AlarmsUsed(), 500);
+    EXPECT_EQ(fresh.Alarm(499).message, "499");
+    EXPECT_EQ(fresh.Alarm(500).minutes, 0) << "out of range reads as an empty slot";
+    fresh.SpendAlarm(500);
+    fresh.SpendAlarm(-1);
 }
 
 // Values a reader of raw column bytes could get wrong. Today is 5 March 2007
@@ -130,8 +128,7 @@ TEST_P(MonthIndexRawReadTest, MarksAndAlarmsFollowTheStoredValues) {
         Add({{fields[0], fields[1], {}, 0, fields[2]}});
     }
     Load(3, 2007, true);
-    diaryfiles::RawConnection raw(diaryPath);
-    for (const QString& sql : c.between) raw.Exec(sql);
+    for (const QString& sql : c.between) diaryfiles::RawConnection(diaryPath).Exec(sql);
     Load(3, 2007, true);
     QStringList marks, alarms;
     for (const int day : MarkedDays()) marks << QString::number(day);

@@ -79,9 +79,7 @@ TEST(ReadMarqueeLine, LongLinesAreCutAndUnreadableFilesNamedInTheError) {
             << failed.error.toStdString();
         EXPECT_EQ(failed.nextPosition, 12);
     }
-}
-
-TEST(DecodeEightBitText, KeepsValidUtf8AndDropsOnlyACutOffTail) {
+    // Eight-bit text keeps valid UTF-8 and drops only a cut-off tail.
     const std::pair<const char*, const char*> cases[] = {{"plain", "plain"},
                                                          {"\xE2\x82\xAC", "€"},
                                                          {"ab\xE2\x82", "ab"},
@@ -90,4 +88,5 @@ TEST(DecodeEightBitText, KeepsValidUtf8AndDropsOnlyACutOffTail) {
     for (const auto& [bytes, text] : cases)
         EXPECT_EQ(DecodeEightBitText(bytes), QString::fromUtf8(text)) << text;
 }
+
 }  // namespace

@@ -28,8 +28,9 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaultOfEveryKey) {
 
 // Missing and empty values are written back only when asked; written values
 // are in the file at once, for any other reader; stored texts read with their
-// encodings; built-in constants answer only their own keys.
-TEST_F(SettingsTest, ValuesAreWrittenBackOnlyWhenAskedAndReadWithTheirEncodings) {
+// encodings; built-in constants answer only their own keys; some colours
+// default to one that stands out.
+TEST_F(SettingsTest, ValuesAreWrittenBackOnlyWhenAskedReadWithTheirEncodingsAndColoursStandOut) {
     Put(Key::Font, QString());
     EXPECT_EQ(settings.GetSetting(Key::Font), QStringLiteral("Verdana"));
     EXPECT_EQ(Stored(Key::Font), QStringLiteral("Verdana"));
@@ -48,15 +49,12 @@ TEST_F(SettingsTest, ValuesAreWrittenBackOnlyWhenAskedAndReadWithTheirEncodings)
     EXPECT_EQ(settings.GetColour(Key::TextColor), Rgb(255, 0, 0));
     EXPECT_FALSE(CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor")).isEmpty());
     EXPECT_TRUE(CSettingsHelper::GetBuiltIn(QStringLiteral("Sponsor")).isEmpty());
-}
-
-// The today, diary-entry and holiday text colours default to the first of
-// three that differs from both the text and the background colour.
-TEST_F(SettingsTest, DistinctColourDefaultsAvoidTextAndBackground) {
+    // The today, diary-entry and holiday text colours default to the first of
+    // three that differs from both the text and the background colour.
     const std::array<ColourRef, 3> rbg{Rgb(255, 0, 0), Rgb(0, 0, 255), Rgb(0, 255, 0)};
     EXPECT_EQ(PickDistinctColour(Rgb(0, 255, 0), Rgb(255, 0, 0), rbg), Rgb(0, 0, 255));
     EXPECT_EQ(PickDistinctColour(Rgb(255, 0, 0), Rgb(0, 0, 255), rbg), Rgb(0, 255, 0));
-    Put(Key::TextColor, QString::number(Rgb(255, 0, 0)));
+    // The text colour is red from above.
     Put(Key::DiaryEntryBackgroundColor, QString::number(Rgb(10, 20, 30)));
     EXPECT_EQ(settings.GetColour(Key::TodayTextColor), Rgb(0, 0, 255));
     EXPECT_EQ(settings.GetColour(Key::PublicHolidayBackgroundColor), Rgb(10, 20, 30));

@@ -64,8 +64,7 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
     CViewMarquee& band = Marquee();
     // A loaded machine may take a while for the first tick.
     for (int wait = 0; wait < 50 && prompts.messages.isEmpty(); ++wait) QTest::qWait(100);
-    ASSERT_GE(prompts.messages.size(), 1);
-    EXPECT_EQ(prompts.messages[0].text, "The diary cannot be read.");
+    EXPECT_EQ(prompts.messages.value(0).text, "The diary cannot be read.");
     // The band kept moving while the box was open, and the re-reads in the
     // box's loop did not put a second check (and box) on top.
     EXPECT_LT(band.Marquee().Band().X(), xWhenShown);
@@ -75,9 +74,7 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
 }
 
 TEST_F(ViewMarqueeTest, PromotionLineClicksAndFocusRunTheUpdateAfterTheViewsOwnHandling) {
-    http.QueueBody("At start");
-    http.QueueBody("Clicked");
-    http.QueueBody("Next day");
+    for (const char* body : {"At start", "Clicked", "Next day"}) http.QueueBody(body);
     QWidget view;
     CViewMarquee& band = Marquee(PromotionServer{"http://promo.test/p", "acme", "desk"});
     band.WatchFocusAndClicks(view);
