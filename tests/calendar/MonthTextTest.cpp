@@ -20,13 +20,6 @@ MonthTextBlock Build(int month, int year) {
     return block;
 }
 
-QString Text(const MonthTextBlock& block) {
-    QString text;
-    for (int row = 0; row < kMonthTextRows; ++row)
-        text += QString::fromStdString(Line(block, row)) + QLatin1Char('\n');
-    return text;
-}
-
 struct MonthRow {
     const char* name;
     int month, year;
@@ -36,8 +29,12 @@ class MonthTextGolden : public ::testing::TestWithParam<MonthRow> {};
 
 TEST_P(MonthTextGolden, MatchesTheGoldenFile) {
     const MonthRow& r = GetParam();
+    const MonthTextBlock block = Build(r.month, r.year);
+    QString text;
+    for (int row = 0; row < kMonthTextRows; ++row)
+        text += QString::fromStdString(Line(block, row)) + QLatin1Char('\n');
     EXPECT_EQ(
-        Text(Build(r.month, r.year)),
+        text,
         GoldenText(
             QStringLiteral("month-%1-%2.txt").arg(r.year).arg(r.month, 2, 10, QLatin1Char('0'))));
 }

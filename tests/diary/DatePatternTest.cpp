@@ -23,8 +23,7 @@ struct PatternRow {
     const char* name;
     QString text;
     DateOrder order;
-    QString errors;
-    QString stored;
+    QString errors, stored;
 };
 
 class DatePatternTable : public ::testing::TestWithParam<PatternRow> {};

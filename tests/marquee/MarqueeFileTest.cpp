@@ -11,20 +11,6 @@
 #include "support/TempDir.h"
 
 namespace {
-// Reads `count` lines in a row from the start, as the marquee does period
-// after period, joined by '|'.
-QString ReadLines(const QString& path, int count) {
-    QStringList lines;
-    qint64 position = 0;
-    for (int i = 0; i < count; ++i) {
-        const MarqueeLineRead read = ReadMarqueeLine(path, position);
-        EXPECT_TRUE(read.ok) << read.error.toStdString();
-        lines << read.text;
-        position = read.nextPosition;
-    }
-    return lines.join(QLatin1Char('|'));
-}
-
 struct FileRow {
     const char* name;
     const char* file;
@@ -38,7 +24,16 @@ class MarqueeFileTable : public ::testing::TestWithParam<FileRow> {};
 TEST_P(MarqueeFileTable, CyclesThroughItsLines) {
     const FileRow& r = GetParam();
     const QString path = GoldenPath(QLatin1String(r.file));
-    EXPECT_EQ(ReadLines(path, r.count), QString::fromUtf8(r.lines));
+    // `count` lines in a row from the start, as the marquee reads them period
+    // after period.
+    QStringList lines;
+    for (qint64 i = 0, position = 0; i < r.count; ++i) {
+        const MarqueeLineRead read = ReadMarqueeLine(path, position);
+        EXPECT_TRUE(read.ok) << read.error.toStdString();
+        lines << read.text;
+        position = read.nextPosition;
+    }
+    EXPECT_EQ(lines.join(QLatin1Char('|')), QString::fromUtf8(r.lines));
     EXPECT_EQ(ReadMarqueeLine(path, 0).nextPosition, r.secondLineAt);
     // A position outside the file starts over at the first line.
     for (const qint64 outside : {qint64(-4), qint64(1) << 20})

@@ -43,17 +43,6 @@ protected:
     CQtHttp http;
 };
 
-// Makes `server` answer every request with a server error page.
-void AnswerWithServerError(QTcpServer& server) {
-    QObject::connect(&server, &QTcpServer::newConnection, [&server] {
-        QTcpSocket* socket = server.nextPendingConnection();
-        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
-            socket->write("HTTP/1.0 500 Oops\r\nContent-Length: 4\r\n\r\nSale");
-            socket->disconnectFromHost();
-        });
-    });
-}
-
 }  // namespace
 
 TEST_F(PromoServerTest, AnswersEachRequestFromTheFileAsItIsThenAndParsesItsLines) {
@@ -95,7 +84,14 @@ TEST_F(PromoServerTest, FetchesOverHttpAndFailingServersAreReportedNotHung) {
     dir.Write("messages.txt", "acme\tdesk\t" + QByteArray(2000, 'm') + "\n");
     EXPECT_EQ(Update("/promo"), QString(1024, 'm'));
     QTcpServer silent, closed, failing;
-    AnswerWithServerError(failing);
+    // `failing` answers every request with a server error page.
+    QObject::connect(&failing, &QTcpServer::newConnection, [&failing] {
+        QTcpSocket* socket = failing.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->write("HTTP/1.0 500 Oops\r\nContent-Length: 4\r\n\r\nSale");
+            socket->disconnectFromHost();
+        });
+    });
     for (QTcpServer* server : {&silent, &closed, &failing})
         ASSERT_TRUE(server->listen(QHostAddress::LocalHost, 0));
     const quint16 closedPort = closed.serverPort();
