@@ -145,7 +145,7 @@ TEST_F(CalViewInputTest, NewDiaryEntryOffersTheDayUnderThePointerAndMarksItOnOk)
 // follows them, one colour command and the font reach the view's own colours
 // and font, and Options applies every page after closing, even when cancelled.
 TEST_F(CalViewInputTest, SettingCommandsReachTheFrameAndTheViewAtOnce) {
-    AddEntry("01062007", "June");
+    AddEntry("01******", "every first");  // in month view marked only for 31 days
     Open();
     view->OnCommand(CommandId::NoMenu);
     EXPECT_EQ(Stored(Key::Menu), "True");
