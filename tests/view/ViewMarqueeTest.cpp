@@ -97,6 +97,7 @@ TEST_F(ViewMarqueeTest, PromotionLineClicksAndFocusRunTheUpdateAfterTheViewsOwnH
     EXPECT_EQ(http.requests.size(), 2);  // fetched today already
     clock.now = clock.now.addDays(1);
     QCoreApplication::sendEvent(&view, &focus);
+    EXPECT_EQ(http.requests.size(), 2) << "queued behind the view's own focus handling";
     QCoreApplication::processEvents();
     EXPECT_EQ(band.Marquee().Band().ShownText(), "Next day");
     EXPECT_TRUE(prompts.messages.isEmpty());
