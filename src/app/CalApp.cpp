@@ -2,13 +2,15 @@
 #include "app/CalApp.h"
 
 #include <QMainWindow>
+#include <QTextStream>
+#include <QWindow>
 
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
 #include "diary/DiaryLocation.h"
 
 CCalApp::CCalApp(int& argc, char** argv)
-    : QApplication(argc, argv), m_settings(m_store, m_colours) {
+    : QApplication(argc, argv), m_settings(m_store, m_colours), m_instance(m_store.FilePath()) {
     setOrganizationName(QStringLiteral("Quenmor"));
     setApplicationName(QStringLiteral("Calendar"));
     setApplicationDisplayName(QStringLiteral("Plenda"));
@@ -47,6 +49,20 @@ bool CCalApp::InitInstance() {
 }
 
 int CCalApp::Run() {
+    QString problem;
+    switch (m_instance.ClaimWindow(problem)) {
+        case CSingleInstance::Claim::HandedOver:
+            QTextStream(stderr) << "plenda: the calendar window is already open; it came forward\n";
+            return 0;
+        case CSingleInstance::Claim::Alone:
+            QTextStream(stderr) << "plenda: cannot tell later starts to use this window: "
+                                << problem << '\n';
+            break;
+        case CSingleInstance::Claim::First:
+            connect(&m_instance, &CSingleInstance::RaiseRequested, this,
+                    &CCalApp::BringFrameForward);
+            break;
+    }
     InitInstance();
     if (m_quitRequested)
         return 0;
@@ -64,8 +80,12 @@ void CCalApp::BringFrameForward() {
     QMainWindow* frame = m_template ? m_template->Frame() : nullptr;
     if (!frame)
         return;
-    frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    // An iconic window leaves that state only when mapped anew: showNormal
+    // would also drop a maximised state, so the state is set with it active.
+    frame->setWindowState((frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     frame->show();
     frame->raise();
     frame->activateWindow();
+    if (QWindow* window = frame->windowHandle())
+        window->requestActivate();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/QuitSignals.h"
+#include "app/SingleInstance.h"
 #include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsHelper.h"
@@ -27,7 +28,8 @@ public:
     // Start-up; always succeeds, so the event loop always runs.
     bool InitInstance();
     // Start-up, then the event loop, unless a quit signal came during start-up
-    // (a message box of the start-up runs before the loop does).
+    // (a message box of the start-up runs before the loop does) or a window
+    // of this user's already runs (it comes forward instead).
     int Run();
     CCalDocTemplate* Template() const { return m_template.get(); }
 
@@ -43,6 +45,7 @@ private:
     CLocaleDateOrder m_dateOrder;
     CQtTunes m_tunes;
     std::unique_ptr<CDBusNotifications> m_notifications;
+    CSingleInstance m_instance;
     CQuitSignals m_quitSignals;
     std::unique_ptr<CCalDocTemplate> m_template;
     bool m_quitRequested = false;

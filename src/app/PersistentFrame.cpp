@@ -24,21 +24,43 @@ WindowPlacement PlacementOf(const QMainWindow& frame) {
                             normal.top() + normal.height()};
     return placement;
 }
-// A window saved on a screen that is no longer attached would open where
-// nobody can see or reach it.
-bool IsOnSomeScreen(const QRect& rect) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.isEmpty())
-        return true;
-    for (const QScreen* screen : screens) {
-        if (screen->availableGeometry().intersects(rect))
-            return true;
-    }
-    return false;
-}
-
 QRect ToQRect(const RectValues& r) {
     return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+RectValues ToRectValues(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+// The screen the window overlaps most; none when it overlaps none, as when
+// the screen it was saved on is no longer attached.
+const QScreen* LandingScreen(const QRect& rect) {
+    const QScreen* best = nullptr;
+    qint64 bestArea = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect overlap = screen->availableGeometry().intersected(rect);
+        const qint64 area = qint64{overlap.width()} * overlap.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+// Qt's widget geometry is in device-independent pixels, so the stored
+// rectangle is too; it is fitted to the screen it lands on (the primary one
+// when it lands on none, at the default place).
+QRect PlacedRect(const RectValues& stored) {
+    QRect rect = ToQRect(stored);
+    const QScreen* screen = LandingScreen(rect);
+    if (!screen) {
+        rect = ToQRect(kDefaultFrameRect);
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (!screen)
+        return rect;
+    return ToQRect(FitOnScreen(ToRectValues(rect), ToRectValues(screen->availableGeometry())));
 }
 }  // namespace
 
@@ -60,10 +82,7 @@ void CPersistentFrame::ActivateFrame() {
     }
     m_firstTime = false;
     const WindowPlacement placement = LoadWindowPlacement(m_store);
-    QRect normal = ToQRect(placement.normalRect);
-    if (!IsOnSomeScreen(normal))
-        normal = ToQRect(kDefaultFrameRect);
-    setGeometry(normal);
+    setGeometry(PlacedRect(placement.normalRect));
     switch (placement.state) {
         case ShowState::Normal:
             show();

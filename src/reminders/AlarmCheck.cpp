@@ -1,28 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/AlarmCheck.h"
 
-#include "calendar/CalendarDates.h"
+#include <QLocale>
+
+#include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
-#include "diary/MonthIndex.h"
 #include "platform/Clock.h"
 #include "platform/Notifications.h"
 #include "platform/Prompts.h"
-#include "reminders/AlarmWindow.h"
+#include "reminders/DiaryAlarms.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
 namespace {
 const QString kCheckFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 const QString kSummary = QStringLiteral("Plenda");
+constexpr qint64 kSnoozeSeconds = 5 * 60;
 
-QString ClockText(int minutes) {
-    return QStringLiteral("%1:%2")
-        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+QString ClockText(const QDateTime& when) {
+    return when.toString(QStringLiteral("HH:mm"));
 }
 
-QString AlarmText(const AlarmSlot& alarm) {
-    return ClockText(alarm.minutes) + QLatin1Char(' ') + alarm.message;
+QString AlarmText(const DiaryAlarm& alarm) {
+    return ClockText(alarm.at) + QLatin1Char(' ') + alarm.message;
+}
+
+// An alarm of another day than today names its day.
+QString MissedLine(const DiaryAlarm& alarm, const QDate& today) {
+    QString line = QStringLiteral("Missed: ");
+    if (alarm.at.date() != today)
+        line += QLocale::c().toString(alarm.at.date(), QStringLiteral("ddd d MMM "));
+    return line + AlarmText(alarm);
 }
 
 // Clears the running flag however the check ends.
@@ -36,15 +44,14 @@ private:
 };
 }  // namespace
 
-CAlarmCheck::CAlarmCheck(CDiarySetHolder& diary, CMonthIndex& index, IPrompts& prompts,
-                         const IClock& clock, CSettingsStore& settings,
-                         INotifications* notifications)
+CAlarmCheck::CAlarmCheck(CDiarySetHolder& diary, IPrompts& prompts, const IClock& clock,
+                         CSettingsStore& settings, INotifications* notifications)
     : m_diary(diary),
-      m_index(index),
       m_prompts(prompts),
       m_clock(clock),
       m_settings(settings),
-      m_notifications(notifications) {}
+      m_notifications(notifications),
+      m_shown(settings) {}
 
 void CAlarmCheck::CheckAlarms() {
     // The timer fires again while an appointment box is open.
@@ -52,38 +59,41 @@ void CAlarmCheck::CheckAlarms() {
         return;
     RunningFlag running(m_checking);
     const QDateTime now = m_clock.Now();
-    const QDate today = now.date();
-    // Yesterday's unsounded alarms must not sound today: gather today's afresh.
-    if (m_index.AlarmDayKey() != DateKey(today.day(), today.month(), today.year()))
-        m_index.GatherTodaysAlarms(m_diary.GetDiarySet(), m_clock);
     const QDateTime last = LastChecked();
+    const QDateTime lookBack = LookBackStart(now, last);
     // Stored before any box opens: checks skipped while one is open count as unseen time.
     RememberCheck(now);
-    const int nowMinutes = MinuteOfDay(now.time());
+    const QDate first = lookBack.isValid() ? lookBack.date() : now.date();
+    // Tomorrow's first quarter hour may begin today.
+    const QList<DiaryAlarm> alarms = ReadAlarms(first, now.date().addDays(1));
     QStringList missed;
-    QList<int> due;
-    for (int slot = 0; slot <= m_index.LastFilledSlot(); ++slot) {
-        const AlarmSlot& alarm = m_index.Alarm(slot);
-        switch (TimeAlarm(alarm.minutes, now, last)) {
-            case AlarmTiming::Missed:
-                missed.append(QStringLiteral("Missed: ") + AlarmText(alarm));
-                m_index.SpendAlarm(slot);
-                break;
-            case AlarmTiming::Due:
-                due.append(slot);
-                break;
-            case AlarmTiming::NotDue:
-                break;
-        }
+    QList<DiaryAlarm> due;
+    for (const DiaryAlarm& alarm : alarms) {
+        const AlarmTiming timing = TimeAlarm(alarm.at, now, lookBack, m_shown.Contains(alarm));
+        if (timing == AlarmTiming::NotDue)
+            continue;
+        if (timing == AlarmTiming::Missed)
+            missed.append(MissedLine(alarm, now.date()));
+        else
+            due.append(alarm);
+        m_shown.Add(alarm);
     }
+    // Recorded before any box opens, so no later check shows them again.
+    m_shown.Save(now);
     if (!missed.isEmpty())
-        ShowMissed(missed, nowMinutes);
-    for (int slot : due) ShowDue(slot, nowMinutes);
+        ShowMissed(missed, lookBack != last, now);
+    const QString dueCaption = ClockText(now) + QStringLiteral(" You have an appointment");
+    for (const DiaryAlarm& alarm : due) Tell(AlarmText(alarm), dueCaption);
+    for (const QString& text : TakeSnoozed(now)) Tell(text, dueCaption);
+}
+
+void CAlarmCheck::Snooze(const QString& text) {
+    m_snoozed.append(Snoozed{m_clock.Now().addSecs(kSnoozeSeconds), text});
 }
 
 QDateTime CAlarmCheck::LastChecked() const {
-    const QString text = m_settings.ReadText(CSettingsStore::kSettingsSection,
-                                             KeyName(Key::LastAlarmCheck));
+    const QString text =
+        m_settings.ReadText(CSettingsStore::kSettingsSection, KeyName(Key::LastAlarmCheck));
     // Unreadable text counts as no check ever: nothing old is shown.
     return QDateTime::fromString(text, kCheckFormat);
 }
@@ -93,20 +103,45 @@ void CAlarmCheck::RememberCheck(const QDateTime& now) {
                          now.toString(kCheckFormat));
 }
 
-void CAlarmCheck::ShowMissed(const QStringList& lines, int nowMinutes) {
-    Tell(lines.join(QLatin1Char('\n')),
-         ClockText(nowMinutes) + QStringLiteral(" Missed appointments"));
+// Entries another program committed (a command-line add, a sync) are read
+// afresh; the window's own changes already refetched the rows.
+QList<DiaryAlarm> CAlarmCheck::ReadAlarms(const QDate& first, const QDate& last) {
+    CDiaryRecordset* set = m_diary.GetDiarySet();
+    if (!set->IsOpen())
+        return {};
+    if (set->HasChangedSinceFetch())
+        set->Requery();
+    return AlarmsOnDays(*set, first, last);
 }
 
-void CAlarmCheck::ShowDue(int slot, int nowMinutes) {
-    Tell(AlarmText(m_index.Alarm(slot)),
-         ClockText(nowMinutes) + QStringLiteral(" You have an appointment"));
-    m_index.SpendAlarm(slot);
+QStringList CAlarmCheck::TakeSnoozed(const QDateTime& now) {
+    QStringList texts;
+    for (auto it = m_snoozed.begin(); it != m_snoozed.end();) {
+        if (it->at > now) {
+            ++it;
+            continue;
+        }
+        texts.append(it->text);
+        it = m_snoozed.erase(it);
+    }
+    return texts;
+}
+
+void CAlarmCheck::ShowMissed(QStringList lines, bool capped, const QDateTime& now) {
+    if (capped)
+        lines.append(
+            QStringLiteral("(Alarms more than %1 days old are not shown.)").arg(kLookBackDays));
+    Tell(lines.join(QLatin1Char('\n')), ClockText(now) + QStringLiteral(" Missed appointments"));
 }
 
 // The notification goes first: the box waits for OK, the popup does not.
 void CAlarmCheck::Tell(const QString& text, const QString& caption) {
-    if (m_notifications)
-        m_notifications->Notify(kSummary, text);
+    if (m_notifications) {
+        std::weak_ptr<CAlarmCheck*> self = m_self;
+        m_notifications->Notify(kSummary, text, [self, text] {
+            if (const std::shared_ptr<CAlarmCheck*> check = self.lock())
+                (*check)->Snooze(text);
+        });
+    }
     m_prompts.ShowMessage(text, caption);
 }

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/AlarmWindow.h"
 
-#include <algorithm>
-
 namespace {
-constexpr int kLeadMinutes = 15;
-constexpr int kMinutesPerDay = 24 * 60;
+constexpr qint64 kLeadSeconds = 15 * 60;
 
 QDateTime StartOfMinute(const QDateTime& when) {
     const QTime time = when.time();
@@ -13,20 +10,21 @@ QDateTime StartOfMinute(const QDateTime& when) {
 }
 }  // namespace
 
-int MinuteOfDay(const QTime& time) {
-    return time.hour() * 60 + time.minute();
+AlarmTiming TimeAlarm(const QDateTime& at, const QDateTime& now, const QDateTime& lookBackStart,
+                      bool shown) {
+    if (shown || !at.isValid())
+        return AlarmTiming::NotDue;
+    const QDateTime minute = StartOfMinute(now);
+    if (at.addSecs(-kLeadSeconds) < minute && minute < at)
+        return AlarmTiming::Due;
+    if (lookBackStart.isValid() && StartOfMinute(lookBackStart) < at && at <= minute)
+        return AlarmTiming::Missed;
+    return AlarmTiming::NotDue;
 }
 
-AlarmTiming TimeAlarm(int alarmMinutes, const QDateTime& now, const QDateTime& lastChecked) {
-    if (alarmMinutes <= 0)
-        return AlarmTiming::NotDue;
-    const int nowMinutes = MinuteOfDay(now.time());
-    if (alarmMinutes - kLeadMinutes < nowMinutes && nowMinutes < alarmMinutes)
-        return AlarmTiming::Due;
-    // An alarm past the day's last minute never comes, so is never missed either.
-    if (!lastChecked.isValid() || nowMinutes < alarmMinutes || alarmMinutes >= kMinutesPerDay)
-        return AlarmTiming::NotDue;
-    const int opens = std::max(0, alarmMinutes - kLeadMinutes + 1);
-    const QDateTime windowStart(now.date(), QTime(opens / 60, opens % 60));
-    return StartOfMinute(lastChecked) < windowStart ? AlarmTiming::Missed : AlarmTiming::NotDue;
+QDateTime LookBackStart(const QDateTime& now, const QDateTime& lastChecked) {
+    const QDateTime earliest = now.addDays(-kLookBackDays);
+    if (lastChecked.isValid() && lastChecked < earliest)
+        return earliest;
+    return lastChecked;
 }

@@ -68,6 +68,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::FindDialogRect, "FindDialogRect", kRectDefault),
     Fixed(Key::UserId, "UserId", ""),
     Fixed(Key::LastAlarmCheck, "LastAlarmCheck", ""),
+    Fixed(Key::ShownAlarms, "ShownAlarms", ""),
     Fixed(Key::CalDavUrl, "CalDavUrl", ""),
     Fixed(Key::CalDavUser, "CalDavUser", ""),
     Fixed(Key::CalDavEveryMinutes, "CalDavEveryMinutes", "0"),

@@ -56,6 +56,8 @@ enum class Key {
     UserId,
     // The minute the alarm check last ran (yyyy-MM-dd HH:mm), empty before the first.
     LastAlarmCheck,
+    // The alarms already shown: "yyyyMMddHHmm-digest" records, space separated.
+    ShownAlarms,
     // The CalDAV calendar the diary synchronises with, and the user reaching it.
     CalDavUrl,
     CalDavUser,

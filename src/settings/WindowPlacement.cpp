@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/WindowPlacement.h"
 
+#include <algorithm>
+
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
@@ -44,4 +46,12 @@ WindowPlacement LoadWindowPlacement(const CSettingsStore& store) {
         placement.restoreToMaximized = true;
     }
     return placement;
+}
+
+RectValues FitOnScreen(const RectValues& rect, const RectValues& screen) {
+    const int width = std::min(rect.right - rect.left, screen.right - screen.left);
+    const int height = std::min(rect.bottom - rect.top, screen.bottom - screen.top);
+    const int left = std::clamp(rect.left, screen.left, screen.right - width);
+    const int top = std::clamp(rect.top, screen.top, screen.bottom - height);
+    return {left, top, left + width, top + height};
 }

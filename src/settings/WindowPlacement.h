@@ -23,3 +23,8 @@ void SaveWindowPlacement(CSettingsStore& store, const WindowPlacement& placement
 // Reads them back; a missing `Rect` gives the default rectangle, missing
 // `icon` and `max` give 0.
 WindowPlacement LoadWindowPlacement(const CSettingsStore& store);
+
+// The rectangle moved fully onto `screen` (both in device-independent pixels,
+// right and bottom exclusive), shrunk first to the screen's size where larger,
+// so a window saved on a bigger screen or at a smaller scale still fits.
+RectValues FitOnScreen(const RectValues& rect, const RectValues& screen);

@@ -59,7 +59,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
     m_page.Relayout();
     m_frame.UpdateTitle();
     if (start == ViewStart::Window) {
-        m_timed.Create(m_diary, m_index, m_marqueeFont);
+        m_timed.Create(m_diary, m_marqueeFont);
         connect(this, &CCalView::OptionsReloaded, m_timed.Marquee(), &CViewMarquee::Reload);
     }
     LoadStartIndex(start);

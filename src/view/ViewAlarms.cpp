@@ -9,11 +9,11 @@ namespace {
 constexpr int kCheckIntervalMs = 60 * 1000;
 }  // namespace
 
-CViewAlarms::CViewAlarms(CDiarySetHolder& diary, CMonthIndex& index,
-                         const PlatformServices& services, CSettingsStore& settings,
-                         std::function<void(const QString&)> reportError, QObject* parent)
+CViewAlarms::CViewAlarms(CDiarySetHolder& diary, const PlatformServices& services,
+                         CSettingsStore& settings, std::function<void(const QString&)> reportError,
+                         QObject* parent)
     : QObject(parent),
-      m_check(diary, index, *services.prompts, *services.clock, settings, services.notifications),
+      m_check(diary, *services.prompts, *services.clock, settings, services.notifications),
       m_timer(this),
       m_reportError(std::move(reportError)) {
     m_timer.setObjectName(QStringLiteral("alarmTimer"));

@@ -17,7 +17,7 @@ class CViewAlarms : public QObject {
 public:
     // `services` must offer prompts and a clock; notifications may be absent.
     // `reportError` shows what a check could not read of the diary.
-    CViewAlarms(CDiarySetHolder& diary, CMonthIndex& index, const PlatformServices& services,
+    CViewAlarms(CDiarySetHolder& diary, const PlatformServices& services,
                 CSettingsStore& settings, std::function<void(const QString&)> reportError,
                 QObject* parent = nullptr);
 

@@ -15,11 +15,11 @@ CViewTimedParts::CViewTimedParts(QAbstractScrollArea& view, CSettingsHelper& set
 
 CViewTimedParts::~CViewTimedParts() = default;
 
-void CViewTimedParts::Create(CDiarySetHolder& diary, CMonthIndex& index, const QFont& marqueeFont) {
+void CViewTimedParts::Create(CDiarySetHolder& diary, const QFont& marqueeFont) {
     CreateMarquee(marqueeFont);
     if (!m_services.prompts)
         return;
-    m_alarms = std::make_unique<CViewAlarms>(diary, index, m_services, m_settings.Store(),
+    m_alarms = std::make_unique<CViewAlarms>(diary, m_services, m_settings.Store(),
                                              m_hooks.report, &m_view);
     // Before today's box opens: the alarms run on while it waits for OK.
     m_alarms->Start();

@@ -11,7 +11,6 @@
 #include "platform/PlatformServices.h"
 
 class CDiarySetHolder;
-class CMonthIndex;
 class CSettingsHelper;
 class CViewAlarms;
 class CViewMarquee;
@@ -39,7 +38,7 @@ public:
 
     // Window start: the marquee with its first text, then (when there is a
     // box to tell them in) the alarms and the sync.
-    void Create(CDiarySetHolder& diary, CMonthIndex& index, const QFont& marqueeFont);
+    void Create(CDiarySetHolder& diary, const QFont& marqueeFont);
     void SetMarqueeFont(const QFont& marqueeFont);
     void StartMarquee();
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "diary/DiarySetHolder.h"
-#include "diary/MonthIndex.h"
 #include "reminders/AlarmCheck.h"
 #include "reminders/AlarmWindow.h"
 #include "support/BoxPrompts.h"
@@ -20,9 +21,10 @@ QDateTime At(const char* text) {
 
 struct WindowRow {
     const char* name;
-    int alarm;  // minutes since midnight
+    const char* alarm;
     const char* now;
     const char* last;
+    bool shown;
     AlarmTiming expected;
 };
 
@@ -30,84 +32,119 @@ class AlarmWindowTest : public ::testing::TestWithParam<WindowRow> {};
 
 TEST_P(AlarmWindowTest, Timing) {
     const WindowRow& row = GetParam();
-    EXPECT_EQ(TimeAlarm(row.alarm, At(row.now), At(row.last)), row.expected);
+    const QDateTime now = At(row.now);
+    EXPECT_EQ(TimeAlarm(At(row.alarm), now, LookBackStart(now, At(row.last)), row.shown),
+              row.expected);
 }
 
-constexpr int k0930 = 9 * 60 + 30;
 constexpr AlarmTiming kNot = AlarmTiming::NotDue, kDue = AlarmTiming::Due,
                       kMissed = AlarmTiming::Missed;
 INSTANTIATE_TEST_SUITE_P(
     Rules, AlarmWindowTest,
     ::testing::Values(
-        WindowRow{"QuarterHourBefore", k0930, "5 09:15", "5 09:14", kNot},
-        WindowRow{"FirstMinuteOfWindow", k0930, "5 09:16", "5 09:15", kDue},
-        WindowRow{"LastMinuteOfWindow", k0930, "5 09:29", "", kDue},
-        WindowRow{"AtItsMinuteAfterASeenWindow", k0930, "5 09:30", "5 09:29", kNot},
-        WindowRow{"MidnightMeansNone", 0, "5 12:00", "4 12:00", kNot},
-        WindowRow{"EarlyAlarmOpensAtMidnight", 5, "5 00:00", "4 23:59", kDue},
-        WindowRow{"ThreeHourJumpMisses", k0930, "5 12:00", "5 09:00", kMissed},
-        WindowRow{"JumpFromInsideTheWindowSawIt", k0930, "5 12:00", "5 09:20", kNot},
-        WindowRow{"JumpFromItsFirstMinuteSawIt", k0930, "5 12:00", "5 09:16", kNot},
-        WindowRow{"StartAtItsMinuteMisses", k0930, "5 09:30", "5 08:00", kMissed},
-        WindowRow{"FirstStartEverShowsNothingOld", k0930, "5 12:00", "", kNot},
-        WindowRow{"MissedAcrossMidnight", 5, "5 00:30", "4 23:50", kMissed},
-        WindowRow{"ClockSetBackMissesNothing", k0930, "5 10:00", "5 11:00", kNot},
-        WindowRow{"TwentyFourHundredShowsBeforeMidnight", 24 * 60, "5 23:50", "5 23:49", kDue},
-        WindowRow{"PastTheDayIsNeverMissed", 24 * 60 + 30, "5 23:59", "4 23:00", kNot}),
+        WindowRow{"QuarterHourBefore", "5 09:30", "5 09:15", "5 09:14", false, kNot},
+        WindowRow{"FirstMinuteOfWindow", "5 09:30", "5 09:16", "5 09:15", false, kDue},
+        WindowRow{"LastMinuteOfWindow", "5 09:30", "5 09:29", "", false, kDue},
+        WindowRow{"ShownIsNeitherDueNorMissed", "5 09:30", "5 09:20", "5 09:00", true, kNot},
+        WindowRow{"ShownBeforeAGapIsNotMissed", "5 09:30", "5 12:00", "5 09:17", true, kNot},
+        WindowRow{"UnshownSinceTheLastCheckIsMissed", "5 09:30", "5 12:00", "5 09:20", false,
+                  kMissed},
+        WindowRow{"AtItsMinuteMisses", "5 09:30", "5 09:30", "5 08:00", false, kMissed},
+        WindowRow{"BeforeTheLastCheckIsNotMissed", "5 09:30", "5 12:00", "5 09:31", false, kNot},
+        WindowRow{"FirstStartEverShowsNothingOld", "5 09:30", "5 12:00", "", false, kNot},
+        WindowRow{"ClockSetBackMissesNothing", "5 09:30", "5 10:00", "5 11:00", false, kNot},
+        WindowRow{"LeadTimeCrossesMidnight", "6 00:05", "5 23:50", "5 23:49", false, kDue},
+        WindowRow{"MissedOvernight", "4 23:45", "5 07:00", "4 23:00", false, kMissed},
+        WindowRow{"WithinAWeekIsMissed", "3 12:00", "9 12:00", "1 00:00", false, kMissed},
+        WindowRow{"MoreThanAWeekBackIsNot", "1 12:00", "9 12:00", "1 00:00", false, kNot}),
     RowName());
 
-// Today is Monday 5 March 2007; the diary holds today's dentist at 09:30 and
-// a daily walk at 10:00 and lunch at 11:00.
-class AlarmCheckTest : public DiaryFixture {
+struct CheckRow {
+    const char* name;
+    const char* lastCheck;            // as stored before the first start ("" none)
+    std::vector<const char*> starts;  // each a start of the program and its first check
+    QStringList expected;
+};
+
+// Today is Monday 5 March 2007. Each check runs in a program started afresh;
+// before the last one, a command-line add puts the post at 09:40 today.
+class AlarmRestartTest : public DiaryFixture, public ::testing::WithParamInterface<CheckRow> {
 protected:
-    AlarmCheckTest() {
-        Add({{"05032007", "Dentist", {}, 0, "0930"},
-             {"********", "Walk", {}, 0, "1000"},
-             {"********", "Lunch", {}, 0, "1100"}});
-        index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
+    AlarmRestartTest() {
+        Add({{"04032007", "Late call", {}, 0, "2345"},
+             {"06032007", "Night train", {}, 0, "0005"},
+             {"05032007", "Lunch", {}, 0, "1100"},
+             {"05032007", "Dentist", {}, 0, "1030"}});
     }
-    void CheckAt(const char* when) {
+    void StartAt(const char* when) {
+        CDiarySetHolder holder{store};
         clock.now = At(when);
-        check.CheckAlarms();
+        CAlarmCheck(holder, prompts, clock, store, &notifications).CheckAlarms();
     }
 
-    CDiarySetHolder holder{store};
-    CMonthIndex index;
     BoxPrompts prompts;
     FakeClock clock;
     FakeNotifications notifications;
-    CAlarmCheck check{holder, index, prompts, clock, store, &notifications};
 };
 
-// A new day gathers its own alarms only: yesterday's dentist stays yesterday's.
-TEST_F(AlarmCheckTest, AlarmsShowOnceAGapShowsWhatItMissedInOneBoxAndEachDayItsOwn) {
-    for (const char* minute : {"5 09:16", "5 09:17", "5 12:00", "5 12:01", "6 09:20", "6 09:50"})
-        CheckAt(minute);
-    EXPECT_EQ(prompts.Shown(),
-              QStringList({"09:16 You have an appointment: 09:30 Dentist",
-                           "12:00 Missed appointments: Missed: 10:00 Walk\nMissed: 11:00 Lunch",
-                           "09:50 You have an appointment: 10:00 Walk"}));
-    EXPECT_EQ(notifications.sent,
-              (QStringList{"Plenda|09:30 Dentist", "Plenda|Missed: 10:00 Walk\nMissed: 11:00 Lunch",
-                           "Plenda|10:00 Walk"}));
-    EXPECT_EQ(Stored(Key::LastAlarmCheck), "2007-03-06 09:50");
+TEST_P(AlarmRestartTest, ShowsEachAlarmOnce) {
+    const CheckRow& row = GetParam();
+    Put(Key::LastAlarmCheck, row.lastCheck);
+    for (std::size_t i = 0; i < row.starts.size(); ++i) {
+        if (i + 1 == row.starts.size() && i > 0)
+            Add({{"05032007", "Post", {}, 0, "0940"}});
+        StartAt(row.starts[i]);
+    }
+    EXPECT_EQ(prompts.Shown(), row.expected);
+    EXPECT_EQ(notifications.sent.size(), row.expected.size());
 }
 
-TEST_F(AlarmCheckTest, StartCatchesUpFromTheStoredMinuteAndCallsWhileABoxIsOpenWait) {
-    CheckAt("5 09:40");
-    EXPECT_TRUE(prompts.messages.isEmpty()) << "a first start ever shows nothing old";
-    // As after a restart: the check reads the minute it last ran from the settings.
-    Put(Key::LastAlarmCheck, "2007-03-05 09:05");
+INSTANTIATE_TEST_SUITE_P(
+    Starts, AlarmRestartTest,
+    ::testing::Values(CheckRow{"ShownOnceAcrossRestarts",
+                               "",
+                               {"5 10:16", "5 10:17", "5 10:20"},
+                               {"10:16 You have an appointment: 10:30 Dentist"}},
+                      CheckRow{
+                          "AddedWhileClosedIsToldInTimeOrder",
+                          "",
+                          {"5 09:20", "5 12:00"},
+                          {"12:00 Missed appointments: Missed: 09:40 Post\nMissed: 10:30 Dentist\n"
+                           "Missed: 11:00 Lunch"}},
+                      CheckRow{"OvernightSleepTellsYesterday",
+                               "2007-03-04 23:00",
+                               {"5 07:00"},
+                               {"07:00 Missed appointments: Missed: Sun 4 Mar 23:45 Late call"}},
+                      CheckRow{"TomorrowsFirstQuarterHourBeginsToday",
+                               "2007-03-05 23:49",
+                               {"5 23:50", "6 00:01"},
+                               {"23:50 You have an appointment: 00:05 Night train"}},
+                      CheckRow{"LookBackStopsAfterAWeekAndSaysSo",
+                               "2007-02-20 10:00",
+                               {"5 07:00"},
+                               {"07:00 Missed appointments: Missed: Sun 4 Mar 23:45 Late call\n"
+                                "(Alarms more than 7 days old are not shown.)"}}),
+    RowName());
+
+class AlarmCheckTest : public AlarmRestartTest {};
+
+TEST_F(AlarmCheckTest, SnoozeTellsAgainFiveMinutesLaterAndCallsWhileABoxIsOpenWait) {
+    CDiarySetHolder holder{store};
+    CAlarmCheck check{holder, prompts, clock, store, &notifications};
     int nestedCalls = 0;
     prompts.whileOpen = [&] {
         ++nestedCalls;
-        CheckAt("5 09:59");
+        check.CheckAlarms();
     };
-    CheckAt("5 09:50");
-    EXPECT_EQ(prompts.Shown(), QStringList({"09:50 Missed appointments: Missed: 09:30 Dentist",
-                                            "09:50 You have an appointment: 10:00 Walk"}))
-        << "one box after the other, none nested";
-    EXPECT_EQ(nestedCalls, 2);
+    for (const char* minute : {"5 10:16", "5 10:20", "5 10:21"}) {
+        clock.now = At(minute);
+        check.CheckAlarms();
+        if (clock.now == At("5 10:16"))
+            notifications.snoozes.at(0)();
+    }
+    EXPECT_EQ(prompts.Shown(), QStringList({"10:16 You have an appointment: 10:30 Dentist",
+                                            "10:21 You have an appointment: 10:30 Dentist"}));
+    EXPECT_EQ(nestedCalls, 2) << "one box after the other, none nested";
     EXPECT_FALSE(check.IsChecking());
 }
 

@@ -8,6 +8,8 @@
 #include <QDBusPendingReply>
 #include <QImage>
 
+#include "reminders/NotificationText.h"
+
 // Outside any namespace, as the resource initialiser requires.
 static void InitIconResource() {
     Q_INIT_RESOURCE(plenda);
@@ -18,9 +20,12 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
 const QString kDefaultAction = QStringLiteral("default");
+const QString kSnoozeAction = QStringLiteral("snooze");
+const QString kBodyMarkup = QStringLiteral("body-markup");
+const QString kActions = QStringLiteral("actions");
 constexpr uchar kNormalUrgency = 1;
-// The server's own display time.
-constexpr int kServerTimeout = -1;
+// An alarm stays on screen while the user is away.
+constexpr int kUntilDismissed = 0;
 }  // namespace
 
 // The pixels of an icon as a notification's "image-data" hint carries them.
@@ -61,9 +66,34 @@ CDBusNotifications::CDBusNotifications(const QDBusConnection& bus) : m_bus(bus) 
                   SLOT(OnActionInvoked(uint, QString)));
     m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
                   SLOT(OnClosed(uint, uint)));
+    AskCapabilities();
 }
 
-void CDBusNotifications::Notify(const QString& summary, const QString& body) {
+// A server that does not answer is taken to read markup (so bodies are
+// escaped, which is safe either way) and to offer no actions beyond a click.
+void CDBusNotifications::AskCapabilities() {
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                             QStringLiteral("GetCapabilities"));
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<QStringList> reply = *w;
+        m_capabilities = reply.isValid() ? reply.value() : QStringList{kBodyMarkup};
+        for (const Pending& notification : std::as_const(m_waiting)) Send(notification);
+        m_waiting.clear();
+        w->deleteLater();
+    });
+}
+
+void CDBusNotifications::Notify(const QString& summary, const QString& body,
+                                std::function<void()> snooze) {
+    Pending notification{summary, body, std::move(snooze)};
+    if (m_capabilities)
+        Send(notification);
+    else
+        m_waiting.append(std::move(notification));
+}
+
+void CDBusNotifications::Send(const Pending& notification) {
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
     QVariantMap hints;
@@ -72,27 +102,39 @@ void CDBusNotifications::Notify(const QString& summary, const QString& body) {
     const QImage icon(QStringLiteral(":/images/plenda.png"));
     if (!icon.isNull())
         hints.insert(QStringLiteral("image-data"), QVariant::fromValue(NotificationImage{icon}));
-    const QStringList actions{kDefaultAction, tr("Open Plenda")};
-    call << QStringLiteral("Plenda") << 0u << QStringLiteral("plenda") << summary << body << actions
-         << hints << kServerTimeout;
+    QStringList actions{kDefaultAction, tr("Open Plenda")};
+    const bool snoozable = notification.snooze && m_capabilities->contains(kActions);
+    if (snoozable)
+        actions << kSnoozeAction << tr("Snooze 5 minutes");
+    const QString body =
+        PlainNotificationBody(notification.body, m_capabilities->contains(kBodyMarkup));
+    call << QStringLiteral("Plenda") << 0u << QStringLiteral("plenda")
+         << PlainNotificationBody(notification.summary, false) << body << actions << hints
+         << kUntilDismissed;
     // Never waited for: a server that is slow to start must not stall the window.
-    Remember(m_bus.asyncCall(call));
+    Remember(m_bus.asyncCall(call), snoozable ? notification.snooze : nullptr);
 }
 
-void CDBusNotifications::Remember(const QDBusPendingCall& call) {
+void CDBusNotifications::Remember(const QDBusPendingCall& call, std::function<void()> snooze) {
     auto* watcher = new QDBusPendingCallWatcher(call, this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        const QDBusPendingReply<uint> reply = *w;
-        // No service, or one that refused: the message box has shown the text.
-        if (reply.isValid())
-            m_sent.insert(reply.value());
-        w->deleteLater();
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, snooze = std::move(snooze)](QDBusPendingCallWatcher* w) {
+                const QDBusPendingReply<uint> reply = *w;
+                // No service, or one that refused: the message box has shown the text.
+                if (reply.isValid())
+                    m_sent.insert(reply.value(), snooze);
+                w->deleteLater();
+            });
 }
 
 void CDBusNotifications::OnActionInvoked(uint id, const QString& action) {
-    if (m_sent.contains(id) && action == kDefaultAction)
+    const auto sent = m_sent.constFind(id);
+    if (sent == m_sent.constEnd())
+        return;
+    if (action == kDefaultAction)
         emit Activated();
+    else if (action == kSnoozeAction && *sent)
+        (*sent)();
 }
 
 void CDBusNotifications::OnClosed(uint id, uint) {
