@@ -3,7 +3,6 @@
 
 #include <QMainWindow>
 #include <QTextStream>
-#include <QWindow>
 
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
@@ -12,7 +11,11 @@
 CCalApp::CCalApp(int& argc, char** argv)
     : QApplication(argc, argv), m_settings(m_store, m_colours), m_instance(m_store.FilePath()) {
     setOrganizationName(QStringLiteral("Quenmor"));
-    setApplicationName(QStringLiteral("Calendar"));
+    // The window's class (both its parts on X) and its application id on
+    // Wayland name the desktop entry, however the program was started; the
+    // settings file keeps its own fixed name.
+    setApplicationName(QStringLiteral("plenda"));
+    setDesktopFileName(QStringLiteral("plenda"));
     setApplicationDisplayName(QStringLiteral("Plenda"));
     connect(&m_quitSignals, &CQuitSignals::QuitRequested, this, &CCalApp::OnQuitRequested);
 }
@@ -80,12 +83,9 @@ void CCalApp::BringFrameForward() {
     QMainWindow* frame = m_template ? m_template->Frame() : nullptr;
     if (!frame)
         return;
-    // An iconic window leaves that state only when mapped anew: showNormal
-    // would also drop a maximised state, so the state is set with it active.
+    // Keeps a maximised state, as showNormal would not.
     frame->setWindowState((frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     frame->show();
     frame->raise();
     frame->activateWindow();
-    if (QWindow* window = frame->windowHandle())
-        window->requestActivate();
 }

@@ -58,7 +58,7 @@ CSingleInstance::Claim CSingleInstance::ClaimWindow(QString& problem) {
 void CSingleInstance::OnConnection() {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+        const auto answer = [this, socket] {
             if (!socket->canReadLine())
                 return;
             if (socket->readLine() == kRaise) {
@@ -66,6 +66,9 @@ void CSingleInstance::OnConnection() {
                 socket->write(kRaised);
             }
             socket->disconnectFromServer();
-        });
+        };
+        connect(socket, &QLocalSocket::readyRead, this, answer);
+        // The request may have come with the connection.
+        answer();
     }
 }

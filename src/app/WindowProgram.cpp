@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QTextStream>
+#include <vector>
 
 #include "app/CalApp.h"
 #include "app/CommandLine.h"
@@ -14,7 +15,15 @@
 
 namespace {
 int RunWindow(int argc, char* argv[]) {
-    CCalApp app(argc, argv);
+    // The X instance name; without it, the program's file name, which is
+    // plenda-window when autostart runs it. The xcb platform takes the
+    // option out of the arguments.
+    char nameOption[] = "-name";
+    char name[] = "plenda";
+    std::vector<char*> arguments(argv, argv + argc);
+    arguments.insert(arguments.end(), {nameOption, name, nullptr});
+    int count = argc + 2;
+    CCalApp app(count, arguments.data());
     return app.Run();
 }
 

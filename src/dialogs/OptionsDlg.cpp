@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,7 +26,8 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
       m_settings(settings),
       m_prompts(prompts),
       m_tabs(new COptionsTabCtrl(settings, prompts, this)),
-      m_autostartCheck(new QCheckBox(tr("Start Plenda when I log in"), this)) {
+      m_autostartCheck(new QCheckBox(tr("Start Plenda when I log in"), this)),
+      m_program(CAutostartEntry::ProgramToStart(QCoreApplication::applicationFilePath())) {
     setObjectName(QStringLiteral("optionsDialog"));
     setWindowTitle(tr("Options Tab"));
     RestoreDialogPosition(*this, m_settings, Key::OptionsDialogRect);
@@ -49,6 +51,14 @@ COptionsDlg::COptionsDlg(const CSettingsHelper& settings, IPrompts& prompts, QWi
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_tabs);
     column->addWidget(m_autostartCheck);
+    if (m_program.fromBuildTree) {
+        auto* note = new QLabel(tr("Plenda is not installed: at log-in this starts the build at %1")
+                                    .arg(m_program.path),
+                                this);
+        note->setObjectName(QStringLiteral("autostartNote"));
+        note->setWordWrap(true);
+        column->addWidget(note);
+    }
     column->addLayout(buttons);
 
     const QString fileError = m_tabs->MarqueePage()->FileError();
@@ -113,8 +123,7 @@ bool COptionsDlg::ApplyAutostart() {
         InitDesktopResource();
         QFile desktop(QStringLiteral(":/desktop/plenda.desktop"));
         desktop.open(QIODevice::ReadOnly | QIODevice::Text);
-        failure = m_autostart.Enable(QString::fromUtf8(desktop.readAll()),
-                                     QCoreApplication::applicationFilePath());
+        failure = m_autostart.Enable(QString::fromUtf8(desktop.readAll()), m_program.path);
     } else {
         failure = m_autostart.Disable();
     }

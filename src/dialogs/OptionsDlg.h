@@ -40,4 +40,5 @@ private:
     COptionsTabCtrl* m_tabs;
     CAutostartEntry m_autostart;
     QCheckBox* m_autostartCheck;
+    CAutostartEntry::Program m_program;
 };

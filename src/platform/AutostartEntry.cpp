@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -30,6 +31,19 @@ QString AsDesktopString(const QString& text) {
     return escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
 }
 }  // namespace
+
+CAutostartEntry::Program CAutostartEntry::ProgramToStart(const QString& windowProgram) {
+    const QString command = QStringLiteral("plenda");
+    const QString onPath = QStandardPaths::findExecutable(command);
+    if (!onPath.isEmpty())
+        return {onPath, false};
+    const QDir folder = QFileInfo(windowProgram).absoluteDir();
+    const QString installed = folder.absoluteFilePath(QStringLiteral("../bin/plenda"));
+    if (QFileInfo(installed).isExecutable())
+        return {QDir::cleanPath(installed), false};
+    const QString beside = folder.absoluteFilePath(command);
+    return {QFileInfo(beside).isExecutable() ? beside : windowProgram, true};
+}
 
 CAutostartEntry::CAutostartEntry(const QString& configHome) {
     const QString home =

@@ -8,6 +8,16 @@
 // starts it when the user logs in.
 class CAutostartEntry {
 public:
+    struct Program {
+        QString path;
+        bool fromBuildTree = false;
+    };
+    // What the entry starts, given the running window program: the plenda
+    // command on the PATH, else the one in the bin folder beside the
+    // window's libexec folder, both installed; else the one beside the
+    // window program, which is a build tree's.
+    static Program ProgramToStart(const QString& windowProgram);
+
     // `configHome`: the folder that holds "autostart"; empty for the user's own.
     explicit CAutostartEntry(const QString& configHome = QString());
 

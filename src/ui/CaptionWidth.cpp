@@ -2,6 +2,7 @@
 #include "ui/CaptionWidth.h"
 
 #include <QBoxLayout>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QSpacerItem>
 #include <QWidget>
@@ -11,10 +12,15 @@ namespace {
 constexpr int kTitleBarButtonsWidth = 120;
 }  // namespace
 
+// The title bar's font is the desktop's, not the window's: the wider of the
+// two is measured, each in bold.
 int CaptionWidth(const QWidget& window, const QString& caption) {
-    QFont bold = window.font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(caption) + kTitleBarButtonsWidth;
+    int widest = 0;
+    for (QFont font : {window.font(), QFontDatabase::systemFont(QFontDatabase::TitleFont)}) {
+        font.setBold(true);
+        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(caption));
+    }
+    return widest + kTitleBarButtonsWidth;
 }
 
 void WidenToCaption(QWidget& dialog, QBoxLayout& layout) {

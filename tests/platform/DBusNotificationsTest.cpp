@@ -20,18 +20,19 @@ TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
     std::unique_ptr<CDBusNotifications> notifications = CDBusNotifications::Connect();
     ASSERT_NE(notifications, nullptr);
     QSignalSpy activated(notifications.get(), &CDBusNotifications::Activated);
-    notifications->Notify("Plenda", "09:30 Dentist");
+    notifications->Notify("Plenda", "09:30 <a href=\"x\">Dentist</a> & co", [] {});
     QString call;
-    // The server's own display time is the call's last argument.
+    // The display time is the call's last argument: 0, until dismissed.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return (call += QString::fromUtf8(monitor.readAllStandardOutput()))
-                .contains("int32 -1");
+            return (call += QString::fromUtf8(monitor.readAllStandardOutput())).contains("int32 0");
         },
         5000));
+    // dunst reads markup and offers actions.
     for (const char* part :
-         {"string \"09:30 Dentist\"", "string \"Plenda\"", "string \"plenda\"",
-          "string \"default\"", "string \"urgency\"", "byte 1", "string \"image-data\""})
+         {"string \"09:30 &lt;a href=\"x\"&gt;Dentist&lt;/a&gt; &amp; co\"", "string \"Plenda\"",
+          "string \"plenda\"", "string \"default\"", "string \"snooze\"", "string \"urgency\"",
+          "byte 1", "string \"image-data\""})
         EXPECT_TRUE(call.contains(QLatin1String(part))) << part;
     // A click on the popup, the way the server's own control command gives it.
     EXPECT_TRUE(QTest::qWaitFor(

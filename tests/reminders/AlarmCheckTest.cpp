@@ -6,6 +6,7 @@
 #include "diary/DiarySetHolder.h"
 #include "reminders/AlarmCheck.h"
 #include "reminders/AlarmWindow.h"
+#include "reminders/NotificationText.h"
 #include "support/BoxPrompts.h"
 #include "support/DiaryFixture.h"
 #include "support/FakeClock.h"
@@ -148,4 +149,10 @@ TEST_F(AlarmCheckTest, SnoozeTellsAgainFiveMinutesLaterAndCallsWhileABoxIsOpenWa
     EXPECT_FALSE(check.IsChecking());
 }
 
+TEST(NotificationTextTest, MarkupIsEscapedOnlyWhereReadAndControlCharactersGo) {
+    const QString text = QStringLiteral("<b>URGENT</b> & <3\a\x1b\nmore\ttab");
+    EXPECT_EQ(PlainNotificationBody(text, true),
+              QStringLiteral("&lt;b&gt;URGENT&lt;/b&gt; &amp; &lt;3\nmore\ttab"));
+    EXPECT_EQ(PlainNotificationBody(text, false), QStringLiteral("<b>URGENT</b> & <3\nmore\ttab"));
+}
 }  // namespace

@@ -4,6 +4,7 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "settings/WindowPlacement.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -32,3 +33,28 @@ TEST(WindowPlacement, StatesMapToIconAndMaxAndReadBack) {
     }
 }
 }  // namespace
+
+struct FitRow {
+    const char* name;
+    RectValues saved;
+    RectValues expected;
+};
+
+class FitOnScreenTest : public ::testing::TestWithParam<FitRow> {};
+
+// The available area of a 1920 x 1080 screen at scale factor 2, in device-independent pixels.
+TEST_P(FitOnScreenTest, Fits) {
+    const RectValues fitted = FitOnScreen(GetParam().saved, {0, 0, 960, 540});
+    const RectValues& e = GetParam().expected;
+    EXPECT_TRUE(fitted.left == e.left && fitted.top == e.top && fitted.right == e.right &&
+                fitted.bottom == e.bottom)
+        << fitted.left << ',' << fitted.top << ',' << fitted.right << ',' << fitted.bottom;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, FitOnScreenTest,
+    ::testing::Values(FitRow{"FitsAsItIs", {10, 10, 500, 400}, {10, 10, 500, 400}},
+                      FitRow{"TwiceTheScreenShrinks", {100, 50, 1300, 950}, {0, 0, 960, 540}},
+                      FitRow{"HangingOffMovesBack", {800, -30, 1100, 270}, {660, 0, 960, 300}},
+                      FitRow{"OffTheLeftMovesOn", {-400, 100, 100, 300}, {0, 100, 500, 300}}),
+    RowName());

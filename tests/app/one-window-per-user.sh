@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The calendar window under openbox with dunst as notification server: the
+# window's class is the desktop entry's; a second start brings the running
+# window forward and leaves one window; restarts within an alarm's quarter
+# hour tell it once in all; a click on an alarm's notification brings back the
+# minimised window. Run it through
+# with-private-desktop.sh --window-manager --notifications.
+#   one-window-per-user.sh PLENDA
+set -euo pipefail
+
+plenda=$1
+scratch=$(mktemp -d)
+cleanup() {
+  [[ -n ${app_pid:-} ]] && kill -KILL "$app_pid" 2>/dev/null || true
+  [[ -n ${monitor_pid:-} ]] && kill "$monitor_pid" 2>/dev/null || true
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config LC_ALL=C.UTF-8
+mkdir -p "$XDG_CONFIG_HOME" "$HOME/Documents"
+diary=$HOME/Documents/Diary.db
+
+fail() {
+  echo "FAIL: $*"
+  cat "$scratch/plenda.log" 2>/dev/null || true
+  exit 1
+}
+# Waits up to twenty seconds for the command to succeed.
+wait_for() {
+  for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+# An alarm `minutes` from now; near midnight it moves to 24:00, the day's last.
+add_alarm() {
+  local minutes=$1 message=$2 time
+  if (($(date +%H%M) >= 2350)); then time=2400; else time=$(date -d "+$minutes min" +%H%M); fi
+  "$plenda" add "$(date +%d/%m/%Y)" "$message" --time "$time" --diary "$diary" >/dev/null
+}
+notified() { grep -c "string \"[0-9:]* $1\"" "$scratch/monitor.log" || true; }
+# The visible top-level windows of class plenda that are not dialogs.
+frames() {
+  local id
+  for id in $(xdotool search --onlyvisible --class '^plenda$' 2>/dev/null); do
+    xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG || echo "$id"
+  done
+}
+start_window() {
+  "$plenda" >>"$scratch/plenda.log" 2>&1 &
+  app_pid=$!
+  wait_for test -n "$(frames)" || fail "no calendar window came up"
+}
+stop_window() {
+  kill -TERM "$app_pid" 2>/dev/null || true
+  for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -KILL "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+
+dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" \
+  >"$scratch/monitor.log" 2>/dev/null &
+monitor_pid=$!
+sleep 0.5
+
+add_alarm 6 "Dentist soon"
+start_window
+wait_for test "$(notified 'Dentist soon')" -ge 1 || fail "the alarm never reached the server"
+frame=$(frames)
+xprop -id "$frame" WM_CLASS | grep -q '= "plenda", "plenda"' ||
+  fail "window class: $(xprop -id "$frame" WM_CLASS)"
+echo "ok: the window's class is plenda"
+
+timeout 20 "$plenda" >"$scratch/second.log" 2>&1 || fail "a second start failed: $(cat "$scratch/second.log")"
+kill -0 "$app_pid" || fail "the first window ended"
+[[ $(frames | wc -l) == 1 ]] || fail "$(frames | wc -l) windows after a second start"
+echo "ok: a second start leaves one window"
+
+for _ in 1 2; do
+  stop_window
+  start_window
+  sleep 3
+done
+[[ $(notified 'Dentist soon') == 1 ]] || fail "$(notified 'Dentist soon') notifications of one alarm after two restarts"
+echo "ok: two restarts within the quarter hour, one notification in all"
+
+# A fresh alarm of this window's own, its notification the only one shown.
+stop_window
+dunstctl close-all
+add_alarm 7 "Walk soon"
+start_window
+wait_for test "$(notified 'Walk soon')" -ge 1 || fail "the second alarm never reached the server"
+frame=$(frames | head -n1)
+xdotool windowminimize "$frame"
+wait_for bash -c "xprop -id $frame WM_STATE | grep -q Iconic" || fail "the window did not minimise"
+dunstctl action 0
+wait_for bash -c "xprop -id $frame WM_STATE | grep -q Normal" ||
+  fail "a click on the notification left the window $(xprop -id "$frame" WM_STATE | tail -n1)"
+echo "ok: a click on the notification brings back the minimised window"
