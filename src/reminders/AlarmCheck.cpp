@@ -22,14 +22,14 @@ QString ClockText(const QDateTime& when) {
 }
 
 QString AlarmText(const DiaryAlarm& alarm) {
-    return ClockText(alarm.at) + QLatin1Char(' ') + alarm.message;
+    return alarm.clock + QLatin1Char(' ') + alarm.message;
 }
 
 // An alarm of another day than today names its day.
 QString MissedLine(const DiaryAlarm& alarm, const QDate& today) {
     QString line = QStringLiteral("Missed: ");
-    if (alarm.at.date() != today)
-        line += QLocale::c().toString(alarm.at.date(), QStringLiteral("ddd d MMM "));
+    if (alarm.day != today)
+        line += QLocale::c().toString(alarm.day, QStringLiteral("ddd d MMM "));
     return line + AlarmText(alarm);
 }
 

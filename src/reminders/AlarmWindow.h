@@ -4,10 +4,13 @@
 #include <QDateTime>
 #include <QString>
 
-// One timed entry on one day: the moment it names and its message. A time of
-// 24:00 names the next day's midnight.
+// One timed entry on one day: the moment it names, the day and time as the
+// entry gives them ("HH:MM") and its message. A time of 24:00 names the next
+// day's midnight.
 struct DiaryAlarm {
     QDateTime at;
+    QDate day;
+    QString clock;
     QString message;
 };
 

@@ -29,6 +29,12 @@ std::optional<int> AlarmMinutes(const QString& time) {
     return total;
 }
 
+QString ClockText(int minutes) {
+    return QStringLiteral("%1:%2")
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 bool Holds(const QList<DiaryAlarm>& alarms, const DiaryAlarm& alarm) {
     return std::any_of(alarms.begin(), alarms.end(), [&](const DiaryAlarm& held) {
         return held.at == alarm.at && held.message == alarm.message;
@@ -49,8 +55,9 @@ QList<DiaryAlarm> AlarmsOnDays(CDiaryRecordset& set, const QDate& first, const Q
         for (int i = 0; i < keys.size(); ++i) {
             if (!EventDateFallsOn(date.View(), keys[i]))
                 continue;
-            const DiaryAlarm alarm{QDateTime(first.addDays(i), QTime(0, 0)).addSecs(*minutes * 60),
-                                   DecodedText(row.eventDescription)};
+            const QDate day = first.addDays(i);
+            const DiaryAlarm alarm{QDateTime(day, QTime(0, 0)).addSecs(*minutes * 60), day,
+                                   ClockText(*minutes), DecodedText(row.eventDescription)};
             if (!Holds(alarms, alarm))
                 alarms.append(alarm);
         }

@@ -38,6 +38,7 @@ add_alarm() {
   "$plenda" add "$(date +%d/%m/%Y)" "$message" --time "$time" --diary "$diary" >/dev/null
 }
 notified() { grep -c "string \"[0-9:]* $1\"" "$scratch/monitor.log" || true; }
+is_notified() { (($(notified "$1") >= 1)); }
 # The visible top-level windows of class plenda that are not dialogs.
 frames() {
   local id
@@ -45,10 +46,11 @@ frames() {
     xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG || echo "$id"
   done
 }
+has_frame() { [[ -n $(frames) ]]; }
 start_window() {
   "$plenda" >>"$scratch/plenda.log" 2>&1 &
   app_pid=$!
-  wait_for test -n "$(frames)" || fail "no calendar window came up"
+  wait_for has_frame || fail "no calendar window came up"
 }
 stop_window() {
   kill -TERM "$app_pid" 2>/dev/null || true
@@ -64,7 +66,7 @@ sleep 0.5
 
 add_alarm 6 "Dentist soon"
 start_window
-wait_for test "$(notified 'Dentist soon')" -ge 1 || fail "the alarm never reached the server"
+wait_for is_notified 'Dentist soon' || fail "the alarm never reached the server"
 frame=$(frames)
 xprop -id "$frame" WM_CLASS | grep -q '= "plenda", "plenda"' ||
   fail "window class: $(xprop -id "$frame" WM_CLASS)"
@@ -88,7 +90,7 @@ stop_window
 dunstctl close-all
 add_alarm 7 "Walk soon"
 start_window
-wait_for test "$(notified 'Walk soon')" -ge 1 || fail "the second alarm never reached the server"
+wait_for is_notified 'Walk soon' || fail "the second alarm never reached the server"
 frame=$(frames | head -n1)
 xdotool windowminimize "$frame"
 wait_for bash -c "xprop -id $frame WM_STATE | grep -q Iconic" || fail "the window did not minimise"
