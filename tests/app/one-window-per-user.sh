@@ -37,7 +37,8 @@ add_alarm() {
   if (($(date +%H%M) >= 2350)); then time=2400; else time=$(date -d "+$minutes min" +%H%M); fi
   "$plenda" add "$(date +%d/%m/%Y)" "$message" --time "$time" --diary "$diary" >/dev/null
 }
-notified() { grep -c "string \"[0-9:]* $1\"" "$scratch/monitor.log" || true; }
+# Notifications whose body ends in the message: due, or missed across midnight.
+notified() { grep -c "string \".* $1\"" "$scratch/monitor.log" || true; }
 is_notified() { (($(notified "$1") >= 1)); }
 # The visible windows of class plenda: the calendar, and the boxes it shows
 # (the day's messages at start, the alarms) before or over it.
