@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include "support/RowName.h"
+#include "sync/DavTransport.h"
+#include "sync/SyncError.h"
+
+namespace {
+struct Misbehaviour {
+    const char* name;
+    const char* path;
+    const char* method;
+    const char* says;  // the reply's body, or the failure's message
+};
+
+// The scripted server, for the whole suite: each row is one of its paths.
+class DavTransportTest : public ::testing::TestWithParam<Misbehaviour> {
+protected:
+    static void SetUpTestSuite() {
+        server = new QProcess;
+        server->start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MISBEHAVING_SERVER)});
+        ASSERT_TRUE(server->waitForReadyRead(10000)) << "the scripted server did not start";
+        port = server->readLine().trimmed().toInt();
+    }
+    static void TearDownTestSuite() {
+        server->kill();
+        server->waitForFinished();
+        delete server;
+    }
+    static inline QProcess* server = nullptr;
+    static inline int port = 0;
+};
+
+// Short limits stand for the real ones; no message may hold the password.
+TEST_P(DavTransportTest, AnswersOrSaysWhyNot) {
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(GetParam().path));
+    CDavTransport transport({url, QStringLiteral("alice"), QStringLiteral("s3cret")},
+                            DavLimits{1000, 2500, 1 << 20});
+    QString said;
+    try {
+        const DavReply reply = transport.SendOne({GetParam().method, url, "body", {}});
+        EXPECT_EQ(reply.status, 207);
+        said = QString::fromUtf8(reply.body);
+    } catch (const CSyncError& failure) {
+        said = failure.Description();
+    }
+    EXPECT_TRUE(said.contains(QLatin1String(GetParam().says))) << qPrintable(said);
+    EXPECT_FALSE(said.contains(QLatin1String("s3cret")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, DavTransportTest,
+    ::testing::Values(Misbehaviour{"MovedKeepsThePut", "/301", "PUT", "PUT body"},
+                      Misbehaviour{"FoundKeepsTheReport", "/302", "REPORT", "REPORT body"},
+                      Misbehaviour{"TemporaryKeepsTheDelete", "/307", "DELETE", "DELETE body"},
+                      Misbehaviour{"PermanentKeepsThePropfind", "/308", "PROPFIND", "PROPFIND body"},
+                      Misbehaviour{"AnotherHostIsNotFollowed", "/away", "PUT", "another server"},
+                      Misbehaviour{"ALoopEnds", "/loop", "REPORT", "redirected too many times"},
+                      Misbehaviour{"DripMissesTheDeadline", "/drip", "REPORT", "did not answer in time"},
+                      Misbehaviour{"StallAfterHeaders", "/stall", "REPORT", "did not answer in time"},
+                      Misbehaviour{"HugeReplyIsRefused", "/huge", "REPORT", "larger than 1 MB"}),
+    RowName());
+
+TEST(CleartextWarning, OnlyForHttpBeyondThisMachine) {
+    EXPECT_FALSE(CleartextWarning(QUrl("http://dav.example.org/c/")).isEmpty());
+    for (const char* quiet : {"https://dav.example.org/c/", "http://127.0.0.1:5232/c/",
+                              "http://localhost/c/", "http://[::1]/c/"})
+        EXPECT_TRUE(CleartextWarning(QUrl(quiet)).isEmpty()) << quiet;
+}
+}  // namespace
