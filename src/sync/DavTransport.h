@@ -19,7 +19,7 @@ struct DavAccount {
     QString password;
     // A PEM or DER file of certificate authorities trusted besides the
     // system's (a private CA, a self-signed server); empty for none.
-    QString caFile;
+    QString caFile = {};
 };
 
 // How long and how much a server may take before a request counts as failed.
