@@ -16,6 +16,7 @@ packages=(
   dbus dbus-bin dunst
   fonts-dejavu-core
   radicale qtkeychain-qt6-dev
+  openssl
 )
 
 missing=()

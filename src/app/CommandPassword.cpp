@@ -56,8 +56,9 @@ QString CommandPassword(const QString& account, bool fromStdin, QString* error) 
         if (!typed.isEmpty())
             return typed;
     }
-    *error = QStringLiteral("%1; give the password in %2 or one line on standard input with "
-                            "--password-stdin, or store it from the calendar window")
+    *error = QStringLiteral(
+                 "%1; give the password in %2 or one line on standard input with "
+                 "--password-stdin, or store it from the calendar window")
                  .arg(stored.error, QString::fromLatin1(kPasswordVariable));
     return {};
 }

@@ -31,11 +31,10 @@ struct SyncArguments {
 };
 
 SyncArguments Parse(const QStringList& arguments) {
-    const CCommandOptions options(
-        arguments, {{QStringLiteral("--url"), true},
-                    {QStringLiteral("--user"), true},
-                    {kCaFile, true},
-                    {kPasswordStdin, false}});
+    const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
+                                              {QStringLiteral("--user"), true},
+                                              {kCaFile, true},
+                                              {kPasswordStdin, false}});
     SyncArguments parsed{options.Value(QStringLiteral("--url")),
                          options.Value(QStringLiteral("--user")),
                          options.DiaryPath(),
@@ -74,9 +73,13 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
                            account.collection.toString());
     if (!parsed.user.isEmpty())
         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user);
-    if (!parsed.caFile.isEmpty())
+    if (!parsed.caFile.isEmpty()) {
+        error = CaFileProblem(parsed.caFile);
+        if (!error.isEmpty())
+            return false;
         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavCaFile),
                            QFileInfo(parsed.caFile).absoluteFilePath());
+    }
     account.caFile = Setting(settings, Key::CalDavCaFile);
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {

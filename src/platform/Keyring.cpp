@@ -43,7 +43,8 @@ QString MissingKeyring() {
         return QStringLiteral("No keyring is running (there is no D-Bus session bus)");
     QDBusConnectionInterface* names = bus.interface();
     const QStringList activatable = names->activatableServiceNames();
-    for (const char* service : {"org.freedesktop.secrets", "org.kde.kwalletd6", "org.kde.kwalletd5"}) {
+    for (const char* service :
+         {"org.freedesktop.secrets", "org.kde.kwalletd6", "org.kde.kwalletd5"}) {
         const QString name = QString::fromLatin1(service);
         if (activatable.contains(name) || names->isServiceRegistered(name).value())
             return {};
@@ -133,9 +134,8 @@ void ReadPasswordThen(const QString& account, QObject* context,
 }
 
 Answer ReadPassword(const QString& account) {
-    return Wait<Answer>([&](QObject* context, auto done) {
-        ReadPasswordThen(account, context, std::move(done));
-    });
+    return Wait<Answer>(
+        [&](QObject* context, auto done) { ReadPasswordThen(account, context, std::move(done)); });
 }
 
 QString WritePassword(const QString& account, const QString& password) {

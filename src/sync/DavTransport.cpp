@@ -33,8 +33,9 @@ QString LateText(const QUrl& url) {
 QString FailureText(const QNetworkReply& reply, const QUrl& url) {
     switch (reply.error()) {
         case QNetworkReply::SslHandshakeFailedError:
-            return QStringLiteral("The secure connection to %1 failed: %2 (a server with a "
-                                  "private certificate authority needs --ca-file)")
+            return QStringLiteral(
+                       "The secure connection to %1 failed: %2 (a server with a "
+                       "private certificate authority needs --ca-file)")
                 .arg(Where(url), reply.errorString());
         case QNetworkReply::TimeoutError:
         case QNetworkReply::OperationCanceledError:
@@ -78,16 +79,18 @@ DavReply Collect(QNetworkReply& reply, const QUrl& url, const QString& fault) {
     return result;
 }
 
+QList<QSslCertificate> Authorities(const QString& caFile) {
+    const QList<QSslCertificate> pem = QSslCertificate::fromPath(caFile, QSsl::Pem);
+    return pem.isEmpty() ? QSslCertificate::fromPath(caFile, QSsl::Der) : pem;
+}
+
 QSslConfiguration TlsWith(const QString& caFile) {
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     if (caFile.isEmpty())
         return tls;
-    QList<QSslCertificate> authorities = QSslCertificate::fromPath(caFile, QSsl::Pem);
-    if (authorities.isEmpty())
-        authorities = QSslCertificate::fromPath(caFile, QSsl::Der);
-    if (authorities.isEmpty())
-        throw CSyncError(QStringLiteral("No certificate can be read from %1.").arg(caFile));
-    tls.addCaCertificates(authorities);
+    if (const QString problem = CaFileProblem(caFile); !problem.isEmpty())
+        throw CSyncError(problem);
+    tls.addCaCertificates(Authorities(caFile));
     return tls;
 }
 }  // namespace
@@ -106,8 +109,8 @@ struct CDavTransport::Batch {
 };
 
 CDavTransport::CDavTransport(DavAccount account, int timeoutMilliseconds)
-    : CDavTransport(std::move(account),
-                    DavLimits{timeoutMilliseconds, 4 * timeoutMilliseconds, DavLimits{}.maxReplyBytes}) {}
+    : CDavTransport(std::move(account), DavLimits{timeoutMilliseconds, 4 * timeoutMilliseconds,
+                                                  DavLimits{}.maxReplyBytes}) {}
 
 CDavTransport::CDavTransport(DavAccount account, const DavLimits& limits)
     : m_account(std::move(account)),
@@ -187,9 +190,11 @@ void CDavTransport::Land(Batch& batch, size_t index, QNetworkReply& reply, const
         if (SameOrigin(url, target) && hops < kMostRedirects)
             return Launch(batch, index, target, hops + 1);
         why = SameOrigin(url, target)
-                  ? QStringLiteral("The CalDAV server at %1 redirected too many times.").arg(Where(url))
-                  : QStringLiteral("The CalDAV server at %1 redirected to another server (%2), "
-                                   "which is not followed, as the password would go with it.")
+                  ? QStringLiteral("The CalDAV server at %1 redirected too many times.")
+                        .arg(Where(url))
+                  : QStringLiteral(
+                        "The CalDAV server at %1 redirected to another server (%2), "
+                        "which is not followed, as the password would go with it.")
                         .arg(Where(url), Where(target));
     }
     batch.replies[index] = Collect(reply, url, why);
@@ -241,8 +246,9 @@ DavReply CDavTransport::SendOne(const DavRequest& request) {
 
 QString CleartextWarning(const QUrl& collection) {
     const QHostAddress address(collection.host());
-    const bool local = collection.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
-                       (!address.isNull() && address.isLoopback());
+    const bool local =
+        collection.host().compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0 ||
+        (!address.isNull() && address.isLoopback());
     if (collection.scheme() != QLatin1String("http") || local)
         return {};
     return QStringLiteral("the password travels unencrypted to %1 (http, not https).")
@@ -254,4 +260,10 @@ bool AddressHoldsPassword(const QString& typed) {
     if (!text.contains(QLatin1String("://")))
         text.prepend(QLatin1String("https://"));
     return !QUrl(text, QUrl::TolerantMode).password().isEmpty();
+}
+
+QString CaFileProblem(const QString& caFile) {
+    if (!Authorities(caFile).isEmpty())
+        return {};
+    return QStringLiteral("No certificate can be read from %1.").arg(caFile);
 }

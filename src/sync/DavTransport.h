@@ -24,8 +24,8 @@ struct DavAccount {
 
 // How long and how much a server may take before a request counts as failed.
 struct DavLimits {
-    int stallMilliseconds = 30000;       // no byte at all for this long
-    int deadlineMilliseconds = 120000;   // the whole request, however it trickles
+    int stallMilliseconds = 30000;      // no byte at all for this long
+    int deadlineMilliseconds = 120000;  // the whole request, however it trickles
     qint64 maxReplyBytes = 64LL << 20;  // one reply's body
 };
 
@@ -76,6 +76,8 @@ private:
 // Said once before a sync whose password would cross the network in clear
 // text (http to a host other than this machine); empty otherwise.
 QString CleartextWarning(const QUrl& collection);
+// Why no certificate can be read from a CA file; empty when one can.
+QString CaFileProblem(const QString& caFile);
 // True when a typed address carries a password of its own, which would be
 // kept in the settings and shown in messages.
 bool AddressHoldsPassword(const QString& typed);

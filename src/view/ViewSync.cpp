@@ -63,8 +63,8 @@ void CViewSync::Request(SyncTrigger trigger) {
 }
 
 namespace {
-CViewSync::SyncJob GatherJob(const CSettingsHelper& settings, const std::function<QString()>& diaryPath,
-                  QDate today) {
+CViewSync::SyncJob GatherJob(const CSettingsHelper& settings,
+                             const std::function<QString()>& diaryPath, QDate today) {
     const QString typed = settings.ReadPlain(Key::CalDavUrl);
     const QString user = settings.ReadPlain(Key::CalDavUser);
     if (typed.isEmpty() || user.isEmpty())

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <memory>
 
 #include "support/RowName.h"
+#include "support/TempDir.h"
 #include "sync/DavTransport.h"
 #include "sync/SyncError.h"
 
@@ -18,18 +20,16 @@ struct Misbehaviour {
 // The scripted server, for the whole suite: each row is one of its paths.
 class DavTransportTest : public ::testing::TestWithParam<Misbehaviour> {
 protected:
-    static void SetUpTestSuite() {
-        server = new QProcess;
-        server->start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(MISBEHAVING_SERVER)});
-        ASSERT_TRUE(server->waitForReadyRead(10000)) << "the scripted server did not start";
-        port = server->readLine().trimmed().toInt();
+    static void SetUpTestSuite() { port = StartServer(server, {}); }
+    static void TearDownTestSuite() { server.reset(); }
+    // Its port; the process ends with the pointer.
+    static int StartServer(std::unique_ptr<QProcess>& process, const QStringList& options) {
+        process = std::make_unique<QProcess>();
+        process->start("/usr/bin/python3", QStringList{MISBEHAVING_SERVER} + options);
+        EXPECT_TRUE(process->waitForReadyRead(10000)) << "the scripted server did not start";
+        return process->readLine().trimmed().toInt();
     }
-    static void TearDownTestSuite() {
-        server->kill();
-        server->waitForFinished();
-        delete server;
-    }
-    static inline QProcess* server = nullptr;
+    static inline std::unique_ptr<QProcess> server;
     static inline int port = 0;
 };
 
@@ -52,16 +52,35 @@ TEST_P(DavTransportTest, AnswersOrSaysWhyNot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, DavTransportTest,
-    ::testing::Values(Misbehaviour{"MovedKeepsThePut", "/301", "PUT", "PUT body"},
-                      Misbehaviour{"FoundKeepsTheReport", "/302", "REPORT", "REPORT body"},
-                      Misbehaviour{"TemporaryKeepsTheDelete", "/307", "DELETE", "DELETE body"},
-                      Misbehaviour{"PermanentKeepsThePropfind", "/308", "PROPFIND", "PROPFIND body"},
-                      Misbehaviour{"AnotherHostIsNotFollowed", "/away", "PUT", "another server"},
-                      Misbehaviour{"ALoopEnds", "/loop", "REPORT", "redirected too many times"},
-                      Misbehaviour{"DripMissesTheDeadline", "/drip", "REPORT", "did not answer in time"},
-                      Misbehaviour{"StallAfterHeaders", "/stall", "REPORT", "did not answer in time"},
-                      Misbehaviour{"HugeReplyIsRefused", "/huge", "REPORT", "larger than 1 MB"}),
+    ::testing::Values(
+        Misbehaviour{"MovedKeepsThePut", "/301", "PUT", "PUT body"},
+        Misbehaviour{"FoundKeepsTheReport", "/302", "REPORT", "REPORT body"},
+        Misbehaviour{"TemporaryKeepsTheDelete", "/307", "DELETE", "DELETE body"},
+        Misbehaviour{"PermanentKeepsThePropfind", "/308", "PROPFIND", "PROPFIND body"},
+        Misbehaviour{"AnotherHostIsNotFollowed", "/away", "PUT", "another server"},
+        Misbehaviour{"ALoopEnds", "/loop", "REPORT", "redirected too many times"},
+        Misbehaviour{"DripMissesTheDeadline", "/drip", "REPORT", "did not answer in time"},
+        Misbehaviour{"StallAfterHeaders", "/stall", "REPORT", "did not answer in time"},
+        Misbehaviour{"HugeReplyIsRefused", "/huge", "REPORT", "larger than 1 MB"}),
     RowName());
+
+// A self-signed server is refused until its certificate is named as an
+// authority.
+TEST_F(DavTransportTest, PrivateAuthorityIsTrustedOnlyWhenNamed) {
+    TempDir dir;
+    std::unique_ptr<QProcess> tls;
+    const QUrl url(QStringLiteral("https://127.0.0.1:%1/echo")
+                       .arg(StartServer(tls, {QStringLiteral("--tls"), dir.Path()})));
+    for (const QString& caFile : {QString(), dir.File(QStringLiteral("cert.pem"))}) {
+        CDavTransport transport({url, "alice", "s3cret", caFile}, DavLimits{});
+        try {
+            EXPECT_EQ(transport.SendOne({"GET", url, {}, {}}).status, 207);
+            EXPECT_FALSE(caFile.isEmpty()) << "trusted without the authority";
+        } catch (const CSyncError& failure) {
+            EXPECT_TRUE(caFile.isEmpty() && failure.Description().contains("--ca-file"));
+        }
+    }
+}
 
 TEST(CleartextWarning, OnlyForHttpBeyondThisMachine) {
     EXPECT_FALSE(CleartextWarning(QUrl("http://dav.example.org/c/")).isEmpty());

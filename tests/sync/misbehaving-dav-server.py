@@ -9,9 +9,13 @@ demand. Prints its port, then answers by path:
   /drip      headers, then a byte every 0.2 s for a minute
   /stall     headers and half a body, then silence for a minute
   /huge      a body of 4 MB announced without a length
+With --tls DIR it speaks HTTPS with a self-signed certificate it writes
+to DIR/cert.pem first.
 """
 import http.server
 import socketserver
+import ssl
+import subprocess
 import sys
 import time
 
@@ -69,5 +73,13 @@ class Server(socketserver.ThreadingMixIn, http.server.HTTPServer):
 
 
 server = Server(("127.0.0.1", 0), Handler)
+if sys.argv[1:2] == ["--tls"]:
+    cert, key = sys.argv[2] + "/cert.pem", sys.argv[2] + "/key.pem"
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                    "-keyout", key, "-out", cert], check=True, capture_output=True)
+    tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    tls.load_cert_chain(cert, key)
+    server.socket = tls.wrap_socket(server.socket, server_side=True)
 print(server.server_address[1], flush=True)
 server.serve_forever()
