@@ -149,5 +149,9 @@ int RunSyncProgram(int argc, char* argv[]) {
     CSettingsStore settings;
     ReportSettingsProblem(settings, err);
     const CSystemClock clock;
-    return RunSyncCommand(app.arguments().mid(2), settings, clock, DocumentsFolder(), {out, err});
+    // Started by plenda as `plenda sync ...`; run alone, without the word.
+    QStringList arguments = app.arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("sync"))
+        arguments.removeFirst();
+    return RunSyncCommand(arguments, settings, clock, DocumentsFolder(), {out, err});
 }
