@@ -90,6 +90,7 @@ void CViewSync::Launch() {
         Follow(m_schedule.Finished(false, QString::fromLocal8Bit(error.what())));
         return;
     }
+    WarnOfCleartext(job.account.collection);
     const QString account =
         keyring::AccountName(job.account.user, job.account.collection.toString());
     job.account.password = qEnvironmentVariableIsSet(kPasswordVariable)
@@ -126,6 +127,16 @@ void CViewSync::LaunchWithPassword(SyncJob job, const QString& account,
     keyring::KeepForSession(account, typed);
     job.account.password = typed;
     RunWorker(job);
+}
+
+// Once a session: the user may not have meant http.
+void CViewSync::WarnOfCleartext(const QUrl& collection) {
+    QString warning = CleartextWarning(collection);
+    if (warning.isEmpty() || m_cleartextTold || !m_hooks.tell)
+        return;
+    m_cleartextTold = true;
+    warning[0] = warning[0].toUpper();
+    m_hooks.tell(warning, kCaption);
 }
 
 void CViewSync::RunWorker(const SyncJob& job) {

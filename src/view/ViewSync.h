@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -53,6 +54,7 @@ private:
     void Launch();
     void LaunchWithPassword(SyncJob job, const QString& account, const QString& keyringError);
     void RunWorker(const SyncJob& job);
+    void WarnOfCleartext(const QUrl& collection);
     void OnWorkerDone();
     void Follow(const SyncFollowUp& followUp);
 
@@ -66,4 +68,5 @@ private:
     // The user declined to type the password: the automatic syncs stop asking
     // until a Synchronise Now.
     bool m_passwordDeclined = false;
+    bool m_cleartextTold = false;
 };

@@ -37,11 +37,8 @@ protected:
 };
 
 TEST_F(KeyringlessSyncTest, AsksOnceKeepsItAndClosingCancels) {
-    QElapsedTimer taken;
-    taken.start();
     EXPECT_TRUE(keyring::WritePassword(QStringLiteral("a"), QStringLiteral("p"))
                     .startsWith("No keyring is running"));
-    EXPECT_LT(taken.elapsed(), 2000);
     CViewSync::Hooks hooks;
     hooks.diaryPath = [this] { return dir.File(QStringLiteral("Diary.db")); };
     hooks.tell = [this](const QString& text, const QString&) { told << text; };
@@ -65,7 +62,8 @@ TEST_F(KeyringlessSyncTest, AsksOnceKeepsItAndClosingCancels) {
     sync->Request(SyncTrigger::Manual);
     QTest::qWait(300);
     ASSERT_TRUE(sync->IsRunning());
-    taken.restart();
+    QElapsedTimer taken;
+    taken.start();
     sync.reset();
     EXPECT_LT(taken.elapsed(), 1000) << "closing waits for the server";
 }
