@@ -227,7 +227,8 @@ std::vector<DavReply> CDavTransport::Send(const std::vector<DavRequest>& request
     cancelPoll.start(kCancelPollMilliseconds);
     while (batch.next < requests.size() && batch.next < static_cast<size_t>(std::max(inFlight, 1)))
         LaunchNext(batch);
-    batch.loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (batch.done < requests.size())
+        batch.loop.exec(QEventLoop::ExcludeUserInputEvents);
     // Replies still running belong to nobody once the batch is gone.
     for (QNetworkReply* reply : std::as_const(batch.running)) {
         reply->disconnect();
