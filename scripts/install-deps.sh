@@ -11,11 +11,12 @@ packages=(
   libgl1-mesa-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool x11-utils openbox python3
-  python3-icalendar python3-dateutil
+  python3-icalendar python3-dateutil python3-dbus python3-gi
   x11-apps imagemagick
   dbus dbus-bin dunst
   fonts-dejavu-core
   radicale qtkeychain-qt6-dev
+  openssl
 )
 
 missing=()

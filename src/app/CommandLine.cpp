@@ -58,12 +58,6 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
             return RunCalendarFileCommand(name, arguments.mid(1), context, streams);
         return RunDiaryCommand(name, arguments.mid(1), context, streams);
     }
-    if (arguments.first() == QLatin1String("sync")) {
-        CSettingsStore settings;
-        ReportSettingsProblem(settings, streams.err);
-        const CSystemClock clock;
-        return RunSyncCommand(arguments.mid(1), settings, clock, DocumentsFolder(), streams);
-    }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;
 }
@@ -84,5 +78,7 @@ int RunTerminalCommand(int argc, char* argv[]) {
 int RunPlenda(int argc, char* argv[]) {
     if (NeedsTheWindowProgram(argc, argv))
         return StartWindowProgram(argv);
+    if (QByteArray(argv[1]) == "sync")
+        return StartSyncProgram(argv);
     return RunTerminalCommand(argc, argv);
 }

@@ -9,7 +9,7 @@ class CSettingsStore;
 
 // The command-line front end. Subcommands reuse the core; errors go to
 // `err` with a non-zero status (2 for bad arguments). The window and `print`
-// are handed to the window program.
+// are handed to the window program, `sync` to the sync program.
 int RunPlenda(int argc, char* argv[]);
 // A terminal command (argv[1] and on) with a core application only.
 int RunTerminalCommand(int argc, char* argv[]);

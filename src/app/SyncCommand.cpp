@@ -1,29 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SyncCommand.h"
 
+#include "app/CommandLine.h"
 #include "app/CommandOptions.h"
+#include "app/CommandPassword.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
 #include "platform/Clock.h"
 #include "platform/Keyring.h"
+#include "platform/SystemClock.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 #include "sync/DiarySync.h"
 
 namespace {
+const QString kPasswordStdin = QStringLiteral("--password-stdin");
+const QString kCaFile = QStringLiteral("--ca-file");
+
 struct SyncArguments {
     QString url;
     QString user;
     QString diaryPath;
+    QString caFile;
+    bool passwordFromStdin = false;
     QString error;
 };
 
 SyncArguments Parse(const QStringList& arguments) {
-    const CCommandOptions options(
-        arguments, {{QStringLiteral("--url"), true}, {QStringLiteral("--user"), true}});
+    const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
+                                              {QStringLiteral("--user"), true},
+                                              {kCaFile, true},
+                                              {kPasswordStdin, false}});
     SyncArguments parsed{options.Value(QStringLiteral("--url")),
-                         options.Value(QStringLiteral("--user")), options.DiaryPath(),
+                         options.Value(QStringLiteral("--user")),
+                         options.DiaryPath(),
+                         options.Value(kCaFile),
+                         options.Has(kPasswordStdin),
                          options.Error()};
     if (parsed.error.isEmpty() && !options.Positionals().isEmpty())
         parsed.error = QStringLiteral("sync takes no '%1'").arg(options.Positionals().first());
@@ -42,6 +58,13 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
         error = QStringLiteral("no CalDAV calendar is set: give --url URL --user NAME once");
         return false;
     }
+    // Refused without being echoed: the settings and messages never hold it.
+    if (AddressHoldsPassword(typed)) {
+        error = QStringLiteral(
+            "the calendar's address holds a password; give the address without it, the user "
+            "with --user, and the password as the command's help says");
+        return false;
+    }
     account.collection = CollectionUrl(typed, &error);
     if (account.collection.isEmpty())
         return false;
@@ -50,6 +73,14 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
                            account.collection.toString());
     if (!parsed.user.isEmpty())
         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user);
+    if (!parsed.caFile.isEmpty()) {
+        error = CaFileProblem(parsed.caFile);
+        if (!error.isEmpty())
+            return false;
+        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavCaFile),
+                           QFileInfo(parsed.caFile).absoluteFilePath());
+    }
+    account.caFile = Setting(settings, Key::CalDavCaFile);
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {
         error = QStringLiteral("no CalDAV user is set: give --user NAME");
@@ -58,15 +89,23 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     return true;
 }
 
-bool ResolvePassword(DavAccount& account, QString& error) {
-    account.password = keyring::CalDavPassword(account.user, account.collection.toString(), &error);
+bool ResolvePassword(const SyncArguments& parsed, DavAccount& account, QString& error) {
+    account.password =
+        CommandPassword(keyring::AccountName(account.user, account.collection.toString()),
+                        parsed.passwordFromStdin, &error);
     return error.isEmpty();
 }
 
 QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
                   const QString& documentsFolder, QString& error) {
-    if (!parsed.diaryPath.isEmpty())
+    // A new diary file is made as `add` makes one, so a second machine can
+    // start from the server's calendar alone.
+    if (!parsed.diaryPath.isEmpty()) {
+        if (!EnsureDiaryFileExists(parsed.diaryPath))
+            error = QStringLiteral("the diary file %1 cannot be opened or created")
+                        .arg(parsed.diaryPath);
         return parsed.diaryPath;
+    }
     const CommandLineDiary located = LocateDiaryForCommandLine(settings, documentsFolder);
     if (!located.usable)
         error = QStringLiteral("the diary file %1 cannot be opened or created; use --diary PATH")
@@ -74,14 +113,6 @@ QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
     return located.path;
 }
 }  // namespace
-
-QString SyncCommandUsage() {
-    return QStringLiteral(
-        "  sync [--url URL --user NAME]\n"
-        "                     synchronise the diary both ways with a CalDAV calendar; the URL\n"
-        "                     and user are kept for next time, the password is read from\n"
-        "                     PLENDA_CALDAV_PASSWORD or the keyring\n");
-}
 
 int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const IClock& clock,
                    const QString& documentsFolder, CommandStreams streams) {
@@ -93,13 +124,15 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
     DavAccount account;
     QString error;
     const bool ready =
-        ResolveAccount(parsed, settings, account, error) && ResolvePassword(account, error);
+        ResolveAccount(parsed, settings, account, error) && ResolvePassword(parsed, account, error);
     const QString diaryPath =
         ready ? DiaryPath(parsed, settings, documentsFolder, error) : QString();
     if (!error.isEmpty()) {
         streams.err << "plenda: " << error << '\n';
         return kCommandFailed;
     }
+    if (const QString warning = CleartextWarning(account.collection); !warning.isEmpty())
+        streams.err << "plenda: warning: " << warning << '\n';
     try {
         streams.out << SyncReport(SynchroniseDiary(diaryPath, account, clock.Now().date()));
     } catch (const CPlendaError& failure) {
@@ -107,4 +140,18 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         return kCommandFailed;
     }
     return 0;
+}
+
+int RunSyncProgram(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    CSettingsStore settings;
+    ReportSettingsProblem(settings, err);
+    const CSystemClock clock;
+    // Started by plenda as `plenda sync ...`; run alone, without the word.
+    QStringList arguments = app.arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("sync"))
+        arguments.removeFirst();
+    return RunSyncCommand(arguments, settings, clock, DocumentsFolder(), {out, err});
 }

@@ -14,19 +14,18 @@
 namespace {
 // Beside this program in a build tree; in the libexec folder, found from the
 // bin folder, once installed (so an installation can move as a whole).
-std::vector<std::string> WindowProgramCandidates() {
+std::vector<std::string> ProgramCandidates(const char* program) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     const std::filesystem::path folder = error ? std::filesystem::path(".") : self.parent_path();
-    return {(folder / PLENDA_WINDOW_PROGRAM).string(),
-            (folder / PLENDA_WINDOW_FROM_BIN / PLENDA_WINDOW_PROGRAM).lexically_normal().string()};
+    return {(folder / program).string(),
+            (folder / PLENDA_WINDOW_FROM_BIN / program).lexically_normal().string()};
 }
-}  // namespace
 
-int StartWindowProgram(char* argv[]) {
+int StartProgram(const char* program, const char* what, char* argv[]) {
     std::string tried;
     int lastError = ENOENT;
-    for (const std::string& candidate : WindowProgramCandidates()) {
+    for (const std::string& candidate : ProgramCandidates(program)) {
         execv(candidate.c_str(), argv);
         lastError = errno;
         tried = candidate;
@@ -34,7 +33,16 @@ int StartWindowProgram(char* argv[]) {
         if (lastError != ENOENT)
             break;
     }
-    std::fprintf(stderr, "plenda: cannot start the calendar window %s: %s\n", tried.c_str(),
+    std::fprintf(stderr, "plenda: cannot start %s %s: %s\n", what, tried.c_str(),
                  std::strerror(lastError));
     return 1;
+}
+}  // namespace
+
+int StartWindowProgram(char* argv[]) {
+    return StartProgram(PLENDA_WINDOW_PROGRAM, "the calendar window", argv);
+}
+
+int StartSyncProgram(char* argv[]) {
+    return StartProgram(PLENDA_SYNC_PROGRAM, "the sync", argv);
 }

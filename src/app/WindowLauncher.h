@@ -7,3 +7,6 @@
 // takes its name from argv[0]), so its exit status is plenda's. Returns only
 // when it could not be started, after saying why on standard error.
 int StartWindowProgram(char* argv[]);
+// The same for `sync`, whose program alone loads the network, D-Bus and
+// keyring libraries.
+int StartSyncProgram(char* argv[]);

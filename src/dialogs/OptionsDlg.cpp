@@ -136,6 +136,11 @@ bool COptionsDlg::ApplyAutostart() {
 
 bool COptionsDlg::ApplySyncPassword(SyncOptions& options) {
     CSyncPage* page = m_tabs->SyncPage();
+    if (AddressHoldsPassword(options.url)) {
+        Refuse(COptionsTabCtrl::SyncIndex, page->UrlEdit(),
+               tr("Give the address without the password; enter it under Password."));
+        return false;
+    }
     if (!options.url.isEmpty()) {
         QString error;
         const QUrl url = CollectionUrl(options.url, &error);
@@ -147,15 +152,19 @@ bool COptionsDlg::ApplySyncPassword(SyncOptions& options) {
     }
     if (page->Password().isEmpty())
         return true;
-    QString error;
     if (options.url.isEmpty() || options.user.isEmpty()) {
-        error = tr("Enter the calendar's address and the user the password belongs to.");
-    } else if (keyring::WritePassword(keyring::AccountName(options.user, options.url),
-                                      page->Password(), &error)) {
-        return true;
-    } else {
-        error = tr("The keyring did not take the password:\n%1").arg(error);
+        Refuse(COptionsTabCtrl::SyncIndex, page->UrlEdit(),
+               tr("Enter the calendar's address and the user the password belongs to."));
+        return false;
     }
-    Refuse(COptionsTabCtrl::SyncIndex, page->UrlEdit(), error);
-    return false;
+    // Kept for the session too, so that the syncs use it at once and still
+    // have it when the keyring cannot keep it.
+    const QString account = keyring::AccountName(options.user, options.url);
+    keyring::KeepForSession(account, page->Password());
+    const QString refused = keyring::WritePassword(account, page->Password());
+    if (!refused.isEmpty())
+        m_prompts.ShowMessage(
+            tr("%1; the password is kept only until the calendar closes.").arg(refused),
+            tr("Synchronise"));
+    return true;
 }

@@ -73,6 +73,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::CalDavUser, "CalDavUser", ""),
     Fixed(Key::CalDavEveryMinutes, "CalDavEveryMinutes", "0"),
     Fixed(Key::CalDavLastSync, "CalDavLastSync", ""),
+    Fixed(Key::CalDavCaFile, "CalDavCaFile", ""),
 }};
 
 constexpr bool RowsFollowTheEnum() {

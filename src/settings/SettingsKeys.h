@@ -65,8 +65,11 @@ enum class Key {
     CalDavEveryMinutes,
     // When the last sync that succeeded ended (yyyy-MM-dd HH:mm), empty before the first.
     CalDavLastSync,
+    // A file of certificate authorities the CalDAV server is trusted by besides
+    // the system's; empty for none.
+    CalDavCaFile,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::CalDavLastSync) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::CalDavCaFile) + 1;
 
 // Keys of section "Window size".
 namespace WindowKey {

@@ -13,13 +13,14 @@ namespace {
 constexpr int kCheckIntervalMs = 60 * 1000;
 const QString kCaption = QStringLiteral("Synchronise");
 
-// What one sync needs, gathered on the window's thread.
-struct SyncJob {
+constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
+}  // namespace
+
+struct CViewSync::SyncJob {
     QString diaryPath;
     DavAccount account;
     QDate today;
 };
-}  // namespace
 
 // Written by the sync's thread, read on the window's once it has finished.
 struct CViewSync::Outcome {
@@ -43,6 +44,7 @@ CViewSync::CViewSync(const CSettingsHelper& settings, const IClock& clock, Hooks
 
 CViewSync::~CViewSync() {
     if (m_worker) {
+        m_worker->requestInterruption();
         m_worker->wait();
         delete m_worker;
     }
@@ -61,8 +63,8 @@ void CViewSync::Request(SyncTrigger trigger) {
 }
 
 namespace {
-SyncJob GatherJob(const CSettingsHelper& settings, const std::function<QString()>& diaryPath,
-                  QDate today) {
+CViewSync::SyncJob GatherJob(const CSettingsHelper& settings,
+                             const std::function<QString()>& diaryPath, QDate today) {
     const QString typed = settings.ReadPlain(Key::CalDavUrl);
     const QString user = settings.ReadPlain(Key::CalDavUser);
     if (typed.isEmpty() || user.isEmpty())
@@ -73,10 +75,13 @@ SyncJob GatherJob(const CSettingsHelper& settings, const std::function<QString()
     const QUrl url = CollectionUrl(typed, &error);
     if (url.isEmpty())
         throw std::runtime_error(error.toLocal8Bit().toStdString());
-    return {diaryPath(), {url, user, QString()}, today};
+    return {diaryPath(), {url, user, QString(), settings.ReadPlain(Key::CalDavCaFile)}, today};
 }
 }  // namespace
 
+// The password comes from the environment (scripts, tests), the one typed
+// this session, or the keyring, read here on the window's thread, where the
+// keyring's jobs live; the sync's thread never touches the keyring.
 void CViewSync::Launch() {
     SyncJob job;
     try {
@@ -85,15 +90,60 @@ void CViewSync::Launch() {
         Follow(m_schedule.Finished(false, QString::fromLocal8Bit(error.what())));
         return;
     }
+    WarnOfCleartext(job.account.collection);
+    const QString account =
+        keyring::AccountName(job.account.user, job.account.collection.toString());
+    job.account.password = qEnvironmentVariableIsSet(kPasswordVariable)
+                               ? qEnvironmentVariable(kPasswordVariable)
+                               : keyring::SessionPassword(account);
+    if (!job.account.password.isEmpty())
+        return RunWorker(job);
+    keyring::ReadPasswordThen(account, this, [this, job, account](const keyring::Answer& answer) {
+        SyncJob withPassword = job;
+        withPassword.account.password = answer.password;
+        LaunchWithPassword(withPassword, account, answer.error);
+    });
+}
+
+// Without one from the keyring the user is asked, and what they type is
+// kept for the session; the keyring is not written behind their back.
+void CViewSync::LaunchWithPassword(SyncJob job, const QString& account,
+                                   const QString& keyringError) {
+    if (keyringError.isEmpty() && !job.account.password.isEmpty())
+        return RunWorker(job);
+    const QString why = keyringError.isEmpty()
+                            ? QStringLiteral("The keyring holds an empty password")
+                            : keyringError;
+    const bool ask = m_hooks.askPassword && (!m_passwordDeclined || m_schedule.IsManual());
+    const QString typed = ask ? m_hooks.askPassword(why) : QString();
+    if (typed.isEmpty()) {
+        m_passwordDeclined = m_passwordDeclined || ask;
+        Follow(m_schedule.Finished(
+            false, QStringLiteral("%1; no password for %2, so the diary was not synchronised.")
+                       .arg(why, job.account.user)));
+        return;
+    }
+    m_passwordDeclined = false;
+    keyring::KeepForSession(account, typed);
+    job.account.password = typed;
+    RunWorker(job);
+}
+
+// Once a session: the user may not have meant http.
+void CViewSync::WarnOfCleartext(const QUrl& collection) {
+    QString warning = CleartextWarning(collection);
+    if (warning.isEmpty() || m_cleartextTold || !m_hooks.tell)
+        return;
+    m_cleartextTold = true;
+    warning[0] = warning[0].toUpper();
+    m_hooks.tell(warning, kCaption);
+}
+
+void CViewSync::RunWorker(const SyncJob& job) {
     auto outcome = std::make_shared<Outcome>();
     m_outcome = outcome;
     m_worker = QThread::create([job, outcome]() mutable {
         try {
-            QString error;
-            job.account.password = keyring::CalDavPassword(
-                job.account.user, job.account.collection.toString(), &error);
-            if (!error.isEmpty())
-                throw std::runtime_error(error.toLocal8Bit().toStdString());
             outcome->counts = SynchroniseDiary(job.diaryPath, job.account, job.today);
             outcome->succeeded = true;
         } catch (const std::exception& error) {

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -20,15 +21,20 @@ class QThread;
 class CViewSync : public QObject {
     Q_OBJECT
 public:
+    // What one sync needs, gathered on the window's thread.
+    struct SyncJob;
     struct Hooks {
         std::function<QString()> diaryPath;  // throws when no diary is open
         std::function<void()> reloadMarks;
         std::function<void(const QString& text, const QString& caption)> tell;
+        // The password typed in answer to `why`; empty when the user declined.
+        std::function<QString(const QString& why)> askPassword;
     };
 
     CViewSync(const CSettingsHelper& settings, const IClock& clock, Hooks hooks,
               QObject* parent = nullptr);
-    // Waits for a sync under way: its thread must not outlive the window.
+    // Cancels a sync under way and waits for its thread, which must not
+    // outlive the window; the cancel reaches it within a fraction of a second.
     ~CViewSync() override;
 
     void Start();
@@ -46,6 +52,9 @@ private:
     struct Outcome;
 
     void Launch();
+    void LaunchWithPassword(SyncJob job, const QString& account, const QString& keyringError);
+    void RunWorker(const SyncJob& job);
+    void WarnOfCleartext(const QUrl& collection);
     void OnWorkerDone();
     void Follow(const SyncFollowUp& followUp);
 
@@ -56,4 +65,8 @@ private:
     QTimer m_timer;
     QThread* m_worker = nullptr;
     std::shared_ptr<Outcome> m_outcome;
+    // The user declined to type the password: the automatic syncs stop asking
+    // until a Synchronise Now.
+    bool m_passwordDeclined = false;
+    bool m_cleartextTold = false;
 };

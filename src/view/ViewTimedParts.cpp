@@ -2,6 +2,7 @@
 #include "view/ViewTimedParts.h"
 
 #include <QAbstractScrollArea>
+#include <QInputDialog>
 
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
@@ -51,6 +52,12 @@ void CViewTimedParts::CreateSync() {
     hooks.tell = [this](const QString& text, const QString& caption) {
         if (m_services.prompts)
             m_services.prompts->ShowMessage(text, caption);
+    };
+    hooks.askPassword = [this](const QString& why) {
+        return QInputDialog::getText(
+            &m_view, QObject::tr("Synchronise"),
+            QObject::tr("%1.\nThe CalDAV password (kept until the calendar closes):").arg(why),
+            QLineEdit::Password);
     };
     m_sync = std::make_unique<CViewSync>(m_settings, *m_services.clock, std::move(hooks), &m_view);
     m_sync->Start();

@@ -20,6 +20,12 @@ execute_process(COMMAND "${PREFIX}/bin/plenda" print RESULT_VARIABLE status
 if(NOT status EQUAL 2 OR NOT said MATCHES "plenda print: give the output file")
   message(FATAL_ERROR "installed plenda did not reach its window program (${status}): ${said}")
 endif()
+# And its sync program, whose own parser names the option it does not know.
+execute_process(COMMAND "${PREFIX}/bin/plenda" sync --no-such-option RESULT_VARIABLE status
+                OUTPUT_QUIET ERROR_VARIABLE said)
+if(NOT status EQUAL 2 OR NOT said MATCHES "unknown option '--no-such-option'")
+  message(FATAL_ERROR "installed plenda did not reach its sync program (${status}): ${said}")
+endif()
 file(STRINGS "${entry}" lines)
 foreach(expected "Type=Application" "Exec=plenda" "Icon=plenda" "Name=Plenda")
   list(FIND lines "${expected}" found)

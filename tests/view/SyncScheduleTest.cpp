@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, SyncScheduleTest,
     ::testing::Values(Scenario{"OffSyncsOnlyOnRequest", 0, "0T 60F 0Ms"},
                       Scenario{"FirstCheckSyncsThenEveryN", 15, "0Ts 0Or 14T 0F 1Fs"},
-                      Scenario{"NeverTwoAtATime", 5, "0Ms 10T 0M 0Or"},
+                      Scenario{"NeverTwoAtATimeARequestWaitsItsTurn", 5, "0Ms 10T 0M 0Ors 0Or"},
                       Scenario{"AutomaticFailureToldOnceUntilASuccess", 5,
                                "0Ts 0Xt 5Ts 0X 5Ts 0Or 5Ts 0Xt"},
                       Scenario{"RequestedFailureAlwaysTold", 5, "0Ts 0Xt 0Ms 0Xt"},

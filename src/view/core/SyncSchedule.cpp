@@ -3,6 +3,8 @@
 
 #include "platform/Clock.h"
 
+#include <utility>
+
 CSyncSchedule::CSyncSchedule(const IClock& clock) : m_clock(clock) {}
 
 bool CSyncSchedule::IsDue() const {
@@ -20,6 +22,7 @@ void CSyncSchedule::Start(bool manual) {
 
 bool CSyncSchedule::Request(SyncTrigger trigger) {
     const bool manual = trigger == SyncTrigger::Manual;
+    m_manualQueued = m_manualQueued || (m_running && manual);
     if (m_running || (!manual && !IsDue()))
         return false;
     if (m_editing) {
@@ -39,11 +42,13 @@ SyncFollowUp CSyncSchedule::Finished(bool succeeded, const QString& error) {
         followUp.reportCounts = m_manual;
         followUp.reloadMarks = !m_editing;
         m_reloadPending = m_editing;
-        return followUp;
+    } else {
+        if (m_manual || !m_errorTold)
+            followUp.error = error;
+        m_errorTold = true;
     }
-    if (m_manual || !m_errorTold)
-        followUp.error = error;
-    m_errorTold = true;
+    if (std::exchange(m_manualQueued, false))
+        followUp.startSync = Request(SyncTrigger::Manual);
     return followUp;
 }
 

@@ -21,7 +21,8 @@ struct SyncFollowUp {
 
 // When the window synchronises its diary: every N minutes while sync is on
 // (measured from the last start, so the first check after opening syncs at
-// once), never two at a time, and never while the Diary Entry dialog is
+// once), never two at a time (a Synchronise Now asked for meanwhile runs
+// next, as its answer is awaited), and never while the Diary Entry dialog is
 // open: a sync wanted then starts, and a finished one's marks reload, when
 // the dialog closes. A failure of the automatic syncs is told once until one
 // succeeds again; a failure of Synchronise Now is always told, as the user
@@ -40,6 +41,8 @@ public:
     SyncFollowUp EndEditing();
 
     bool IsRunning() const { return m_running; }
+    // The sync under way was asked for by the user.
+    bool IsManual() const { return m_manual; }
 
 private:
     bool IsDue() const;
@@ -50,6 +53,7 @@ private:
     QDateTime m_lastStart;
     bool m_running = false;
     bool m_manual = false;
+    bool m_manualQueued = false;
     bool m_editing = false;
     bool m_postponed = false;
     bool m_postponedManual = false;
