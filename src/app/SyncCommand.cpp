@@ -45,11 +45,16 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     account.collection = CollectionUrl(typed, &error);
     if (account.collection.isEmpty())
         return false;
-    if (!parsed.url.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
-                           account.collection.toString());
-    if (!parsed.user.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user);
+    const bool kept =
+        (parsed.url.isEmpty() || settings.WriteText(CSettingsStore::kSettingsSection,
+                                                    KeyName(Key::CalDavUrl),
+                                                    account.collection.toString())) &&
+        (parsed.user.isEmpty() ||
+         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user));
+    if (!kept) {
+        error = settings.SaveProblem();
+        return false;
+    }
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {
         error = QStringLiteral("no CalDAV user is set: give --user NAME");

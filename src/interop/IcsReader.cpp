@@ -79,6 +79,16 @@ bool HasValidValue(icalproperty* p) {
     }
 }
 
+// An empty text value is allowed (an empty CATEGORIES:, say), though
+// libical sets it aside; times and rules are never empty.
+bool IsEmptyText(const QByteArray& line, QByteArrayView name) {
+    static const char* const timesAndRules[] = {"DTSTART", "DTEND", "DURATION", "RRULE",
+                                                "RDATE", "EXDATE", "RECURRENCE-ID"};
+    return ValueOf(line).isEmpty() &&
+           std::none_of(std::begin(timesAndRules), std::end(timesAndRules),
+                        [&](const char* wanted) { return IsNamed(name, wanted); });
+}
+
 bool ParsesAlone(const QByteArray& line) {
     icalproperty* p = icalproperty_new_from_string(line.constData());
     const bool ok = p && icalproperty_isa(p) != ICAL_XLICERROR_PROPERTY;
@@ -190,7 +200,7 @@ void CIcsReader::CheckLinesAlone(const Chunk& chunk) const {
     IcsLine line;
     while (lines.Next(line)) {
         const QByteArrayView name = NameOf(line.text);
-        if (MattersToEntries(name) && !ParsesAlone(line.text))
+        if (MattersToEntries(name) && !IsEmptyText(line.text, name) && !ParsesAlone(line.text))
             throw IcsFault(m_fileName, line.number,
                            QStringLiteral("the value of %1 cannot be read")
                                .arg(QString::fromLatin1(name.toByteArray().toUpper())));

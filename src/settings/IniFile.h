@@ -25,9 +25,9 @@ public:
     std::optional<QString> Value(const QString& section, const QString& key) const;
     // Changes the lines in memory; Save writes them.
     void SetValue(const QString& section, const QString& key, const QString& value);
-    // Writes the lines in place of the file, all or nothing; false when the
-    // file could not be written.
-    bool Save() const;
+    // Writes the lines in place of the file, all or nothing; empty on
+    // success, otherwise why the file could not be written (the old one stays).
+    QString Save() const;
 
 private:
     struct Line {

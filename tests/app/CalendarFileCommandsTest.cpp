@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "support/DiaryFixture.h"
+#include "support/FullDisk.h"
 #include "support/Golden.h"
 #include "support/PlendaProcess.h"
 #include "support/RowName.h"
@@ -90,5 +91,35 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"OverTheDiary", {"export", "Diary.db"}, 1, "it is the diary itself"},
         Row{"NoFile", {"import"}, 2, "  import FILE [--holiday]\n"},
         Row{"TwoFiles", {"export", "a.ics", "b.ics"}, 2, "  export [FILE]"}),
+    RowName());
+
+// On a full disk the calendar file and the settings file keep their old
+// bytes, no half-written file is left beside them, and the command fails
+// with the system's reason (`message` names the file in the folder).
+using FullDiskTest = CalendarCommandTest;
+TEST_P(FullDiskTest, FailsWithTheReasonAndKeepsTheOldFile) {
+    const FullDisk disk(dir.File("full"));
+    if (!disk.Mounted())
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QString target = dir.File("full/") + GetParam().message;
+    QDir().mkpath(QFileInfo(target).path());
+    const QByteArray before = "[Settings]\nFont=Arial\n";
+    TempDir::Write(target, before);
+    disk.Fill();
+    const PlendaRun run = RunPlendaIn(dir.File("full"), GetParam().arguments << "--diary" << diaryPath);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
+    EXPECT_FALSE(run.out.contains("exported")) << run.out.toStdString();
+    EXPECT_EQ(TempDir::Read(target), before);
+    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).join(' '),
+              QFileInfo(target).fileName() + (target.endsWith(".ics") ? " filler" : ""));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Writers, FullDiskTest,
+    ::testing::Values(Row{"Export", {"export", "a.ics"}, 1, "a.ics"},
+                      Row{"SettingsOfSync",
+                          {"sync", "--url", "http://127.0.0.1:9/cal/", "--user", "u"}, 1,
+                          "config/Quenmor/Calendar.ini"}),
     RowName());
 }  // namespace

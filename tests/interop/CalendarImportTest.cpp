@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "interop/CalendarImport.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
+#include "interop/PatternDays.h"
 #include "support/DiaryFixture.h"
 #include "support/Golden.h"
 #include "support/RowName.h"
@@ -90,4 +93,41 @@ const RefusalCase kRefusals[] = {
     {"Empty", "\n\n", "1: the file is empty, not an iCalendar file"},
 };
 INSTANTIATE_TEST_SUITE_P(BadFiles, RefusedImportTest, ::testing::ValuesIn(kRefusals), RowName());
+
+// Files in the shapes other programs export, and the days their events cover
+// in two zones as an independent reader (scripts/ics-local-days.py, Python's
+// icalendar, dateutil and zoneinfo) recorded them, over the listed years.
+using CorpusCase = std::tuple<const char*, const char*>;
+class CorpusTest : public ImportTest, public ::testing::WithParamInterface<CorpusCase> {};
+
+TEST_P(CorpusTest, CoversTheDaysAnIndependentReaderFinds) {
+    const QString file = QString::fromLatin1(std::get<0>(GetParam()));
+    const QByteArray zone = std::get<1>(GetParam());
+    const ImportOptions options{false, zone, kOptions.today};
+    ImportCalendar(GoldenBytes("corpus/" + file + ".ics"), file, options, database);
+    QString days;
+    for (QDate d = kOptions.today.addYears(-1); d <= kOptions.today.addYears(3); d = d.addDays(1)) {
+        QStringList lines;
+        for (const DiaryEntry& e : Entries()) {
+            if (PatternFallsOn(e.date, d))
+                lines << d.toString("ddMMyyyy ") + e.time + ' ' + e.message;
+        }
+        lines.sort();
+        for (const QString& line : lines) days += line + '\n';
+    }
+    const QString golden = "corpus/" + file + '.' + QString(zone).replace('/', '-') + ".days";
+    EXPECT_EQ(days.toStdString(), GoldenBytes(golden).toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exports, CorpusTest,
+    ::testing::Combine(::testing::Values("moved-occurrence", "extra-dates", "daylight-span",
+                                         "empty-texts", "endless-rules"),
+                       ::testing::Values("Europe/Berlin", "America/New_York")),
+    [](const ::testing::TestParamInfo<CorpusCase>& info) {
+        return QString("%1_%2")
+            .arg(std::get<0>(info.param), std::get<1>(info.param))
+            .replace(QRegularExpression("[^A-Za-z0-9_]"), "")
+            .toStdString();
+    });
 }  // namespace
