@@ -84,7 +84,8 @@ def covered(when, span, zone):
     last = end.date()
     if end.time() == datetime.time(0) and last > first.date():
         last -= DAY
-    lines = [(first.date(), first.strftime("%H%M"))]
+    # The diary's 0000 means "no time": midnight is written 2400 on its own day.
+    lines = [(first.date(), first.strftime("%H%M").replace("0000", "2400"))]
     day = first.date() + DAY
     while day <= last:
         lines.append((day, "0000"))

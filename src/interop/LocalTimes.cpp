@@ -17,6 +17,9 @@ LocalStart ToLocal(const icaltimetype& t, icaltimezone* localZone) {
 QString AlarmText(const std::optional<QTime>& time) {
     if (!time || !time->isValid())
         return QStringLiteral("0000");
+    // "0000" is the diary's "no time"; midnight keeps its time as the day's 24:00.
+    if (*time == QTime(0, 0))
+        return QStringLiteral("2400");
     return time->toString(QStringLiteral("HHmm"));
 }
 

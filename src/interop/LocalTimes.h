@@ -21,7 +21,7 @@ struct LocalStart {
 // A date stays as it is, a floating time too; a time in a zone (or UTC) is
 // converted to `localZone` when there is one.
 LocalStart ToLocal(const icaltimetype& t, icaltimezone* localZone);
-// The diary's alarm time: "HHMM", or "0000" for none.
+// The diary's alarm time: "HHMM", "2400" for midnight, or "0000" for none.
 QString AlarmText(const std::optional<QTime>& time);
 // The start or the end of `day` as a time of the same kind and zone as `like`.
 icaltimetype DayBoundary(const icaltimetype& like, const QDate& day, bool endOfDay);

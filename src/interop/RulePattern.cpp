@@ -89,9 +89,9 @@ bool FallsBetween(const QString& pattern, const QDate& from, const QDate& to) {
     return false;
 }
 
-// The year parts that cover the years from `first` to 9999, each as wide as
-// its alignment allows: 2025, ..., 2029, 203*, ..., 209*, 21**, ..., 3***, ...
-QStringList YearsFrom(int first) {
+// `dayMonth` with the year parts that cover the years from `first` to 9999,
+// each as wide as its alignment allows: 2025, ..., 2029, 203*, ..., 21**, ...
+QStringList YearsFrom(int first, const QString& dayMonth) {
     QStringList parts;
     for (int year = first; year <= kLastPatternYear;) {
         int stars = 0;
@@ -100,7 +100,7 @@ QStringList YearsFrom(int first) {
             ++stars;
             width *= 10;
         }
-        parts << QStringLiteral("%1").arg(year / width, 4 - stars, 10, QLatin1Char('0')) +
+        parts << dayMonth + QStringLiteral("%1").arg(year / width, 4 - stars, 10, QLatin1Char('0')) +
                      QString(stars, QLatin1Char('*'));
         year += width;
     }
@@ -112,27 +112,23 @@ QStringList CoverFrom(const QString& dayMonth, const QDate& first) {
     const QString year = QString::number(first.year());
     const QDate monthStart(first.year(), first.month(), 1);
     const QString firstMonth = dayMonth.left(2) + TwoDigits(first.month()) + year;
+    if (!FallsBetween(dayMonth + year, QDate(first.year(), 1, 1), first))
+        return YearsFrom(first.year(), dayMonth);
     QStringList cover;
-    if (!FallsBetween(dayMonth + year, QDate(first.year(), 1, 1), first)) {
-        cover << dayMonth + year;
+    if (!FallsBetween(firstMonth, monthStart, first)) {
+        cover << firstMonth;
     } else {
-        if (!FallsBetween(firstMonth, monthStart, first)) {
-            cover << firstMonth;
-        } else {
-            for (QDate d = first; d.month() == first.month(); d = d.addDays(1)) {
-                if (PatternFallsOn(firstMonth, d))
-                    cover << DateKey(d.day(), d.month(), d.year());
-            }
-        }
-        for (int month = first.month() + 1; month <= 12; ++month) {
-            const QString part = dayMonth.left(2) + TwoDigits(month) + year;
-            const QDate start(first.year(), month, 1);
-            if (FallsBetween(part, start, start.addMonths(1)))
-                cover << part;
+        for (QDate d = first; d.month() == first.month(); d = d.addDays(1)) {
+            if (PatternFallsOn(firstMonth, d))
+                cover << DateKey(d.day(), d.month(), d.year());
         }
     }
-    for (const QString& years : YearsFrom(first.year() + 1)) cover << dayMonth + years;
-    return cover;
+    for (int month = first.month() + 1; month <= 12; ++month) {
+        const QDate start(first.year(), month, 1);
+        if (FallsBetween(dayMonth + year, start, start.addMonths(1)))
+            cover << dayMonth.left(2) + TwoDigits(month) + year;
+    }
+    return cover + YearsFrom(first.year() + 1, dayMonth);
 }
 
 bool IsEndless(const icalrecurrencetype& rule) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "support/DiaryFixture.h"
 #include "support/FullDisk.h"
 #include "support/Golden.h"
@@ -122,4 +124,23 @@ INSTANTIATE_TEST_SUITE_P(
                           {"sync", "--url", "http://127.0.0.1:9/cal/", "--user", "u"}, 1,
                           "config/Quenmor/Calendar.ini"}),
     RowName());
+
+// 100 events, each a year long and repeating daily: within 1 GB of address
+// space and well within the time limit, the import finishes or refuses.
+TEST_F(CalendarCommandTest, ALongDailyEventsFileStaysWithinMemory) {
+    QByteArray text = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//t//t//EN\n";
+    for (int i = 0; i < 100; ++i)
+        text += QStringLiteral("BEGIN:VEVENT\nUID:%1@t\nDTSTAMP:20260101T000000Z\nDTSTART:"
+                               "20260101T090000Z\nDTEND:20270102T090000Z\nRRULE:FREQ=DAILY\n"
+                               "SUMMARY:Long %1\nEND:VEVENT\n")
+                    .arg(i)
+                    .toUtf8();
+    QElapsedTimer timer;
+    timer.start();
+    const PlendaRun run = RunPlendaIn(dir.Path(), {"import", "-", "--diary", "New.db"},
+                                      text + "END:VCALENDAR\n", {"--as=1073741824"});
+    EXPECT_TRUE(run.status == 0 || (run.status == 1 && run.err.contains("nothing was imported")))
+        << run.status << run.err.toStdString();
+    EXPECT_LT(timer.elapsed(), 10000);
+}
 }  // namespace

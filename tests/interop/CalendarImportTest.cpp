@@ -122,7 +122,7 @@ TEST_P(CorpusTest, CoversTheDaysAnIndependentReaderFinds) {
 INSTANTIATE_TEST_SUITE_P(
     Exports, CorpusTest,
     ::testing::Combine(::testing::Values("moved-occurrence", "extra-dates", "daylight-span",
-                                         "empty-texts", "endless-rules"),
+                                         "empty-texts", "endless-rules", "long-lists"),
                        ::testing::Values("Europe/Berlin", "America/New_York")),
     [](const ::testing::TestParamInfo<CorpusCase>& info) {
         return QString("%1_%2")
