@@ -5,6 +5,8 @@
 #include <QLockFile>
 #include <QStandardPaths>
 
+#include "settings/SettingsKeys.h"
+
 namespace {
 QString UserSettingsFile() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -22,8 +24,12 @@ CSettingsStore::CSettingsStore(const QString& iniFilePath) : m_file(iniFilePath)
 }
 
 void CSettingsStore::TakeProblem() {
-    if (m_problem.isEmpty() && !m_file.FormatProblem().isEmpty())
-        m_problem = m_file.FormatProblem() +
+    if (!m_problem.isEmpty())
+        return;
+    const QString found =
+        m_file.FormatProblem().isEmpty() ? RangeProblem(m_file) : m_file.FormatProblem();
+    if (!found.isEmpty())
+        m_problem = found +
                     QStringLiteral(
                         " Until the file is corrected, that setting takes its default "
                         "and no change is saved to the file.");

@@ -100,6 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         HandEditedRow{"Semicolon", "[Settings]\nMarqueeMess=Sale; today only\n", "MarqueeMess",
                       "Sale; today only", 0},
         HandEditedRow{"Comma", "[Settings]\nMarqueeMess=a,b\n", "MarqueeMess", "a,b", 0},
+        HandEditedRow{"ByteOrderMark", "\xEF\xBB\xBF[Settings]\nMenu=True\n", "Menu", "True", 0},
+        HandEditedRow{"HugeFont", "[Settings]\nFontSize=99999999999999999999\n", "FontSize",
+                      "99999999999999999999", 2},
         HandEditedRow{"Backslashes", "[Settings]\nMarqueeFileName=C:\\marq\\lines.txt \t\n",
                       "MarqueeFileName", "C:\\marq\\lines.txt", 0}),
     RowName());
