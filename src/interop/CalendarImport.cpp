@@ -63,6 +63,8 @@ void Count(ImportPlan& plan, const EventEntries& read, bool holiday, const QStri
         ++plan.summary.expanded;
     if (read.kind == EventKind::Patterns)
         ++plan.summary.endless;
+    if (read.unkeptText)
+        ++plan.summary.unkeptText;
     for (DiaryEntry entry : read.entries) {
         entry.holiday = entry.holiday || holiday;
         plan.entries.append(entry);
@@ -92,6 +94,8 @@ QString ImportSummary::Text() const {
         reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
     if (!reasons.isEmpty())
         text += QStringLiteral(" (") + reasons.join(QStringLiteral("; ")) + QLatin1Char(')');
+    if (unkeptText > 0)
+        text += QStringLiteral("; %1 with a location or description not kept").arg(unkeptText);
     return text + QLatin1Char('.');
 }
 

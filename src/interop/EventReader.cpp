@@ -18,7 +18,19 @@ struct EventFacts {
     QString pattern;
     QString time;
     bool holiday = false;
+    bool unkept = false;
 };
+
+// Text an entry has no place for: a location or a description.
+bool HasUnkeptText(icalcomponent* event) {
+    for (const icalproperty_kind kind : {ICAL_LOCATION_PROPERTY, ICAL_DESCRIPTION_PROPERTY}) {
+        icalproperty* p = icalcomponent_get_first_property(event, kind);
+        const char* text = p ? icalproperty_get_value_as_string(p) : nullptr;
+        if (text && *text)
+            return true;
+    }
+    return false;
+}
 
 bool IsHolidayCategory(const QString& name) {
     const QString word = name.trimmed().toLower();
@@ -44,6 +56,7 @@ EventFacts ReadFacts(icalcomponent* event) {
     const char* summary = icalcomponent_get_summary(event);
     facts.message = QString::fromUtf8(summary ? summary : "");
     facts.holiday = HasHolidayCategory(event);
+    facts.unkept = HasUnkeptText(event);
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
         const QByteArray name = icalproperty_get_x_name(p);
@@ -248,10 +261,20 @@ QString RuleFault(icalcomponent* event) {
     }
     return QString();
 }
+EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
+                         const EventReadContext& context);
 }  // namespace
 
 EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
     const EventFacts facts = ReadFacts(event);
+    EventEntries read = ReadEventAs(event, facts, context);
+    read.unkeptText = facts.unkept && read.kind != EventKind::Skipped;
+    return read;
+}
+
+namespace {
+EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
+                         const EventReadContext& context) {
     if (facts.message.trimmed().isEmpty())
         return Skipped(QStringLiteral("has no title"));
     const icaltimetype dtstart = icalcomponent_get_dtstart(event);
@@ -289,6 +312,8 @@ EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
     }
     return Expanded(event, dtstart, length, span, facts, context);
 }
+
+}  // namespace
 
 QDate ReplacedDay(icalcomponent* event, const EventReadContext& context) {
     icalproperty* p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);

@@ -35,6 +35,8 @@ struct EventEntries {
     QList<DiaryEntry> entries;
     // Why a skipped event was skipped, in words that finish "skipped: ...".
     QString skipReason;
+    // The event has a location or description that no entry keeps.
+    bool unkeptText = false;
 };
 
 // One VEVENT as diary entries: a one-day event one entry; a timed start the

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
 using FullDiskTest = CalendarCommandTest;
 TEST_P(FullDiskTest, FailsWithTheReasonAndKeepsTheOldFile) {
     const FullDisk disk(dir.File("full"));
-    if (!disk.Mounted())
+    if (!disk.mounted)
         GTEST_SKIP() << "mounting a small tmpfs needs root";
     const QString target = dir.File("full/") + GetParam().message;
     QDir().mkpath(QFileInfo(target).path());
@@ -142,5 +142,22 @@ TEST_F(CalendarCommandTest, ALongDailyEventsFileStaysWithinMemory) {
     EXPECT_TRUE(run.status == 0 || (run.status == 1 && run.err.contains("nothing was imported")))
         << run.status << run.err.toStdString();
     EXPECT_LT(timer.elapsed(), 10000);
+}
+
+// The UIDs follow the diary, not the name it is reached by: relative,
+// absolute, through a link, or a copy of the file.
+TEST_F(CalendarCommandTest, ExportUidsAreTheSameUnderEveryNameOfTheDiary) {
+    Run({"export", "-"}, "Diary.db", {});
+    QFile::link(diaryPath, dir.File("link.db"));
+    QFile::copy(diaryPath, dir.File("copy.db"));
+    QSet<QByteArray> uidSets;
+    for (const QString& name : {QString("Diary.db"), diaryPath, dir.File("link.db"), dir.File("copy.db")}) {
+        QByteArray uids;
+        for (const QByteArray& line : Run({"export", "-"}, name, {}).out.split('\n'))
+            uids += line.startsWith("UID:") ? line : QByteArray();
+        uidSets.insert(uids);
+    }
+    EXPECT_EQ(uidSets.size(), 1);
+    EXPECT_TRUE(uidSets.values().first().contains("UID:plenda-"));
 }
 }  // namespace

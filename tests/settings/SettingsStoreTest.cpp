@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(Values, WrittenFormTest,
 TEST(SettingsSaveTest, ABatchIsOneWriteAndAFailedWriteIsToldOnce) {
     TempDir dir;
     const FullDisk disk(dir.File("full"));
-    if (!disk.Mounted())
+    if (!disk.mounted)
         GTEST_SKIP() << "mounting a small tmpfs needs root";
     const QString path = dir.File("full/Calendar.ini");
     CSettingsStore store(path);

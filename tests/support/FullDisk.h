@@ -7,28 +7,22 @@
 #include <QFile>
 #include <QProcess>
 
-// A 64 KiB tmpfs mounted at `folder` (made if missing) and filled to its last
-// byte once the test has put its files there; only root can mount one.
-class FullDisk {
-public:
-    explicit FullDisk(const QString& folder) : m_folder(folder) {
-        QDir().mkpath(folder);
-        m_mounted = geteuid() == 0 &&
-                    QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
+// A 64 KiB tmpfs at `folder` for the test's life (only root can mount one);
+// Fill() takes its last free byte.
+struct FullDisk {
+    explicit FullDisk(const QString& folder) : folder(folder) {
+        mounted = QDir().mkpath(folder) && geteuid() == 0 &&
+                  QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
     }
     ~FullDisk() {
-        if (m_mounted)
-            QProcess::execute("umount", {"-l", m_folder});
+        if (mounted)
+            QProcess::execute("umount", {"-l", folder});
     }
-    bool Mounted() const { return m_mounted; }
     void Fill() const {
-        QFile filler(m_folder + "/filler");
+        QFile filler(folder + "/filler");
         filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        const QByteArray block(512, 'x');
-        while (filler.write(block) > 0) {}
+        while (filler.write(QByteArray(512, 'x')) > 0) {}
     }
-
-private:
-    QString m_folder;
-    bool m_mounted = false;
+    QString folder;
+    bool mounted = false;
 };
