@@ -46,11 +46,11 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     if (account.collection.isEmpty())
         return false;
     const bool kept =
-        (parsed.url.isEmpty() || settings.WriteText(CSettingsStore::kSettingsSection,
-                                                    KeyName(Key::CalDavUrl),
-                                                    account.collection.toString())) &&
-        (parsed.user.isEmpty() ||
-         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user));
+        (parsed.url.isEmpty() ||
+         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
+                            account.collection.toString())) &&
+        (parsed.user.isEmpty() || settings.WriteText(CSettingsStore::kSettingsSection,
+                                                     KeyName(Key::CalDavUser), parsed.user));
     if (!kept) {
         error = settings.SaveProblem();
         return false;

@@ -20,7 +20,8 @@ QString StoredIdentity(const CDiaryDatabase& diary) {
 
 bool StoreIdentity(const CDiaryDatabase& diary, const QString& identity) {
     QSqlQuery query(diary.Connection());
-    if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS DiaryIdentity (Value TEXT NOT NULL)")))
+    if (!query.exec(
+            QStringLiteral("CREATE TABLE IF NOT EXISTS DiaryIdentity (Value TEXT NOT NULL)")))
         return false;
     query.prepare(QStringLiteral("INSERT INTO DiaryIdentity (Value) VALUES (?)"));
     query.addBindValue(identity);

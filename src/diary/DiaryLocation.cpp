@@ -24,8 +24,8 @@ const QString kDiaryName = KeyName(Key::DiaryName);
 int OpenForProbe(const QString& path) {
     if (path.isEmpty() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
         return -1;
-    return ::open(QFile::encodeName(path).constData(),
-                  O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0644);
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+                  0644);
 }
 }  // namespace
 

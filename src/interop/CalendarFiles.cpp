@@ -45,7 +45,8 @@ ImportOptions LocalImportOptions(bool holiday, const QDate& today) {
 }
 
 ExportSummary ExportDiary(const CDiaryDatabase& diary, const QDateTime& stamp, QIODevice& out) {
-    return WriteCalendar(CEntryTable(diary).ReadAll(), DiaryUidTag(DiaryIdentity(diary)), stamp, out);
+    return WriteCalendar(CEntryTable(diary).ReadAll(), DiaryUidTag(DiaryIdentity(diary)), stamp,
+                         out);
 }
 
 ExportSummary ExportDiaryToFile(const CDiaryDatabase& diary, const QDateTime& stamp,

@@ -109,10 +109,9 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     plan.summary.windowLast = context.windowLast;
     if (reader.OtherCount() > 0)
         plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
-    reader.ForEachEvent(
-        [&](icalcomponent* event) {
-            Count(plan, ReadEvent(event, context), options.holiday, fileName);
-        });
+    reader.ForEachEvent([&](icalcomponent* event) {
+        Count(plan, ReadEvent(event, context), options.holiday, fileName);
+    });
     return plan;
 }
 

@@ -167,7 +167,8 @@ void AddRuleStarts(icalcomponent* event, const icaltimetype& dtstart, const Even
 }
 
 // An RDATE's start, zoned as DTSTART is, and a period's own length.
-std::pair<icaltimetype, std::optional<EventLength>> ExtraDate(icalproperty* p, icalcomponent* event) {
+std::pair<icaltimetype, std::optional<EventLength>> ExtraDate(icalproperty* p,
+                                                              icalcomponent* event) {
     const icaldatetimeperiodtype when = icalproperty_get_rdate(p);
     if (!icaltime_is_null_time(when.time))
         return {ZonedTime(when.time, p, event), std::nullopt};
@@ -301,10 +302,9 @@ EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
         return Skipped(ruleFault);
     const QStringList patterns = MappedPatterns(event, dtstart, span, context);
     if (!patterns.isEmpty()) {
-        const EventKind kind =
-            patterns.size() > 1 ? EventKind::Patterns
-            : patterns.first().contains(QLatin1Char('*')) ? EventKind::Pattern
-                                                          : EventKind::Dated;
+        const EventKind kind = patterns.size() > 1                           ? EventKind::Patterns
+                               : patterns.first().contains(QLatin1Char('*')) ? EventKind::Pattern
+                                                                             : EventKind::Dated;
         for (const QString& pattern : patterns)
             result.entries.append(MakeEntry(facts, pattern, TimeText(facts, first)));
         result.kind = kind;

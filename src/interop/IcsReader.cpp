@@ -82,8 +82,8 @@ bool HasValidValue(icalproperty* p) {
 // An empty text value is allowed (an empty CATEGORIES:, say), though
 // libical sets it aside; times and rules are never empty.
 bool IsEmptyText(const QByteArray& line, QByteArrayView name) {
-    static const char* const timesAndRules[] = {"DTSTART", "DTEND", "DURATION", "RRULE",
-                                                "RDATE", "EXDATE", "RECURRENCE-ID"};
+    static const char* const timesAndRules[] = {"DTSTART", "DTEND",  "DURATION",     "RRULE",
+                                                "RDATE",   "EXDATE", "RECURRENCE-ID"};
     return ValueOf(line).isEmpty() &&
            std::none_of(std::begin(timesAndRules), std::end(timesAndRules),
                         [&](const char* wanted) { return IsNamed(name, wanted); });
@@ -116,8 +116,8 @@ QByteArray TrailingBlanks(const QByteArray& line) {
 void KeepTrailingBlanks(icalcomponent* component, const QByteArray& blanks) {
     icalproperty* summary = icalcomponent_get_first_property(component, ICAL_SUMMARY_PROPERTY);
     if (summary && !blanks.isEmpty())
-        icalproperty_set_summary(summary,
-                                 (QByteArray(icalproperty_get_summary(summary)) + blanks).constData());
+        icalproperty_set_summary(
+            summary, (QByteArray(icalproperty_get_summary(summary)) + blanks).constData());
 }
 
 bool ParsesAlone(const QByteArray& line) {

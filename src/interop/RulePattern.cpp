@@ -100,7 +100,8 @@ QStringList YearsFrom(int first, const QString& dayMonth) {
             ++stars;
             width *= 10;
         }
-        parts << dayMonth + QStringLiteral("%1").arg(year / width, 4 - stars, 10, QLatin1Char('0')) +
+        parts << dayMonth +
+                     QStringLiteral("%1").arg(year / width, 4 - stars, 10, QLatin1Char('0')) +
                      QString(stars, QLatin1Char('*'));
         year += width;
     }
@@ -147,8 +148,8 @@ QStringList PatternForRule(const icalrecurrencetype& rule, const icaltimetype& d
         return {};
     const QString dayMonth = DayMonthPart(found.starts);
     const QDate first = found.starts.first().day;
-    const QString yearPart = endless ? QStringLiteral("****")
-                                     : YearPart(first.year(), found.starts.last().day.year());
+    const QString yearPart =
+        endless ? QStringLiteral("****") : YearPart(first.year(), found.starts.last().day.year());
     if (dayMonth.isEmpty() || yearPart.isEmpty())
         return {};
     const QString pattern = dayMonth + yearPart;

@@ -15,4 +15,4 @@
 // later month of the first year, then patterns of whole years, decades,
 // centuries and millennia. Empty when no pattern gives the same days.
 QStringList PatternForRule(const icalrecurrencetype& rule, const icaltimetype& dtstart,
-                       icaltimezone* localZone);
+                           icaltimezone* localZone);

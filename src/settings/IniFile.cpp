@@ -125,7 +125,8 @@ void CIniFile::SetValue(const QString& section, const QString& key, const QStrin
 QString CIniFile::Save() const {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+        return QStringLiteral("the folder %1 cannot be created")
+            .arg(QDir::toNativeSeparators(folder));
     QByteArray text;
     for (const Line& line : m_lines) text += line.text + '\n';
     return WriteWholeFile(m_path, text);

@@ -165,8 +165,9 @@ QString RangeProblem(const CIniFile& file) {
         const std::optional<QString> value = file.Value(section, name);
         if (!value || value->trimmed().isEmpty() || WithinRange(definition, *value))
             continue;
-        return QStringLiteral("Line %1 of the settings file %2 cannot be read: %3 is not a number "
-                              "from %4 to %5.")
+        return QStringLiteral(
+                   "Line %1 of the settings file %2 cannot be read: %3 is not a number "
+                   "from %4 to %5.")
             .arg(file.LineOf(section, name))
             .arg(QDir::toNativeSeparators(file.Path()), name)
             .arg(definition.lowest)

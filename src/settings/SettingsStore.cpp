@@ -29,10 +29,9 @@ void CSettingsStore::TakeProblem() {
     const QString found =
         m_file.FormatProblem().isEmpty() ? RangeProblem(m_file) : m_file.FormatProblem();
     if (!found.isEmpty())
-        m_problem = found +
-                    QStringLiteral(
-                        " Until the file is corrected, that setting takes its default "
-                        "and no change is saved to the file.");
+        m_problem = found + QStringLiteral(
+                                " Until the file is corrected, that setting takes its default "
+                                "and no change is saved to the file.");
 }
 
 QString CSettingsStore::ReadText(const QString& section, const QString& key) const {
@@ -60,7 +59,8 @@ bool CSettingsStore::SavePending() {
     lock.tryLock(kLockWaitMs);
     m_file.Load();
     TakeProblem();
-    for (const Change& change : m_pending) m_file.SetValue(change.section, change.key, change.value);
+    for (const Change& change : m_pending)
+        m_file.SetValue(change.section, change.key, change.value);
     if (!m_problem.isEmpty())
         return true;
     const QString why = m_file.Save();
@@ -69,8 +69,9 @@ bool CSettingsStore::SavePending() {
         m_saveProblem.clear();
         return true;
     }
-    m_saveProblem = QStringLiteral("The settings file %1 cannot be saved: %2. Changes are kept "
-                                   "only until Plenda closes.")
+    m_saveProblem = QStringLiteral(
+                        "The settings file %1 cannot be saved: %2. Changes are kept "
+                        "only until Plenda closes.")
                         .arg(QDir::toNativeSeparators(m_file.Path()), why);
     if (!m_failureTold && m_tell) {
         m_failureTold = true;

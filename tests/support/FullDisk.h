@@ -4,24 +4,22 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 
 // A 64 KiB tmpfs at `folder` for the test's life (only root can mount one);
 // Fill() takes its last free byte.
 struct FullDisk {
     explicit FullDisk(const QString& folder) : folder(folder) {
-        mounted = QDir().mkpath(folder) && geteuid() == 0 &&
-                  QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
+        mounted =
+            QDir().mkpath(folder) && geteuid() == 0 &&
+            QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder}) == 0;
     }
     ~FullDisk() {
         if (mounted)
             QProcess::execute("umount", {"-l", folder});
     }
     void Fill() const {
-        QFile filler(folder + "/filler");
-        filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-        while (filler.write(QByteArray(512, 'x')) > 0) {}
+        QProcess::execute("dd", {"if=/dev/zero", "of=" + folder + "/filler", "bs=4k"});
     }
     QString folder;
     bool mounted = false;

@@ -25,10 +25,9 @@ inline PlendaRun RunPlendaIn(const QString& folder, const QStringList& arguments
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    if (limits.isEmpty())
-        process.start(QStringLiteral(PLENDA_EXECUTABLE), arguments);
-    else
-        process.start("prlimit", limits + QStringList{PLENDA_EXECUTABLE} + arguments);
+    const QStringList wrapped = limits + QStringList{PLENDA_EXECUTABLE} + arguments;
+    process.start(limits.isEmpty() ? PLENDA_EXECUTABLE : "prlimit",
+                  limits.isEmpty() ? arguments : wrapped);
     process.write(input);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(arguments.join(' '));
