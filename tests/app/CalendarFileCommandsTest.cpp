@@ -106,10 +106,10 @@ TEST_P(FullDiskTest, FailsWithTheReasonAndKeepsTheOldFile) {
     const QString target = dir.File("full/") + GetParam().message;
     QDir().mkpath(QFileInfo(target).path());
     const QByteArray before = "[Settings]\nFont=Arial\n";
-    TempDir::Write(target, before);
+    dir.Write("full/" + QString(GetParam().message), before);
     disk.Fill();
     const PlendaRun run =
-        RunPlendaIn(dir.File("full"), GetParam().arguments << "--diary" << diaryPath);
+        RunPlendaIn(dir.File("full"), QStringList(GetParam().arguments) << "--diary" << diaryPath);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
     EXPECT_EQ(TempDir::Read(target), before);
