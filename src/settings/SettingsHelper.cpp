@@ -25,7 +25,7 @@ QString CSettingsHelper::GetSetting(Key key, const QString& defaultText, bool wr
 
 QString CSettingsHelper::GetSetting(Key key, bool writeBack) const {
     const QString stored = m_store.ReadText(kSection, KeyName(key));
-    const bool inRange = WithinRange(DefinitionOf(key), stored);
+    const bool inRange = stored.isEmpty() || WithinRange(DefinitionOf(key), stored);
     if (!stored.isEmpty() && inRange)
         return stored;
     const QString defaultText = DefaultText(DefinitionOf(key), m_store, m_colours);
