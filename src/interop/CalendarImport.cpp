@@ -125,13 +125,13 @@ ImportSummary AddNewEntries(const ImportPlan& plan, CDiaryDatabase& diary) {
     QList<DiaryEntry> fresh;
     for (const DiaryEntry& entry : plan.entries) {
         const QString key = EntryKey(entry);
-        if (present.contains(key)) {
+        if (planned.contains(key))
+            continue;
+        planned.insert(key);
+        if (present.contains(key))
             ++summary.present;
-            present.remove(key);
-        } else if (!planned.contains(key)) {
-            planned.insert(key);
+        else
             fresh.append(entry);
-        }
     }
     table.AddAll(fresh);
     summary.added = static_cast<int>(fresh.size());
