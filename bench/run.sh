@@ -48,4 +48,9 @@ if [ -x /usr/bin/time ]; then
   HOME="$tmp" XDG_CONFIG_HOME="$tmp/config" /usr/bin/time \
     -f "import: %e s wall, %U s user, %M KB peak" \
     "$plenda" import "$tmp/Diary.ics" --diary "$tmp/Imported.db"
+  # An independent reader beside it: Python's icalendar parsing the same file.
+  /usr/bin/time -f "python3 icalendar parse: %e s wall, %U s user, %M KB peak" \
+    /usr/bin/python3 -c 'import sys; from icalendar import Calendar
+print(len(Calendar.from_ical(open(sys.argv[1], "rb").read()).walk("VEVENT")), "events")' \
+    "$tmp/Diary.ics"
 fi

@@ -34,6 +34,11 @@ bool CCalApp::InitInstance() {
     // Said once, before anything reads a setting the user may miss.
     if (!m_store.FormatProblem().isEmpty())
         m_prompts.ShowMessage(m_store.FormatProblem(), QStringLiteral("Calendar"));
+    m_store.OnFirstSaveFailure([this](const QString& problem) {
+        m_prompts.ShowMessage(problem, QStringLiteral("Calendar"));
+    });
+    // The defaults a first start writes back reach the file in one write.
+    m_store.BeginBatch();
     m_notifications = CDBusNotifications::Connect();
     if (m_notifications) {
         services.notifications = m_notifications.get();
@@ -43,11 +48,14 @@ bool CCalApp::InitInstance() {
     LocateDiaryAtStartUp(m_store, m_prompts, DocumentsFolder());
     // A quit signal while the file dialog was up closed it; the window that
     // would open next must not, nor its diary check.
-    if (m_quitRequested)
+    if (m_quitRequested) {
+        m_store.EndBatch();
         return true;
+    }
     m_template = std::make_unique<CCalDocTemplate>(m_store, m_settings, services);
     m_template->OpenDocument();
     m_prompts.SetParent(m_template->Frame());
+    m_store.EndBatch();
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "app/CalendarFileCommands.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
 #include <optional>
 
@@ -93,12 +94,22 @@ int CalendarFileCommand::Import(const CCommandOptions& options) {
     const ImportPlan plan =
         ReadCalendar(fromInput ? ReadStandardInput() : ReadCalendarFile(source), name,
                      LocalImportOptions(options.Has(kHolidayOption), m_context.clock.Now().date()));
+    const QString named = options.DiaryPath();
+    const bool existed = named.isEmpty() || QFileInfo::exists(named);
     const std::optional<QString> diaryPath =
-        CommandDiaryPath(m_context, options.DiaryPath(), true, m_streams.err);
+        CommandDiaryPath(m_context, named, true, m_streams.err);
     if (!diaryPath)
         return kCommandFailed;
-    CDiaryDatabase diary(*diaryPath);
-    m_streams.out << name << ": " << AddNewEntries(plan, diary).Text() << '\n';
+    try {
+        CDiaryDatabase diary(*diaryPath);
+        const QString summary = AddNewEntries(plan, diary).Text();
+        m_streams.out << name << ": " << summary << '\n';
+    } catch (...) {
+        // A diary file this import made and could not fill goes again.
+        if (!existed && QFileInfo(*diaryPath).size() == 0)
+            QFile::remove(*diaryPath);
+        throw;
+    }
     return kCommandDone;
 }
 }  // namespace

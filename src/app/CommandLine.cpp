@@ -37,6 +37,14 @@ void ReportSettingsProblem(const CSettingsStore& store, QTextStream& err) {
         err << "plenda: " << store.FormatProblem() << "\n";
 }
 
+// A command whose settings could not be kept has not fully done its work.
+int WithSettingsSaved(const CSettingsStore& store, int status, QTextStream& err) {
+    if (store.SaveProblem().isEmpty() || status != 0)
+        return status;
+    err << "plenda: " << store.SaveProblem() << "\n";
+    return kCommandFailed;
+}
+
 int RunCommand(const QStringList& arguments, CommandStreams streams) {
     if (arguments.isEmpty() || arguments.first() == QLatin1String("--help") ||
         arguments.first() == QLatin1String("help")) {
@@ -54,9 +62,10 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
         const CLocaleDateOrder dateOrder;
         const CSystemClock clock;
         const DiaryCommandContext context{settings, dateOrder, clock, DocumentsFolder()};
-        if (IsCalendarFileCommand(name))
-            return RunCalendarFileCommand(name, arguments.mid(1), context, streams);
-        return RunDiaryCommand(name, arguments.mid(1), context, streams);
+        const int status = IsCalendarFileCommand(name)
+                               ? RunCalendarFileCommand(name, arguments.mid(1), context, streams)
+                               : RunDiaryCommand(name, arguments.mid(1), context, streams);
+        return WithSettingsSaved(settings, status, streams.err);
     }
     streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
     return 2;

@@ -17,3 +17,5 @@ int RunCommand(const QStringList& arguments, CommandStreams streams);
 QString UsageText();
 // A settings file with a line that cannot be read is told once, on `err`.
 void ReportSettingsProblem(const CSettingsStore& store, QTextStream& err);
+// `status`, or a failure told on `err` when a setting the command wrote did not reach disk.
+int WithSettingsSaved(const CSettingsStore& store, int status, QTextStream& err);

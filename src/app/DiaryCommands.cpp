@@ -203,6 +203,10 @@ std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
             << " cannot be opened or created; use --diary PATH\n";
         return std::nullopt;
     }
+    if (QFileInfo::exists(diaryPath) && !QFileInfo(diaryPath).isFile()) {
+        err << "plenda: the diary file " << diaryPath << " is not a regular file\n";
+        return std::nullopt;
+    }
     if (mayCreate && !EnsureDiaryFileExists(diaryPath)) {
         err << "plenda: the diary file " << diaryPath << " cannot be opened or created\n";
         return std::nullopt;

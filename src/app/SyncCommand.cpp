@@ -68,17 +68,25 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     account.collection = CollectionUrl(typed, &error);
     if (account.collection.isEmpty())
         return false;
-    if (!parsed.url.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
-                           account.collection.toString());
-    if (!parsed.user.isEmpty())
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUser), parsed.user);
+    const bool kept =
+        (parsed.url.isEmpty() ||
+         settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavUrl),
+                            account.collection.toString())) &&
+        (parsed.user.isEmpty() || settings.WriteText(CSettingsStore::kSettingsSection,
+                                                     KeyName(Key::CalDavUser), parsed.user));
+    if (!kept) {
+        error = settings.SaveProblem();
+        return false;
+    }
     if (!parsed.caFile.isEmpty()) {
         error = CaFileProblem(parsed.caFile);
         if (!error.isEmpty())
             return false;
-        settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavCaFile),
-                           QFileInfo(parsed.caFile).absoluteFilePath());
+        if (!settings.WriteText(CSettingsStore::kSettingsSection, KeyName(Key::CalDavCaFile),
+                                QFileInfo(parsed.caFile).absoluteFilePath())) {
+            error = settings.SaveProblem();
+            return false;
+        }
     }
     account.caFile = Setting(settings, Key::CalDavCaFile);
     account.user = Setting(settings, Key::CalDavUser);
@@ -153,5 +161,6 @@ int RunSyncProgram(int argc, char* argv[]) {
     QStringList arguments = app.arguments().mid(1);
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("sync"))
         arguments.removeFirst();
-    return RunSyncCommand(arguments, settings, clock, DocumentsFolder(), {out, err});
+    return WithSettingsSaved(
+        settings, RunSyncCommand(arguments, settings, clock, DocumentsFolder(), {out, err}), err);
 }

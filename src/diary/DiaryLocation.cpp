@@ -20,10 +20,12 @@ const QString kSettings = QString::fromLatin1(CSettingsStore::kSettingsSection);
 const QString kDiaryName = KeyName(Key::DiaryName);
 
 // Opens (creating, never truncating) and closes again; -1 when it cannot.
+// Only a regular file can be a diary: opening a FIFO would wait for a writer.
 int OpenForProbe(const QString& path) {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    if (path.isEmpty() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
         return -1;
-    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC, 0644);
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK,
+                  0644);
 }
 }  // namespace
 

@@ -66,8 +66,8 @@ ExportSummary WriteCalendar(const QList<DiaryEntry>& entries, const QString& uid
     return summary;
 }
 
-QString DiaryUidTag(const QString& diaryPath) {
+QString DiaryUidTag(const QString& identity) {
     const QByteArray hash =
-        QCryptographicHash::hash(diaryPath.toUtf8(), QCryptographicHash::Sha1).toHex();
+        QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1).toHex();
     return QString::fromLatin1(hash.left(12));
 }

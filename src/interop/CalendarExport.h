@@ -22,5 +22,6 @@ struct ExportSummary {
 ExportSummary WriteCalendar(const QList<DiaryEntry>& entries, const QString& uidTag,
                             const QDateTime& stamp, QIODevice& out);
 
-// A short tag of the diary file, so that the UIDs of two diaries differ.
-QString DiaryUidTag(const QString& diaryPath);
+// A short tag of the diary's identity, so that the UIDs of two diaries differ
+// and those of one diary stay the same under any name.
+QString DiaryUidTag(const QString& identity);

@@ -7,8 +7,10 @@
 #include <QTimeZone>
 
 #include "diary/DiaryDatabase.h"
+#include "diary/DiaryIdentity.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
+#include "platform/WholeFile.h"
 
 namespace {
 CIcsError Unreadable(const QString& name, const QString& why) {
@@ -43,7 +45,8 @@ ImportOptions LocalImportOptions(bool holiday, const QDate& today) {
 }
 
 ExportSummary ExportDiary(const CDiaryDatabase& diary, const QDateTime& stamp, QIODevice& out) {
-    return WriteCalendar(CEntryTable(diary).ReadAll(), DiaryUidTag(diary.FilePath()), stamp, out);
+    return WriteCalendar(CEntryTable(diary).ReadAll(), DiaryUidTag(DiaryIdentity(diary)), stamp,
+                         out);
 }
 
 ExportSummary ExportDiaryToFile(const CDiaryDatabase& diary, const QDateTime& stamp,
@@ -56,7 +59,8 @@ ExportSummary ExportDiaryToFile(const CDiaryDatabase& diary, const QDateTime& st
     if (!file.open(QIODevice::WriteOnly))
         throw Unwritable(path, file.errorString());
     const ExportSummary summary = ExportDiary(diary, stamp, file);
-    if (!file.commit())
-        throw Unwritable(path, file.errorString());
+    const QString failure = CommitWholeFile(file);
+    if (!failure.isEmpty())
+        throw Unwritable(path, failure);
     return summary;
 }

@@ -5,11 +5,14 @@
 
 #include "interop/EntryTable.h"
 #include "interop/EventReader.h"
+#include "interop/IcsError.h"
 #include "interop/IcsReader.h"
 
 namespace {
 constexpr int kYearsBack = 1;
 constexpr int kYearsAhead = 3;
+// Far beyond any real calendar, well within memory.
+constexpr qsizetype kMostEntries = 1000000;
 
 EventReadContext ContextFor(const ImportOptions& options) {
     EventReadContext context;
@@ -39,13 +42,29 @@ void CollectReplacedDays(CIcsReader& reader, EventReadContext& context) {
         QByteArrayLiteral("RECURRENCE-ID"));
 }
 
-void Count(ImportPlan& plan, const EventEntries& read, bool holiday) {
+CIcsError TooMany(const QString& fileName, const QString& what, qsizetype limit) {
+    return CIcsError(
+        QStringLiteral("%1: %2 would add more than %3 entries to the diary; nothing was imported")
+            .arg(fileName, what)
+            .arg(limit));
+}
+
+void Count(ImportPlan& plan, const EventEntries& read, bool holiday, const QString& fileName) {
+    if (read.kind == EventKind::TooMany)
+        throw TooMany(fileName, QStringLiteral("the event \"%1\"").arg(read.skipReason),
+                      kMostEntriesOfOneEvent);
+    if (plan.entries.size() + read.entries.size() > kMostEntries)
+        throw TooMany(fileName, QStringLiteral("the file"), kMostEntries);
     if (read.kind == EventKind::Skipped) {
         ++plan.summary.skipped[read.skipReason];
         return;
     }
     if (read.kind == EventKind::Expanded)
         ++plan.summary.expanded;
+    if (read.kind == EventKind::Patterns)
+        ++plan.summary.endless;
+    if (read.unkeptText)
+        ++plan.summary.unkeptText;
     for (DiaryEntry entry : read.entries) {
         entry.holiday = entry.holiday || holiday;
         plan.entries.append(entry);
@@ -67,12 +86,16 @@ QString ImportSummary::Text() const {
     if (expanded > 0)
         text += QStringLiteral(" (repeating events listed day by day from %1 to %2)")
                     .arg(windowFirst.toString(Qt::ISODate), windowLast.toString(Qt::ISODate));
+    if (endless > 0)
+        text += QStringLiteral(", %1 endless (date patterns from the first day on)").arg(endless);
     text += QStringLiteral(", %1 skipped").arg(SkippedCount());
     QStringList reasons;
     for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
         reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
     if (!reasons.isEmpty())
         text += QStringLiteral(" (") + reasons.join(QStringLiteral("; ")) + QLatin1Char(')');
+    if (unkeptText > 0)
+        text += QStringLiteral("; %1 with a location or description not kept").arg(unkeptText);
     return text + QLatin1Char('.');
 }
 
@@ -86,24 +109,29 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     plan.summary.windowLast = context.windowLast;
     if (reader.OtherCount() > 0)
         plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
-    reader.ForEachEvent(
-        [&](icalcomponent* event) { Count(plan, ReadEvent(event, context), options.holiday); });
+    reader.ForEachEvent([&](icalcomponent* event) {
+        Count(plan, ReadEvent(event, context), options.holiday, fileName);
+    });
     return plan;
 }
 
 ImportSummary AddNewEntries(const ImportPlan& plan, CDiaryDatabase& diary) {
     ImportSummary summary = plan.summary;
     CEntryTable table(diary);
-    QSet<QString> known;
-    for (const DiaryEntry& entry : table.ReadAll()) known.insert(EntryKey(entry));
+    QSet<QString> present;
+    for (const DiaryEntry& entry : table.ReadAll()) present.insert(EntryKey(entry));
+    // An entry the file gives twice is added once and is not "already present".
+    QSet<QString> planned;
     QList<DiaryEntry> fresh;
     for (const DiaryEntry& entry : plan.entries) {
-        if (known.contains(EntryKey(entry))) {
-            ++summary.present;
+        const QString key = EntryKey(entry);
+        if (planned.contains(key))
             continue;
-        }
-        known.insert(EntryKey(entry));
-        fresh.append(entry);
+        planned.insert(key);
+        if (present.contains(key))
+            ++summary.present;
+        else
+            fresh.append(entry);
     }
     table.AddAll(fresh);
     summary.added = static_cast<int>(fresh.size());

@@ -26,6 +26,10 @@ struct ImportSummary {
     int present = 0;
     // Repeating events listed as dated entries, over the window.
     int expanded = 0;
+    // Events whose location or description no entry keeps.
+    int unkeptText = 0;
+    // Endless rules given as several date patterns from their first day.
+    int endless = 0;
     QDate windowFirst;
     QDate windowLast;
     // How many were skipped, by reason.

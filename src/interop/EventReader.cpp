@@ -18,7 +18,19 @@ struct EventFacts {
     QString pattern;
     QString time;
     bool holiday = false;
+    bool unkept = false;
 };
+
+// Text an entry has no place for: a location or a description.
+bool HasUnkeptText(icalcomponent* event) {
+    for (const icalproperty_kind kind : {ICAL_LOCATION_PROPERTY, ICAL_DESCRIPTION_PROPERTY}) {
+        icalproperty* p = icalcomponent_get_first_property(event, kind);
+        const char* text = p ? icalproperty_get_value_as_string(p) : nullptr;
+        if (text && *text)
+            return true;
+    }
+    return false;
+}
 
 bool IsHolidayCategory(const QString& name) {
     const QString word = name.trimmed().toLower();
@@ -44,6 +56,7 @@ EventFacts ReadFacts(icalcomponent* event) {
     const char* summary = icalcomponent_get_summary(event);
     facts.message = QString::fromUtf8(summary ? summary : "");
     facts.holiday = HasHolidayCategory(event);
+    facts.unkept = HasUnkeptText(event);
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_X_PROPERTY)) {
         const QByteArray name = icalproperty_get_x_name(p);
@@ -75,32 +88,34 @@ QString TimeText(const EventFacts& facts, const LocalStart& start) {
     return facts.time.isEmpty() ? AlarmText(start.time) : facts.time;
 }
 
-// Days after the first that the first occurrence covers: an end date is
-// exclusive, and so is an end at midnight.
-int SpanDays(icalcomponent* event, const icaltimetype& dtstart, const LocalStart& first,
-             icaltimezone* localZone) {
-    const icaltimetype dtend = icalcomponent_get_dtend(event);
-    if (icaltime_is_null_time(dtend))
-        return 0;
-    const LocalStart end = ToLocal(dtend, localZone);
-    if (!end.day.isValid())
-        return 0;
-    QDate last = end.day;
-    if (dtstart.is_date || (end.time == QTime(0, 0) && end.day > first.day))
-        last = last.addDays(-1);
-    return std::max<qint64>(0, first.day.daysTo(last));
-}
-
-void AddSpan(QList<DiaryEntry>& entries, const EventFacts& facts, const LocalStart& start, int span,
-             const EventReadContext* window) {
-    for (int k = 0; k <= span; ++k) {
-        const QDate day = start.day.addDays(k);
-        if (window && (day < window->windowFirst || day > window->windowLast))
-            continue;
-        if (IsDiaryDay(day))
-            entries.append(MakeEntry(facts, DayKeyOf(day),
-                                     k == 0 ? TimeText(facts, start) : QStringLiteral("0000")));
+// The entries of the occurrences (sorted by start), each day and time once:
+// a start day with its time, the other days an occurrence covers without
+// one. Days come as they are produced, so the memory is that of the entries.
+bool AddOccurrences(QList<DiaryEntry>& entries, const EventFacts& facts,
+                    const QList<Occurrence>& occurrences, const EventReadContext* window) {
+    QSet<QString> seen;
+    const auto add = [&](const QDate& day, const QString& time) {
+        if (!IsDiaryDay(day) || (window && (day < window->windowFirst || day > window->windowLast)))
+            return;
+        const DiaryEntry entry = MakeEntry(facts, DayKeyOf(day), time);
+        if (!seen.contains(entry.date + entry.time)) {
+            seen.insert(entry.date + entry.time);
+            entries.append(entry);
+        }
+    };
+    QDate covered;
+    for (const Occurrence& occurrence : occurrences) {
+        add(occurrence.start.day, TimeText(facts, occurrence.start));
+        QDate day = occurrence.start.day.addDays(1);
+        if (covered.isValid() && covered >= day)
+            day = covered.addDays(1);
+        for (; day <= occurrence.lastDay; day = day.addDays(1)) add(day, QStringLiteral("0000"));
+        if (!covered.isValid() || occurrence.lastDay > covered)
+            covered = occurrence.lastDay;
+        if (entries.size() > kMostEntriesOfOneEvent)
+            return false;
     }
+    return true;
 }
 
 bool IsRecurring(icalcomponent* event) {
@@ -117,27 +132,29 @@ QString UidOf(icalcomponent* event) {
     return QString::fromUtf8(uid ? uid : "");
 }
 
-// The one rule a pattern may stand for: no extra dates, no exceptions, no
+// The one rule patterns may stand for: no extra dates, no exceptions, no
 // replaced occurrences, one day per occurrence.
-QString MappedPattern(icalcomponent* event, const icaltimetype& dtstart, int span,
-                      const EventReadContext& context) {
+QStringList MappedPatterns(icalcomponent* event, const icaltimetype& dtstart, int span,
+                           const EventReadContext& context) {
     if (span != 0 || CountProperties(event, ICAL_RRULE_PROPERTY) != 1 ||
         CountProperties(event, ICAL_RDATE_PROPERTY) != 0 ||
         CountProperties(event, ICAL_EXDATE_PROPERTY) != 0 ||
         context.replacedDays.contains(UidOf(event)))
-        return QString();
+        return {};
     icalproperty* rrule = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
     return PatternForRule(icalproperty_get_rrule(rrule), dtstart, context.localZone);
 }
 
-struct WindowStarts {
-    QList<LocalStart> starts;
+struct WindowOccurrences {
+    QList<Occurrence> occurrences;
     bool complete = true;
 };
 
-void AddRuleStarts(icalcomponent* event, const icaltimetype& dtstart,
-                   const EventReadContext& context, WindowStarts& found) {
-    const icaltimetype from = DayBoundary(dtstart, context.windowFirst.addDays(-1), false);
+void AddRuleStarts(icalcomponent* event, const icaltimetype& dtstart, const EventLength& length,
+                   int span, const EventReadContext& context, WindowOccurrences& found) {
+    // An occurrence that starts before the window may still cover its days.
+    const QDate earliest = context.windowFirst.addDays(-span - 2);
+    const icaltimetype from = DayBoundary(dtstart, earliest, false);
     const icaltimetype until = DayBoundary(dtstart, context.windowLast.addDays(1), true);
     for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); p;
          p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
@@ -145,59 +162,84 @@ void AddRuleStarts(icalcomponent* event, const icaltimetype& dtstart,
             ExpandRule(icalproperty_get_rrule(p), dtstart, from, until, kStepLimit);
         found.complete = found.complete && rule.complete;
         for (const icaltimetype& t : rule.starts)
-            found.starts.append(ToLocal(t, context.localZone));
+            found.occurrences.append(OccurrenceAt(t, length, context.localZone));
     }
 }
 
-void AddDateList(icalcomponent* event, icalproperty_kind kind, icaltimezone* localZone,
-                 QList<LocalStart>& starts) {
-    for (icalproperty* p = icalcomponent_get_first_property(event, kind); p;
-         p = icalcomponent_get_next_property(event, kind)) {
-        const icaldatetimeperiodtype when =
-            kind == ICAL_RDATE_PROPERTY
-                ? icalproperty_get_rdate(p)
-                : icaldatetimeperiodtype{icalproperty_get_exdate(p), icalperiodtype_null_period()};
-        const icaltimetype t = icaltime_is_null_time(when.time) ? when.period.start : when.time;
-        if (!icaltime_is_null_time(t))
-            starts.append(ToLocal(t, localZone));
+// An RDATE's start, zoned as DTSTART is, and a period's own length.
+std::pair<icaltimetype, std::optional<EventLength>> ExtraDate(icalproperty* p,
+                                                              icalcomponent* event) {
+    const icaldatetimeperiodtype when = icalproperty_get_rdate(p);
+    if (!icaltime_is_null_time(when.time))
+        return {ZonedTime(when.time, p, event), std::nullopt};
+    const icaltimetype start = ZonedTime(when.period.start, p, event);
+    icaltimetype end = ZonedTime(when.period.end, p, event);
+    if (icaltime_is_null_time(end))
+        end = icaltime_add(start, when.period.duration);
+    return {start, LengthBetween(start, end)};
+}
+
+void AddExtraDates(icalcomponent* event, const EventLength& length, icaltimezone* localZone,
+                   QList<Occurrence>& occurrences) {
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_RDATE_PROPERTY)) {
+        const auto [start, own] = ExtraDate(p, event);
+        if (!icaltime_is_null_time(start))
+            occurrences.append(OccurrenceAt(start, own.value_or(length), localZone));
     }
 }
 
-// Every occurrence in the window: DTSTART, the rules' starts and the extra
-// dates, less the exceptions and the replaced occurrences.
-WindowStarts StartsInWindow(icalcomponent* event, const icaltimetype& dtstart,
-                            const EventReadContext& context) {
-    WindowStarts found;
-    found.starts.append(ToLocal(dtstart, context.localZone));
-    AddRuleStarts(event, dtstart, context, found);
-    AddDateList(event, ICAL_RDATE_PROPERTY, context.localZone, found.starts);
+QList<LocalStart> Exceptions(icalcomponent* event, icaltimezone* localZone) {
     QList<LocalStart> exceptions;
-    AddDateList(event, ICAL_EXDATE_PROPERTY, context.localZone, exceptions);
-    const QSet<QDate> replaced = context.replacedDays.value(UidOf(event));
-    QList<LocalStart> kept;
-    for (const LocalStart& start : found.starts) {
-        const bool excepted =
-            std::any_of(exceptions.cbegin(), exceptions.cend(), [&](const LocalStart& ex) {
-                return ex.day == start.day && (!ex.time || !start.time || ex.time == start.time);
-            });
-        if (!excepted && !replaced.contains(start.day) && !kept.contains(start))
-            kept.append(start);
+    for (icalproperty* p = icalcomponent_get_first_property(event, ICAL_EXDATE_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_EXDATE_PROPERTY)) {
+        const icaltimetype t = ZonedTime(icalproperty_get_exdate(p), p, event);
+        if (!icaltime_is_null_time(t))
+            exceptions.append(ToLocal(t, localZone));
     }
-    std::sort(kept.begin(), kept.end(), [](const LocalStart& a, const LocalStart& b) {
-        return a.day != b.day ? a.day < b.day : a.time.value_or(QTime()) < b.time.value_or(QTime());
-    });
-    found.starts = kept;
+    return exceptions;
+}
+
+bool Earlier(const Occurrence& a, const Occurrence& b) {
+    const LocalStart& x = a.start;
+    const LocalStart& y = b.start;
+    return x.day != y.day ? x.day < y.day : x.time.value_or(QTime()) < y.time.value_or(QTime());
+}
+
+// Every occurrence around the window: DTSTART, the rules' starts and the
+// extra dates, less the exceptions and the replaced occurrences, in order.
+WindowOccurrences OccurrencesInWindow(icalcomponent* event, const icaltimetype& dtstart,
+                                      const EventLength& length, int span,
+                                      const EventReadContext& context) {
+    WindowOccurrences found;
+    found.occurrences.append(OccurrenceAt(dtstart, length, context.localZone));
+    AddRuleStarts(event, dtstart, length, span, context, found);
+    AddExtraDates(event, length, context.localZone, found.occurrences);
+    const QList<LocalStart> exceptions = Exceptions(event, context.localZone);
+    const QSet<QDate> replaced = context.replacedDays.value(UidOf(event));
+    const auto dropped = [&](const Occurrence& o) {
+        return replaced.contains(o.start.day) ||
+               std::any_of(exceptions.cbegin(), exceptions.cend(), [&](const LocalStart& ex) {
+                   return ex.day == o.start.day &&
+                          (!ex.time || !o.start.time || ex.time == o.start.time);
+               });
+    };
+    QList<Occurrence>& list = found.occurrences;
+    list.erase(std::remove_if(list.begin(), list.end(), dropped), list.end());
+    std::stable_sort(list.begin(), list.end(), Earlier);
     return found;
 }
 
-EventEntries Expanded(icalcomponent* event, const icaltimetype& dtstart, int span,
-                      const EventFacts& facts, const EventReadContext& context) {
-    const WindowStarts found = StartsInWindow(event, dtstart, context);
+EventEntries Expanded(icalcomponent* event, const icaltimetype& dtstart, const EventLength& length,
+                      int span, const EventFacts& facts, const EventReadContext& context) {
+    const WindowOccurrences found = OccurrencesInWindow(event, dtstart, length, span, context);
     if (!found.complete)
         return Skipped(QStringLiteral("repeats too often to list"));
     EventEntries result{EventKind::Expanded, {}, QString()};
-    for (const LocalStart& start : found.starts)
-        AddSpan(result.entries, facts, start, span, &context);
+    if (!AddOccurrences(result.entries, facts, found.occurrences, &context))
+        return EventEntries{EventKind::TooMany, {}, facts.message};
+    if (result.entries.isEmpty())
+        return Skipped(QStringLiteral("has no occurrence in the listed years"));
     return result;
 }
 
@@ -220,10 +262,20 @@ QString RuleFault(icalcomponent* event) {
     }
     return QString();
 }
+EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
+                         const EventReadContext& context);
 }  // namespace
 
 EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
     const EventFacts facts = ReadFacts(event);
+    EventEntries read = ReadEventAs(event, facts, context);
+    read.unkeptText = facts.unkept && read.kind != EventKind::Skipped;
+    return read;
+}
+
+namespace {
+EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
+                         const EventReadContext& context) {
     if (facts.message.trimmed().isEmpty())
         return Skipped(QStringLiteral("has no title"));
     const icaltimetype dtstart = icalcomponent_get_dtstart(event);
@@ -232,7 +284,9 @@ EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
     const LocalStart first = ToLocal(dtstart, context.localZone);
     if (!IsDiaryDay(first.day))
         return Skipped(QStringLiteral("starts outside the years 1584 to 9999"));
-    const int span = SpanDays(event, dtstart, first, context.localZone);
+    const EventLength length = LengthOf(event, dtstart);
+    const Occurrence firstOccurrence = OccurrenceAt(dtstart, length, context.localZone);
+    const int span = static_cast<int>(first.day.daysTo(firstOccurrence.lastDay));
     if (span > kLongestSpanDays)
         return Skipped(QStringLiteral("lasts longer than a year"));
     if (IsOwnPattern(facts, first))
@@ -240,24 +294,31 @@ EventEntries ReadEvent(icalcomponent* event, const EventReadContext& context) {
             EventKind::Pattern, {MakeEntry(facts, facts.pattern, TimeText(facts, first))}, {}};
     EventEntries result{EventKind::Dated, {}, QString()};
     if (!IsRecurring(event)) {
-        AddSpan(result.entries, facts, first, span, nullptr);
+        AddOccurrences(result.entries, facts, {firstOccurrence}, nullptr);
         return result;
     }
     const QString ruleFault = RuleFault(event);
     if (!ruleFault.isEmpty())
         return Skipped(ruleFault);
-    const QString pattern = MappedPattern(event, dtstart, span, context);
-    if (!pattern.isEmpty()) {
-        const EventKind kind =
-            pattern.contains(QLatin1Char('*')) ? EventKind::Pattern : EventKind::Dated;
-        return EventEntries{kind, {MakeEntry(facts, pattern, TimeText(facts, first))}, {}};
+    const QStringList patterns = MappedPatterns(event, dtstart, span, context);
+    if (!patterns.isEmpty()) {
+        const EventKind kind = patterns.size() > 1                           ? EventKind::Patterns
+                               : patterns.first().contains(QLatin1Char('*')) ? EventKind::Pattern
+                                                                             : EventKind::Dated;
+        for (const QString& pattern : patterns)
+            result.entries.append(MakeEntry(facts, pattern, TimeText(facts, first)));
+        result.kind = kind;
+        return result;
     }
-    return Expanded(event, dtstart, span, facts, context);
+    return Expanded(event, dtstart, length, span, facts, context);
 }
 
+}  // namespace
+
 QDate ReplacedDay(icalcomponent* event, const EventReadContext& context) {
-    const icaltimetype id = icalcomponent_get_recurrenceid(event);
-    if (icaltime_is_null_time(id))
+    icalproperty* p = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+    if (!p)
         return QDate();
-    return ToLocal(id, context.localZone).day;
+    const icaltimetype id = ZonedTime(icalproperty_get_recurrenceid(p), p, event);
+    return icaltime_is_null_time(id) ? QDate() : ToLocal(id, context.localZone).day;
 }

@@ -22,13 +22,21 @@ struct EventReadContext {
     QHash<QString, QSet<QDate>> replacedDays;
 };
 
-enum class EventKind { Dated, Pattern, Expanded, Skipped };
+// The most entries one event may give; more is a mistake or an attack.
+inline constexpr qsizetype kMostEntriesOfOneEvent = 100000;
+
+// TooMany: the event would give more entries than one import takes; its
+// title is in skipReason.
+// Patterns: an endless rule, as date patterns that begin on its first day.
+enum class EventKind { Dated, Pattern, Patterns, Expanded, Skipped, TooMany };
 
 struct EventEntries {
     EventKind kind = EventKind::Skipped;
     QList<DiaryEntry> entries;
     // Why a skipped event was skipped, in words that finish "skipped: ...".
     QString skipReason;
+    // The event has a location or description that no entry keeps.
+    bool unkeptText = false;
 };
 
 // One VEVENT as diary entries: a one-day event one entry; a timed start the

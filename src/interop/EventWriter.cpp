@@ -16,6 +16,9 @@ std::optional<QTime> AlarmTime(const QString& time) {
         if (!c.isDigit())
             return std::nullopt;
     }
+    // 24:00 is how an import keeps an event at midnight: 00:00 of the same day.
+    if (time == QLatin1String("2400"))
+        return QTime(0, 0);
     const QTime at(time.left(2).toInt(), time.right(2).toInt());
     return at.isValid() ? std::optional<QTime>(at) : std::nullopt;
 }

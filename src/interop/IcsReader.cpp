@@ -79,6 +79,47 @@ bool HasValidValue(icalproperty* p) {
     }
 }
 
+// An empty text value is allowed (an empty CATEGORIES:, say), though
+// libical sets it aside; times and rules are never empty.
+bool IsEmptyText(const QByteArray& line, QByteArrayView name) {
+    static const char* const timesAndRules[] = {"DTSTART", "DTEND",  "DURATION",     "RRULE",
+                                                "RDATE",   "EXDATE", "RECURRENCE-ID"};
+    return ValueOf(line).isEmpty() &&
+           std::none_of(std::begin(timesAndRules), std::end(timesAndRules),
+                        [&](const char* wanted) { return IsNamed(name, wanted); });
+}
+
+// libical keeps the first 500 values of a list and drops the rest without a
+// word; a longer RDATE or EXDATE is handed over as several lines of 500.
+constexpr qsizetype kLibicalListLimit = 500;
+
+QList<QByteArray> SplitLongList(const QByteArray& line, QByteArrayView name) {
+    if (!IsNamed(name, "RDATE") && !IsNamed(name, "EXDATE"))
+        return {line};
+    const qsizetype colon = line.indexOf(':', name.size());
+    const QList<QByteArray> values = line.mid(colon + 1).split(',');
+    if (colon < 0 || values.size() <= kLibicalListLimit)
+        return {line};
+    QList<QByteArray> lines;
+    for (qsizetype i = 0; i < values.size(); i += kLibicalListLimit)
+        lines << line.left(colon + 1) + values.mid(i, kLibicalListLimit).join(',');
+    return lines;
+}
+
+// The blanks that end a title, which libical's parser strips from each line.
+QByteArray TrailingBlanks(const QByteArray& line) {
+    qsizetype end = line.size();
+    while (end > 0 && (line[end - 1] == ' ' || line[end - 1] == '\t')) --end;
+    return line.mid(end);
+}
+
+void KeepTrailingBlanks(icalcomponent* component, const QByteArray& blanks) {
+    icalproperty* summary = icalcomponent_get_first_property(component, ICAL_SUMMARY_PROPERTY);
+    if (summary && !blanks.isEmpty())
+        icalproperty_set_summary(
+            summary, (QByteArray(icalproperty_get_summary(summary)) + blanks).constData());
+}
+
 bool ParsesAlone(const QByteArray& line) {
     icalproperty* p = icalproperty_new_from_string(line.constData());
     const bool ok = p && icalproperty_isa(p) != ICAL_XLICERROR_PROPERTY;
@@ -168,15 +209,22 @@ IcalComponentPtr CIcsReader::Parse(const Chunk& chunk) const {
     IcalParserPtr parser(icalparser_new());
     IcalComponentPtr component;
     IcsLine line;
+    QByteArray titleBlanks;
     while (lines.Next(line)) {
-        icalcomponent* done = icalparser_add_line(parser.get(), line.text.data());
-        if (done && !component)
-            component.reset(done);
-        else if (done)
-            icalcomponent_free(done);
+        const QByteArrayView name = NameOf(line.text);
+        if (IsNamed(name, "SUMMARY") && titleBlanks.isEmpty())
+            titleBlanks = TrailingBlanks(line.text);
+        for (QByteArray part : SplitLongList(line.text, name)) {
+            icalcomponent* done = icalparser_add_line(parser.get(), part.data());
+            if (done && !component)
+                component.reset(done);
+            else if (done)
+                icalcomponent_free(done);
+        }
     }
     if (!component)
         throw IcsFault(m_fileName, chunk.firstLine, QStringLiteral("the component cannot be read"));
+    KeepTrailingBlanks(component.get(), titleBlanks);
     if (icalcomponent_count_errors(component.get()) > 0)
         CheckLinesAlone(chunk);
     CheckValues(component.get(), chunk);
@@ -190,7 +238,7 @@ void CIcsReader::CheckLinesAlone(const Chunk& chunk) const {
     IcsLine line;
     while (lines.Next(line)) {
         const QByteArrayView name = NameOf(line.text);
-        if (MattersToEntries(name) && !ParsesAlone(line.text))
+        if (MattersToEntries(name) && !IsEmptyText(line.text, name) && !ParsesAlone(line.text))
             throw IcsFault(m_fileName, line.number,
                            QStringLiteral("the value of %1 cannot be read")
                                .arg(QString::fromLatin1(name.toByteArray().toUpper())));

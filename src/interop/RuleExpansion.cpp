@@ -42,7 +42,9 @@ int DaysInMonth(int month) {
 }  // namespace
 
 bool CanOccur(const icalrecurrencetype& rule) {
-    if (!IsSet(rule.by_month) || !IsSet(rule.by_month_day))
+    // Months of another calendar scale (a leap month, say) are libical's to
+    // check; their days are not those of Gregorian months.
+    if (!IsSet(rule.by_month) || !IsSet(rule.by_month_day) || (rule.rscale && *rule.rscale))
         return true;
     for (int m = 0; m < ICAL_BY_MONTH_SIZE && rule.by_month[m] != ICAL_RECURRENCE_ARRAY_MAX; ++m) {
         const int month = rule.by_month[m];

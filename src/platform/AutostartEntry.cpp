@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include "platform/WholeFile.h"
 
 namespace {
 const QString kFileName = QStringLiteral("plenda.desktop");
@@ -64,13 +65,7 @@ bool CAutostartEntry::Exists() const {
 QString CAutostartEntry::Enable(const QString& desktopText, const QString& program) const {
     if (!QDir().mkpath(m_folder))
         return QStringLiteral("Cannot create the folder %1").arg(m_folder);
-    QSaveFile file(FilePath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-        return file.errorString();
-    file.write(WithProgram(desktopText, program).toUtf8());
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    return WriteWholeFile(FilePath(), WithProgram(desktopText, program).toUtf8());
 }
 
 QString CAutostartEntry::Disable() const {

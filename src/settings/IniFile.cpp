@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/WholeFile.h"
 #include "settings/IniText.h"
 
 CIniFile::CIniFile(QString path) : m_path(std::move(path)) {
@@ -23,7 +23,11 @@ void CIniFile::Load() {
                             .arg(QDir::toNativeSeparators(m_path), file.errorString());
         return;
     }
-    QList<QByteArray> texts = file.readAll().split('\n');
+    QByteArray all = file.readAll();
+    // An editor's byte-order mark is no part of the first section's name.
+    if (all.startsWith("\xEF\xBB\xBF"))
+        all.remove(0, 3);
+    QList<QByteArray> texts = all.split('\n');
     // The newline that ends the last line leaves nothing behind it.
     if (!texts.isEmpty() && texts.last().isEmpty())
         texts.removeLast();
@@ -118,11 +122,12 @@ void CIniFile::SetValue(const QString& section, const QString& key, const QStrin
     m_lines.append(Line{text, section, key, value});
 }
 
-bool CIniFile::Save() const {
-    QDir().mkpath(QFileInfo(m_path).absolutePath());
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const Line& line : m_lines) file.write(line.text + '\n');
-    return file.commit();
+QString CIniFile::Save() const {
+    const QString folder = QFileInfo(m_path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("the folder %1 cannot be created")
+            .arg(QDir::toNativeSeparators(folder));
+    QByteArray text;
+    for (const Line& line : m_lines) text += line.text + '\n';
+    return WriteWholeFile(m_path, text);
 }

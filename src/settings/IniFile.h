@@ -23,11 +23,15 @@ public:
     // The key's value; nothing when the key is missing or its value cannot
     // be read. A key given twice reads as its last line.
     std::optional<QString> Value(const QString& section, const QString& key) const;
+    // The line number of the key's value, as read; 0 when it is missing.
+    int LineOf(const QString& section, const QString& key) const {
+        return FindKey(section, key) + 1;
+    }
     // Changes the lines in memory; Save writes them.
     void SetValue(const QString& section, const QString& key, const QString& value);
-    // Writes the lines in place of the file, all or nothing; false when the
-    // file could not be written.
-    bool Save() const;
+    // Writes the lines in place of the file, all or nothing; empty on
+    // success, otherwise why the file could not be written (the old one stays).
+    QString Save() const;
 
 private:
     struct Line {

@@ -25,10 +25,12 @@ QString CSettingsHelper::GetSetting(Key key, const QString& defaultText, bool wr
 
 QString CSettingsHelper::GetSetting(Key key, bool writeBack) const {
     const QString stored = m_store.ReadText(kSection, KeyName(key));
-    if (!stored.isEmpty())
+    const bool inRange = stored.isEmpty() || WithinRange(DefinitionOf(key), stored);
+    if (!stored.isEmpty() && inRange)
         return stored;
     const QString defaultText = DefaultText(DefinitionOf(key), m_store, m_colours);
-    if (writeBack)
+    // A number out of range is reported and left in the file for the user.
+    if (writeBack && inRange)
         m_store.WriteText(kSection, KeyName(key), defaultText);
     return defaultText;
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsKeys.h"
 
+#include <QDir>
+
 #include "platform/SystemColours.h"
 #include "settings/DecimalText.h"
+#include "settings/IniFile.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -10,6 +13,12 @@ constexpr char kRectDefault[] = "0000 0000 0000 0000";
 
 constexpr SettingDefinition Fixed(Key key, const char* name, const char* text) {
     return {key, name, DefaultRule::Fixed, text};
+}
+// A number beyond its range would only make the page unreadable (a font
+// thousands of pixels high paints nothing but white, slowly).
+constexpr SettingDefinition Bounded(Key key, const char* name, const char* text, int lowest,
+                                    int highest) {
+    return {key, name, DefaultRule::Fixed, text, {}, Key::DiaryName, lowest, highest};
 }
 constexpr SettingDefinition Rule(Key key, const char* name, DefaultRule rule) {
     return {key, name, rule};
@@ -42,7 +51,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::StretchHeight, "StretchHeight", "True"),
     Fixed(Key::StretchWidth, "StretchWidth", "True"),
     Fixed(Key::Font, "Font", "Verdana"),
-    Fixed(Key::FontSize, "FontSize", "-11"),
+    Bounded(Key::FontSize, "FontSize", "-11", -500, 500),
     Rule(Key::TextColor, "TextColor", DefaultRule::WindowTextColour),
     Rule(Key::BackgroundColor, "BackgroundColor", DefaultRule::WindowColour),
     Distinct(Key::TodayTextColor, "TodayTextColor", Rgb(255, 0, 0), Rgb(0, 0, 255), Rgb(0, 255, 0)),
@@ -139,6 +148,32 @@ QString DefaultText(const SettingDefinition& definition, const CSettingsStore& s
             return ColourText(StoredOrDefaultColour(definition.sourceKey, store, colours));
         case DefaultRule::StartUp:
             break;
+    }
+    return QString();
+}
+
+bool WithinRange(const SettingDefinition& definition, const QString& text) {
+    if (definition.highest < definition.lowest)
+        return true;
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    return ok && value >= definition.lowest && value <= definition.highest;
+}
+
+QString RangeProblem(const CIniFile& file) {
+    const QString section = QString::fromLatin1(CSettingsStore::kSettingsSection);
+    for (const SettingDefinition& definition : kTable) {
+        const QString name = QString::fromLatin1(definition.name);
+        const std::optional<QString> value = file.Value(section, name);
+        if (!value || value->trimmed().isEmpty() || WithinRange(definition, *value))
+            continue;
+        return QStringLiteral(
+                   "Line %1 of the settings file %2 cannot be read: %3 is not a number "
+                   "from %4 to %5.")
+            .arg(file.LineOf(section, name))
+            .arg(QDir::toNativeSeparators(file.Path()), name)
+            .arg(definition.lowest)
+            .arg(definition.highest);
     }
     return QString();
 }

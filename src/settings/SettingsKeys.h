@@ -106,6 +106,9 @@ struct SettingDefinition {
     const char* fixed = "";
     std::array<ColourRef, 3> candidates{};
     Key sourceKey = Key::DiaryName;  // for SameAsKey
+    // A number's sensible range; none when `highest` is below `lowest`.
+    int lowest = 1;
+    int highest = 0;
 };
 
 // Every key of section "Settings", one row each, in the order of the enum.
@@ -113,6 +116,14 @@ const std::array<SettingDefinition, kKeyCount>& SettingsTable();
 const SettingDefinition& DefinitionOf(Key key);
 // The text `key` is stored under.
 QString KeyName(Key key);
+
+class CIniFile;
+// Whether `text` suits the key: any text for a key without a range, else a
+// whole number within it.
+bool WithinRange(const SettingDefinition& definition, const QString& text);
+// The first line of section "Settings" of `file` whose number is outside its
+// key's range, as a message naming the file and the line; empty when none.
+QString RangeProblem(const CIniFile& file);
 
 // The first of the three candidates that equals neither the text nor the
 // background colour; the third whatever it is when the first two both clash.

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsStore.h"
 
+#include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
+
+#include "settings/SettingsKeys.h"
 
 namespace {
 QString UserSettingsFile() {
@@ -21,29 +24,60 @@ CSettingsStore::CSettingsStore(const QString& iniFilePath) : m_file(iniFilePath)
 }
 
 void CSettingsStore::TakeProblem() {
-    if (m_problem.isEmpty() && !m_file.FormatProblem().isEmpty())
-        m_problem = m_file.FormatProblem() +
-                    QStringLiteral(
-                        " Until the file is corrected, that setting takes its default "
-                        "and no change is saved to the file.");
+    if (!m_problem.isEmpty())
+        return;
+    const QString found =
+        m_file.FormatProblem().isEmpty() ? RangeProblem(m_file) : m_file.FormatProblem();
+    if (!found.isEmpty())
+        m_problem = found + QStringLiteral(
+                                " Until the file is corrected, that setting takes its default "
+                                "and no change is saved to the file.");
 }
 
 QString CSettingsStore::ReadText(const QString& section, const QString& key) const {
     return m_file.Value(section, key).value_or(QString());
 }
 
-void CSettingsStore::WriteText(const QString& section, const QString& key, const QString& value) {
-    if (!m_problem.isEmpty()) {
-        m_file.SetValue(section, key, value);
-        return;
-    }
+bool CSettingsStore::WriteText(const QString& section, const QString& key, const QString& value) {
+    m_file.SetValue(section, key, value);
+    if (!m_problem.isEmpty())
+        return true;
+    m_pending.append(Change{section, key, value});
+    return m_batchDepth > 0 || SavePending();
+}
+
+bool CSettingsStore::EndBatch() {
+    if (m_batchDepth > 0)
+        --m_batchDepth;
+    return m_batchDepth > 0 || !m_problem.isEmpty() || m_pending.isEmpty() || SavePending();
+}
+
+// The file as it is now (another copy may have changed it) with every change
+// not yet written on top.
+bool CSettingsStore::SavePending() {
     QLockFile lock(m_file.Path() + QStringLiteral(".lock"));
     lock.tryLock(kLockWaitMs);
     m_file.Load();
     TakeProblem();
-    m_file.SetValue(section, key, value);
-    if (m_problem.isEmpty())
-        m_file.Save();
+    for (const Change& change : m_pending)
+        m_file.SetValue(change.section, change.key, change.value);
+    if (!m_problem.isEmpty())
+        return true;
+    const QString why = m_file.Save();
+    if (why.isEmpty()) {
+        m_pending.clear();
+        m_saveProblem.clear();
+        return true;
+    }
+    m_saveProblem = QStringLiteral(
+                        "The settings file %1 cannot be saved: %2. Changes are kept "
+                        "only until Plenda closes.")
+                        .arg(QDir::toNativeSeparators(m_file.Path()), why);
+    if (!m_failureTold && m_tell) {
+        m_failureTold = true;
+        m_tell(m_saveProblem);
+    }
+    return false;
 }
 
 int CSettingsStore::ReadInt(const QString& section, const QString& key, int defaultValue) const {
@@ -52,8 +86,8 @@ int CSettingsStore::ReadInt(const QString& section, const QString& key, int defa
     return ok ? value : defaultValue;
 }
 
-void CSettingsStore::WriteInt(const QString& section, const QString& key, int value) {
-    WriteText(section, key, QString::number(value));
+bool CSettingsStore::WriteInt(const QString& section, const QString& key, int value) {
+    return WriteText(section, key, QString::number(value));
 }
 
 bool CSettingsStore::Contains(const QString& section, const QString& key) const {

@@ -27,9 +27,12 @@ void SaveWindowPlacement(CSettingsStore& store, const WindowPlacement& placement
         case ShowState::Normal:
             break;
     }
+    // The three keys reach the file in one write.
+    store.BeginBatch();
     store.WriteText(kSection, kRect, FormatRectText(placement.normalRect));
     store.WriteInt(kSection, kIcon, icon);
     store.WriteInt(kSection, kMax, max);
+    store.EndBatch();
 }
 
 WindowPlacement LoadWindowPlacement(const CSettingsStore& store) {

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
+
 #include "support/DiaryFixture.h"
+#include "support/FullDisk.h"
 #include "support/Golden.h"
 #include "support/PlendaProcess.h"
 #include "support/RowName.h"
@@ -91,4 +94,73 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"NoFile", {"import"}, 2, "  import FILE [--holiday]\n"},
         Row{"TwoFiles", {"export", "a.ics", "b.ics"}, 2, "  export [FILE]"}),
     RowName());
+
+// On a full disk the calendar file and the settings file keep their old
+// bytes, no half-written file is left beside them, and the command fails
+// with the system's reason (`message` names the file in the folder).
+using FullDiskTest = CalendarCommandTest;
+TEST_P(FullDiskTest, FailsWithTheReasonAndKeepsTheOldFile) {
+    const FullDisk disk(dir.File("full"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QString target = dir.File("full/") + GetParam().message;
+    QDir().mkpath(QFileInfo(target).path());
+    const QByteArray before = "[Settings]\nFont=Arial\n";
+    dir.Write("full/" + QString(GetParam().message), before);
+    disk.Fill();
+    const PlendaRun run =
+        RunPlendaIn(dir.File("full"), QStringList(GetParam().arguments) << "--diary" << diaryPath);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("No space left on device")) << run.err.toStdString();
+    EXPECT_EQ(TempDir::Read(target), before);
+    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).join(' '),
+              QFileInfo(target).fileName() + (target.endsWith(".ics") ? " filler" : ""));
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, FullDiskTest,
+                         ::testing::Values(Row{"Export", {"export", "a.ics"}, 1, "a.ics"},
+                                           Row{"SettingsOfSync",
+                                               {"sync", "--url", "http://127.0.0.1:9/cal/",
+                                                "--user", "u"},
+                                               1,
+                                               "config/Quenmor/Calendar.ini"}),
+                         RowName());
+
+// 100 events, each a year long and repeating daily: within 1 GB of address
+// space and 10 s (sanitizer builds: no bound, 60 s), it finishes or refuses.
+TEST_F(CalendarCommandTest, ALongDailyEventsFileStaysWithinMemory) {
+    QByteArray text = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//t//t//EN\n";
+    for (int i = 0; i < 100; ++i)
+        text += QStringLiteral(
+                    "BEGIN:VEVENT\nUID:%1@t\nDTSTAMP:20260101T000000Z\nDTSTART:"
+                    "20260101T090000Z\nDTEND:20270102T090000Z\nRRULE:FREQ=DAILY\n"
+                    "SUMMARY:Long %1\nEND:VEVENT\n")
+                    .arg(i)
+                    .toUtf8();
+    QElapsedTimer timer;
+    timer.start();
+    const PlendaRun run = RunPlendaIn(dir.Path(), {"import", "-", "--diary", "New.db"},
+                                      text + "END:VCALENDAR\n", {PLENDA_ADDRESS_LIMIT});
+    EXPECT_TRUE(run.status == 0 || (run.status == 1 && run.err.contains("nothing was imported")))
+        << run.status << run.err.toStdString();
+    EXPECT_LT(timer.elapsed(), PLENDA_LONG_IMPORT_MS);
+}
+
+// The UIDs follow the diary, not the name it is reached by: relative,
+// absolute, through a link, or a copy of the file.
+TEST_F(CalendarCommandTest, ExportUidsAreTheSameUnderEveryNameOfTheDiary) {
+    Run({"export", "-"}, "Diary.db", {});  // the copy is made after the identity
+    QFile::link(diaryPath, dir.File("link.db"));
+    QFile::copy(diaryPath, dir.File("copy.db"));
+    QSet<QByteArray> uidSets;
+    for (const QString& name :
+         {QString("Diary.db"), diaryPath, dir.File("link.db"), dir.File("copy.db")}) {
+        QByteArray uids;
+        for (const QByteArray& line : Run({"export", "-"}, name, {}).out.split('\n'))
+            uids += line.startsWith("UID:") ? line : QByteArray();
+        uidSets.insert(uids);
+    }
+    EXPECT_EQ(uidSets.size(), 1);
+    EXPECT_TRUE(uidSets.values().first().contains("UID:plenda-"));
+}
 }  // namespace

@@ -4,6 +4,7 @@
 #include "interop/CalendarImport.h"
 #include "interop/EntryTable.h"
 #include "interop/IcsError.h"
+#include "interop/PatternDays.h"
 #include "support/DiaryFixture.h"
 #include "support/Golden.h"
 #include "support/RowName.h"
@@ -90,4 +91,40 @@ const RefusalCase kRefusals[] = {
     {"Empty", "\n\n", "1: the file is empty, not an iCalendar file"},
 };
 INSTANTIATE_TEST_SUITE_P(BadFiles, RefusedImportTest, ::testing::ValuesIn(kRefusals), RowName());
+
+// Files in the shapes other programs export, and the days their events cover
+// in two zones as an independent reader (scripts/ics-local-days.py, Python's
+// icalendar, dateutil and zoneinfo) recorded them, over the listed years.
+using CorpusCase = std::tuple<const char*, const char*>;
+class CorpusTest : public ImportTest, public ::testing::WithParamInterface<CorpusCase> {};
+
+TEST_P(CorpusTest, CoversTheDaysAnIndependentReaderFinds) {
+    const auto [file, zone] = GetParam();
+    const ImportOptions options{false, zone, kOptions.today};
+    const QByteArray text = GoldenBytes(QString("corpus/%1.ics").arg(file));
+    EXPECT_EQ(ImportCalendar(text, file, options, database).present, 0) << "nothing counted twice";
+    QString days;
+    for (QDate d = kOptions.today.addYears(-1); d <= kOptions.today.addYears(3); d = d.addDays(1)) {
+        QStringList lines;
+        for (const DiaryEntry& e : Entries()) {
+            if (PatternFallsOn(e.date, d))
+                lines << d.toString("ddMMyyyy ") + e.time + ' ' + e.message;
+        }
+        lines.sort();
+        for (const QString& line : lines) days += line + '\n';
+    }
+    const QString golden = QString("corpus/%1.%2.days").arg(file, QString(zone).replace('/', '-'));
+    EXPECT_EQ(days.toStdString(), GoldenBytes(golden).toStdString());
+    EXPECT_EQ(ImportCalendar(text, file, options, database).added, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Exports, CorpusTest,
+                         ::testing::Combine(::testing::Values("moved-occurrence", "extra-dates",
+                                                              "daylight-span", "empty-texts",
+                                                              "endless-rules", "long-lists"),
+                                            ::testing::Values("Europe/Berlin", "America/New_York")),
+                         [](const ::testing::TestParamInfo<CorpusCase>& info) {
+                             return QString(std::get<0>(info.param)).remove('-').toStdString() +
+                                    (info.index % 2 ? "_NewYork" : "_Berlin");
+                         });
 }  // namespace

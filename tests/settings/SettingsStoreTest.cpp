@@ -5,6 +5,7 @@
 
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "support/FullDisk.h"
 #include "support/Golden.h"
 #include "support/RowName.h"
 #include "support/SettingsFixture.h"
@@ -96,9 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         HandEditedRow{"UnclosedQuote", "[Settings]\nFont=\"Unclosed\nDiaryName=/home/u/good.db\n",
                       "DiaryName", "/home/u/good.db", 2},
         HandEditedRow{"NoEquals", "[Settings]\r\ngarbage\r\nMenu=\tTrue\r\n", "Menu", "True", 2},
-        HandEditedRow{"Semicolon", "[Settings]\nMarqueeMess=Sale; today only\n", "MarqueeMess",
-                      "Sale; today only", 0},
-        HandEditedRow{"Comma", "[Settings]\nMarqueeMess=a,b\n", "MarqueeMess", "a,b", 0},
+        HandEditedRow{"Punctuation", "[Settings]\nMarqueeMess=Sale; today, only\n", "MarqueeMess",
+                      "Sale; today, only", 0},
+        HandEditedRow{"ByteOrderMark", "\xEF\xBB\xBF[Settings]\nMenu=True\n", "Menu", "True", 0},
+        HandEditedRow{"HugeFont", "[Settings]\nFontSize=99999999999999999999\n", "FontSize",
+                      "99999999999999999999", 2},
         HandEditedRow{"Backslashes", "[Settings]\nMarqueeFileName=C:\\marq\\lines.txt \t\n",
                       "MarqueeFileName", "C:\\marq\\lines.txt", 0}),
     RowName());
@@ -130,4 +133,32 @@ INSTANTIATE_TEST_SUITE_P(Values, WrittenFormTest,
                          [](const ::testing::TestParamInfo<QString>& info) {
                              return "Value" + std::to_string(info.index);
                          });
+
+// A batch reaches the file in one write; on a full disk a write fails, says
+// so once, and keeps the old file and the new value in memory.
+TEST(SettingsSaveTest, ABatchIsOneWriteAndAFailedWriteIsToldOnce) {
+    TempDir dir;
+    const FullDisk disk(dir.File("full"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QString path = dir.File("full/Calendar.ini");
+    CSettingsStore store(path);
+    store.BeginBatch();
+    store.WriteText("Settings", "Font", "Arial");
+    store.WriteText("Settings", "Menu", "True");
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(store.EndBatch());
+    const QByteArray before = TempDir::Read(path);
+    EXPECT_EQ(before, "[Settings]\nFont=Arial\nMenu=True\n");
+    disk.Fill();
+    QStringList told;
+    store.OnFirstSaveFailure([&](const QString& why) { told << why; });
+    EXPECT_FALSE(store.WriteText("Settings", "Font", "Verdana"));
+    EXPECT_FALSE(store.WriteText("Settings", "Menu", "False"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(path) && told[0].contains("No space left on device"))
+        << told[0].toStdString();
+    EXPECT_EQ(TempDir::Read(path), before);
+    EXPECT_EQ(store.ReadText("Settings", "Font"), "Verdana");
+}
 }  // namespace

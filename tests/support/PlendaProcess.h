@@ -14,9 +14,10 @@ struct PlendaRun {
 };
 
 // The whole program as a terminal runs it, in `folder`, which is also its
-// home and holds its settings, with `input` on its standard input.
+// home and holds its settings, with `input` on its standard input; `limits`
+// are prlimit's options for it.
 inline PlendaRun RunPlendaIn(const QString& folder, const QStringList& arguments,
-                             const QByteArray& input = {}) {
+                             const QByteArray& input = {}, const QStringList& limits = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), folder);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("/config"));
@@ -24,7 +25,9 @@ inline PlendaRun RunPlendaIn(const QString& folder, const QStringList& arguments
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(PLENDA_EXECUTABLE), arguments);
+    const QStringList wrapped = limits + QStringList{PLENDA_EXECUTABLE} + arguments;
+    process.start(limits.isEmpty() ? PLENDA_EXECUTABLE : "prlimit",
+                  limits.isEmpty() ? arguments : wrapped);
     process.write(input);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(30000)) << qPrintable(arguments.join(' '));
