@@ -16,6 +16,8 @@ packages=(
   dbus dbus-bin dunst
   fonts-dejavu-core
   radicale qtkeychain-qt6-dev
+  # test only: a second CalDAV server the sync tests run against
+  xandikos
 )
 
 missing=()

@@ -9,22 +9,33 @@
 #include "platform/Keyring.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "sync/CalendarChoiceError.h"
 #include "sync/DiarySync.h"
 
 namespace {
+// A sync that finished but whose server refused some writes.
+constexpr int kSyncPartial = 3;
+
 struct SyncArguments {
     QString url;
     QString user;
     QString diaryPath;
     QString error;
+    QString calendar;
+    bool list = false;
 };
 
 SyncArguments Parse(const QStringList& arguments) {
-    const CCommandOptions options(
-        arguments, {{QStringLiteral("--url"), true}, {QStringLiteral("--user"), true}});
+    const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
+                                              {QStringLiteral("--user"), true},
+                                              {QStringLiteral("--calendar"), true},
+                                              {QStringLiteral("--list"), false}});
     SyncArguments parsed{options.Value(QStringLiteral("--url")),
-                         options.Value(QStringLiteral("--user")), options.DiaryPath(),
-                         options.Error()};
+                         options.Value(QStringLiteral("--user")),
+                         options.DiaryPath(),
+                         options.Error(),
+                         options.Value(QStringLiteral("--calendar")),
+                         options.Has(QStringLiteral("--list"))};
     if (parsed.error.isEmpty() && !options.Positionals().isEmpty())
         parsed.error = QStringLiteral("sync takes no '%1'").arg(options.Positionals().first());
     return parsed;
@@ -77,10 +88,12 @@ QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
 
 QString SyncCommandUsage() {
     return QStringLiteral(
-        "  sync [--url URL --user NAME]\n"
+        "  sync [--url URL --user NAME] [--calendar NAME] [--list]\n"
         "                     synchronise the diary both ways with a CalDAV calendar; the URL\n"
-        "                     and user are kept for next time, the password is read from\n"
-        "                     PLENDA_CALDAV_PASSWORD or the keyring\n");
+        "                     (any address of the server) and user are kept for next time, the\n"
+        "                     password is read from PLENDA_CALDAV_PASSWORD or the keyring;\n"
+        "                     --calendar chooses among several calendars, --list lists them;\n"
+        "                     exit status 3 when the server refused some writes\n");
 }
 
 int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const IClock& clock,
@@ -101,7 +114,18 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         return kCommandFailed;
     }
     try {
-        streams.out << SyncReport(SynchroniseDiary(diaryPath, account, clock.Now().date()));
+        if (parsed.list) {
+            streams.out << ListCalendars(account);
+            return kCommandDone;
+        }
+        const SyncCounts counts =
+            SynchroniseDiary(diaryPath, account, clock.Now().date(), nullptr, parsed.calendar);
+        streams.out << SyncReport(counts);
+        if (!counts.refused.isEmpty())
+            return kSyncPartial;
+    } catch (const CCalendarChoiceError& choice) {
+        streams.err << "plenda: " << choice.Description() << '\n';
+        return kBadArguments;
     } catch (const CPlendaError& failure) {
         streams.err << "plenda: " << failure.Description() << '\n';
         return kCommandFailed;

@@ -60,6 +60,7 @@ DavReply CDavTransport::Collect(QNetworkReply& reply) {
     DavReply result;
     result.status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     result.etag = reply.rawHeader("ETag");
+    result.location = reply.rawHeader("Location");
     result.body = reply.readAll();
     if (result.status == 0)
         result.error = FailureText(reply, reply.request().url());

@@ -20,7 +20,7 @@ quint16 FreePort() {
 
 }  // namespace
 
-RadicaleServer::RadicaleServer() : m_port(FreePort()) {
+RadicaleServer::RadicaleServer(QString user) : m_user(std::move(user)), m_port(FreePort()) {
     WriteConfig();
     Start();
 }
@@ -30,7 +30,7 @@ RadicaleServer::~RadicaleServer() {
 }
 
 void RadicaleServer::WriteConfig() {
-    m_dir.Write("users", (User() + ":" + Password() + "\n").toUtf8());
+    m_dir.Write("users", (m_user + ":" + Password() + "\n").toUtf8());
     // Every section is spelled out, so that a system-wide configuration
     // changes nothing here.
     m_dir.Write("config", QStringLiteral("[server]\nhosts = 127.0.0.1:%1\nssl = False\n"
@@ -75,9 +75,15 @@ void RadicaleServer::Stop() {
     }
 }
 
+QUrl RadicaleServer::Address(const QString& path) const {
+    QUrl url(QStringLiteral("http://127.0.0.1:%1").arg(m_port));
+    url.setPath(path);
+    return url;
+}
+
 QUrl RadicaleServer::MakeCalendar(const QString& name) {
-    const QUrl url(QStringLiteral("http://127.0.0.1:%1/%2/%3/").arg(m_port).arg(User(), name));
-    CDavTransport transport({url, User(), Password()}, 10000);
+    const QUrl url = Principal().resolved(QUrl(name + QLatin1Char('/')));
+    CDavTransport transport({url, m_user, Password()}, 10000);
     const DavReply reply = transport.SendOne({"MKCALENDAR", url, {}, {}});
     if (reply.status != 201)
         throw std::runtime_error("Radicale made no calendar: " + std::to_string(reply.status));
@@ -85,6 +91,6 @@ QUrl RadicaleServer::MakeCalendar(const QString& name) {
 }
 
 int RadicaleServer::StoredEvents(const QString& name) const {
-    const QDir folder(m_dir.File("collections/collection-root/" + User() + "/" + name));
+    const QDir folder(m_dir.File("collections/collection-root/" + m_user + "/" + name));
     return static_cast<int>(folder.entryList({"*.ics"}, QDir::Files).size());
 }

@@ -5,19 +5,24 @@
 #include <QString>
 #include <QUrl>
 
+#include "support/CalDavServer.h"
 #include "support/TempDir.h"
 
 // A real CalDAV server for a test: Radicale on 127.0.0.1 at a free port,
 // with its storage in a temporary folder and one plain htpasswd user. Started
 // by the constructor (which throws when it cannot), stopped by Stop() or the
 // destructor.
-class RadicaleServer {
+class RadicaleServer : public CalDavServer {
 public:
-    RadicaleServer();
-    ~RadicaleServer();
+    explicit RadicaleServer(QString user = User());
+    ~RadicaleServer() override;
 
-    // Makes a calendar collection named `name` for the user; its URL.
-    QUrl MakeCalendar(const QString& name);
+    QUrl MakeCalendar(const QString& name) override;
+    QString Login() const override { return m_user; }
+    QString Secret() const override { return Password(); }
+    QUrl Root() const override { return Address(QStringLiteral("/")); }
+    QUrl Principal() const override { return Address("/" + m_user + "/"); }
+    QUrl Home() const override { return Principal(); }
     // How many events the calendar `name` holds in the server's storage.
     int StoredEvents(const QString& name) const;
     void Stop();
@@ -31,7 +36,9 @@ public:
 private:
     void WriteConfig();
     bool Accepting() const;
+    QUrl Address(const QString& path) const;
 
+    QString m_user;
     TempDir m_dir;
     quint16 m_port = 0;
     QProcess m_process;

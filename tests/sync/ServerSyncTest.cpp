@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QUuid>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "interop/IcalHandles.h"
+#include "support/DiaryFiles.h"
+#include "support/RadicaleServer.h"
+#include "support/RowName.h"
+#include "support/TempDir.h"
+#include "support/XandikosServer.h"
+#include "sync/CalendarChoiceError.h"
+#include "sync/DavTransport.h"
+#include "sync/DiarySync.h"
+
+namespace {
+
+struct ServerRow {
+    const char* name;
+    std::function<std::unique_ptr<CalDavServer>()> start;
+};
+
+// Each real server, the user's other device writing to it directly, and
+// diaries synced with it. Radicale's user has an '@' in the name, which
+// servers list escaped.
+class ServerSyncTest : public ::testing::TestWithParam<ServerRow> {
+public:
+    ServerSyncTest() {
+        auto& running = servers[GetParam().name];
+        if (!running)
+            running = GetParam().start();
+        server = running.get();
+        url = server->MakeCalendar(QUuid::createUuid().toString(QUuid::Id128));
+    }
+
+    QString Diary(const QString& which) {
+        const QString path = dir.File(which + ".db");
+        if (!QFile::exists(path))
+            diaryfiles::CreateDiary(path);
+        return path;
+    }
+    SyncCounts Sync(const QString& which, const QUrl& address = {}, const QString& name = {}) {
+        return SynchroniseDiary(
+            Diary(which), {address.isEmpty() ? url : address, server->Login(), server->Secret()},
+            QDate(2027, 6, 1), nullptr, name);
+    }
+    void Exec(const QString& which, const QString& sql) {
+        diaryfiles::RawConnection(Diary(which)).Exec(sql);
+    }
+    QStringList Entries(const QString& which) {
+        QStringList lines = diaryfiles::RawConnection(Diary(which))
+                                .Value(
+                                    "SELECT group_concat(EventDate || ' ' || EventTime || ' ' || "
+                                    "EventDescription, '\n') FROM Diary")
+                                .toString()
+                                .split('\n', Qt::SkipEmptyParts);
+        lines.sort();
+        return lines;
+    }
+    DavReply Other(const QByteArray& method, const QString& member, const QByteArray& body = {}) {
+        CDavTransport transport({url, server->Login(), server->Secret()}, 10000);
+        return transport.SendOne({method, url.resolved(QUrl(member)), body, {}});
+    }
+    // The object's content lines as libical writes them, unfolded and
+    // sorted, without the stamp.
+    QStringList Lines(const QString& member) {
+        const IcalComponentPtr object(
+            icalparser_parse_string(Other("GET", member).body.constData()));
+        char* text = object ? icalcomponent_as_ical_string_r(object.get()) : nullptr;
+        const QString written = QString::fromUtf8(text);
+        std::free(text);
+        QStringList lines = QString(written)
+                                .remove(QRegularExpression("\r?\n[ \t]"))
+                                .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts)
+                                .filter(QRegularExpression("^(?!DTSTAMP|SEQUENCE)"));
+        lines.sort();
+        return lines;
+    }
+
+    static std::map<std::string, std::unique_ptr<CalDavServer>> servers;
+    CalDavServer* server = nullptr;
+    TempDir dir;
+    QUrl url;
+};
+std::map<std::string, std::unique_ptr<CalDavServer>> ServerSyncTest::servers;
+
+QByteArray Calendar(const QString& events) {
+    return ("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n" + events +
+            "END:VCALENDAR\r\n")
+        .toUtf8();
+}
+
+TEST_P(ServerSyncTest, AnyAddressOfTheServerLeadsToTheOneCalendar) {
+    // A server of its own: the root and the home hold only what this test makes.
+    const std::unique_ptr<CalDavServer> own = GetParam().start();
+    server = own.get();
+    url = server->MakeCalendar("work");
+    diaryfiles::RawConnection(Diary("A")).Add({"15072027", "Dentist"});
+    EXPECT_EQ(Sync("A", server->Root()).pushed, 1);
+    for (const QUrl& address : {server->Principal(), server->Home(), server->Root()}) {
+        const SyncCounts again = Sync("A", address);
+        EXPECT_EQ(again.pushed + again.pulled, 0) << address.toString().toStdString();
+    }
+    EXPECT_EQ(Sync("B").pulled, 1);
+    EXPECT_EQ(Entries("B"), Entries("A"));
+
+    server->MakeCalendar("home");
+    EXPECT_THROW(Sync("C", server->Principal()), CCalendarChoiceError);
+    EXPECT_EQ(Sync("C", server->Principal(), "work").pulled, 1);
+    const QString listed = ListCalendars({server->Home(), server->Login(), server->Secret()});
+    EXPECT_TRUE(listed.contains("work") && listed.contains("home")) << listed.toStdString();
+}
+
+TEST_P(ServerSyncTest, AnotherProgramsEventKeepsAllButWhatTheEntryChanged) {
+    ASSERT_LT(Other("PUT", "rich.ics",
+                    Calendar("BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\nBEGIN:STANDARD\r\n"
+                             "DTSTART:19701101T020000\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\n"
+                             "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
+                             "BEGIN:DAYLIGHT\r\nDTSTART:19700308T020000\r\nTZOFFSETFROM:-0500\r\n"
+                             "TZOFFSETTO:-0400\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
+                             "END:DAYLIGHT\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\nUID:rich-1\r\n"
+                             "DTSTAMP:20270101T000000Z\r\nSEQUENCE:2\r\n"
+                             "DTSTART;TZID=America/New_York:20270705T090000\r\n"
+                             "DTEND;TZID=America/New_York:20270705T100000\r\nSUMMARY:Planning\r\n"
+                             "DESCRIPTION:Bring the figures\r\nLOCATION:Room 4\r\n"
+                             "ORGANIZER:mailto:boss@example.com\r\n"
+                             "ATTENDEE;PARTSTAT=ACCEPTED:mailto:me@example.com\r\n"
+                             "URL:https://example.com/p\r\nCATEGORIES:Work\r\nX-OTHER:kept\r\n"
+                             "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Soon\r\n"
+                             "TRIGGER:-PT1H\r\nEND:VALARM\r\nEND:VEVENT\r\n"))
+                  .status,
+              300);
+    Sync("A");
+    const QStringList before = Lines("rich.ics");
+    const QString time = Entries("A").value(0).section(' ', 1, 1);
+    ASSERT_EQ(time.size(), 4);
+    const QString later = QTime::fromString(time, "HHmm").addSecs(3600).toString("HHmm");
+    Exec("A", "UPDATE Diary SET EventDescription = 'Planning, moved', EventTime = '" + later + "'");
+    EXPECT_EQ(Sync("A").pushed, 1);
+
+    QStringList expected = before;
+    expected.replaceInStrings("SUMMARY:Planning", "SUMMARY:Planning\\, moved");
+    expected.replaceInStrings("20270705T090000", "20270705T100000");
+    expected.replaceInStrings(QRegularExpression("(DTEND.*)20270705T100000$"),
+                              "\\120270705T110000");
+    expected.sort();
+    EXPECT_EQ(Lines("rich.ics"), expected);
+}
+
+TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhere) {
+    ASSERT_LT(Other("PUT", "weekly.ics",
+                    Calendar("BEGIN:VEVENT\r\nUID:weekly-1\r\nDTSTAMP:20270101T000000Z\r\n"
+                             "DTSTART;VALUE=DATE:20270705\r\nSUMMARY:Standup\r\n"
+                             "RRULE:FREQ=WEEKLY;COUNT=4\r\nDESCRIPTION:Kept\r\nEND:VEVENT\r\n"))
+                  .status,
+              300);
+    EXPECT_EQ(Sync("A").pulled, 1);
+    ASSERT_EQ(Entries("A").size(), 4);
+    Exec("A", "UPDATE Diary SET EventDescription = 'Standup, late' WHERE EventDate = '12072027'");
+    Exec("A", "DELETE FROM Diary WHERE EventDate = '19072027'");
+    EXPECT_EQ(Sync("A").pushed, 1);
+    Sync("B");
+    const QStringList expected{"05072027 0000 Standup", "12072027 0000 Standup, late",
+                               "26072027 0000 Standup"};
+    EXPECT_EQ(Entries("B"), expected);
+    Sync("A");
+    EXPECT_EQ(Entries("A"), expected);
+    const QString text = QString::fromUtf8(Other("GET", "weekly.ics").body);
+    EXPECT_TRUE(text.contains("RECURRENCE-ID") && text.contains("EXDATE") &&
+                text.contains("DESCRIPTION:Kept"))
+        << text.toStdString();
+
+    Exec("B", "DELETE FROM Diary");
+    EXPECT_EQ(Sync("B").deletedOnServer, 1);
+    EXPECT_EQ(Other("GET", "weekly.ics").status, 404);
+}
+
+TEST_P(ServerSyncTest, AnEntryDeletedElsewhereRightAfterItsPushComesDown) {
+    diaryfiles::RawConnection(Diary("A")).Add({"15072027", "Dentist"});
+    EXPECT_EQ(Sync("A").pushed, 1);
+    EXPECT_EQ(Sync("B").pulled, 1);
+    Exec("B", "DELETE FROM Diary");
+    EXPECT_EQ(Sync("B").deletedOnServer, 1);
+    EXPECT_EQ(Sync("A").deletedHere, 1);
+    EXPECT_TRUE(Entries("A").isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Servers, ServerSyncTest,
+    ::testing::Values(ServerRow{"Radicale",
+                                [] { return std::make_unique<RadicaleServer>("bob@example.com"); }},
+                      ServerRow{"Xandikos", [] { return std::make_unique<XandikosServer>(); }}),
+    RowName());
+
+}  // namespace
