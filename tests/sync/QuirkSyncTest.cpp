@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QRegularExpression>
+#include <QUuid>
+#include <memory>
+
+#include "support/DiaryFiles.h"
+#include "support/QuirkProxy.h"
+#include "support/RadicaleServer.h"
+#include "support/RowName.h"
+#include "support/TempDir.h"
+#include "sync/DiarySync.h"
+
+namespace {
+
+class QuirkSyncTest;
+// One way of answering, and what diary A must make of it: each row one
+// branch of the reconciliation. A adds "Dentist" and syncs before `check`.
+struct QuirkRow {
+    const char* name;
+    std::function<void(QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent)> quirk;
+    std::function<void(QuirkSyncTest&)> check;
+};
+
+// Diary A syncs through the proxy with Radicale; diary B syncs directly.
+class QuirkSyncTest : public ::testing::TestWithParam<QuirkRow> {
+public:
+    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+    QuirkSyncTest()
+        : name(QUuid::createUuid().toString(QUuid::Id128)),
+          url(server->MakeCalendar(name)),
+          proxy(server->Port(), [this](QByteArray& request, QByteArray& answer, bool sent) {
+              GetParam().quirk(*this, request, answer, sent);
+          }) {}
+
+    QString Diary(const QString& which) {
+        const QString path = dir.File(which + ".db");
+        if (!QFile::exists(path))
+            diaryfiles::CreateDiary(path);
+        return path;
+    }
+    SyncCounts Sync(const QString& which) {
+        return SynchroniseDiary(Diary(which),
+                                {which == "A" ? proxy.Through(url) : url, RadicaleServer::User(),
+                                 RadicaleServer::Password()},
+                                QDate(2027, 6, 1));
+    }
+    void Exec(const QString& which, const QString& sql) {
+        diaryfiles::RawConnection(Diary(which)).Exec(sql);
+    }
+    QString Entries(const QString& which) {
+        return diaryfiles::RawConnection(Diary(which))
+            .Value(
+                "SELECT group_concat(EventDescription, ',') FROM "
+                "(SELECT EventDescription FROM Diary ORDER BY 1)")
+            .toString();
+    }
+
+    static std::unique_ptr<RadicaleServer> server;
+    TempDir dir;
+    QString name;
+    QUrl url;
+    QuirkProxy proxy;
+};
+std::unique_ptr<RadicaleServer> QuirkSyncTest::server;
+
+TEST_P(QuirkSyncTest, NothingIsLostOrDoubled) {
+    Exec("A",
+         "INSERT INTO Diary (EventDate, EventDescription, EventTime) VALUES "
+         "('15072027', 'Dentist', '0000')");
+    EXPECT_EQ(Sync("A").pushed, 1);
+    GetParam().check(*this);
+    Sync("A");
+    Sync("B");
+    EXPECT_EQ(Entries("A"), Entries("B"));
+}
+
+auto Answer(const QByteArray& method, const QByteArray& having, int status) {
+    return [=](QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent) {
+        if (!sent && request.startsWith(method) && request.contains(having))
+            answer = "HTTP/1.1 " + QByteArray::number(status) + " No\r\n\r\n";
+    };
+}
+
+// An edit made after the quirk went up as one change, not a conflict.
+void EditGoesUp(QuirkSyncTest& t) {
+    t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
+    const SyncCounts edited = t.Sync("A");
+    EXPECT_EQ(edited.pushed + edited.conflicts + edited.pulled, 1 + 0 + 0);
+    EXPECT_EQ(t.Entries("A"), "Dentist at 4");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quirks, QuirkSyncTest,
+    ::testing::Values(
+        QuirkRow{"NoEtagAfterPut",
+                 [](QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent) {
+                     if (sent && request.startsWith("PUT"))
+                         answer = QString::fromLatin1(answer)
+                                      .remove(QRegularExpression("(?i)\r\netag:[^\r]*"))
+                                      .toLatin1();
+                 },
+                 EditGoesUp},
+        QuirkRow{"EtagChangingEveryListing",
+                 [n = std::make_shared<int>()](QuirkSyncTest&, QByteArray& request,
+                                               QByteArray& answer, bool sent) {
+                     if (!sent || !request.startsWith("REPORT"))
+                         return;
+                     EXPECT_EQ(2 * answer.count("getetag>\""), answer.count("getetag>"));
+                     answer.replace("getetag>\"",
+                                        "getetag>\"" + QByteArray::number(++*n) + "-");
+                 },
+                 [](QuirkSyncTest& t) {
+                     const SyncCounts again = t.Sync("A");
+                     EXPECT_EQ(again.pulled + again.pushed + again.conflicts, 0);
+                 }},
+        QuirkRow{"TokenRefused", Answer("REPORT", "sync-token>http", 403),
+                 [](QuirkSyncTest& t) {
+                     EXPECT_EQ(t.Sync("B").pulled, 1);
+                     t.Exec("B", "DELETE FROM Diary");
+                     EXPECT_EQ(t.Sync("B").deletedOnServer, 1);
+                     EXPECT_EQ(t.Sync("A").deletedHere, 1);
+                 }},
+        QuirkRow{"OneWriteForbidden", Answer("PUT", "SUMMARY:Refused", 403),
+                 [](QuirkSyncTest& t) {
+                     t.Exec("A",
+                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
+                            "('16072027', 'Refused'), ('17072027', 'Taken')");
+                     t.Exec("B",
+                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
+                            "('18072027', 'From B')");
+                     t.Sync("B");
+                     const SyncCounts partial = t.Sync("A");
+                     EXPECT_EQ(partial.refused,
+                               QStringList{"\"Refused\" (the server answered 403)"});
+                     EXPECT_EQ(partial.pushed + partial.pulled, 2);
+                     EXPECT_EQ(t.Sync("A").refused.size(), 1) << "tried again";
+                     t.Exec("A", "DELETE FROM Diary WHERE EventDescription = 'Refused'");
+                 }},
+        QuirkRow{"OneWriteOverQuota", Answer("PUT", "SUMMARY:Dentist at 4", 507),
+                 [](QuirkSyncTest& t) {
+                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
+                     EXPECT_EQ(t.Sync("A").refused.size(), 1);
+                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 5'");
+                 }},
+        QuirkRow{"ChangedMeanwhile",
+                 [done = std::make_shared<bool>()](QuirkSyncTest&, QByteArray& request,
+                                                   QByteArray& answer, bool sent) {
+                     if (sent || *done || !request.contains("If-Match"))
+                         return;
+                     answer = "HTTP/1.1 412 Changed\r\n\r\n";
+                     *done = true;
+                 },
+                 [](QuirkSyncTest& t) {
+                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
+                     EXPECT_EQ(t.Sync("A").deferred, 1);
+                     EXPECT_EQ(t.Sync("A").pushed, 1);
+                 }},
+        QuirkRow{"FiledUnderItsOwnName",
+                 [](QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent) {
+                     if (!request.startsWith("PUT") || !request.contains("If-None-Match"))
+                         return;
+                     if (!sent)
+                         request.insert(request.indexOf(".ics HTTP"), "-own");
+                     else
+                         answer.insert(answer.indexOf("\r\n") + 2,
+                                       "Location: " + request.split(' ').at(1) + "\r\n");
+                 },
+                 [](QuirkSyncTest& t) {
+                     EXPECT_EQ(t.server->StoredEvents(t.name), 1);
+                     EditGoesUp(t);
+                     EXPECT_EQ(t.server->StoredEvents(t.name), 1);
+                 }},
+        // Another writer of the diary, while the sync waits on the server
+        // (its second listing, after its writes).
+        QuirkRow{"SlowServer",
+                 [n = std::make_shared<int>()](QuirkSyncTest& t, QByteArray& request,
+                                               QByteArray&, bool sent) {
+                     if (sent || !request.startsWith("REPORT") || ++*n != 2)
+                         return;
+                     QElapsedTimer waited;
+                     waited.start();
+                     t.Exec("A",
+                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
+                            "('16072027', 'Added meanwhile')");
+                     EXPECT_LT(waited.elapsed(), 1000);
+                 },
+                 [](QuirkSyncTest& t) { EXPECT_EQ(t.Entries("A"), "Added meanwhile,Dentist"); }}),
+    RowName());
+
+}  // namespace
