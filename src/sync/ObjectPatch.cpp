@@ -164,6 +164,19 @@ void Touch(icalcomponent* event, const QDateTime& stamp) {
         icalproperty_set_sequence(sequence, icalproperty_get_sequence(sequence) + 1);
 }
 
+// The override that now starts at `start` under `summary`: an occurrence
+// moved by an earlier edit keeps the identity of the day it replaces.
+icalcomponent* OverrideAt(icalcomponent* calendar, icaltimetype start, const QString& summary) {
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY) &&
+            icaltime_compare(icalcomponent_get_dtstart(event), start) == 0 &&
+            QString::fromUtf8(icalcomponent_get_summary(event)) == summary)
+            return event;
+    }
+    return nullptr;
+}
+
 void CopyProperties(icalcomponent* from, icalcomponent* to, icalproperty_kind kind) {
     for (icalproperty* p = icalcomponent_get_first_property(from, kind); p;
          p = icalcomponent_get_next_property(from, kind))
@@ -297,13 +310,8 @@ QByteArray CObjectPatch::EditOccurrence(const QByteArray& text, const SyncEntry&
     icaltimetype occurrence;
     if (!master || !OccurrenceStart(master, before, occurrence))
         return {};
-    for (icalcomponent* event =
-             icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
-         event; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
-        if (event != master &&
-            icaltime_compare(icalcomponent_get_recurrenceid(event), occurrence) == 0)
-            return Apply(event, before, after) ? Text(calendar.get()) : QByteArray();
-    }
+    if (icalcomponent* moved = OverrideAt(calendar.get(), occurrence, before.message))
+        return Apply(moved, before, after) ? Text(calendar.get()) : QByteArray();
     icalcomponent* override = icalcomponent_new_clone(master);
     for (const icalproperty_kind kind :
          {ICAL_RRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_EXRULE_PROPERTY})
@@ -333,16 +341,10 @@ QByteArray CObjectPatch::RemoveOccurrence(const QByteArray& text, const SyncEntr
     icaltimetype occurrence;
     if (!master || !OccurrenceStart(master, before, occurrence))
         return {};
-    icalcomponent* event = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
-    while (event) {
-        icalcomponent* next =
-            icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT);
-        if (event != master &&
-            icaltime_compare(icalcomponent_get_recurrenceid(event), occurrence) == 0) {
-            icalcomponent_remove_component(calendar.get(), event);
-            icalcomponent_free(event);
-        }
-        event = next;
+    if (icalcomponent* moved = OverrideAt(calendar.get(), occurrence, before.message)) {
+        occurrence = icalcomponent_get_recurrenceid(moved);
+        icalcomponent_remove_component(calendar.get(), moved);
+        icalcomponent_free(moved);
     }
     icalcomponent_add_property(
         master, TimeProperty(ICAL_EXDATE_PROPERTY, occurrence,

@@ -5,7 +5,9 @@
 #include <QThread>
 #include <QUuid>
 #include <memory>
+#include <random>
 
+#include "SyncFixture.h"
 #include "SyncHelper.h"
 #include "support/DiaryFiles.h"
 #include "support/RadicaleServer.h"
@@ -19,43 +21,15 @@ namespace {
 using diaryfiles::Entry;
 
 // Two diaries and another client, all against one Radicale calendar.
-class CalDavSyncTest : public ::testing::Test {
+class CalDavSyncTest : public ::testing::Test, public SyncFixture {
 public:
     static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
     static void TearDownTestSuite() { server.reset(); }
 
-    CalDavSyncTest()
-        : name(QUuid::createUuid().toString(QUuid::Id128)), url(server->MakeCalendar(name)) {
-        diaryfiles::CreateDiary(Diary("A"));
-        diaryfiles::CreateDiary(Diary("B"));
-    }
-
-    QString Diary(const QString& which) const { return dir.File(which + ".db"); }
-    SyncCounts Sync(const QString& which, int* requests = nullptr) {
-        return SyncDiary(Diary(which), url, RadicaleServer::User(), RadicaleServer::Password(),
-                         requests);
-    }
-    void Add(const QString& which, const Entry& entry) {
-        diaryfiles::RawConnection(Diary(which)).Add(entry);
-    }
-    void Exec(const QString& which, const QString& sql) {
-        diaryfiles::RawConnection(Diary(which)).Exec(sql);
-    }
-    // The entries as sorted lines "date time holiday message".
-    QStringList Entries(const QString& which) {
-        QStringList lines = diaryfiles::RawConnection(Diary(which))
-                                .Value(
-                                    "SELECT group_concat(EventDate || ' ' || EventTime || ' ' || "
-                                    "PubHoliday || ' ' || EventDescription, '\n') FROM Diary")
-                                .toString()
-                                .split('\n', Qt::SkipEmptyParts);
-        lines.sort();
-        return lines;
-    }
-    // What another calendar program would do.
-    int Other(const QByteArray& method, const QString& member, const QByteArray& body = {}) {
-        CDavTransport transport({url, RadicaleServer::User(), RadicaleServer::Password()}, 10000);
-        return transport.SendOne({method, url.resolved(QUrl(member)), body, {}}).status;
+    CalDavSyncTest() : name(QUuid::createUuid().toString(QUuid::Id128)) {
+        url = server->MakeCalendar(name);
+        user = RadicaleServer::User();
+        password = RadicaleServer::Password();
     }
     static QByteArray Event(const QString& uid, const QString& date, const QString& summary,
                             const QString& rule = {}) {
@@ -69,45 +43,73 @@ public:
     }
 
     static std::unique_ptr<RadicaleServer> server;
-    TempDir dir;
     QString name;
-    QUrl url;
 };
 std::unique_ptr<RadicaleServer> CalDavSyncTest::server;
 
-TEST_F(CalDavSyncTest, TwoDiariesAndAnotherClientConverge) {
-    Add("A", {"25122027", "Christmas", QString(), 1});
-    Add("A", {"0103****", "Rent", QString(), 0, "0930"});
-    Add("A", {"15072027", "Dentist"});
-    const SyncCounts first = Sync("A");
-    EXPECT_EQ(first.pushed, 3);
-    EXPECT_EQ(server->StoredEvents(name), 3);
-    EXPECT_EQ(Sync("B").pulled, 3);
-    EXPECT_EQ(Entries("B"), Entries("A"));
-
-    Exec("B", "UPDATE Diary SET EventDescription = 'Dentist at 4' WHERE EventDate = '15072027'");
-    Exec("B", "DELETE FROM Diary WHERE EventDescription = 'Christmas'");
-    Add("A", {"01082027", "Holiday starts"});
-    ASSERT_EQ(
-        Other("PUT", "meeting.ics", Event("meeting", "20270705", "Standup", "FREQ=WEEKLY;COUNT=3")),
-        201);
-    const SyncCounts fromB = Sync("B");
-    EXPECT_EQ(fromB.pushed, 1);
-    EXPECT_EQ(fromB.deletedOnServer, 1);
-    EXPECT_EQ(fromB.pulled, 1);
-    const SyncCounts fromA = Sync("A");
-    EXPECT_EQ(fromA.pulled, 2);
-    EXPECT_EQ(fromA.deletedHere, 1);
-    EXPECT_EQ(fromA.pushed, 1);
-    Sync("B");
-    EXPECT_EQ(Entries("A"), Entries("B"));
-    EXPECT_TRUE(Entries("A").contains("15072027 0000 0 Dentist at 4"));
-    EXPECT_EQ(Entries("A").filter("Standup").size(), 3) << "a weekly event comes in expanded";
-
+// A fixed seed's few hundred random adds, edits and deletes in two diaries
+// and by another client (single and weekly events with properties no entry
+// holds). After each round of syncs the diaries agree, hold nothing twice,
+// and every event of the other client keeps what only it wrote.
+TEST_F(CalDavSyncTest, RandomChangesOnEverySideConverge) {
+    std::mt19937 random(2027);
+    const auto some = [&] { return QString::number(random() % 40); };
+    int serial = 0;
+    std::vector<int> peer;
+    for (int round = 0; round < 30; ++round) {
+        for (int step = 0; step < 10; ++step) {
+            const QString which = random() % 2 ? "A" : "B";
+            const QString day =
+                QString::number(random() % 28 + 1).rightJustified(2, '0') + "072027";
+            const QString pick =
+                "WHERE ID = (SELECT ID FROM Diary ORDER BY ID LIMIT 1 OFFSET " + some() + ")";
+            switch (random() % 5) {
+                case 0:
+                    Add(which, {day, QString("Entry %1").arg(++serial)});
+                    break;
+                case 1:
+                    Exec(which,
+                         "UPDATE Diary SET EventDescription = EventDescription || '+', "
+                         "EventDate = '" +
+                             day + "' " + pick);
+                    break;
+                case 2:
+                    Exec(which, "DELETE FROM Diary " + pick);
+                    break;
+                case 3:
+                    peer.push_back(++serial);
+                    Other("PUT", QString("peer-%1.ics").arg(serial),
+                          Event(QString::number(serial), "2027" + day.mid(2, 2) + day.left(2),
+                                "Peer " + QString::number(serial),
+                                random() % 2 ? "FREQ=WEEKLY;COUNT=3" : QString())
+                              .replace("SUMMARY", "LOCATION:Room " + QByteArray::number(serial) +
+                                                      "\r\nSUMMARY"));
+                    break;
+                default:
+                    if (!peer.empty())
+                        Other("DELETE", QString("peer-%1.ics").arg(peer[random() % peer.size()]));
+            }
+        }
+        // A change one sync defers (or a conflict's copy) goes up in the next.
+        for (int quiet = 0; quiet < 4; ++quiet) {
+            const SyncCounts a = Sync("A"), b = Sync("B");
+            if (a.pushed + a.deletedOnServer + b.pushed + b.deletedOnServer == 0)
+                break;
+        }
+        ASSERT_EQ(Entries("A"), Entries("B")) << "round " << round;
+        QStringList once = Entries("A");
+        ASSERT_EQ(once.removeDuplicates(), 0) << once.join('\n').toStdString();
+        for (const int n : peer) {
+            const DavReply object = Other("GET", QString("peer-%1.ics").arg(n));
+            ASSERT_TRUE(object.status == 404 ||
+                        object.body.contains("LOCATION:Room " + QByteArray::number(n)))
+                << object.body.toStdString();
+        }
+    }
     int requests = 0;
-    const SyncCounts idle = Sync("A", &requests);
+    const SyncCounts idle = Sync("A", {}, {}, &requests);
     EXPECT_EQ(idle.pushed + idle.pulled + idle.deletedHere + idle.deletedOnServer, 0);
-    EXPECT_LE(requests, 2) << "nothing changed costs one listing";
+    EXPECT_EQ(requests, 1) << "nothing changed costs one listing";
 }
 
 TEST_F(CalDavSyncTest, AnEntryChangedOnBothSidesKeepsBothVersions) {
@@ -139,7 +141,7 @@ TEST_P(SyncFailureTest, ReportsAndChangesNothing) {
     Sync("A");
     Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 3'");
     Add("A", {"16072027", "Haircut"});
-    ASSERT_EQ(Other("PUT", "x.ics", Event("x", "20270101", "New year")), 201);
+    ASSERT_EQ(Other("PUT", "x.ics", Event("x", "20270101", "New year")).status, 201);
     const QByteArray before = TempDir::Read(Diary("A"));
     QString password = RadicaleServer::Password();
     GetParam().breakIt(*this, password);

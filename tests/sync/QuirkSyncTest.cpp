@@ -6,12 +6,10 @@
 #include <QUuid>
 #include <memory>
 
-#include "support/DiaryFiles.h"
+#include "SyncFixture.h"
 #include "support/QuirkProxy.h"
 #include "support/RadicaleServer.h"
 #include "support/RowName.h"
-#include "support/TempDir.h"
-#include "sync/DiarySync.h"
 
 namespace {
 
@@ -25,52 +23,29 @@ struct QuirkRow {
 };
 
 // Diary A syncs through the proxy with Radicale; diary B syncs directly.
-class QuirkSyncTest : public ::testing::TestWithParam<QuirkRow> {
+class QuirkSyncTest : public ::testing::TestWithParam<QuirkRow>, public SyncFixture {
 public:
     static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
     static void TearDownTestSuite() { server.reset(); }
     QuirkSyncTest()
         : name(QUuid::createUuid().toString(QUuid::Id128)),
-          url(server->MakeCalendar(name)),
           proxy(server->Port(), [this](QByteArray& request, QByteArray& answer, bool sent) {
               GetParam().quirk(*this, request, answer, sent);
-          }) {}
-
-    QString Diary(const QString& which) {
-        const QString path = dir.File(which + ".db");
-        if (!QFile::exists(path))
-            diaryfiles::CreateDiary(path);
-        return path;
-    }
-    SyncCounts Sync(const QString& which) {
-        return SynchroniseDiary(Diary(which),
-                                {which == "A" ? proxy.Through(url) : url, RadicaleServer::User(),
-                                 RadicaleServer::Password()},
-                                QDate(2027, 6, 1));
-    }
-    void Exec(const QString& which, const QString& sql) {
-        diaryfiles::RawConnection(Diary(which)).Exec(sql);
-    }
-    QString Entries(const QString& which) {
-        return diaryfiles::RawConnection(Diary(which))
-            .Value(
-                "SELECT group_concat(EventDescription, ',') FROM "
-                "(SELECT EventDescription FROM Diary ORDER BY 1)")
-            .toString();
+          }) {
+        url = server->MakeCalendar(name);
+        user = RadicaleServer::User();
+        password = RadicaleServer::Password();
+        addresses["A"] = proxy.Through(url);
     }
 
     static std::unique_ptr<RadicaleServer> server;
-    TempDir dir;
     QString name;
-    QUrl url;
     QuirkProxy proxy;
 };
 std::unique_ptr<RadicaleServer> QuirkSyncTest::server;
 
 TEST_P(QuirkSyncTest, NothingIsLostOrDoubled) {
-    Exec("A",
-         "INSERT INTO Diary (EventDate, EventDescription, EventTime) VALUES "
-         "('15072027', 'Dentist', '0000')");
+    Add("A", {"15072027", "Dentist"});
     EXPECT_EQ(Sync("A").pushed, 1);
     GetParam().check(*this);
     Sync("A");
@@ -90,7 +65,7 @@ void EditGoesUp(QuirkSyncTest& t) {
     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
     const SyncCounts edited = t.Sync("A");
     EXPECT_EQ(edited.pushed + edited.conflicts + edited.pulled, 1 + 0 + 0);
-    EXPECT_EQ(t.Entries("A"), "Dentist at 4");
+    EXPECT_EQ(t.Entries("A"), QStringList{"15072027 0000 0 Dentist at 4"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -134,12 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         QuirkRow{"OneWriteForbidden", Answer("PUT", "SUMMARY:Refused", 403),
                  [](QuirkSyncTest& t) {
-                     t.Exec("A",
-                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
-                            "('16072027', 'Refused'), ('17072027', 'Taken')");
-                     t.Exec("B",
-                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
-                            "('18072027', 'From B')");
+                     t.Add("A", {"16072027", "Refused"});
+                     t.Add("A", {"17072027", "Taken"});
+                     t.Add("B", {"18072027", "From B"});
                      t.Sync("B");
                      const SyncCounts partial = t.Sync("A");
                      EXPECT_EQ(partial.refused,
@@ -191,12 +163,10 @@ INSTANTIATE_TEST_SUITE_P(
                          return;
                      QElapsedTimer waited;
                      waited.start();
-                     t.Exec("A",
-                            "INSERT INTO Diary (EventDate, EventDescription) VALUES "
-                            "('16072027', 'Added meanwhile')");
+                     t.Add("A", {"16072027", "Added meanwhile"});
                      EXPECT_LT(waited.elapsed(), 1000);
                  },
-                 [](QuirkSyncTest& t) { EXPECT_EQ(t.Entries("A"), "Added meanwhile,Dentist"); }}),
+                 [](QuirkSyncTest& t) { EXPECT_EQ(t.Entries("A").size(), 2); }}),
     RowName());
 
 }  // namespace
