@@ -1,19 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QProcess>
 #include <QString>
 #include <QUrl>
 
-// A real CalDAV server on 127.0.0.1 that a test starts: the addresses a user
-// may type for it, and calendars made on demand.
+// A real CalDAV server on 127.0.0.1 at a free port that a test starts: the
+// addresses a user may type for it, and calendars made on demand.
 class CalDavServer {
 public:
-    virtual ~CalDavServer() = default;
-    // Makes a calendar collection named `name` for the user; its URL.
-    virtual QUrl MakeCalendar(const QString& name) = 0;
-    virtual QString Login() const = 0;
-    virtual QString Secret() const = 0;
-    virtual QUrl Root() const = 0;
+    explicit CalDavServer(QString user);
+    virtual ~CalDavServer();
+
+    // Makes a calendar collection named `name` in the user's home; its URL.
+    QUrl MakeCalendar(const QString& name);
+    QString Login() const { return m_user; }
+    static QString Password() { return QStringLiteral("wonder land"); }
+    quint16 Port() const { return m_port; }
+    QUrl Root() const { return Address(QStringLiteral("/")); }
     virtual QUrl Principal() const = 0;
     virtual QUrl Home() const = 0;
+    // The same server again on the same port and storage.
+    virtual void Start() = 0;
+    void Stop();
+
+protected:
+    QUrl Address(const QString& path) const;
+    // Starts the server and waits until it takes connections; throws when
+    // it cannot.
+    void Launch(const QString& program, const QStringList& arguments);
+
+    QString m_user;
+    quint16 m_port = 0;
+    QProcess m_process;
 };

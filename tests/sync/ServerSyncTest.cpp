@@ -11,6 +11,7 @@
 #include "interop/IcalHandles.h"
 #include "support/RadicaleServer.h"
 #include "support/RowName.h"
+#include "support/TempDir.h"
 #include "support/XandikosServer.h"
 #include "sync/CalendarChoiceError.h"
 
@@ -35,7 +36,7 @@ public:
     void Use(CalDavServer* chosen) {
         server = chosen;
         user = server->Login();
-        password = server->Secret();
+        password = CalDavServer::Password();
         url = server->MakeCalendar(QUuid::createUuid().toString(QUuid::Id128));
     }
     // The object's content lines as libical writes them, unfolded and
@@ -59,10 +60,8 @@ public:
 };
 std::map<std::string, std::unique_ptr<CalDavServer>> ServerSyncTest::servers;
 
-QByteArray Calendar(const QString& events) {
-    return ("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n" + events +
-            "END:VCALENDAR\r\n")
-        .toUtf8();
+QByteArray Fixture(const QString& name) {
+    return TempDir::Read(QStringLiteral(SYNC_TEST_DATA "/") + name);
 }
 
 TEST_P(ServerSyncTest, AnyAddressOfTheServerLeadsToTheOneCalendar) {
@@ -87,24 +86,7 @@ TEST_P(ServerSyncTest, AnyAddressOfTheServerLeadsToTheOneCalendar) {
 }
 
 TEST_P(ServerSyncTest, AnotherProgramsEventKeepsAllButWhatTheEntryChanged) {
-    ASSERT_LT(Other("PUT", "rich.ics",
-                    Calendar("BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\nBEGIN:STANDARD\r\n"
-                             "DTSTART:19701101T020000\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\n"
-                             "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\n"
-                             "BEGIN:DAYLIGHT\r\nDTSTART:19700308T020000\r\nTZOFFSETFROM:-0500\r\n"
-                             "TZOFFSETTO:-0400\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
-                             "END:DAYLIGHT\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\nUID:rich-1\r\n"
-                             "DTSTAMP:20270101T000000Z\r\nSEQUENCE:2\r\n"
-                             "DTSTART;TZID=America/New_York:20270705T090000\r\n"
-                             "DTEND;TZID=America/New_York:20270705T100000\r\nSUMMARY:Planning\r\n"
-                             "DESCRIPTION:Bring the figures\r\nLOCATION:Room 4\r\n"
-                             "ORGANIZER:mailto:boss@example.com\r\n"
-                             "ATTENDEE;PARTSTAT=ACCEPTED:mailto:me@example.com\r\n"
-                             "URL:https://example.com/p\r\nCATEGORIES:Work\r\nX-OTHER:kept\r\n"
-                             "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Soon\r\n"
-                             "TRIGGER:-PT1H\r\nEND:VALARM\r\nEND:VEVENT\r\n"))
-                  .status,
-              300);
+    ASSERT_LT(Other("PUT", "rich.ics", Fixture("rich.ics")).status, 300);
     Sync("A");
     const QStringList before = Lines("rich.ics");
     const QString time = Entries("A").value(0).section(' ', 1, 1);
@@ -123,12 +105,7 @@ TEST_P(ServerSyncTest, AnotherProgramsEventKeepsAllButWhatTheEntryChanged) {
 }
 
 TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhere) {
-    ASSERT_LT(Other("PUT", "weekly.ics",
-                    Calendar("BEGIN:VEVENT\r\nUID:weekly-1\r\nDTSTAMP:20270101T000000Z\r\n"
-                             "DTSTART;VALUE=DATE:20270705\r\nSUMMARY:Standup\r\n"
-                             "RRULE:FREQ=WEEKLY;COUNT=4\r\nDESCRIPTION:Kept\r\nEND:VEVENT\r\n"))
-                  .status,
-              300);
+    ASSERT_LT(Other("PUT", "weekly.ics", Fixture("weekly.ics")).status, 300);
     EXPECT_EQ(Sync("A").pulled, 1);
     ASSERT_EQ(Entries("A").size(), 4);
     Exec("A", "UPDATE Diary SET EventDescription = 'Standup, late' WHERE EventDate = '12072027'");

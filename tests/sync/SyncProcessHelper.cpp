@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include "SyncHelper.h"
+#include <QDate>
 #include "diary/DiaryError.h"
 #include "sync/DiarySync.h"
 
@@ -14,7 +14,8 @@ int main(int argc, char* argv[]) {
     if (args.size() != 5)
         return 2;
     try {
-        QTextStream(stdout) << SyncReport(SyncDiary(args[1], QUrl(args[2]), args[3], args[4]));
+        QTextStream(stdout) << SyncReport(
+            SynchroniseDiary(args[1], {QUrl(args[2]), args[3], args[4]}, QDate(2027, 6, 1)));
     } catch (const CPlendaError& error) {
         QTextStream(stderr) << error.Description() << '\n';
         return 1;
