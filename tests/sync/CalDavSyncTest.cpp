@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QThread>
 #include <QUuid>
 #include <memory>
 #include <random>
@@ -167,40 +165,5 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"ServerStopped", [](CalDavSyncTest&) { CalDavSyncTest::server->Stop(); },
                    "Cannot reach the CalDAV server"}),
     RowName());
-
-TEST_F(CalDavSyncTest, ASyncKilledHalfWayIsCompletedWithoutDuplicates) {
-    constexpr int kEntries = 60;
-    {
-        diaryfiles::RawConnection raw(Diary("A"));
-        raw.Exec("BEGIN");
-        for (int i = 0; i < kEntries; ++i)
-            raw.Add({QStringLiteral("%1").arg(i % 28 + 1, 2, 10, QChar('0')) + "012027",
-                     QStringLiteral("Entry %1").arg(i)});
-        raw.Exec("COMMIT");
-    }
-    QProcess sync;
-    sync.start(SYNC_PROCESS_HELPER,
-               {Diary("A"), url.toString(), RadicaleServer::User(), RadicaleServer::Password()});
-    bool ended = false;
-    while (server->StoredEvents(name) < 5 && !ended) ended = sync.waitForFinished(2);
-    ASSERT_FALSE(ended) << "the sync ended before it could be cut: "
-                        << sync.readAll().toStdString();
-    sync.kill();
-    sync.waitForFinished();
-    // Writes the server had already taken in land before the next sync.
-    int cutAt = -1;
-    while (cutAt != server->StoredEvents(name)) {
-        cutAt = server->StoredEvents(name);
-        QThread::msleep(300);
-    }
-    EXPECT_LT(cutAt, kEntries);
-
-    const SyncCounts repeated = Sync("A");
-    EXPECT_EQ(repeated.pushed, kEntries - cutAt);
-    EXPECT_EQ(server->StoredEvents(name), kEntries);
-    EXPECT_EQ(Entries("A").size(), kEntries);
-    Sync("B");
-    EXPECT_EQ(Entries("B"), Entries("A"));
-}
 
 }  // namespace

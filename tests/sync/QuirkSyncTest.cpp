@@ -10,6 +10,7 @@
 #include "support/QuirkProxy.h"
 #include "support/RadicaleServer.h"
 #include "support/RowName.h"
+#include "sync/SyncError.h"
 
 namespace {
 
@@ -68,6 +69,23 @@ void EditGoesUp(QuirkSyncTest& t) {
     EXPECT_EQ(t.Entries("A"), QStringList{"15072027 0000 0 Dentist at 4"});
 }
 
+// One of three new entries refused: the others and the downloads still go
+// through, and the refused one is tried again next time.
+QuirkRow Refusing(const char* name, int status) {
+    return {name, Answer("PUT", "SUMMARY:Refused", status), [status](QuirkSyncTest& t) {
+                t.Add("A", {"16072027", "Refused"});
+                t.Add("A", {"17072027", "Taken"});
+                t.Add("B", {"18072027", "From B"});
+                t.Sync("B");
+                const SyncCounts partial = t.Sync("A");
+                EXPECT_EQ(partial.refused,
+                          QStringList{QString("\"Refused\" (the server answered %1)").arg(status)});
+                EXPECT_EQ(partial.pushed + partial.pulled, 2);
+                EXPECT_EQ(t.Sync("A").refused.size(), 1) << "tried again";
+                t.Exec("A", "DELETE FROM Diary WHERE EventDescription = 'Refused'");
+            }};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Quirks, QuirkSyncTest,
     ::testing::Values(
@@ -107,37 +125,16 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(t.Sync("B").deletedOnServer, 1);
                      EXPECT_EQ(t.Sync("A").deletedHere, 1);
                  }},
-        QuirkRow{"OneWriteForbidden", Answer("PUT", "SUMMARY:Refused", 403),
-                 [](QuirkSyncTest& t) {
-                     t.Add("A", {"16072027", "Refused"});
-                     t.Add("A", {"17072027", "Taken"});
-                     t.Add("B", {"18072027", "From B"});
-                     t.Sync("B");
-                     const SyncCounts partial = t.Sync("A");
-                     EXPECT_EQ(partial.refused,
-                               QStringList{"\"Refused\" (the server answered 403)"});
-                     EXPECT_EQ(partial.pushed + partial.pulled, 2);
-                     EXPECT_EQ(t.Sync("A").refused.size(), 1) << "tried again";
-                     t.Exec("A", "DELETE FROM Diary WHERE EventDescription = 'Refused'");
-                 }},
-        QuirkRow{"OneWriteOverQuota", Answer("PUT", "SUMMARY:Dentist at 4", 507),
-                 [](QuirkSyncTest& t) {
-                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
-                     EXPECT_EQ(t.Sync("A").refused.size(), 1);
-                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 5'");
-                 }},
+        Refusing("OneWriteForbidden", 403), Refusing("OneWriteOverQuota", 507),
         QuirkRow{"ChangedMeanwhile",
-                 [done = std::make_shared<bool>()](QuirkSyncTest&, QByteArray& request,
-                                                   QByteArray& answer, bool sent) {
-                     if (sent || *done || !request.contains("If-Match"))
-                         return;
-                     answer = "HTTP/1.1 412 Changed\r\n\r\n";
-                     *done = true;
+                 [n = std::make_shared<int>()](QuirkSyncTest& t, QByteArray& request,
+                                               QByteArray& answer, bool sent) {
+                     if (request.contains("If-Match") && ++*n == 1)
+                         Answer("PUT", "", 412)(t, request, answer, sent);
                  },
                  [](QuirkSyncTest& t) {
                      t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
                      EXPECT_EQ(t.Sync("A").deferred, 1);
-                     EXPECT_EQ(t.Sync("A").pushed, 1);
                  }},
         QuirkRow{"FiledUnderItsOwnName",
                  [](QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent) {
@@ -153,6 +150,19 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(t.server->StoredEvents(t.name), 1);
                      EditGoesUp(t);
                      EXPECT_EQ(t.server->StoredEvents(t.name), 1);
+                 }},
+        // A sync cut short keeps what the server took and resumes.
+        QuirkRow{"CutShort",
+                 [n = std::make_shared<int>()](QuirkSyncTest& t, QByteArray& request,
+                                               QByteArray& answer, bool sent) {
+                     if (!sent && request.startsWith("PUT") && ++*n == 12)
+                         Answer("PUT", "", 500)(t, request, answer, sent);
+                 },
+                 [](QuirkSyncTest& t) {
+                     for (int i = 1; i <= 20; ++i) t.Add("A", {"01082027", QString::number(i)});
+                     EXPECT_THROW(t.Sync("A"), CSyncError);
+                     EXPECT_EQ(t.Sync("A").pushed, 5) << "8 + 7 were recorded before";
+                     EXPECT_EQ(t.server->StoredEvents(t.name), 21);
                  }},
         // Another writer of the diary, while the sync waits on the server
         // (its second listing, after its writes).
