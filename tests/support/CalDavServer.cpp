@@ -27,7 +27,10 @@ bool Accepting(quint16 port) {
 CalDavServer::CalDavServer(QString user) : m_user(std::move(user)), m_port(FreePort()) {}
 
 CalDavServer::~CalDavServer() {
-    Stop();
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000))
+        m_process.kill();
+    m_process.waitForFinished(5000);
 }
 
 QUrl CalDavServer::Address(const QString& path) const {
@@ -46,16 +49,6 @@ void CalDavServer::Launch(const QString& program, const QStringList& arguments) 
                                      " did not start (install it with scripts/install-deps.sh): " +
                                      m_process.readAllStandardError().toStdString());
         QThread::msleep(50);
-    }
-}
-
-void CalDavServer::Stop() {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "support/TempDir.h"
+
 // A real CalDAV server on 127.0.0.1 at a free port that a test starts: the
 // addresses a user may type for it, and calendars made on demand.
 class CalDavServer {
@@ -20,9 +22,6 @@ public:
     QUrl Root() const { return Address(QStringLiteral("/")); }
     virtual QUrl Principal() const = 0;
     virtual QUrl Home() const = 0;
-    // The same server again on the same port and storage.
-    virtual void Start() = 0;
-    void Stop();
 
 protected:
     QUrl Address(const QString& path) const;
@@ -32,5 +31,7 @@ protected:
 
     QString m_user;
     quint16 m_port = 0;
+    // The server's storage, which outlives the server's process.
+    TempDir m_dir;
     QProcess m_process;
 };

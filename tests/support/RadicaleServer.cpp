@@ -16,10 +16,6 @@ RadicaleServer::RadicaleServer(QString user) : CalDavServer(std::move(user)) {
                               .arg(m_port)
                               .arg(m_dir.File("users"), m_dir.File("collections"))
                               .toUtf8());
-    Start();
-}
-
-void RadicaleServer::Start() {
     // Debian's Radicale is a module of the system's own Python.
     Launch(QStringLiteral("/usr/bin/python3"),
            {"-m", "radicale", "--config", m_dir.File("config")});

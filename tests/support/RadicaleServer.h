@@ -2,7 +2,6 @@
 #pragma once
 
 #include "support/CalDavServer.h"
-#include "support/TempDir.h"
 
 // Radicale with its storage in a temporary folder and one plain htpasswd
 // user, whose principal is also its calendar home.
@@ -12,12 +11,8 @@ public:
 
     QUrl Principal() const override { return Address("/" + m_user + "/"); }
     QUrl Home() const override { return Principal(); }
-    void Start() override;
     // How many events the calendar `name` holds in the server's storage.
     int StoredEvents(const QString& name) const;
 
     static QString User() { return QStringLiteral("alice"); }
-
-private:
-    TempDir m_dir;
 };

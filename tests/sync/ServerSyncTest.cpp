@@ -80,6 +80,7 @@ TEST_P(ServerSyncTest, AnyAddressOfTheServerLeadsToTheOneCalendar) {
     const QString chosen = url.path().section('/', -2, -2);
     server->MakeCalendar("home");
     EXPECT_THROW(Sync("C", server->Principal()), CCalendarChoiceError);
+    EXPECT_THROW(Sync("C", server->Root().resolved(QUrl("/none/"))), CSyncError);
     EXPECT_EQ(Sync("C", server->Principal(), chosen).pulled, 1);
     const QString listed = ListCalendars({server->Home(), user, password});
     EXPECT_TRUE(listed.contains(chosen) && listed.contains("home")) << listed.toStdString();
