@@ -10,11 +10,10 @@ namespace {
 // the head names.
 bool Whole(const QByteArray& bytes) {
     const int head = bytes.indexOf("\r\n\r\n");
-    if (head < 0)
-        return false;
-    const QRegularExpressionMatch length = QRegularExpression("(?i)content-length:\\s*(\\d+)")
-                                               .match(QString::fromLatin1(bytes.left(head)));
-    return bytes.size() >= head + 4 + (length.hasMatch() ? length.captured(1).toInt() : 0);
+    const QString length = QRegularExpression("(?i)content-length:\\s*(\\d+)")
+                               .match(QString::fromLatin1(bytes.left(head)))
+                               .captured(1);
+    return head >= 0 && bytes.size() >= head + 4 + length.toInt();
 }
 
 QByteArray WithoutHeader(const QByteArray& message, const QString& name) {

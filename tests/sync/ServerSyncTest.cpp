@@ -36,21 +36,18 @@ public:
     void Use(CalDavServer* chosen) {
         server = chosen;
         user = server->Login();
-        password = CalDavServer::Password();
         url = server->MakeCalendar(QUuid::createUuid().toString(QUuid::Id128));
     }
     // The object's content lines as libical writes them, unfolded and
     // sorted, without the stamp.
     QStringList Lines(const QString& member) {
-        const IcalComponentPtr object(
-            icalparser_parse_string(Other("GET", member).body.constData()));
+        const IcalComponentPtr object(icalparser_parse_string(Other("GET", member).body));
         char* text = object ? icalcomponent_as_ical_string_r(object.get()) : nullptr;
-        const QString written = QString::fromUtf8(text);
-        std::free(text);
-        QStringList lines = QString(written)
+        QStringList lines = QString::fromUtf8(text)
                                 .remove(QRegularExpression("\r?\n[ \t]"))
                                 .split(QRegularExpression("\r?\n"), Qt::SkipEmptyParts)
                                 .filter(QRegularExpression("^(?!DTSTAMP|SEQUENCE)"));
+        std::free(text);
         lines.sort();
         return lines;
     }
@@ -105,7 +102,7 @@ TEST_P(ServerSyncTest, AnotherProgramsEventKeepsAllButWhatTheEntryChanged) {
     EXPECT_EQ(Lines("rich.ics"), expected);
 }
 
-TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhere) {
+TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhereUntilItGoes) {
     ASSERT_LT(Other("PUT", "weekly.ics", Fixture("weekly.ics")).status, 300);
     EXPECT_EQ(Sync("A").pulled, 1);
     ASSERT_EQ(Entries("A").size(), 4);
@@ -116,24 +113,15 @@ TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhere) 
     const QStringList expected{"05072027 0000 0 Standup", "12072027 0000 0 Standup, late",
                                "26072027 0000 0 Standup"};
     EXPECT_EQ(Entries("B"), expected);
-    Sync("A");
-    EXPECT_EQ(Entries("A"), expected);
     const QString text = QString::fromUtf8(Other("GET", "weekly.ics").body);
     EXPECT_TRUE(text.contains("RECURRENCE-ID") && text.contains("EXDATE") &&
                 text.contains("DESCRIPTION:Kept"))
         << text.toStdString();
 
+    // Gone on the server right after A's last sync wrote it: A hears of it.
     Exec("B", "DELETE FROM Diary");
     EXPECT_EQ(Sync("B").deletedOnServer, 1);
     EXPECT_EQ(Other("GET", "weekly.ics").status, 404);
-}
-
-TEST_P(ServerSyncTest, AnEntryDeletedElsewhereRightAfterItsPushComesDown) {
-    Add("A", {"15072027", "Dentist"});
-    EXPECT_EQ(Sync("A").pushed, 1);
-    EXPECT_EQ(Sync("B").pulled, 1);
-    Exec("B", "DELETE FROM Diary");
-    EXPECT_EQ(Sync("B").deletedOnServer, 1);
     EXPECT_EQ(Sync("A").deletedHere, 1);
     EXPECT_TRUE(Entries("A").isEmpty());
 }

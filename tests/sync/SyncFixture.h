@@ -5,6 +5,7 @@
 #include <map>
 
 #include "support/DiaryFiles.h"
+#include "support/RadicaleServer.h"
 #include "support/TempDir.h"
 #include "sync/DavTransport.h"
 #include "sync/DiarySync.h"
@@ -51,7 +52,7 @@ public:
 
     TempDir dir;
     QUrl url;
-    QString user;
-    QString password;
+    QString user = RadicaleServer::User();
+    QString password = CalDavServer::Password();
     std::map<QString, QUrl> addresses;
 };
