@@ -58,8 +58,10 @@ SyncCounts CCalDavSync::Run() {
     const bool sameCollection = mapping.Value(CSyncMapping::CollectionName()) == m_collectionId;
     std::map<QString, QByteArray> known;
     if (sameCollection) {
+        // An object synced before its text was kept is read once more.
         for (const auto& [id, entry] : mapping.Entries())
-            known[m_collection.Normal(entry.href)] = entry.etag;
+            known[m_collection.Normal(entry.href)] =
+                entry.text.isEmpty() ? QByteArray() : entry.etag;
     }
     const ServerListing listing = m_collection.List(
         sameCollection ? mapping.Value(CSyncMapping::SyncTokenName()) : QString());

@@ -83,13 +83,15 @@ void CSyncReconciler::KeepConflictCopy(int id) {
 }
 
 // A new ETag on the text synced last (a server that changes ETags, or one
-// that sent none after a write) is no change.
+// that sent none after a write) is no change; nor is the text of an object
+// read again under the ETag it had.
 bool CSyncReconciler::SameContent(const ServerObject& changed) const {
     const std::vector<int> ids = IdsAt(changed.href);
     if (ids.empty() || changed.text.isEmpty())
         return false;
     for (const int id : ids) {
-        if (m_mapped.at(id).text != changed.text)
+        const MappedEntry& mapped = m_mapped.at(id);
+        if (mapped.text != changed.text && (changed.etag.isEmpty() || mapped.etag != changed.etag))
             return false;
     }
     return true;
@@ -97,7 +99,10 @@ bool CSyncReconciler::SameContent(const ServerObject& changed) const {
 
 void CSyncReconciler::ApplyChanged(const ServerObject& changed) {
     if (SameContent(changed)) {
-        for (const int id : IdsAt(changed.href)) m_mapped[id].etag = changed.etag;
+        for (const int id : IdsAt(changed.href)) {
+            m_mapped[id].etag = changed.etag;
+            m_mapped[id].text = changed.text;
+        }
         m_mapping.SetObject(changed.href, changed.etag, changed.text);
         return;
     }
