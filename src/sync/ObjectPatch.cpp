@@ -254,6 +254,7 @@ void CObjectPatch::ReplaceWhen(icalcomponent* event, const SyncEntry& after) con
     if (!fresh)
         return;
     const bool override = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+    const icaltimetype was = icalcomponent_get_dtstart(event);
     for (const icalproperty_kind kind :
          {ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY, ICAL_RRULE_PROPERTY,
           ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY}) {
@@ -263,6 +264,13 @@ void CObjectPatch::ReplaceWhen(icalcomponent* event, const SyncEntry& after) con
             continue;
         RemoveAll(event, kind);
         CopyProperties(fresh.get(), event, kind);
+    }
+    // A pattern of any year keeps the year the event began in.
+    icaltimetype start = icalcomponent_get_dtstart(event);
+    if (after.date.endsWith(QLatin1String("****")) && !icaltime_is_null_time(was) &&
+        QDate(was.year, start.month, start.day).isValid()) {
+        start.year = was.year;
+        SetTime(event, ICAL_DTSTART_PROPERTY, start);
     }
     SetExtension(event, kPatternProperty,
                  after.date.contains(QLatin1Char('*')) ? after.date : QString());
