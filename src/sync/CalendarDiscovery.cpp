@@ -102,7 +102,7 @@ FoundCalendar CCalendarDiscovery::Choose(const std::vector<FoundCalendar>& found
     }
     if (found.size() == 1)
         return found.front();
-    throw CCalendarChoiceError(
-        QStringLiteral("Several calendars are at %1; choose one by name (--calendar NAME):\n%2")
-            .arg(Where(), CalendarListing(found)));
+    throw CCalendarChoiceError(QStringLiteral("Several calendars are at %1; give the address of "
+                                              "one, or its name with --calendar:\n%2")
+                                   .arg(Where(), CalendarListing(found)));
 }
