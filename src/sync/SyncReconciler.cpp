@@ -256,7 +256,11 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
                 patch.EditOccurrence(write.write.data, before, m_local.at(id));
             if (patched.isEmpty()) {
                 Forget(id);
-                writes.push_back(NewObject(id, codec));
+                PendingWrite own = NewObject(id, codec);
+                if (own.write.data.isEmpty())
+                    Skip();
+                else
+                    writes.push_back(std::move(own));
                 continue;
             }
             write.write.data = patched;
