@@ -13,10 +13,10 @@
 #include "sync/LocalEntries.h"
 
 namespace {
-constexpr int kEntries = 1000;
+constexpr int kEntries = 2000;
 const QDate kToday(2027, 6, 1);
 
-// One Radicale on loopback and one diary of 1,000 entries, shared by the
+// One Radicale on loopback and one diary of 2,000 entries, shared by the
 // benchmarks: the first push fills the calendar the second sync finds.
 struct SyncSetup {
     RadicaleServer server;
@@ -52,7 +52,7 @@ SyncSetup& Setup() {
     return *setup;
 }
 
-void FirstPush_1000(benchmark::State& state) {
+void FirstPush_2000(benchmark::State& state) {
     int requests = 0;
     for (auto _ : state) {
         const SyncCounts counts = Setup().Sync(&requests);
@@ -61,9 +61,9 @@ void FirstPush_1000(benchmark::State& state) {
     }
     state.counters["requests"] = requests;
 }
-BENCHMARK(FirstPush_1000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+BENCHMARK(FirstPush_2000)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
-void SecondSync_1000_Unchanged(benchmark::State& state) {
+void SecondSync_2000_Unchanged(benchmark::State& state) {
     int requests = 0;
     if (!Setup().pushed) {
         Setup().Sync(&requests);
@@ -72,7 +72,7 @@ void SecondSync_1000_Unchanged(benchmark::State& state) {
     for (auto _ : state) Setup().Sync(&requests);
     state.counters["requests"] = requests;
 }
-BENCHMARK(SecondSync_1000_Unchanged)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SecondSync_2000_Unchanged)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {

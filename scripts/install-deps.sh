@@ -17,6 +17,8 @@ packages=(
   fonts-dejavu-core
   radicale qtkeychain-qt6-dev
   openssl
+  # test only: a second CalDAV server the sync tests run against
+  xandikos
 )
 
 missing=()

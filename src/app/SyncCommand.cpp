@@ -15,11 +15,14 @@
 #include "platform/SystemClock.h"
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
+#include "sync/CalendarChoiceError.h"
 #include "sync/DiarySync.h"
 
 namespace {
 const QString kPasswordStdin = QStringLiteral("--password-stdin");
 const QString kCaFile = QStringLiteral("--ca-file");
+// A sync that finished but whose server refused some writes.
+constexpr int kSyncPartial = 3;
 
 struct SyncArguments {
     QString url;
@@ -28,19 +31,25 @@ struct SyncArguments {
     QString caFile;
     bool passwordFromStdin = false;
     QString error;
+    QString calendar;
+    bool list = false;
 };
 
 SyncArguments Parse(const QStringList& arguments) {
     const CCommandOptions options(arguments, {{QStringLiteral("--url"), true},
                                               {QStringLiteral("--user"), true},
                                               {kCaFile, true},
-                                              {kPasswordStdin, false}});
+                                              {kPasswordStdin, false},
+                                              {QStringLiteral("--calendar"), true},
+                                              {QStringLiteral("--list"), false}});
     SyncArguments parsed{options.Value(QStringLiteral("--url")),
                          options.Value(QStringLiteral("--user")),
                          options.DiaryPath(),
                          options.Value(kCaFile),
                          options.Has(kPasswordStdin),
-                         options.Error()};
+                         options.Error(),
+                         options.Value(QStringLiteral("--calendar")),
+                         options.Has(QStringLiteral("--list"))};
     if (parsed.error.isEmpty() && !options.Positionals().isEmpty())
         parsed.error = QStringLiteral("sync takes no '%1'").arg(options.Positionals().first());
     return parsed;
@@ -142,7 +151,18 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
     if (const QString warning = CleartextWarning(account.collection); !warning.isEmpty())
         streams.err << "plenda: warning: " << warning << '\n';
     try {
-        streams.out << SyncReport(SynchroniseDiary(diaryPath, account, clock.Now().date()));
+        if (parsed.list) {
+            streams.out << ListCalendars(account);
+            return kCommandDone;
+        }
+        const SyncCounts counts =
+            SynchroniseDiary(diaryPath, account, clock.Now().date(), nullptr, parsed.calendar);
+        streams.out << SyncReport(counts);
+        if (!counts.refused.isEmpty())
+            return kSyncPartial;
+    } catch (const CCalendarChoiceError& choice) {
+        streams.err << "plenda: " << choice.Description() << '\n';
+        return kBadArguments;
     } catch (const CPlendaError& failure) {
         streams.err << "plenda: " << failure.Description() << '\n';
         return kCommandFailed;

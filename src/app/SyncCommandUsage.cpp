@@ -3,10 +3,13 @@
 
 QString SyncCommandUsage() {
     return QStringLiteral(
-        "  sync [--url URL --user NAME] [--ca-file PATH] [--password-stdin]\n"
+        "  sync [--url URL --user NAME] [--calendar NAME] [--list] [--ca-file PATH]\n"
+        "       [--password-stdin]\n"
         "                     synchronise the diary both ways with a CalDAV calendar; the URL\n"
-        "                     and user are kept for next time, the password is read from\n"
-        "                     PLENDA_CALDAV_PASSWORD, one line of standard input with\n"
-        "                     --password-stdin, the keyring, or asked on the terminal;\n"
-        "                     --ca-file trusts the certificate authorities in PATH (kept)\n");
+        "                     (any address of the server) and user are kept for next time, the\n"
+        "                     password is read from PLENDA_CALDAV_PASSWORD, one line of\n"
+        "                     standard input with --password-stdin, the keyring, or asked on\n"
+        "                     the terminal; --calendar chooses among several calendars, --list\n"
+        "                     lists them; --ca-file trusts the certificate authorities in PATH\n"
+        "                     (kept); exit status 3 when the server refused some writes\n");
 }

@@ -6,6 +6,7 @@
 
 namespace {
 constexpr int kMultistatus = 207;
+constexpr int kInsufficientStorage = 507;
 constexpr int kFetchBatch = 200;
 constexpr int kWritesInFlight = 4;
 
@@ -32,16 +33,27 @@ void CCalDavCollection::Refuse(int status, const QString& what) const {
                          .arg(what));
 }
 
+QString CCalDavCollection::Normal(const QString& href) const {
+    const QUrl member = m_transport.Account().collection.resolved(QUrl(href));
+    return QString::fromLatin1(
+        QUrl::toPercentEncoding(member.path(QUrl::FullyDecoded), QByteArrayLiteral("/")));
+}
+
 QString CCalDavCollection::MemberHref(const QString& uid) const {
-    return m_transport.Account().collection.path() + uid + QStringLiteral(".ics");
+    return Normal(QString::fromLatin1(QUrl::toPercentEncoding(uid + QStringLiteral(".ics"))));
 }
 
 bool CCalDavCollection::Contains(const QString& href) const {
     const QUrl collection = m_transport.Account().collection;
     const QUrl member = collection.resolved(QUrl(href));
+    const QString path = Normal(href);
+    const QString own = Normal(collection.path());
     return member.scheme() == collection.scheme() && member.host() == collection.host() &&
-           member.port() == collection.port() && member.path().startsWith(collection.path()) &&
-           member.path() != collection.path();
+           member.port() == collection.port() && path.startsWith(own) && path != own;
+}
+
+void CCalDavCollection::Normalise(std::vector<DavResource>& resources) const {
+    for (DavResource& resource : resources) resource.href = Normal(resource.href);
 }
 
 DavMultistatus CCalDavCollection::Report(const QByteArray& body, const QString& what) {
@@ -52,23 +64,43 @@ DavMultistatus CCalDavCollection::Report(const QByteArray& body, const QString& 
     return davxml::ParseMultistatus(reply.body);
 }
 
+ServerListing CCalDavCollection::FullListing() {
+    const DavMultistatus all =
+        Report(davxml::EventEtags(), QStringLiteral("list the calendar's events"));
+    ServerListing listing{QString(), true, false, all.resources};
+    Normalise(listing.resources);
+    return listing;
+}
+
 ServerListing CCalDavCollection::List(const QString& syncToken) {
     const DavRequest request{"REPORT",
                              m_transport.Account().collection,
                              davxml::SyncCollection(syncToken),
                              {{"Depth", "1"}}};
     DavReply reply = m_transport.SendOne(request);
-    if (!syncToken.isEmpty() && TokenRejected(reply.status))
+    // A token the server no longer knows, or a change list too long for it,
+    // costs a full listing, never a failed sync.
+    if (!syncToken.isEmpty() && (TokenRejected(reply.status) || reply.status == 501 ||
+                                 reply.status == kInsufficientStorage))
         return List(QString());
-    if (syncToken.isEmpty() && ReportUnsupported(reply.status)) {
-        const DavMultistatus all =
-            Report(davxml::EventEtags(), QStringLiteral("list the calendar's events"));
-        return {QString(), true, all.resources};
-    }
+    if (syncToken.isEmpty() && ReportUnsupported(reply.status))
+        return FullListing();
     if (reply.status != kMultistatus)
         Refuse(reply.status, QStringLiteral("list the calendar's changes"));
     DavMultistatus changes = davxml::ParseMultistatus(reply.body);
-    return {changes.syncToken, syncToken.isEmpty(), std::move(changes.resources)};
+    ServerListing listing{changes.syncToken, syncToken.isEmpty(), false, {}};
+    const QString own = Normal(m_transport.Account().collection.path());
+    for (DavResource& resource : changes.resources) {
+        resource.href = Normal(resource.href);
+        // The collection itself answering 507: the list was cut short.
+        if (resource.href == own) {
+            listing.truncated = listing.truncated || resource.status == kInsufficientStorage;
+            continue;
+        }
+        listing.resources.push_back(std::move(resource));
+    }
+    listing.complete = listing.complete && !listing.truncated;
+    return listing;
 }
 
 std::vector<DavResource> CCalDavCollection::Fetch(const QStringList& hrefs) {
@@ -76,13 +108,19 @@ std::vector<DavResource> CCalDavCollection::Fetch(const QStringList& hrefs) {
     for (int first = 0; first < hrefs.size(); first += kFetchBatch) {
         DavMultistatus batch = Report(davxml::Multiget(hrefs.mid(first, kFetchBatch)),
                                       QStringLiteral("send the calendar's events"));
+        Normalise(batch.resources);
         for (DavResource& resource : batch.resources) fetched.push_back(std::move(resource));
     }
     return fetched;
 }
 
-std::vector<std::optional<QByteArray>> CCalDavCollection::Write(
-    const std::vector<MemberWrite>& writes) {
+void CCalDavCollection::RefuseWrite(const MemberWrite& write, int status) const {
+    Refuse(status, QStringLiteral("%1 %2").arg(
+                       write.data.isEmpty() ? QStringLiteral("delete") : QStringLiteral("store"),
+                       write.href));
+}
+
+std::vector<WriteResult> CCalDavCollection::Write(const std::vector<MemberWrite>& writes) {
     const QUrl collection = m_transport.Account().collection;
     std::vector<DavRequest> requests;
     for (const MemberWrite& write : writes) {
@@ -97,21 +135,22 @@ std::vector<std::optional<QByteArray>> CCalDavCollection::Write(
         requests.push_back(std::move(request));
     }
     const std::vector<DavReply> replies = m_transport.Send(requests, kWritesInFlight);
-    std::vector<std::optional<QByteArray>> etags;
+    std::vector<WriteResult> results;
     for (size_t i = 0; i < replies.size(); ++i) {
-        const int status = replies[i].status;
-        if (status == 412) {
-            etags.push_back(std::nullopt);
-            continue;
-        }
+        const DavReply& reply = replies[i];
+        WriteResult result{WriteResult::Failed, reply.status, reply.etag, writes[i].href};
         // A member already gone is what a DELETE wanted.
-        const bool goneAlready = requests[i].method == "DELETE" && status == 404;
-        if ((status < 200 || status > 299) && !goneAlready)
-            Refuse(status, QStringLiteral("%1 %2").arg(requests[i].method == "PUT"
-                                                           ? QStringLiteral("store")
-                                                           : QStringLiteral("delete"),
-                                                       writes[i].href));
-        etags.push_back(replies[i].etag);
+        const bool goneAlready = writes[i].data.isEmpty() && reply.status == 404;
+        if ((reply.status >= 200 && reply.status <= 299) || goneAlready)
+            result.outcome = WriteResult::Stored;
+        else if (reply.status == 412)
+            result.outcome = WriteResult::Changed;
+        else if (reply.status == 403 || reply.status == 409 || reply.status == kInsufficientStorage)
+            result.outcome = WriteResult::Refused;
+        if (!reply.location.isEmpty() && result.outcome == WriteResult::Stored &&
+            Contains(QString::fromUtf8(reply.location)))
+            result.href = Normal(QString::fromUtf8(reply.location));
+        results.push_back(std::move(result));
     }
-    return etags;
+    return results;
 }

@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 #include "sync/DavXml.h"
@@ -12,10 +11,12 @@ class CDavTransport;
 
 // The members of the collection that changed: with `complete`, every member
 // is listed and one not listed is gone; otherwise gone members have status
-// 404.
+// 404. Hrefs are in the collection's one normal form (see Normal).
 struct ServerListing {
     QString syncToken;
     bool complete = false;
+    // The server cut the listing short: members may be missing from it.
+    bool truncated = false;
     std::vector<DavResource> resources;
 };
 
@@ -25,6 +26,18 @@ struct MemberWrite {
     QString href;
     QByteArray data;
     QByteArray etag;
+};
+
+// What became of one write.
+struct WriteResult {
+    enum Outcome { Stored, Changed, Refused, Failed };
+    Outcome outcome = Failed;
+    int status = 0;
+    // The ETag the write left: empty for a DELETE or when the server names
+    // none, weak when the server changed what it was sent.
+    QByteArray etag;
+    // Where the member is now: the server may file it under a name of its own.
+    QString href;
 };
 
 // One CalDAV calendar collection reached through a transport: the REPORTs
@@ -40,19 +53,27 @@ public:
     ServerListing List(const QString& syncToken);
     // The members' data and ETags, in requests of a bounded size.
     std::vector<DavResource> Fetch(const QStringList& hrefs);
-    // Sends the writes, a few at a time. Returns the ETag each write left
-    // (empty for a DELETE or when the server names none), or nothing for a
-    // write whose member changed on the server meanwhile (412). Any other
-    // refusal throws.
-    std::vector<std::optional<QByteArray>> Write(const std::vector<MemberWrite>& writes);
+    // Sends the writes, a few at a time, and says what became of each: a
+    // member changed on the server meanwhile (412), refused (403, 409, 507:
+    // a read-only calendar, a full one) or failed otherwise.
+    std::vector<WriteResult> Write(const std::vector<MemberWrite>& writes);
+    // Throws CSyncError describing a failed write.
+    [[noreturn]] void RefuseWrite(const MemberWrite& write, int status) const;
 
     // The path of the member a new object with this UID is written to.
     QString MemberHref(const QString& uid) const;
     // Whether an href the server named lies inside this collection.
     bool Contains(const QString& href) const;
+    // The one form of an href this sync compares and stores: the path
+    // resolved against the collection, decoded, then encoded again with
+    // everything but unreserved characters and slashes escaped, so that
+    // "a@b" and "a%40b" name one member.
+    QString Normal(const QString& href) const;
 
 private:
     DavMultistatus Report(const QByteArray& body, const QString& what);
+    ServerListing FullListing();
+    void Normalise(std::vector<DavResource>& resources) const;
     [[noreturn]] void Refuse(int status, const QString& what) const;
     QString Where() const;
 

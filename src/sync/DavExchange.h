@@ -22,6 +22,8 @@ struct DavRequest {
 struct DavReply {
     int status = 0;
     QByteArray etag;
+    // Where a PUT filed the member, when the server names a place of its own.
+    QByteArray location;
     QByteArray body;
     QString error;
 };

@@ -74,6 +74,7 @@ DavReply Collect(QNetworkReply& reply, const QUrl& url, const QString& fault) {
     } else {
         result.status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         result.etag = reply.rawHeader("ETag");
+        result.location = reply.rawHeader("Location");
         result.body = reply.readAll();
     }
     return result;

@@ -117,9 +117,138 @@ private:
     QXmlStreamReader m_xml;
     DavMultistatus m_result;
 };
+class PropertiesReader {
+public:
+    explicit PropertiesReader(const QByteArray& body) : m_xml(body) {}
+
+    std::vector<DavProperties> Read() {
+        std::vector<DavProperties> result;
+        if (!m_xml.readNextStartElement() || !Is(kDav, QStringLiteral("multistatus")))
+            Fail(QStringLiteral("it is not a WebDAV multistatus"));
+        while (m_xml.readNextStartElement()) {
+            if (Is(kDav, QStringLiteral("response")))
+                result.push_back(ReadResponse());
+            else
+                m_xml.skipCurrentElement();
+        }
+        if (m_xml.hasError())
+            Fail(m_xml.errorString());
+        return result;
+    }
+
+private:
+    bool Is(const QString& space, const QString& name) const {
+        return m_xml.namespaceUri() == space && m_xml.name() == name;
+    }
+
+    DavProperties ReadResponse() {
+        DavProperties found;
+        while (m_xml.readNextStartElement()) {
+            if (Is(kDav, QStringLiteral("href")))
+                found.href = m_xml.readElementText().trimmed();
+            else if (Is(kDav, QStringLiteral("propstat")))
+                ReadPropstat(found);
+            else
+                m_xml.skipCurrentElement();
+        }
+        return found;
+    }
+
+    void ReadPropstat(DavProperties& found) {
+        DavProperties values;
+        values.href = found.href;
+        int status = 0;
+        while (m_xml.readNextStartElement()) {
+            if (Is(kDav, QStringLiteral("status")))
+                status = StatusCode(m_xml.readElementText());
+            else if (Is(kDav, QStringLiteral("prop")))
+                ReadProp(values);
+            else
+                m_xml.skipCurrentElement();
+        }
+        if (status == 200)
+            found = values;
+    }
+
+    void ReadProp(DavProperties& values) {
+        while (m_xml.readNextStartElement()) {
+            if (Is(kDav, QStringLiteral("resourcetype")))
+                values.calendar = HasChild(kCalDav, QStringLiteral("calendar"));
+            else if (Is(kDav, QStringLiteral("displayname")))
+                values.displayName = m_xml.readElementText().trimmed();
+            else if (Is(kDav, QStringLiteral("current-user-principal")))
+                values.principal = ChildHref();
+            else if (Is(kCalDav, QStringLiteral("calendar-home-set")))
+                values.calendarHome = ChildHref();
+            else if (Is(kCalDav, QStringLiteral("supported-calendar-component-set")))
+                values.events = TakesEvents();
+            else
+                m_xml.skipCurrentElement();
+        }
+    }
+
+    bool HasChild(const QString& space, const QString& name) {
+        bool has = false;
+        while (m_xml.readNextStartElement()) {
+            has = has || Is(space, name);
+            m_xml.skipCurrentElement();
+        }
+        return has;
+    }
+
+    QString ChildHref() {
+        QString href;
+        while (m_xml.readNextStartElement()) {
+            if (href.isEmpty() && Is(kDav, QStringLiteral("href")))
+                href = m_xml.readElementText().trimmed();
+            else
+                m_xml.skipCurrentElement();
+        }
+        return href;
+    }
+
+    bool TakesEvents() {
+        bool events = false;
+        while (m_xml.readNextStartElement()) {
+            events = events || (Is(kCalDav, QStringLiteral("comp")) &&
+                                m_xml.attributes().value(QStringLiteral("name")) == u"VEVENT");
+            m_xml.skipCurrentElement();
+        }
+        return events;
+    }
+
+    [[noreturn]] void Fail(const QString& why) const {
+        throw CSyncError(
+            QStringLiteral("The CalDAV server sent a reply that cannot be read (%1).").arg(why));
+    }
+
+    QXmlStreamReader m_xml;
+};
 }  // namespace
 
 namespace davxml {
+QByteArray DiscoveryProperties() {
+    QByteArray text;
+    QXmlStreamWriter xml(&text);
+    xml.writeStartDocument();
+    xml.writeNamespace(kDav, QStringLiteral("d"));
+    xml.writeNamespace(kCalDav, QStringLiteral("c"));
+    xml.writeStartElement(kDav, QStringLiteral("propfind"));
+    xml.writeStartElement(kDav, QStringLiteral("prop"));
+    for (const char* name : {"resourcetype", "displayname", "current-user-principal"})
+        xml.writeEmptyElement(kDav, QString::fromLatin1(name));
+    for (const char* name : {"calendar-home-set", "supported-calendar-component-set"})
+        xml.writeEmptyElement(kCalDav, QString::fromLatin1(name));
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return text;
+}
+
+std::vector<DavProperties> ParseProperties(const QByteArray& body) {
+    return PropertiesReader(body).Read();
+}
+
 QByteArray SyncCollection(const QString& token) {
     return Document(QStringLiteral("sync-collection"), [&](QXmlStreamWriter& xml) {
         xml.writeTextElement(kDav, QStringLiteral("sync-token"), token);

@@ -20,6 +20,19 @@ struct DavMultistatus {
     std::vector<DavResource> resources;
 };
 
+// What a PROPFIND tells of one resource, for finding the calendars behind
+// an address.
+struct DavProperties {
+    QString href;
+    bool calendar = false;
+    // Whether the calendar takes events (it names no component set, or one
+    // with VEVENT).
+    bool events = true;
+    QString displayName;
+    QString principal;
+    QString calendarHome;
+};
+
 // The bodies of the REPORTs a sync sends, and the reading of their replies.
 namespace davxml {
 // RFC 6578: the members changed since `token` (all members when empty).
@@ -30,4 +43,8 @@ QByteArray EventEtags();
 QByteArray Multiget(const QStringList& hrefs);
 // Throws CSyncError when the reply is not a well-formed multistatus.
 DavMultistatus ParseMultistatus(const QByteArray& body);
+// RFC 4918 PROPFIND of what discovery needs (RFC 5397, RFC 4791 6.2.1).
+QByteArray DiscoveryProperties();
+// Throws CSyncError when the reply is not a well-formed multistatus.
+std::vector<DavProperties> ParseProperties(const QByteArray& body);
 }  // namespace davxml

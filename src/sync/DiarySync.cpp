@@ -6,23 +6,50 @@
 #include "diary/DiaryDatabase.h"
 #include "sync/CalDavCollection.h"
 #include "sync/CalDavSync.h"
+#include "sync/CalendarDiscovery.h"
 #include "sync/InteropCodec.h"
+#include "sync/ObjectPatch.h"
+#include "sync/SyncMapping.h"
 
 namespace {
 constexpr int kTimeoutMilliseconds = 30000;
+
+// The calendar an earlier sync found behind this very address: no need to
+// ask again.
+QUrl RememberedCalendar(const CDiaryDatabase& diary, const QUrl& address) {
+    const CSyncMapping mapping(diary);
+    if (!mapping.Exists() || mapping.Value(CSyncMapping::AddressName()) != address.toString())
+        return {};
+    return QUrl(mapping.Value(CSyncMapping::CollectionName()));
 }
+}  // namespace
 
 SyncCounts SynchroniseDiary(const QString& diaryPath, const DavAccount& account, QDate today,
-                            int* requests) {
+                            int* requests, const QString& calendarName) {
     CDiaryDatabase diary(diaryPath);
-    CDavTransport transport(account, kTimeoutMilliseconds);
+    CDavTransport probe(account, kTimeoutMilliseconds);
+    DavAccount calendar = account;
+    calendar.collection = RememberedCalendar(diary, account.collection);
+    if (calendar.collection.isEmpty() || !calendarName.isEmpty()) {
+        CCalendarDiscovery discovery(probe);
+        calendar.collection = discovery.Choose(discovery.Calendars(), calendarName).url;
+    }
+    CDavTransport transport(calendar, kTimeoutMilliseconds);
     CCalDavCollection collection(transport);
     const CInteropCodec codec(QTimeZone::systemTimeZoneId(), today);
+    const CObjectPatch patch(QTimeZone::systemTimeZoneId(), QDateTime::currentDateTimeUtc());
     const SyncCounts counts =
-        CCalDavSync(diary, collection, codec, account.collection.toString()).Run();
+        CCalDavSync(diary, collection, codec, patch, calendar.collection.toString(),
+                    account.collection.toString())
+            .Run();
     if (requests)
-        *requests = transport.RequestCount();
+        *requests = probe.RequestCount() + transport.RequestCount();
     return counts;
+}
+
+QString ListCalendars(const DavAccount& account) {
+    CDavTransport transport(account, kTimeoutMilliseconds);
+    return CalendarListing(CCalendarDiscovery(transport).Calendars());
 }
 
 QString SyncReport(const SyncCounts& counts) {
@@ -38,6 +65,8 @@ QString SyncReport(const SyncCounts& counts) {
     if (counts.deferred > 0)
         report += QStringLiteral("Left for the next sync: %1 (changed on the server meanwhile)\n")
                       .arg(counts.deferred);
+    for (const QString& refused : counts.refused)
+        report += QStringLiteral("Refused by the server, tried again next time: %1\n").arg(refused);
     if (counts.skipped > 0)
         report += QStringLiteral(
                       "Skipped: %1 (server events a diary cannot hold, or entries whose date falls "

@@ -8,14 +8,22 @@
 #include "sync/DavTransport.h"
 #include "sync/SyncReconciler.h"
 
-// One sync of a diary file with a calendar collection, as the command and
-// the window run it. Throws CSyncError or CDatabaseError with a message for
-// the user; the diary and its mapping are then as they were. `today` centres
-// the window over which repeating events are listed day by day.
+// One sync of a diary file with the calendar behind the account's address,
+// as the command and the window run it. The calendar is found once (see
+// CCalendarDiscovery; `calendarName` chooses among several) and kept with
+// the diary's synchronisation state. Throws CSyncError or CDatabaseError
+// with a message for the user; what was recorded before then stays, and the
+// next sync goes on from there. `today` centres the window over which
+// repeating events are listed day by day.
 SyncCounts SynchroniseDiary(const QString& diaryPath, const DavAccount& account, QDate today,
-                            int* requests = nullptr);
+                            int* requests = nullptr, const QString& calendarName = QString());
 
-// The report of a sync: one line per direction and one for conflicts.
+// The calendars behind the account's address, one line each. Throws
+// CSyncError.
+QString ListCalendars(const DavAccount& account);
+
+// The report of a sync: one line per direction and one for conflicts, and
+// one per write the server refused.
 QString SyncReport(const SyncCounts& counts);
 
 // The collection URL the user typed, made usable: HTTPS when no scheme is

@@ -20,6 +20,13 @@ struct SyncEntry {
         const QString alarm = time.trimmed().isEmpty() ? QStringLiteral("0000") : time;
         return QStringList{date, message, sound, holiday ? "1" : "0", alarm}.join(QChar(0x1f));
     }
+    // The entry a stored state line describes.
+    static SyncEntry FromState(const QString& state) {
+        const QStringList values = state.split(QChar(0x1f));
+        if (values.size() != 5)
+            return {};
+        return {values[0], values[1], values[2], values[3] == QLatin1String("1"), values[4]};
+    }
     bool operator==(const SyncEntry& other) const { return State() == other.State(); }
     bool operator!=(const SyncEntry& other) const { return !(*this == other); }
 };

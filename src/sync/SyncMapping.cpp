@@ -13,6 +13,9 @@ namespace {
 QString Text(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
+QByteArray Blob(const QByteArray& bytes) {
+    return bytes.isNull() ? QByteArray("") : bytes;
+}
 }  // namespace
 
 CSyncMapping::CSyncMapping(const CDiaryDatabase& database) : m_database(database) {}
@@ -28,8 +31,18 @@ void CSyncMapping::Prepare() {
     const QString action = QStringLiteral("prepare the synchronisation tables");
     Run(QStringLiteral("CREATE TABLE IF NOT EXISTS CalDavMap (DiaryID INTEGER PRIMARY KEY, "
                        "Href TEXT NOT NULL, Uid TEXT NOT NULL, ETag TEXT NOT NULL, "
-                       "SyncedState TEXT NOT NULL, Shared INTEGER NOT NULL DEFAULT 0)"),
+                       "SyncedState TEXT NOT NULL, Shared INTEGER NOT NULL DEFAULT 0, "
+                       "ServerText BLOB NOT NULL DEFAULT '')"),
         {}, action);
+    // A mapping made before the server's text was kept gets the column; its
+    // rows count as changed on the server until they are read once.
+    QSqlQuery columns =
+        m_database.Prepare(QStringLiteral("SELECT count(*) FROM pragma_table_info('CalDavMap') "
+                                          "WHERE name = 'ServerText'"));
+    m_database.Execute(columns, action);
+    if (columns.next() && columns.value(0).toInt() == 0)
+        Run(QStringLiteral("ALTER TABLE CalDavMap ADD COLUMN ServerText BLOB NOT NULL DEFAULT ''"),
+            {}, action);
     Run(QStringLiteral("CREATE TABLE IF NOT EXISTS CalDavState (Name TEXT PRIMARY KEY, "
                        "Value TEXT NOT NULL)"),
         {}, action);
@@ -37,6 +50,13 @@ void CSyncMapping::Prepare() {
     // several diaries share, and the same on every retry of a sync.
     if (Value(IdentityName()).isEmpty())
         SetValue(IdentityName(), QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+bool CSyncMapping::Exists() const {
+    QSqlQuery query = m_database.Prepare(QStringLiteral(
+        "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'CalDavState'"));
+    m_database.Execute(query, QStringLiteral("read the synchronisation state"));
+    return query.next() && query.value(0).toInt() > 0;
 }
 
 QString CSyncMapping::Value(const QString& name) const {
@@ -54,13 +74,15 @@ void CSyncMapping::SetValue(const QString& name, const QString& value) {
 
 std::map<int, MappedEntry> CSyncMapping::Entries() const {
     QSqlQuery query = m_database.Prepare(
-        QStringLiteral("SELECT DiaryID, Href, Uid, ETag, SyncedState, Shared FROM CalDavMap"));
+        QStringLiteral("SELECT DiaryID, Href, Uid, ETag, SyncedState, Shared, ServerText "
+                       "FROM CalDavMap"));
     m_database.Execute(query, QStringLiteral("read the synchronisation mapping"));
     std::map<int, MappedEntry> entries;
     while (query.next()) {
-        const MappedEntry entry{query.value(0).toInt(),    query.value(1).toString(),
-                                query.value(2).toString(), query.value(3).toByteArray(),
-                                query.value(4).toString(), query.value(5).toBool()};
+        const MappedEntry entry{query.value(0).toInt(),      query.value(1).toString(),
+                                query.value(2).toString(),   query.value(3).toByteArray(),
+                                query.value(4).toString(),   query.value(5).toBool(),
+                                query.value(6).toByteArray()};
         entries.emplace(entry.diaryId, entry);
     }
     return entries;
@@ -68,9 +90,15 @@ std::map<int, MappedEntry> CSyncMapping::Entries() const {
 
 void CSyncMapping::Put(const MappedEntry& entry) {
     Run(QStringLiteral("INSERT OR REPLACE INTO CalDavMap (DiaryID, Href, Uid, ETag, SyncedState, "
-                       "Shared) VALUES (?, ?, ?, ?, ?, ?)"),
+                       "Shared, ServerText) VALUES (?, ?, ?, ?, ?, ?, ?)"),
         {entry.diaryId, Text(entry.href), Text(entry.uid), Text(QString::fromUtf8(entry.etag)),
-         Text(entry.state), entry.shared ? 1 : 0},
+         Text(entry.state), entry.shared ? 1 : 0, Blob(entry.text)},
+        QStringLiteral("write the synchronisation mapping"));
+}
+
+void CSyncMapping::SetObject(const QString& href, const QByteArray& etag, const QByteArray& text) {
+    Run(QStringLiteral("UPDATE CalDavMap SET ETag = ?, ServerText = ? WHERE Href = ?"),
+        {Text(QString::fromUtf8(etag)), Blob(text), Text(href)},
         QStringLiteral("write the synchronisation mapping"));
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncReconciler.h"
 
+#include <set>
+
 #include "sync/LocalEntries.h"
+#include "sync/ObjectPatch.h"
 
 CSyncReconciler::CSyncReconciler(CLocalEntries& local, CSyncMapping& mapping,
                                  std::function<QString(int)> newUid,
@@ -45,7 +48,8 @@ void CSyncReconciler::Map(int id, const ServerObject& changed, const SyncEntry& 
     // An object without a UID is still written back under a stable one.
     if (uid.isEmpty())
         uid = changed.href.section(QLatin1Char('/'), -1).section(QLatin1Char('.'), 0, 0);
-    const MappedEntry mapped{id, changed.href, uid, changed.etag, entry.State(), shared};
+    const MappedEntry mapped{id,     changed.href, uid, changed.etag, entry.State(),
+                             shared, changed.text};
     m_mapped[id] = mapped;
     m_mapping.Put(mapped);
 }
@@ -78,7 +82,30 @@ void CSyncReconciler::KeepConflictCopy(int id) {
     ++m_counts.conflicts;
 }
 
+// A new ETag on the text synced last (a server that changes ETags, or one
+// that sent none after a write) is no change; nor is the text of an object
+// read again under the ETag it had.
+bool CSyncReconciler::SameContent(const ServerObject& changed) const {
+    const std::vector<int> ids = IdsAt(changed.href);
+    if (ids.empty() || changed.text.isEmpty())
+        return false;
+    for (const int id : ids) {
+        const MappedEntry& mapped = m_mapped.at(id);
+        if (mapped.text != changed.text && (changed.etag.isEmpty() || mapped.etag != changed.etag))
+            return false;
+    }
+    return true;
+}
+
 void CSyncReconciler::ApplyChanged(const ServerObject& changed) {
+    if (SameContent(changed)) {
+        for (const int id : IdsAt(changed.href)) {
+            m_mapped[id].etag = changed.etag;
+            m_mapped[id].text = changed.text;
+        }
+        m_mapping.SetObject(changed.href, changed.etag, changed.text);
+        return;
+    }
     const std::vector<SyncEntry>& entries = changed.object.entries;
     if (entries.empty()) {
         Skip();
@@ -178,59 +205,134 @@ PendingWrite CSyncReconciler::NewObject(int id, const IEventCodec& codec) {
     const QString uid = m_newUid(id);
     const QString href = m_hrefOf(uid);
     const SyncEntry& entry = m_local.at(id);
-    return {{href, codec.Encode(entry, uid), {}}, {id, href, uid, {}, entry.State(), false}};
+    const QByteArray data = codec.Encode(entry, uid);
+    return {{href, data, {}}, {{id, href, uid, {}, entry.State(), false, data}}, {}, entry.message};
 }
 
-std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec) {
+// An entry edited here: the server's text with the change carried into it,
+// or this program's own event when there is no text to patch.
+PendingWrite CSyncReconciler::EditOne(int id, const IEventCodec& codec, const CObjectPatch& patch) {
+    MappedEntry record = m_mapped.at(id);
+    const SyncEntry& entry = m_local.at(id);
+    QByteArray data;
+    if (!record.text.isEmpty())
+        data = patch.Edit(record.text, SyncEntry::FromState(record.state), entry);
+    if (data.isEmpty())
+        data = codec.Encode(entry, record.uid);
+    record.state = entry.State();
+    return {{record.href, data, record.etag}, {record}, {}, entry.message};
+}
+
+// The days of one repeating object, some edited or removed here: an edited
+// day becomes an override in the object, a removed one an exception date,
+// and the object goes when every day has gone. A day the object's text
+// cannot take leaves it: an edited one goes up as an event of its own.
+void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
+                                 const IEventCodec& codec, std::vector<PendingWrite>& writes) {
+    const std::vector<int> ids = IdsAt(href);
+    const MappedEntry first = m_mapped.at(ids.front());
+    bool anyLeft = false;
+    for (const int id : ids) anyLeft = anyLeft || m_local.count(id);
+    if (!anyLeft) {
+        writes.push_back(
+            {{href, {}, first.etag}, {}, ids, SyncEntry::FromState(first.state).message});
+        return;
+    }
+    PendingWrite write{{href, first.text, first.etag}, {}, {}, {}};
+    for (const int id : ids) {
+        MappedEntry record = m_mapped.at(id);
+        const SyncEntry before = SyncEntry::FromState(record.state);
+        if (!m_local.count(id)) {
+            const QByteArray patched = patch.RemoveOccurrence(write.write.data, before);
+            if (patched.isEmpty()) {
+                Forget(id);
+                continue;
+            }
+            write.write.data = patched;
+            write.forgotten.push_back(id);
+            write.label = before.message;
+        } else if (ChangedHere(id)) {
+            const QByteArray patched =
+                patch.EditOccurrence(write.write.data, before, m_local.at(id));
+            if (patched.isEmpty()) {
+                Forget(id);
+                PendingWrite own = NewObject(id, codec);
+                if (own.write.data.isEmpty())
+                    Skip();
+                else
+                    writes.push_back(std::move(own));
+                continue;
+            }
+            write.write.data = patched;
+            record.state = m_local.at(id).State();
+            write.label = m_local.at(id).message;
+            write.records.push_back(record);
+        } else {
+            write.records.push_back(record);
+        }
+    }
+    if (write.write.data != first.text)
+        writes.push_back(std::move(write));
+}
+
+std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec,
+                                                      const CObjectPatch& patch) {
     std::vector<PendingWrite> writes;
     // An entry whose date falls on no day has no event to be written as.
     const auto add = [&](PendingWrite write) {
-        if (write.forget || !write.write.data.isEmpty())
+        if (!write.write.data.isEmpty() || !write.forgotten.empty())
             writes.push_back(std::move(write));
         else
             Skip();
     };
+    std::set<QString> series;
     for (const auto& [id, entry] : m_local) {
         const auto mapped = m_mapped.find(id);
-        if (mapped == m_mapped.end()) {
+        if (mapped == m_mapped.end())
             add(NewObject(id, codec));
-        } else if (mapped->second.shared && ChangedHere(id)) {
-            Forget(id);
-            add(NewObject(id, codec));
-        } else if (ChangedHere(id)) {
-            MappedEntry record = mapped->second;
-            record.state = entry.State();
-            add({{record.href, codec.Encode(entry, record.uid), record.etag}, record});
-        }
+        else if (mapped->second.shared && ChangedHere(id))
+            series.insert(mapped->second.href);
+        else if (ChangedHere(id))
+            add(EditOne(id, codec, patch));
     }
-    const std::map<int, MappedEntry> mapped = m_mapped;
-    for (const auto& [id, record] : mapped) {
+    for (const auto& [id, record] : m_mapped) {
         if (m_local.count(id))
             continue;
         if (record.shared)
-            Forget(id);
+            series.insert(record.href);
         else
-            add({{record.href, {}, record.etag}, record, true});
+            add({{record.href, {}, record.etag},
+                 {},
+                 {id},
+                 SyncEntry::FromState(record.state).message});
     }
+    for (const QString& href : series) PlanSeries(href, patch, codec, writes);
     return writes;
 }
 
-void CSyncReconciler::RecordWritten(const std::vector<PendingWrite>& writes,
-                                    const std::vector<std::optional<QByteArray>>& etags) {
-    for (size_t i = 0; i < writes.size(); ++i) {
-        if (!etags[i]) {
-            ++m_counts.deferred;
-            continue;
-        }
-        if (writes[i].forget) {
-            Forget(writes[i].record.diaryId);
-            ++m_counts.deletedOnServer;
-            continue;
-        }
-        MappedEntry record = writes[i].record;
-        record.etag = *etags[i];
+void CSyncReconciler::RecordWritten(const PendingWrite& write, const WriteResult& result,
+                                    const QByteArray& text) {
+    if (result.outcome == WriteResult::Changed) {
+        ++m_counts.deferred;
+        return;
+    }
+    if (result.outcome == WriteResult::Refused) {
+        m_counts.refused.append(
+            QStringLiteral("\"%1\" (the server answered %2)").arg(write.label).arg(result.status));
+        return;
+    }
+    if (result.outcome != WriteResult::Stored)
+        return;
+    for (const int id : write.forgotten) Forget(id);
+    for (MappedEntry record : write.records) {
+        record.etag = result.etag;
+        record.href = result.href;
+        record.text = text;
         m_mapped[record.diaryId] = record;
         m_mapping.Put(record);
-        ++m_counts.pushed;
     }
+    if (write.write.data.isEmpty())
+        ++m_counts.deletedOnServer;
+    else
+        ++m_counts.pushed;
 }

@@ -12,6 +12,7 @@
 #include "sync/SyncMapping.h"
 
 class CLocalEntries;
+class CObjectPatch;
 
 // What one sync did, for its report.
 struct SyncCounts {
@@ -24,6 +25,9 @@ struct SyncCounts {
     // Local changes whose server object changed while they were sent; the
     // next sync takes them up again.
     int deferred = 0;
+    // Writes the server refused (a read-only or full calendar), one line
+    // each naming the entry; they are tried again at the next sync.
+    QStringList refused;
 };
 
 // A member that changed on the server, read.
@@ -31,20 +35,26 @@ struct ServerObject {
     QString href;
     QByteArray etag;
     DecodedObject object;
+    QByteArray text;
 };
 
-// A write to the server and what the mapping records once it succeeded.
+// A write to the server and what the mapping records once it succeeded: the
+// rows the object now stands for, and the rows it no longer does.
 struct PendingWrite {
     MemberWrite write;
-    MappedEntry record;
-    bool forget = false;
+    std::vector<MappedEntry> records;
+    std::vector<int> forgotten;
+    // The entry's message, for a refusal's report.
+    QString label;
 };
 
 // Brings the diary and the mapping up to the server's changes, then lists the
 // writes that carry the local changes to the server. An entry changed on both
 // sides takes the server's version, and the local one stays beside it as a
-// new entry whose message is marked, so no change is lost. Runs inside the
-// sync's transaction: every write goes straight to the diary file.
+// new entry whose message is marked, so no change is lost. An entry that came
+// from the server is written back as the server's own text with the entry's
+// change carried into it. Runs inside the sync's short transactions: every
+// write goes straight to the diary file.
 class CSyncReconciler {
 public:
     CSyncReconciler(CLocalEntries& local, CSyncMapping& mapping, std::function<QString(int)> newUid,
@@ -57,9 +67,11 @@ public:
     void ApplyGone(const QString& href);
     void Skip() { ++m_counts.skipped; }
 
-    std::vector<PendingWrite> PlanWrites(const IEventCodec& codec);
-    void RecordWritten(const std::vector<PendingWrite>& writes,
-                       const std::vector<std::optional<QByteArray>>& etags);
+    std::vector<PendingWrite> PlanWrites(const IEventCodec& codec, const CObjectPatch& patch);
+    // Records what became of one write; `text` is the object the server now
+    // holds.
+    void RecordWritten(const PendingWrite& write, const WriteResult& result,
+                       const QByteArray& text);
 
     const SyncCounts& Counts() const { return m_counts; }
     static QString ConflictMark();
@@ -78,6 +90,10 @@ private:
     void ReplaceAll(const ServerObject& changed);
     int UnmappedTwin(const ServerObject& changed) const;
     PendingWrite NewObject(int id, const IEventCodec& codec);
+    PendingWrite EditOne(int id, const IEventCodec& codec, const CObjectPatch& patch);
+    void PlanSeries(const QString& href, const CObjectPatch& patch, const IEventCodec& codec,
+                    std::vector<PendingWrite>& writes);
+    bool SameContent(const ServerObject& changed) const;
 
     CLocalEntries& m_localStore;
     CSyncMapping& m_mapping;

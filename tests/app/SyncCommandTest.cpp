@@ -37,4 +37,5 @@ TEST(SyncCommand, SaysWhatItDidAndKeepsTheCalendarAndUserForNextTime) {
     EXPECT_EQ(run({"--user", "alice"}, "To the server: pushed 1, deleted 0\n"), 0);
     EXPECT_EQ(run({}, "pulled 0, deleted 0\nConflicts: 0 (both versions kept)\n"), 0);
     EXPECT_EQ(run({"--diary", dir.File("New.db")}, "From the server: pulled 1"), 0) << "made new";
+    EXPECT_EQ(run({"--list"}, "command  " + url.toString()), 0);
 }
