@@ -13,6 +13,7 @@ run_packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-multimedia-dev libqt6svg6
   libgl1-mesa-dev
   libsqlite3-dev libical-dev qtkeychain-qt6-dev
+  qt6-wayland
   fonts-dejavu-core
 )
 
