@@ -20,8 +20,8 @@ namespace {
 void PreferXWayland() {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
-    const bool wayland = qgetenv("XDG_SESSION_TYPE") == "wayland" ||
-                         !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (wayland && !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb;wayland");
 }
