@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands set everything up on a fresh Debian 12 machine:
-#   make run    install what is missing, build, start Plenda
-#   make test   install what is missing, build, run every test
+#   make run    install what building and running need, build, start Plenda
+#   make test   install that and what the tests need, build, run every test
+# and one makes the Debian package:
+#   make package   build/plenda_<version>-1_<arch>.deb
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
@@ -9,19 +11,35 @@ CMAKE_FLAGS ?=
 # Rebuilds of an unchanged tree come from the compiler cache when one is installed.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: run test deps build sanitize bench format install clean
+CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(CMAKE_FLAGS)
 
+.PHONY: run test deps run-deps configure configure-tests build programs package sanitize bench format install clean
+
+# The tests' packages (servers, virtual displays, checkers) come only with the tests.
+run-deps:
+	@bash scripts/install-deps.sh run
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh test
 
-$(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(LAUNCHER) $(CMAKE_FLAGS)
+# A first build for running alone leaves the tests out, since their libraries
+# are test packages; a build for the tests turns them on.
+configure:
+	@[ -f $(BUILD)/build.ninja ] || $(CONFIGURE) -DPLENDA_BUILD_TESTS=OFF -DPLENDA_BUILD_BENCH=OFF
+configure-tests:
+	@if [ -n "$(CMAKE_FLAGS)" ] || ! grep -qs '^PLENDA_BUILD_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt; then \
+		$(CONFIGURE) -DPLENDA_BUILD_TESTS=ON -DPLENDA_BUILD_BENCH=ON; fi
 
-build: deps $(BUILD)/build.ninja
+build: deps configure-tests
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+programs: run-deps configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: programs
 	./$(BUILD)/src/app/plenda $(ARGS)
+
+package: programs
+	cd $(BUILD) && cpack -G DEB
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -35,7 +53,7 @@ sanitize: deps
 bench: build
 	bash bench/run.sh $(BUILD)
 
-install: build
+install: programs
 	cmake --install $(BUILD)
 
 format:

@@ -1,25 +1,43 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs what Plenda needs to build, run and test on Debian 12.
+# Installs what Plenda needs on Debian 12:
+#   install-deps.sh run    building and running it (make run, make package)
+#   install-deps.sh test   that, and what the tests add (make test, make sanitize, CI)
 # Idempotent: does nothing when every package is already installed.
 set -euo pipefail
 
-packages=(
+# Building and running: nothing here may serve only the tests, since
+# `make run` installs it on the user's own machine.
+run_packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-multimedia-dev
-  libqt6svg6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-multimedia-dev libqt6svg6
   libgl1-mesa-dev
+  libsqlite3-dev libical-dev qtkeychain-qt6-dev
+  qt6-wayland
+  fonts-dejavu-core
+)
+
+# What the tests, the benchmarks and the package checks add: real servers,
+# virtual displays and window managers, independent readers of our files.
+test_packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  sqlite3 libsqlite3-dev libical-dev poppler-utils xvfb xauth xdotool x11-utils openbox python3
-  python3-icalendar python3-dateutil python3-dbus python3-gi
+  qt6-qpa-plugins
+  sqlite3 poppler-utils xvfb xauth xdotool x11-utils openbox python3
+  python3-icalendar python3-dateutil
   x11-apps imagemagick
   dbus dbus-bin dunst
-  fonts-dejavu-core
-  radicale qtkeychain-qt6-dev
-  openssl
-  # test only: a second CalDAV server the sync tests run against
+  radicale
+  weston xwayland
+  appstream desktop-file-utils lintian
+  python3-dbus python3-gi openssl
   xandikos
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -209,8 +209,11 @@ def icon(path, size=64):
     palette = [(0, 0, 0), (255, 255, 255), (196, 52, 48), (120, 120, 120), (230, 236, 244),
                (82, 140, 92), (60, 60, 60)]
     rows = []
-    margin, top, binding = 5, 9, 16
-    cell = (size - 2 * margin - 6) // 7
+    # Drawn for 64 pixels; other sizes scale the same measures.
+    scale = size / 64
+    margin, top, binding = round(5 * scale), round(9 * scale), round(16 * scale)
+    ring, reach = max(1, round(2 * scale)), round(5 * scale)
+    cell = (size - 2 * margin - round(6 * scale)) // 7
     for y in range(size):
         row = bytearray()
         for x in range(size):
@@ -223,7 +226,7 @@ def icon(path, size=64):
                 elif x in (margin, size - margin - 1) or y == size - margin + 1:
                     index = 3
                 else:
-                    gx, gy = x - margin - 3, y - (top + binding - 1)
+                    gx, gy = x - margin - round(3 * scale), y - (top + binding - 1)
                     if gx >= 0 and gy >= 0 and gx // cell < 7 and gy // cell < 5:
                         cx, cy = gx % cell, gy % cell
                         if 1 <= cx < cell - 1 and 1 <= cy < cell - 1:
@@ -231,7 +234,7 @@ def icon(path, size=64):
                             index = 5 if day == 17 else 4
             # Two rings of the binding above the page.
             for rx in (size // 3, 2 * size // 3):
-                if abs(x - rx) <= 2 and top - 5 <= y <= top + 4:
+                if abs(x - rx) <= ring and top - reach <= y <= top + reach - 1:
                     index = 6
             row.append(index)
         rows.append(bytes(row))
@@ -245,6 +248,11 @@ def main():
     landscape(os.path.join(out, "picture.png"), 557, 405)
     landscape(os.path.join(out, "sponsor.png"), 166, 628, horizon=0.74, sun=(0.55, 0.18))
     icon(os.path.join(out, "plenda.png"))
+    # The desktop's icon theme picks the size nearest to what it draws.
+    for size in (16, 32, 48, 128, 256):
+        folder = os.path.join(out, "hicolor", f"{size}x{size}")
+        os.makedirs(folder, exist_ok=True)
+        icon(os.path.join(folder, "plenda.png"), size)
 
 
 if __name__ == "__main__":

@@ -10,7 +10,9 @@
 # lists test executables (one a line), those are built and run first, and the
 # whole suite only when none of them fails: a fault caught by a few tests is
 # caught by the suite. Results go to standard output and to
-# PATCH_DIR/results-<commit>.txt. The work tree must be clean.
+# PATCH_DIR/results-<commit>.txt. The work tree must be clean, and the
+# unchanged suite must pass first: a test that fails anyway would count
+# every fault as caught.
 set -u
 patches=$(cd "$1" && pwd)
 build=$(cd "${2:-build}" && pwd)
@@ -47,6 +49,13 @@ run_suite() {
     cmake --build "$build" -j2 >/dev/null 2>&1 || return 2
     (cd "$build" && ctest -j2 --timeout 300 --stop-on-failure >/dev/null 2>&1) || return 1
 }
+
+run_suite
+case $? in
+    0) ;;
+    1) echo "the unchanged suite fails; fix that before judging planted faults" >&2; exit 2 ;;
+    *) echo "the unchanged tree does not build" >&2; exit 2 ;;
+esac
 
 caught=0 total=0
 for patch in "$patches"/*.patch; do

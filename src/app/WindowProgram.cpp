@@ -14,7 +14,21 @@
 #include "settings/SettingsStore.h"
 
 namespace {
+// A Wayland compositor decides where a window goes and whether it stays above
+// the others; through XWayland the calendar keeps both. So where XWayland
+// serves the session it is asked for first, Wayland remaining the fallback,
+// unless the user chose a platform.
+void PreferXWayland() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const bool wayland =
+        qgetenv("XDG_SESSION_TYPE") == "wayland" || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (wayland && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb;wayland");
+}
+
 int RunWindow(int argc, char* argv[]) {
+    PreferXWayland();
     // The X instance name; without it, the program's file name, which is
     // plenda-window when autostart runs it. The xcb platform takes the
     // option out of the arguments.

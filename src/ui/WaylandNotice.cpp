@@ -24,8 +24,8 @@ QString CWaylandNotice::Text() {
     return QStringLiteral(
         "On this Wayland desktop the calendar cannot keep itself above other windows or "
         "reopen where it was last placed: the desktop decides both.\n"
-        "To keep it on top, use the window menu of your desktop, or start Plenda with "
-        "QT_QPA_PLATFORM=xcb.");
+        "To keep it on top, use the window menu of your desktop. Where the desktop offers "
+        "XWayland, Plenda starts on it and keeps both itself.");
 }
 
 QString CWaylandNotice::Caption() {

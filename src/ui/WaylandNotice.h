@@ -7,7 +7,8 @@ class IPrompts;
 
 // Under Wayland the compositor, not the program, decides where a window
 // goes and whether it stays above the others. Rather than fail silently the
-// calendar says so, once per run.
+// calendar says so, once per run. It starts on XWayland where there is one,
+// so this is heard only where there is none or the user asked for Wayland.
 class CWaylandNotice {
 public:
     // The platform the application runs on.

@@ -62,7 +62,8 @@ TEST_F(CalWindowTest, OpensAtTheDefaultPlaceAndTheNextStartWhereThisOneClosed) {
 // Whether the process has a handler for `signalNumber` (its "SigCgt" mask).
 bool WaitUntilCatching(qint64 pid, int signalNumber) {
     const QRegularExpression caught(QStringLiteral("SigCgt:\\s*([0-9a-f]+)"));
-    for (int tries = 0; tries < 200; ++tries, QThread::msleep(50)) {
+    // Polled for a minute: a loaded machine may be slow to start the program.
+    for (int tries = 0; tries < 1200; ++tries, QThread::msleep(50)) {
         QFile status(QStringLiteral("/proc/%1/status").arg(pid));
         const QRegularExpressionMatch mask =
             caught.match(status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray());
@@ -99,7 +100,7 @@ TEST(QuitSignals, EndTheProgramEvenWhileStartUpAsksForTheDiary) {
     ASSERT_TRUE(plenda.waitForStarted());
     ASSERT_TRUE(WaitUntilCatching(plenda.processId(), SIGTERM));
     ::kill(static_cast<pid_t>(plenda.processId()), SIGTERM);
-    const bool ended = plenda.waitForFinished(15000);
+    const bool ended = plenda.waitForFinished(60000);
     if (!ended)
         plenda.kill();
     EXPECT_TRUE(ended);

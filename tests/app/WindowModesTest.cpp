@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTest>
@@ -14,17 +13,28 @@
 // The window modes as a window manager carries them out, driven by a real
 // pointer (xdotool) rather than by events handed to the widgets.
 namespace {
-void WaitFor(const std::function<bool()>& done, int milliseconds = 3000) {
-    const QDeadlineTimer deadline(milliseconds);
-    while (!done() && !deadline.hasExpired()) QTest::qWait(20);
+// Every wait is for a condition, however loaded the machine; a minute without
+// it is a fault anywhere.
+bool WaitFor(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, 60000);
 }
 
 // Runs xdotool while the event loop goes on, as the pointer's events need.
 void Pointer(const QStringList& arguments) {
     QProcess xdotool;
     xdotool.start("xdotool", arguments);
-    WaitFor([&] { return xdotool.waitForFinished(10); }, 10000);
-    QTest::qWait(300);
+    // Its end is seen by the event loop, so asked of the state: waitForFinished
+    // says false once the loop has taken the end.
+    WaitFor([&] { return xdotool.state() == QProcess::NotRunning; });
+}
+
+// A manager marks a window it has placed and mapped with WM_STATE Normal; its
+// exposure comes after the placing, so Qt then knows where it is.
+bool Managed(const QWidget* window) {
+    QProcess xprop;
+    xprop.start("xprop", {"-id", QString::number(window->winId()), "WM_STATE"});
+    return window->windowHandle()->isExposed() && xprop.waitForFinished() &&
+           xprop.readAll().contains("Normal");
 }
 
 QStringList At(QPoint global, const QStringList& then) {
@@ -37,8 +47,7 @@ class WindowModesTest : public ViewFixture {
 protected:
     WindowModesTest() {
         docTemplate.OpenDocument();
-        (void)QTest::qWaitForWindowExposed(Frame());
-        QTest::qWait(300);
+        WaitFor([this] { return Managed(Frame()); });
     }
     CMainFrame* Frame() const { return docTemplate.Frame(); }
     // A point of empty calendar space: the page is centred, its corner is empty.
@@ -46,8 +55,7 @@ protected:
     bool MenuShown() const { return !Frame()->menuBar()->isHidden(); }
     void DoubleClick() {
         // A toggle shows the frame anew; the manager places it before the clicks.
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Frame()));
-        QTest::qWait(500);
+        ASSERT_TRUE(WaitFor([this] { return Managed(Frame()); }));
         Pointer(At(EmptySpace(), {"click", "--repeat", "2", "--delay", "80", "1"}));
     }
 
@@ -65,9 +73,9 @@ TEST_F(WindowModesTest, EveryDoubleClickTogglesNoMenuAndTheFrameKeepsItsPlace) {
         DoubleClick();
         WaitFor([&] {
             return MenuShown() == framed &&
-                   (Frame()->frameGeometry().top() < Frame()->geometry().top()) == framed;
+                   (Frame()->frameGeometry().top() < Frame()->geometry().top()) == framed &&
+                   Frame()->frameGeometry().topLeft() == corner;
         });
-        QTest::qWait(300);
         shown.append(MenuShown());
         corners.append(Frame()->frameGeometry().topLeft());
     }

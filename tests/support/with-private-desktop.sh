@@ -39,23 +39,28 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits up to ten seconds for the command to succeed.
+# Waits until the command succeeds, for as long as the process PID runs:
+# a loaded machine may take its time, a dead server never answers.
 wait_for() {
-  for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  return 1
+  local pid=$1
+  shift
+  until "$@" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
 }
 
 # Xvfb picks a free display and writes its number to fd 3.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
-wait_for test -s "$scratch/display" || { echo "Xvfb did not start"; exit 1; }
+wait_for "$xvfb_pid" test -s "$scratch/display" || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(head -n1 "$scratch/display")
 
 if $window_manager; then
   openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
   openbox_pid=$!
   # A running manager names itself on the root window.
-  wait_for bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+  wait_for "$openbox_pid" bash -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
     { echo "openbox did not come up"; cat "$scratch/openbox.log"; exit 1; }
   export QT_QPA_PLATFORM=xcb
 fi
@@ -64,7 +69,7 @@ if [[ $notifications == inside ]]; then
   # The user's own dunst settings stay out of the test.
   XDG_CONFIG_HOME=$scratch dunst >"$scratch/dunst.log" 2>&1 &
   dunst_pid=$!
-  wait_for bash -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus \
+  wait_for "$dunst_pid" bash -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus \
     /org/freedesktop/DBus org.freedesktop.DBus.NameHasOwner \
     string:org.freedesktop.Notifications | grep -q "boolean true"' || true
 fi

@@ -105,9 +105,6 @@ TEST_F(CalViewTest, EachMarkAndTodayGetTheirColoursThenThePictureShowsBehindTheT
 TEST_F(CalViewTest, BandRunsBelowThePageInItsColourWhileShowMarqueeIsOn) {
     Put(Key::FontSize, "-11");
     CCalView& v = Open(QSize(490, 600));
-    QTest::qWait(120);
-    const QRect band = v.Marquee()->BandRect();
-    EXPECT_EQ(band.bottom(), v.viewport()->height() - 1);
     auto redRows = [this] {
         const QImage image = Paint();
         int rows = 0;
@@ -115,6 +112,9 @@ TEST_F(CalViewTest, BandRunsBelowThePageInItsColourWhileShowMarqueeIsOn) {
             rows += image.pixelColor(image.width() / 2, y) == QColor(255, 0, 0) ? 1 : 0;
         return rows;
     };
+    (void)QTest::qWaitFor([&] { return redRows() > 0; }, 60000);
+    const QRect band = v.Marquee()->BandRect();
+    EXPECT_EQ(band.bottom(), v.viewport()->height() - 1);
     EXPECT_GT(redRows(), band.height() / 2);
     EXPECT_LE(redRows(), band.height());
     v.OnCommand(CommandId::ShowMarquee);

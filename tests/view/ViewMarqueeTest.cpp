@@ -59,13 +59,15 @@ TEST_F(ViewMarqueeTest, FailingAlarmCheckIsReportedAndTheBandGoesOn) {
     prompts.whileOpen = [&] {
         const int xWhenShown = marquee->Marquee().Band().X();
         maxDepth = std::max(maxDepth, ++depth);
-        QTest::qWait(depth == 1 ? 150 : 0);
+        // Open until the band has moved, however slowly the timer comes round.
+        const auto moved = [&] { return marquee->Marquee().Band().X() != xWhenShown; };
+        (void)QTest::qWaitFor([&] { return depth > 1 || moved(); }, 60000);
         --depth;
         movedWhileOpen = xWhenShown - marquee->Marquee().Band().X();
     };
     CViewMarquee& band = Marquee();
     // A loaded machine may take a while for the first tick.
-    for (int wait = 0; wait < 50 && prompts.messages.isEmpty(); ++wait) QTest::qWait(100);
+    (void)QTest::qWaitFor([&] { return !prompts.messages.isEmpty(); }, 60000);
     EXPECT_EQ(prompts.messages.value(0).text, "The diary cannot be read.");
     // The band kept moving while the box was open, and the re-reads in the
     // box's loop did not put a second check (and box) on top.
