@@ -48,8 +48,12 @@ SyncCounts SynchroniseDiary(const QString& diaryPath, const DavAccount& account,
 }
 
 QString ListCalendars(const DavAccount& account) {
+    return CalendarListing(FindCalendars(account));
+}
+
+std::vector<FoundCalendar> FindCalendars(const DavAccount& account) {
     CDavTransport transport(account, kTimeoutMilliseconds);
-    return CalendarListing(CCalendarDiscovery(transport).Calendars());
+    return CCalendarDiscovery(transport).Calendars();
 }
 
 QString SyncReport(const SyncCounts& counts) {
