@@ -220,7 +220,7 @@ PendingWrite CSyncReconciler::EditOne(int id, const IEventCodec& codec, const CO
     if (data.isEmpty())
         data = codec.Encode(entry, record.uid);
     record.state = entry.State();
-    return {{record.href, data, record.etag}, {record}, {}, entry.message};
+    return {{record.href, data, record.etag, record.text}, {record}, {}, entry.message};
 }
 
 // The days of one repeating object, some edited or removed here: an edited
@@ -234,11 +234,13 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
     bool anyLeft = false;
     for (const int id : ids) anyLeft = anyLeft || m_local.count(id);
     if (!anyLeft) {
-        writes.push_back(
-            {{href, {}, first.etag}, {}, ids, SyncEntry::FromState(first.state).message});
+        writes.push_back({{href, {}, first.etag, first.text},
+                          {},
+                          ids,
+                          SyncEntry::FromState(first.state).message});
         return;
     }
-    PendingWrite write{{href, first.text, first.etag}, {}, {}, {}};
+    PendingWrite write{{href, first.text, first.etag, first.text}, {}, {}, {}};
     for (const int id : ids) {
         MappedEntry record = m_mapped.at(id);
         const SyncEntry before = SyncEntry::FromState(record.state);
@@ -301,7 +303,7 @@ std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec,
         if (record.shared)
             series.insert(record.href);
         else
-            add({{record.href, {}, record.etag},
+            add({{record.href, {}, record.etag, record.text},
                  {},
                  {id},
                  SyncEntry::FromState(record.state).message});
