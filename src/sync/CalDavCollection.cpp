@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/CalDavCollection.h"
 
+#include <QUuid>
+#include <map>
+
 #include "sync/DavTransport.h"
 #include "sync/SyncError.h"
 
@@ -120,37 +123,97 @@ void CCalDavCollection::RefuseWrite(const MemberWrite& write, int status) const 
                        write.href));
 }
 
-std::vector<WriteResult> CCalDavCollection::Write(const std::vector<MemberWrite>& writes) {
-    const QUrl collection = m_transport.Account().collection;
-    std::vector<DavRequest> requests;
-    for (const MemberWrite& write : writes) {
-        DavRequest request{write.data.isEmpty() ? "DELETE" : "PUT",
-                           collection.resolved(QUrl(write.href)),
-                           write.data,
-                           {}};
+DavRequest CCalDavCollection::Request(const MemberWrite& write) const {
+    DavRequest request{write.data.isEmpty() ? "DELETE" : "PUT",
+                       m_transport.Account().collection.resolved(QUrl(write.href)),
+                       write.data,
+                       {}};
+    if (!write.etag.isEmpty())
+        request.headers.append(qMakePair(QByteArray("If-Match"), write.etag));
+    else if (!write.data.isEmpty())
+        request.headers.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
+    return request;
+}
+
+// A PUT to a member that does not exist, on condition that it has an ETag
+// no member has: a server that keeps to If-Match refuses it, one that
+// ignores it stores it (and the stray member is deleted at once).
+bool CCalDavCollection::HonoursIfMatch() {
+    if (m_honoursIfMatch >= 0)
+        return m_honoursIfMatch == 1;
+    const QString uid =
+        QStringLiteral("plenda-probe-") + QUuid::createUuid().toString(QUuid::Id128);
+    const QByteArray event = QStringLiteral(
+                                 "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Plenda//"
+                                 "probe//EN\r\nBEGIN:VEVENT\r\nUID:%1\r\nDTSTAMP:"
+                                 "20000101T000000Z\r\nDTSTART;VALUE=DATE:20000101\r\n"
+                                 "END:VEVENT\r\nEND:VCALENDAR\r\n")
+                                 .arg(uid)
+                                 .toUtf8();
+    const DavReply reply =
+        m_transport.SendOne(Request({MemberHref(uid), event, "\"plenda-none\""}));
+    m_honoursIfMatch = reply.status >= 200 && reply.status <= 299 ? 0 : 1;
+    if (m_honoursIfMatch == 0)
+        m_transport.SendOne(Request({MemberHref(uid), {}, {}}));
+    return m_honoursIfMatch == 1;
+}
+
+std::vector<bool> CCalDavCollection::ChangedMeanwhile(const std::vector<MemberWrite>& writes) {
+    std::vector<bool> changed(writes.size(), false);
+    QStringList conditional;
+    for (const MemberWrite& write : writes)
         if (!write.etag.isEmpty())
-            request.headers.append(qMakePair(QByteArray("If-Match"), write.etag));
-        else if (!write.data.isEmpty())
-            request.headers.append(qMakePair(QByteArray("If-None-Match"), QByteArray("*")));
-        requests.push_back(std::move(request));
+            conditional.append(write.href);
+    if (conditional.isEmpty() || HonoursIfMatch())
+        return changed;
+    std::map<QString, DavResource> now;
+    for (DavResource& resource : Fetch(conditional)) now[resource.href] = std::move(resource);
+    for (size_t i = 0; i < writes.size(); ++i) {
+        if (writes[i].etag.isEmpty())
+            continue;
+        const auto it = now.find(writes[i].href);
+        // Gone meanwhile: a DELETE has nothing left to do, a PUT would bring
+        // it back.
+        if (it == now.end() || it->second.status == 404)
+            changed[i] = !writes[i].data.isEmpty();
+        else
+            changed[i] =
+                it->second.etag != writes[i].etag && it->second.calendarData != writes[i].basis;
     }
+    return changed;
+}
+
+std::vector<WriteResult> CCalDavCollection::Write(const std::vector<MemberWrite>& writes) {
+    const std::vector<bool> changed = ChangedMeanwhile(writes);
+    std::vector<DavRequest> requests;
+    for (size_t i = 0; i < writes.size(); ++i)
+        if (!changed[i])
+            requests.push_back(Request(writes[i]));
     const std::vector<DavReply> replies = m_transport.Send(requests, kWritesInFlight);
     std::vector<WriteResult> results;
-    for (size_t i = 0; i < replies.size(); ++i) {
-        const DavReply& reply = replies[i];
-        WriteResult result{WriteResult::Failed, reply.status, reply.etag, writes[i].href};
-        // A member already gone is what a DELETE wanted.
-        const bool goneAlready = writes[i].data.isEmpty() && reply.status == 404;
-        if ((reply.status >= 200 && reply.status <= 299) || goneAlready)
-            result.outcome = WriteResult::Stored;
-        else if (reply.status == 412)
-            result.outcome = WriteResult::Changed;
-        else if (reply.status == 403 || reply.status == 409 || reply.status == kInsufficientStorage)
-            result.outcome = WriteResult::Refused;
-        if (!reply.location.isEmpty() && result.outcome == WriteResult::Stored &&
-            Contains(QString::fromUtf8(reply.location)))
-            result.href = Normal(QString::fromUtf8(reply.location));
-        results.push_back(std::move(result));
+    auto reply = replies.begin();
+    for (size_t i = 0; i < writes.size(); ++i) {
+        if (changed[i]) {
+            results.push_back({WriteResult::Changed, 412, {}, writes[i].href});
+            continue;
+        }
+        results.push_back(Outcome(writes[i], *reply++));
     }
     return results;
+}
+
+WriteResult CCalDavCollection::Outcome(const MemberWrite& write, const DavReply& reply) const {
+    WriteResult result{WriteResult::Failed, reply.status, reply.etag, write.href};
+    // A member already gone is what a DELETE wanted.
+    const bool goneAlready = write.data.isEmpty() && reply.status == 404;
+    if ((reply.status >= 200 && reply.status <= 299) || goneAlready)
+        result.outcome = WriteResult::Stored;
+    else if (reply.status == 412)
+        result.outcome = WriteResult::Changed;
+    else if (reply.status == 403 || reply.status == 409 || reply.status == kInsufficientStorage)
+        result.outcome = WriteResult::Refused;
+    if (!reply.location.isEmpty() && result.outcome == WriteResult::Stored &&
+        Contains(QString::fromUtf8(reply.location)))
+        result.href = Normal(QString::fromUtf8(reply.location));
+    return result;
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "sync/DavExchange.h"
 #include "sync/DavXml.h"
 
 class CDavTransport;
@@ -26,6 +27,9 @@ struct MemberWrite {
     QString href;
     QByteArray data;
     QByteArray etag;
+    // The server's text the write replaces, as last read; empty for a new
+    // member.
+    QByteArray basis = {};
 };
 
 // What became of one write.
@@ -55,7 +59,9 @@ public:
     std::vector<DavResource> Fetch(const QStringList& hrefs);
     // Sends the writes, a few at a time, and says what became of each: a
     // member changed on the server meanwhile (412), refused (403, 409, 507:
-    // a read-only calendar, a full one) or failed otherwise.
+    // a read-only calendar, a full one) or failed otherwise. On a server that
+    // ignores If-Match the members are read first, and one whose ETag and
+    // content both moved since `basis` counts as changed and is not sent.
     std::vector<WriteResult> Write(const std::vector<MemberWrite>& writes);
     // Throws CSyncError describing a failed write.
     [[noreturn]] void RefuseWrite(const MemberWrite& write, int status) const;
@@ -72,10 +78,17 @@ public:
 
 private:
     DavMultistatus Report(const QByteArray& body, const QString& what);
+    bool HonoursIfMatch();
+    std::vector<bool> ChangedMeanwhile(const std::vector<MemberWrite>& writes);
+    DavRequest Request(const MemberWrite& write) const;
+    WriteResult Outcome(const MemberWrite& write, const DavReply& reply) const;
     ServerListing FullListing();
     void Normalise(std::vector<DavResource>& resources) const;
     [[noreturn]] void Refuse(int status, const QString& what) const;
     QString Where() const;
 
     CDavTransport& m_transport;
+    // Whether the server keeps to If-Match, once asked: 1 yes, 0 no, -1 not
+    // asked yet.
+    int m_honoursIfMatch = -1;
 };

@@ -102,7 +102,8 @@ FoundCalendar CCalendarDiscovery::Choose(const std::vector<FoundCalendar>& found
     }
     if (found.size() == 1)
         return found.front();
-    throw CCalendarChoiceError(QStringLiteral("Several calendars are at %1; give the address of "
-                                              "one, or its name with --calendar:\n%2")
-                                   .arg(Where(), CalendarListing(found)));
+    throw CCalendarChoiceError(
+        QStringLiteral("Several calendars are at %1; choose one with Find Calendars in Options, "
+                       "on the Synchronise page, or give its name with --calendar:\n%2")
+            .arg(Where(), CalendarListing(found)));
 }

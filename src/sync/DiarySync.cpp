@@ -48,8 +48,12 @@ SyncCounts SynchroniseDiary(const QString& diaryPath, const DavAccount& account,
 }
 
 QString ListCalendars(const DavAccount& account) {
+    return CalendarListing(FindCalendars(account));
+}
+
+std::vector<FoundCalendar> FindCalendars(const DavAccount& account) {
     CDavTransport transport(account, kTimeoutMilliseconds);
-    return CalendarListing(CCalendarDiscovery(transport).Calendars());
+    return CCalendarDiscovery(transport).Calendars();
 }
 
 QString SyncReport(const SyncCounts& counts) {
@@ -65,6 +69,11 @@ QString SyncReport(const SyncCounts& counts) {
     if (counts.deferred > 0)
         report += QStringLiteral("Left for the next sync: %1 (changed on the server meanwhile)\n")
                       .arg(counts.deferred);
+    for (const QString& kept : counts.keptDays)
+        report += QStringLiteral(
+                      "Kept, as only the first or last day of an event over several days can "
+                      "be removed: %1\n")
+                      .arg(kept);
     for (const QString& refused : counts.refused)
         report += QStringLiteral("Refused by the server, tried again next time: %1\n").arg(refused);
     if (counts.skipped > 0)

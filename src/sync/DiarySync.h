@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+#include "sync/CalendarDiscovery.h"
 #include "sync/DavTransport.h"
 #include "sync/SyncReconciler.h"
 
@@ -21,6 +22,8 @@ SyncCounts SynchroniseDiary(const QString& diaryPath, const DavAccount& account,
 // The calendars behind the account's address, one line each. Throws
 // CSyncError.
 QString ListCalendars(const DavAccount& account);
+// The same calendars, for a list to choose from. Throws CSyncError.
+std::vector<FoundCalendar> FindCalendars(const DavAccount& account);
 
 // The report of a sync: one line per direction and one for conflicts, and
 // one per write the server refused.

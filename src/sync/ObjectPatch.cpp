@@ -315,6 +315,8 @@ QByteArray CObjectPatch::EditOccurrence(const QByteArray& text, const SyncEntry&
                                         const SyncEntry& after) const {
     IcalComponentPtr calendar = Parse(text);
     icalcomponent* master = calendar ? Master(calendar.get()) : nullptr;
+    if (master && !Repeats(master))
+        return EditSpanDay(std::move(calendar), before, after);
     icaltimetype occurrence;
     if (!master || !OccurrenceStart(master, before, occurrence))
         return {};
@@ -346,6 +348,8 @@ QByteArray CObjectPatch::EditOccurrence(const QByteArray& text, const SyncEntry&
 QByteArray CObjectPatch::RemoveOccurrence(const QByteArray& text, const SyncEntry& before) const {
     IcalComponentPtr calendar = Parse(text);
     icalcomponent* master = calendar ? Master(calendar.get()) : nullptr;
+    if (master && !Repeats(master))
+        return RemoveSpanDay(std::move(calendar), before);
     icaltimetype occurrence;
     if (!master || !OccurrenceStart(master, before, occurrence))
         return {};
@@ -357,6 +361,45 @@ QByteArray CObjectPatch::RemoveOccurrence(const QByteArray& text, const SyncEntr
     icalcomponent_add_property(
         master, TimeProperty(ICAL_EXDATE_PROPERTY, occurrence,
                              icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY)));
+    Touch(master, m_stamp);
+    return Text(calendar.get());
+}
+
+bool CObjectPatch::IsSpan(const QByteArray& text) const {
+    IcalComponentPtr calendar = Parse(text);
+    icalcomponent* master = calendar ? Master(calendar.get()) : nullptr;
+    return master && !Repeats(master);
+}
+
+QByteArray CObjectPatch::EditSpanDay(IcalComponentPtr calendar, const SyncEntry& before,
+                                     const SyncEntry& after) const {
+    if (before.date != after.date || before.time != after.time ||
+        !Apply(Master(calendar.get()), before, after))
+        return {};
+    return Text(calendar.get());
+}
+
+QByteArray CObjectPatch::RemoveSpanDay(IcalComponentPtr calendar, const SyncEntry& before) const {
+    icalcomponent* master = Master(calendar.get());
+    const QDate day = PlainDate(before.date);
+    icaltimetype start = icalcomponent_get_dtstart(master);
+    icaltimetype end = icalcomponent_get_dtend(master);
+    if (!day.isValid() || !start.is_date || icaltime_is_null_time(end))
+        return {};
+    const QDate first(start.year, start.month, start.day);
+    const QDate last = QDate(end.year, end.month, end.day).addDays(-1);
+    if (day == first)
+        icaltime_adjust(&start, 1, 0, 0, 0);
+    else if (day == last)
+        icaltime_adjust(&end, -1, 0, 0, 0);
+    else
+        return {};
+    icalproperty* like = icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY);
+    // The end written out, so that a DURATION need not be recounted.
+    RemoveAll(master, ICAL_DURATION_PROPERTY);
+    RemoveAll(master, ICAL_DTEND_PROPERTY);
+    icalcomponent_add_property(master, TimeProperty(ICAL_DTEND_PROPERTY, end, like));
+    SetTime(master, ICAL_DTSTART_PROPERTY, start);
     Touch(master, m_stamp);
     return Text(calendar.get());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncReconciler.h"
 
+#include <optional>
 #include <set>
 
 #include "sync/LocalEntries.h"
@@ -220,13 +221,15 @@ PendingWrite CSyncReconciler::EditOne(int id, const IEventCodec& codec, const CO
     if (data.isEmpty())
         data = codec.Encode(entry, record.uid);
     record.state = entry.State();
-    return {{record.href, data, record.etag}, {record}, {}, entry.message};
+    return {{record.href, data, record.etag, record.text}, {record}, {}, entry.message};
 }
 
 // The days of one repeating object, some edited or removed here: an edited
 // day becomes an override in the object, a removed one an exception date,
 // and the object goes when every day has gone. A day the object's text
-// cannot take leaves it: an edited one goes up as an event of its own.
+// cannot take leaves it: an edited one goes up as an event of its own. The
+// days of one event over several days change the event itself (see
+// CObjectPatch::EditOccurrence and RemoveOccurrence).
 void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
                                  const IEventCodec& codec, std::vector<PendingWrite>& writes) {
     const std::vector<int> ids = IdsAt(href);
@@ -234,11 +237,15 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
     bool anyLeft = false;
     for (const int id : ids) anyLeft = anyLeft || m_local.count(id);
     if (!anyLeft) {
-        writes.push_back(
-            {{href, {}, first.etag}, {}, ids, SyncEntry::FromState(first.state).message});
+        writes.push_back({{href, {}, first.etag, first.text},
+                          {},
+                          ids,
+                          SyncEntry::FromState(first.state).message});
         return;
     }
-    PendingWrite write{{href, first.text, first.etag}, {}, {}, {}};
+    PendingWrite write{{href, first.text, first.etag, first.text}, {}, {}, {}};
+    const bool span = patch.IsSpan(first.text);
+    std::optional<SyncEntry> spanEdit;
     for (const int id : ids) {
         MappedEntry record = m_mapped.at(id);
         const SyncEntry before = SyncEntry::FromState(record.state);
@@ -246,6 +253,8 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
             const QByteArray patched = patch.RemoveOccurrence(write.write.data, before);
             if (patched.isEmpty()) {
                 Forget(id);
+                if (span)
+                    KeepSpanDay(write, record, before);
                 continue;
             }
             write.write.data = patched;
@@ -261,9 +270,18 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
                     Skip();
                 else
                     writes.push_back(std::move(own));
+                // A day moved off an event over several days leaves it too.
+                const QByteArray shorter =
+                    span ? patch.RemoveOccurrence(write.write.data, before) : QByteArray();
+                if (!shorter.isEmpty())
+                    write.write.data = shorter;
+                else if (span)
+                    KeepSpanDay(write, record, before);
                 continue;
             }
             write.write.data = patched;
+            if (span)
+                spanEdit = m_local.at(id);
             record.state = m_local.at(id).State();
             write.label = m_local.at(id).message;
             write.records.push_back(record);
@@ -271,8 +289,36 @@ void CSyncReconciler::PlanSeries(const QString& href, const CObjectPatch& patch,
             write.records.push_back(record);
         }
     }
+    if (spanEdit)
+        SpreadOverSpan(write, *spanEdit);
     if (write.write.data != first.text)
         writes.push_back(std::move(write));
+}
+
+// A day the event over several days cannot leave is put back in the diary,
+// still one of the event's days, and the report says so.
+void CSyncReconciler::KeepSpanDay(PendingWrite& write, MappedEntry record, const SyncEntry& day) {
+    record.diaryId = AddLocal(day);
+    record.state = day.State();
+    m_mapped[record.diaryId] = record;
+    m_mapping.Put(record);
+    write.records.push_back(record);
+    m_counts.keptDays.append(QStringLiteral("\"%1\" on %2").arg(day.message, day.date));
+}
+
+// The diary shows an event over several days as one entry a day: the
+// message, holiday mark and tune edited on one day are the event's, so every
+// day shows them.
+void CSyncReconciler::SpreadOverSpan(PendingWrite& write, const SyncEntry& edited) {
+    for (MappedEntry& record : write.records) {
+        SyncEntry day = m_local.at(record.diaryId);
+        day.message = edited.message;
+        day.holiday = edited.holiday;
+        day.sound = edited.sound;
+        if (day != m_local.at(record.diaryId))
+            SetLocal(record.diaryId, day);
+        record.state = day.State();
+    }
 }
 
 std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec,
@@ -301,7 +347,7 @@ std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec,
         if (record.shared)
             series.insert(record.href);
         else
-            add({{record.href, {}, record.etag},
+            add({{record.href, {}, record.etag, record.text},
                  {},
                  {id},
                  SyncEntry::FromState(record.state).message});

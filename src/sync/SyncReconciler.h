@@ -28,6 +28,9 @@ struct SyncCounts {
     // Writes the server refused (a read-only or full calendar), one line
     // each naming the entry; they are tried again at the next sync.
     QStringList refused;
+    // Days removed here from an event over several days that only its first
+    // or last day can leave: the event keeps them and so does the diary.
+    QStringList keptDays;
 };
 
 // A member that changed on the server, read.
@@ -91,6 +94,8 @@ private:
     int UnmappedTwin(const ServerObject& changed) const;
     PendingWrite NewObject(int id, const IEventCodec& codec);
     PendingWrite EditOne(int id, const IEventCodec& codec, const CObjectPatch& patch);
+    void KeepSpanDay(PendingWrite& write, MappedEntry record, const SyncEntry& day);
+    void SpreadOverSpan(PendingWrite& write, const SyncEntry& edited);
     void PlanSeries(const QString& href, const CObjectPatch& patch, const IEventCodec& codec,
                     std::vector<PendingWrite>& writes);
     bool SameContent(const ServerObject& changed) const;

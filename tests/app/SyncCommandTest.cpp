@@ -7,6 +7,7 @@
 #include "settings/SettingsStore.h"
 #include "support/DiaryFiles.h"
 #include "support/FakeClock.h"
+#include "support/QuirkProxy.h"
 #include "support/RadicaleServer.h"
 #include "support/TempDir.h"
 
@@ -38,4 +39,12 @@ TEST(SyncCommand, SaysWhatItDidAndKeepsTheCalendarAndUserForNextTime) {
     EXPECT_EQ(run({}, "pulled 0, deleted 0\nConflicts: 0 (both versions kept)\n"), 0);
     EXPECT_EQ(run({"--diary", dir.File("New.db")}, "From the server: pulled 1"), 0) << "made new";
     EXPECT_EQ(run({"--list"}, "command  " + url.toString()), 0);
+    // A write the server refuses makes the sync partial.
+    const QuirkProxy refusing(server.Port(),
+                              [](QByteArray& request, QByteArray& answer, bool sent) {
+                                  if (!sent && request.startsWith("PUT"))
+                                      answer = "HTTP/1.1 409 Conflict\r\n\r\n";
+                              });
+    diaryfiles::RawConnection(dir.File("Diary.db")).Add({"26122027", "Boxing Day"});
+    EXPECT_EQ(run({"--url", refusing.Through(url).toString()}, "Refused by the server"), 3);
 }

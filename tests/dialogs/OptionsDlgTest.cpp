@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMap>
 #include <QSpinBox>
 
@@ -12,6 +13,7 @@
 #include "dialogs/OptionsTabCtrl.h"
 #include "settings/SettingsKeys.h"
 #include "support/FakePrompts.h"
+#include "support/RadicaleServer.h"
 #include "support/SettingsFixture.h"
 #include "support/WidgetDriver.h"
 
@@ -151,5 +153,26 @@ TEST_F(OptionsDlgTest, TheLoginBoxWritesAndRemovesTheAutostartEntry) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(prompts.messages.size(), 1);
     qputenv("XDG_CONFIG_HOME", configHome);
+}
+// Several calendars behind the principal: the list offers them, and the one
+// chosen is stored by its own address.
+TEST_F(OptionsDlgTest, FindCalendarsListsThemAndTheChosenOneIsStored) {
+    RadicaleServer server;
+    server.MakeCalendar(QStringLiteral("home"));
+    const QUrl work = server.MakeCalendar(QStringLiteral("work"));
+    const WidgetDriver d = Open();
+    dialog->Tabs()->setCurrentIndex(COptionsTabCtrl::SyncIndex);
+    d.Type("syncUrlEdit", server.Principal().toString());
+    d.Type("syncUserEdit", server.Login());
+    d.Type("syncPasswordEdit", server.Password());
+    d.Click("syncFindButton");
+    auto* list = d.Find<QListWidget>("syncCalendarList");
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->count() == 2; }, 10000))
+        << d.Find<QLabel>("syncFindStatus")->text().toStdString();
+    const QListWidgetItem* chosen = list->findItems("work", Qt::MatchExactly).value(0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(chosen).center());
+    d.Type("syncPasswordEdit", QString());
+    d.Click("okButton");
+    EXPECT_EQ(QUrl(Stored(Key::CalDavUrl)).path(), work.path());
 }
 }  // namespace

@@ -95,19 +95,4 @@ TEST_F(CalDavSyncTest, RandomChangesOnEverySideConverge) {
     EXPECT_EQ(requests, 1) << "nothing changed costs one listing";
 }
 
-TEST_F(CalDavSyncTest, AnEntryChangedOnBothSidesKeepsBothVersions) {
-    Add("A", {"15072027", "Dentist"});
-    Sync("A");
-    Sync("B");
-    Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 3'");
-    Exec("B", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
-    Sync("B");
-    EXPECT_EQ(Sync("A").conflicts, 1);
-    Sync("B");
-    const QStringList both{"15072027 0000 0 Conflict, kept from this diary: Dentist at 3",
-                           "15072027 0000 0 Dentist at 4"};
-    EXPECT_EQ(Entries("A"), both);
-    EXPECT_EQ(Entries("B"), both);
-}
-
 }  // namespace

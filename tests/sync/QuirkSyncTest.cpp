@@ -38,6 +38,8 @@ public:
     }
 
     static std::unique_ptr<RadicaleServer> server;
+    // Rows whose quirk waits for the check to begin.
+    bool armed = false;
     QString name;
     QuirkProxy proxy;
 };
@@ -57,6 +59,27 @@ auto Answer(const QByteArray& method, const QByteArray& having, int status) {
         if (!sent && request.startsWith(method) && request.contains(having))
             answer = "HTTP/1.1 " + QByteArray::number(status) + " No\r\n\r\n";
     };
+}
+
+// A listing the server cut short (the collection's own 507) that names no
+// member and no token.
+QByteArray CutShort(const QByteArray& answer, const QByteArray& collection) {
+    return QString::fromLatin1(answer)
+        .remove(QRegularExpression("<(\\w+:|)response>.*</\\1response>",
+                                   QRegularExpression::DotMatchesEverythingOption))
+        .replace(QRegularExpression("(<(\\w+:|)sync-token>)[^<]*"), "\\1")
+        .replace(QRegularExpression("</(\\w+:|)multistatus>"),
+                 "<response xmlns=\"DAV:\"><href>" + collection +
+                     "</href><status>HTTP/1.1 507 No</status></response></\\1multistatus>")
+        .toLatin1();
+}
+
+// B's deletion reaches the server and then A, whatever listing A falls back to.
+void DeletionComesDown(QuirkSyncTest& t) {
+    EXPECT_EQ(t.Sync("B").pulled, 1);
+    t.Exec("B", "DELETE FROM Diary");
+    EXPECT_EQ(t.Sync("B").deletedOnServer, 1);
+    EXPECT_EQ(t.Sync("A").deletedHere, 1);
 }
 
 // An edit made after the quirk went up as one change, not a conflict.
@@ -116,14 +139,55 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(again.pulled + again.pushed + again.conflicts, 0);
                      EditGoesUp(t);
                  }},
-        QuirkRow{"TokenRefused", Answer("REPORT", "sync-token>http", 403),
+        QuirkRow{"TokenRefused", Answer("REPORT", "sync-token>http", 403), DeletionComesDown},
+        // No sync-collection at all: every listing is a calendar-query.
+        QuirkRow{"SyncCollectionNotImplemented", Answer("REPORT", "sync-collection", 501),
+                 DeletionComesDown},
+        // The change list answered 507, then the whole listing cut short: the
+        // members it leaves out are not taken for deleted.
+        QuirkRow{"ListingCutShort",
+                 [](QuirkSyncTest& t, QByteArray& request, QByteArray& answer, bool sent) {
+                     if (t.armed)
+                         Answer("REPORT", "sync-token>http", 507)(t, request, answer, sent);
+                     if (t.armed && sent && request.contains("sync-collection"))
+                         answer = CutShort(answer, request.split(' ').at(1));
+                 },
                  [](QuirkSyncTest& t) {
-                     EXPECT_EQ(t.Sync("B").pulled, 1);
-                     t.Exec("B", "DELETE FROM Diary");
-                     EXPECT_EQ(t.Sync("B").deletedOnServer, 1);
-                     EXPECT_EQ(t.Sync("A").deletedHere, 1);
+                     t.Add("B", {"18072027", "From B"});
+                     t.Sync("B");
+                     t.armed = true;
+                     t.Sync("A");
+                     EXPECT_EQ(t.Entries("A").size(), 1) << "nothing deleted";
+                     t.armed = false;
+                     EXPECT_EQ(t.Sync("A").pulled, 1) << "the rest comes next time";
                  }},
-        Refusing("OneWriteForbidden", 403), Refusing("OneWriteOverQuota", 507),
+        // B's edit lands between A's listing and A's write, on a server that
+        // ignores If-Match: A's write waits, and then the two are a conflict.
+        QuirkRow{"IfMatchIgnored",
+                 [](QuirkSyncTest& t, QByteArray& request, QByteArray&, bool sent) {
+                     if (!sent)
+                         request = QString::fromLatin1(request)
+                                       .remove(QRegularExpression("\r\nIf-Match:[^\r]*"))
+                                       .toLatin1();
+                     if (!t.armed || !sent || !request.contains("sync-collection"))
+                         return;
+                     t.armed = false;
+                     t.Exec("B", "UPDATE Diary SET EventDescription = 'Dentist at 5'");
+                     EXPECT_EQ(t.Sync("B").pushed, 1);
+                 },
+                 [](QuirkSyncTest& t) {
+                     t.Sync("B");
+                     t.Exec("A", "UPDATE Diary SET EventDescription = 'Dentist at 4'");
+                     t.armed = true;
+                     EXPECT_EQ(t.Sync("A").deferred, 1);
+                     EXPECT_EQ(t.Sync("A").conflicts, 1);
+                     EXPECT_EQ(t.Entries("A"),
+                               QStringList({"15072027 0000 0 Conflict, kept from this diary: "
+                                            "Dentist at 4",
+                                            "15072027 0000 0 Dentist at 5"}));
+                 }},
+        Refusing("OneWriteForbidden", 403), Refusing("OneWriteConflicting", 409),
+        Refusing("OneWriteOverQuota", 507),
         QuirkRow{"FiledUnderItsOwnName",
                  [](QuirkSyncTest&, QByteArray& request, QByteArray& answer, bool sent) {
                      if (!request.startsWith("PUT") || !request.contains("If-None-Match"))

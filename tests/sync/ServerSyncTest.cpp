@@ -126,6 +126,23 @@ TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhereUn
     EXPECT_TRUE(Entries("A").isEmpty());
 }
 
+// Four days of one event: an edited message is the event's, the first day
+// removed shortens it, a middle day removed stays and is reported.
+TEST_P(ServerSyncTest, OneDayOfAnEventOverSeveralDaysChangesTheEventOnce) {
+    ASSERT_LT(Other("PUT", "span.ics", Fixture("span.ics")).status, 300);
+    EXPECT_EQ(Sync("A").pulled, 1);
+    Exec("A", "UPDATE Diary SET EventDescription = 'Talks' WHERE EventDate = '21072027'");
+    Exec("A", "DELETE FROM Diary WHERE EventDate IN ('20072027', '22072027')");
+    const SyncCounts sent = Sync("A");
+    EXPECT_EQ(sent.pushed + sent.keptDays.size(), 1 + 1);
+    const QStringList expected{"21072027 0000 0 Talks", "22072027 0000 0 Talks",
+                               "23072027 0000 0 Talks"};
+    EXPECT_EQ(Entries("A"), expected);
+    EXPECT_EQ(Sync("B").pulled, 1);
+    EXPECT_EQ(Entries("B"), expected);
+    EXPECT_TRUE(Lines("span.ics").contains("DESCRIPTION:Kept"));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Servers, ServerSyncTest,
     ::testing::Values(ServerRow{"Radicale",
