@@ -22,10 +22,12 @@ TEST(DBusNotificationsTest, AlarmReachesTheServerAndItsClickBringsUsForward) {
     QSignalSpy activated(notifications.get(), &CDBusNotifications::Activated);
     notifications->Notify("Plenda", "09:30 <a href=\"x\">Dentist</a> & co", [] {});
     QString call;
-    // The display time is the call's last argument: 0, until dismissed.
+    // The display time is the call's last argument: 0, until dismissed. The
+    // space keeps the call's leading "uint32 0" from ending the wait early.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
-            return (call += QString::fromUtf8(monitor.readAllStandardOutput())).contains("int32 0");
+            return (call += QString::fromUtf8(monitor.readAllStandardOutput()))
+                .contains(" int32 0");
         },
         5000));
     // dunst reads markup and offers actions.
