@@ -28,7 +28,8 @@ if ((minute_of_day >= 23 * 60 + 54)); then soon=2400; else soon=$(date -d '+6 mi
 dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" \
   >"$scratch/monitor.log" 2>/dev/null &
 monitor_pid=$!
-sleep 0.5
+# It listens once it has told its own name.
+for _ in $(seq 100); do grep -q NameAcquired "$scratch/monitor.log" && break; sleep 0.1; done
 
 # Runs the window until the server has seen `text` or 20 seconds have passed.
 run_until_notified() {

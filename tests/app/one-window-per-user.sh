@@ -77,7 +77,8 @@ stop_window() {
 dbus-monitor --session "interface='org.freedesktop.Notifications',member='Notify'" \
   >"$scratch/monitor.log" 2>/dev/null &
 monitor_pid=$!
-sleep 0.5
+# It listens once it has told its own name.
+for _ in $(seq 100); do grep -q NameAcquired "$scratch/monitor.log" && break; sleep 0.1; done
 
 add_alarm 6 "Dentist soon"
 start_window
