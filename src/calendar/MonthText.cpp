@@ -28,12 +28,8 @@ void WriteTitle(MonthTextBlock& block, int month, int year, int width) {
     std::memcpy(Line(block, 0), line.data(), width);
 }
 
-// " Su Mo .. Sa " from the first weekday on, after " Wk" with week numbers.
 void WriteHeader(MonthTextBlock& block, const WeekLayout& layout) {
-    std::string header = layout.weekNumbers ? " Wk" : "";
-    for (int column = 0; column < 7; ++column)
-        header += std::string(" ") +
-                  std::string(WeekdayName(WeekdayOfColumn(column, layout.firstWeekday)), 2);
+    const std::string header = WeekdayHeader(layout);
     std::memcpy(Line(block, 1), header.data(), header.size());
 }
 
@@ -58,6 +54,14 @@ int MonthLength(int month, int year) {
 
 int MonthTextWidth(const WeekLayout& layout) {
     return layout.weekNumbers ? kMonthTextWideWidth : kMonthTextWidth;
+}
+
+std::string WeekdayHeader(const WeekLayout& layout) {
+    std::string header = layout.weekNumbers ? " Wk" : "";
+    for (int column = 0; column < 7; ++column)
+        header += std::string(" ") +
+                  std::string(WeekdayName(WeekdayOfColumn(column, layout.firstWeekday)), 2);
+    return header + " ";
 }
 
 void BuildMonthText(int month, int year, MonthTextBlock& block, const WeekLayout& layout) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 // How the week rows run: the weekday of the first column (0 Sunday ..
 // 6 Saturday) and whether a column of ISO 8601 week numbers leads each row.
@@ -23,6 +24,9 @@ inline constexpr int kMonthTextWideWidth = 25;
 using MonthTextBlock = std::array<char, kMonthTextRows * kMonthTextStride>;
 
 int MonthTextWidth(const WeekLayout& layout);
+// Line 1 of the month text, MonthTextWidth() long: " Su Mo .. Sa " from the
+// first weekday on, after " Wk" with week numbers.
+std::string WeekdayHeader(const WeekLayout& layout);
 void BuildMonthText(int month, int year, MonthTextBlock& block, const WeekLayout& layout = {});
 // Line `row` (0..7) as a string view into the block, MonthTextWidth() long.
 const char* MonthTextLine(const MonthTextBlock& block, int row);
