@@ -20,8 +20,6 @@ MonthTextBlock Build(int month, int year, const WeekLayout& layout = {}) {
     return block;
 }
 
-constexpr WeekLayout kMondayWeeks{1, true};
-
 struct MonthRow {
     const char* name;
     int month, year;
@@ -46,19 +44,19 @@ TEST_P(MonthTextGolden, MatchesTheGoldenFile) {
 // Friday start ending alone on Sunday; four exact rows; odd title blank on
 // the right; the first and last months of the range. Monday first with
 // week numbers: a year opening in week 53, one closing in week 1 of the
-// next, a lone Sunday in the first row, a first row in 1583; Sunday first
-// numbers each row by its Thursday.
+// next, a first row in 1583 holding Sunday alone. Rows starting
+// on Sunday or Saturday take the week of their Thursday, though their first
+// days (3 January 2021, 2 January 2016) lie in the week before.
 INSTANTIATE_TEST_SUITE_P(
     MonthText, MonthTextGolden,
     ::testing::Values(MonthRow{"May2009", 5, 2009}, MonthRow{"February2009", 2, 2009},
                       MonthRow{"December2007", 12, 2007}, MonthRow{"January1584", 1, 1584},
                       MonthRow{"December9999", 12, 9999},
-                      MonthRow{"May2009Monday", 5, 2009, {1, false}, "-monday"},
-                      MonthRow{"January2021MondayWeeks", 1, 2021, kMondayWeeks, "-monday-weeks"},
-                      MonthRow{"December2008MondayWeeks", 12, 2008, kMondayWeeks, "-monday-weeks"},
-                      MonthRow{"February2026MondayWeeks", 2, 2026, kMondayWeeks, "-monday-weeks"},
-                      MonthRow{"January1584MondayWeeks", 1, 1584, kMondayWeeks, "-monday-weeks"},
-                      MonthRow{"January2021SundayWeeks", 1, 2021, {0, true}, "-sunday-weeks"}),
+                      MonthRow{"January2021MondayWeeks", 1, 2021, {1, true}, "-monday-weeks"},
+                      MonthRow{"December2008MondayWeeks", 12, 2008, {1, true}, "-monday-weeks"},
+                      MonthRow{"January1584MondayWeeks", 1, 1584, {1, true}, "-monday-weeks"},
+                      MonthRow{"January2021SundayWeeks", 1, 2021, {0, true}, "-sunday-weeks"},
+                      MonthRow{"January2016SaturdayWeeks", 1, 2016, {6, true}, "-saturday-weeks"}),
     RowName());
 
 // Every row keeps its width and its terminator, and the cells hold each day
@@ -110,30 +108,4 @@ TEST(MonthText, EveryMonthIsWellFormedAndNoDateLeavesTheWeekRowsBlank) {
     EXPECT_TRUE(day == 32 && month == 12) << "past the end of a common year";
 }
 
-struct WeekRow {
-    const char* name;
-    int firstWeekday;
-    int day, month, year;  // the row's first day
-    int week;
-};
-
-class WeekRowNumbers : public ::testing::TestWithParam<WeekRow> {};
-
-TEST_P(WeekRowNumbers, NameTheIsoWeekOfTheRowsThursday) {
-    const WeekRow& r = GetParam();
-    EXPECT_EQ(WeekRowNumber(DateToJulian(r.month, r.day, r.year), r.firstWeekday), r.week);
-}
-
-// A Sunday-first row takes the week of its Monday to Saturday, so its Sunday
-// may lie in the week before (3 January 2021 is in week 53 of 2020); a year
-// with 53 weeks; 29 December in week 1 of the next year; a Saturday-first row.
-INSTANTIATE_TEST_SUITE_P(
-    MonthText, WeekRowNumbers,
-    ::testing::Values(WeekRow{"SundayRowEndingAYear", 0, 27, 12, 2020, 53},
-                      WeekRow{"SundayRowWhoseSundayIsInTheWeekBefore", 0, 3, 1, 2021, 1},
-                      WeekRow{"MondayRowOfWeek53", 1, 27, 12, 2004, 53},
-                      WeekRow{"MondayRowInWeek1OfTheNextYear", 1, 29, 12, 2008, 1},
-                      WeekRow{"MondayRowAfterAWeek53", 1, 4, 1, 2010, 1},
-                      WeekRow{"SaturdayRowAcrossTheYear", 6, 2, 1, 2016, 1}),
-    RowName());
 }  // namespace

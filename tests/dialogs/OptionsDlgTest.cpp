@@ -53,8 +53,6 @@ TEST_F(OptionsDlgTest, EachTabShowsTheStoredValuesAndOkStoresItsChanges) {
     EXPECT_EQ(d.Find<QLabel>("syncLastLabel")->text(), QStringLiteral("2007-03-05 09:16"));
     EXPECT_EQ(d.Text("marqueeSecsEdit") + d.Text("monthsAcrossEdit"), QStringLiteral("253"));
     EXPECT_TRUE(d.Checked("stretchWidthCheck") && !d.Checked("showPictureCheck"));
-    EXPECT_TRUE(d.Find<QComboBox>("weekStartCombo")->currentIndex() == 0 &&
-                !d.Checked("weekNumbersCheck"));
     d.Type("marqueeSecsEdit", QStringLiteral("50"));
     d.Click("internetWeeksRadio");
     dialog->Tabs()->setCurrentIndex(COptionsTabCtrl::PictureIndex);
