@@ -13,18 +13,19 @@ int Refuse(CommandStreams streams, const QString& why) {
     return kBadArguments;
 }
 
-void PrintMonth(int month, int year, QTextStream& out) {
+void PrintMonth(int month, int year, const WeekLayout& layout, QTextStream& out) {
     MonthTextBlock block;
-    BuildMonthText(month, year, block);
+    BuildMonthText(month, year, block, layout);
     for (int row = 0; row < kMonthTextRows; ++row)
-        out << QLatin1String(MonthTextLine(block, row), kMonthTextWidth) << "\n";
+        out << QLatin1String(MonthTextLine(block, row), MonthTextWidth(layout)) << "\n";
     out.flush();
 }
 }  // namespace
 
 // `--diary` is accepted as by every command; the month text shows no entries.
 int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStreams streams) {
-    const CCommandOptions options(arguments, {});
+    const CCommandOptions options(
+        arguments, {{QStringLiteral("--monday")}, {QStringLiteral("--week-numbers")}});
     if (!options.Error().isEmpty())
         return Refuse(streams, options.Error());
     QString error;
@@ -32,6 +33,9 @@ int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStre
         ReadMonthYear(options.Positionals(), clock.Now().date(), error);
     if (!shown)
         return Refuse(streams, error);
-    PrintMonth(shown->month, shown->year, streams.out);
+    WeekLayout layout;
+    layout.firstWeekday = options.Has(QStringLiteral("--monday")) ? 1 : 0;
+    layout.weekNumbers = options.Has(QStringLiteral("--week-numbers"));
+    PrintMonth(shown->month, shown->year, layout, streams.out);
     return kCommandDone;
 }

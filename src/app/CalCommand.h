@@ -7,7 +7,8 @@
 
 class IClock;
 
-// `plenda cal [MONTH YEAR]`: the month text of one month, eight lines; this
-// month (by `clock`) without arguments. Bad arguments give one line on `err`
-// and status 2.
+// `plenda cal [--monday] [--week-numbers] [MONTH YEAR]`: the month text of
+// one month, eight lines, Monday first and with ISO 8601 week numbers when
+// asked; this month (by `clock`) without a month. Bad arguments give one
+// line on `err` and status 2.
 int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStreams streams);

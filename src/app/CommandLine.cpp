@@ -21,8 +21,10 @@ QString UsageText() {
                "A desk calendar and diary.\n"
                "\n"
                "Commands:\n"
-               "  cal [MONTH YEAR]   print the month as text (this month without arguments);\n"
-               "                     MONTH 1 to 12, YEAR 1584 to 9999\n"
+               "  cal [MONTH YEAR] [--monday] [--week-numbers]\n"
+               "                     print the month as text (this month without arguments);\n"
+               "                     MONTH 1 to 12, YEAR 1584 to 9999; Monday first, ISO 8601\n"
+               "                     week numbers in front\n"
                "  print --pdf FILE [MONTH YEAR] [--year]\n"
                "                     print the calendar page (or with --year the whole year)\n"
                "                     into a PDF file\n") +

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/MonthText.h"
 
+#include <QDate>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -8,23 +9,38 @@
 #include "calendar/DateLib.h"
 
 namespace {
-constexpr char kHeader[] = " Su Mo Tu We Th Fr Sa ";
+constexpr int kThursday = 4;
 
 char* Line(MonthTextBlock& block, int row) {
     return block.data() + row * kMonthTextStride;
 }
 
-void WriteTitle(MonthTextBlock& block, int month, int year) {
+void WriteTitle(MonthTextBlock& block, int month, int year, int width) {
     const char* name = MonthName(month);
     char title[64];
     std::snprintf(title, sizeof title, "%s %4d", name ? name : "", year);
     const int n = static_cast<int>(std::strlen(title));
-    const int right = kMonthTextWidth / 2 - n / 2;
-    const int left = kMonthTextWidth - n - right;
+    const int right = width / 2 - n / 2;
+    const int left = width - n - right;
     std::string line =
         std::string(left > 0 ? left : 0, ' ') + title + std::string(right > 0 ? right : 0, ' ');
-    line.resize(kMonthTextWidth, ' ');
-    std::memcpy(Line(block, 0), line.data(), kMonthTextWidth);
+    line.resize(width, ' ');
+    std::memcpy(Line(block, 0), line.data(), width);
+}
+
+void WriteHeader(MonthTextBlock& block, const WeekLayout& layout) {
+    const std::string header = WeekdayHeader(layout);
+    std::memcpy(Line(block, 1), header.data(), header.size());
+}
+
+void WriteCell(MonthTextBlock& block, int row, int cell, int number) {
+    char text[8];
+    std::snprintf(text, sizeof text, " %2d", number);
+    std::memcpy(Line(block, row) + 3 * cell, text, 3);
+}
+
+int FirstDayCell(const WeekLayout& layout) {
+    return layout.weekNumbers ? 1 : 0;
 }
 
 int MonthLength(int month, int year) {
@@ -36,30 +52,41 @@ int MonthLength(int month, int year) {
 }
 }  // namespace
 
-void BuildMonthText(int month, int year, MonthTextBlock& block) {
-    block.fill(' ');
-    for (int row = 0; row < kMonthTextRows; ++row) Line(block, row)[kMonthTextWidth] = '\0';
-    WriteTitle(block, month, year);
-    std::memcpy(Line(block, 1), kHeader, kMonthTextWidth);
+int MonthTextWidth(const WeekLayout& layout) {
+    return layout.weekNumbers ? kMonthTextWideWidth : kMonthTextWidth;
+}
+
+std::string WeekdayHeader(const WeekLayout& layout) {
+    std::string header = layout.weekNumbers ? " Wk" : "";
+    for (int column = 0; column < 7; ++column)
+        header += std::string(" ") +
+                  std::string(WeekdayName(WeekdayOfColumn(column, layout.firstWeekday)), 2);
+    return header + " ";
+}
+
+void BuildMonthText(int month, int year, MonthTextBlock& block, const WeekLayout& layout) {
+    const int width = MonthTextWidth(layout);
+    block.fill('\0');
+    for (int row = 0; row < kMonthTextRows; ++row) std::memset(Line(block, row), ' ', width);
+    WriteTitle(block, month, year, width);
+    WriteHeader(block, layout);
 
     // No date (a year before 1584 or a month out of range) leaves the week rows blank.
     if (month < 1 || month > 12)
         return;
-    int weekday = DayOfWeek(month, 1, year);
+    const int weekday = DayOfWeek(month, 1, year);
     const int length = MonthLength(month, year);
     if (weekday < 0 || length < 28 || length > 31)
         return;
-    int row = 2;
+    const int firstColumn = ColumnOfWeekday(weekday, layout.firstWeekday);
+    const int firstRowStart = DateToJulian(month, 1, year) - firstColumn;
     for (int day = 1; day <= length; ++day) {
-        char cell[8];
-        std::snprintf(cell, sizeof cell, " %2d ", day);
-        std::memcpy(Line(block, row) + 3 * weekday, cell, 4);
-        if (weekday == 6) {
-            weekday = 0;
-            ++row;
-        } else {
-            ++weekday;
-        }
+        const int place = firstColumn + day - 1;
+        const int row = 2 + place / 7;
+        WriteCell(block, row, FirstDayCell(layout) + place % 7, day);
+        if (layout.weekNumbers && (day == 1 || place % 7 == 0))
+            WriteCell(block, row, 0,
+                      WeekRowNumber(firstRowStart + 7 * (row - 2), layout.firstWeekday));
     }
 }
 
@@ -67,8 +94,9 @@ const char* MonthTextLine(const MonthTextBlock& block, int row) {
     return block.data() + row * kMonthTextStride;
 }
 
-int ReadDayCell(const MonthTextBlock& block, int row, int cell) {
-    if (row < 1 || row >= kMonthTextRows || cell < 0 || cell > 6)
+int ReadDayCell(const MonthTextBlock& block, int row, int cell, const WeekLayout& layout) {
+    const int first = FirstDayCell(layout);
+    if (row < 2 || row >= kMonthTextRows || cell < first || cell > first + 6)
         return 0;
     const char* p = MonthTextLine(block, row) + 3 * cell;
     int value = 0;
@@ -79,6 +107,24 @@ int ReadDayCell(const MonthTextBlock& block, int row, int cell) {
             break;
     }
     return value;
+}
+
+int WeekdayOfColumn(int column, int firstWeekday) {
+    return (firstWeekday + column) % 7;
+}
+
+int ColumnOfWeekday(int weekday, int firstWeekday) {
+    return (weekday - firstWeekday + 7) % 7;
+}
+
+int WeekRowNumber(int rowStart, int firstWeekday) {
+    // An ISO week runs Monday to Sunday and is numbered by the year its
+    // Thursday lies in, so a row's Thursday names it whatever day the row
+    // starts on: a Sunday-first row takes the number of its Monday to
+    // Saturday, its Sunday belonging to the week before.
+    const QDate thursday =
+        QDate::fromJulianDay(rowStart + ColumnOfWeekday(kThursday, firstWeekday));
+    return thursday.isValid() ? thursday.weekNumber() : 0;
 }
 
 void DayOfYearToDate(int dayOfYear, int year, int& day, int& month, int& outYear) {

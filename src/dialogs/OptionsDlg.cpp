@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/CalendarPage.h"
 #include "dialogs/MarqueePage.h"
 #include "dialogs/OptionsTabCtrl.h"
 #include "dialogs/PicturePage.h"
@@ -76,6 +77,7 @@ void COptionsDlg::accept() {
     SaveMarqueeOptions(m_settings, m_tabs->MarqueePage()->Values());
     SaveYearViewOptions(m_settings, m_tabs->YearViewPage()->Values());
     SaveSyncOptions(m_settings, sync);
+    SaveCalendarOptions(m_settings, m_tabs->CalendarPage()->Values());
     QDialog::accept();
 }
 

@@ -68,8 +68,20 @@ enum class Key {
     // A file of certificate authorities the CalDAV server is trusted by besides
     // the system's; empty for none.
     CalDavCaFile,
+    // The weekday the page's rows start on: Sunday, Monday or Locale (the
+    // locale's first day of the week).
+    WeekStart,
+    // Whether a column of ISO 8601 week numbers leads the page's rows.
+    WeekNumbers,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::CalDavCaFile) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::WeekNumbers) + 1;
+
+// The values of WeekStart, compared case-sensitively.
+namespace WeekStartWord {
+inline constexpr char Sunday[] = "Sunday";
+inline constexpr char Monday[] = "Monday";
+inline constexpr char Locale[] = "Locale";
+}  // namespace WeekStartWord
 
 // Keys of section "Window size".
 namespace WindowKey {

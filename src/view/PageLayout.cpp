@@ -9,6 +9,7 @@
 
 struct CPageLayout::Measures {
     const QPaintDevice* device = nullptr;
+    WeekLayout week;
     QFontMetrics regular;
     QFontMetrics heading;
     int lineHeight = 0;
@@ -16,21 +17,23 @@ struct CPageLayout::Measures {
     int cellCount = 0;
 };
 
-CalendarMeasure MeasurePageText(const QFont& font, const QPaintDevice* device, int lines) {
+CalendarMeasure MeasurePageText(const QFont& font, const QPaintDevice* device, int lines,
+                                const WeekLayout& week) {
     const QFontMetrics metrics(font, device);
     return MeasureCalendarText(
-        QString::fromLatin1(kWeekdayHeader), lines, kCharsPerCell, metrics.lineSpacing(),
+        QString::fromStdString(WeekdayHeader(week)), lines, kCharsPerCell, metrics.lineSpacing(),
         [&metrics](const QString& piece) { return metrics.horizontalAdvance(piece); });
 }
 
 void CPageLayout::Build(const PageLayoutInput& input) {
     m_texts.clear();
     m_map.Clear();
-    const CalendarMeasure measure = MeasurePageText(
-        input.fonts.regular, input.device, input.yearView ? kYearMonthLines : kMonthPageLines);
+    const CalendarMeasure measure =
+        MeasurePageText(input.fonts.regular, input.device,
+                        input.yearView ? kYearMonthLines : kMonthPageLines, input.week);
     m_block =
         PageBlockSize(measure, input.yearView, input.grid.across, input.grid.down, input.monthGap);
-    Measures m{input.device, QFontMetrics(input.fonts.regular, input.device),
+    Measures m{input.device, input.week, QFontMetrics(input.fonts.regular, input.device),
                QFontMetrics(input.fonts.heading, input.device)};
     m.lineHeight = m.regular.lineSpacing();
     m.cellWidth = measure.cellWidth;
@@ -54,7 +57,8 @@ void CPageLayout::PlaceYearGrid(const PageLayoutInput& input, const Measures& m)
     const PagePoint origin = PageOrigin(input.client.width, input.client.height, m_block);
     // The lines centre over the wider of the window and the grid.
     const int lineAreaWidth = std::max(input.client.width, m_block.width);
-    const PageSize month = MeasurePageText(input.fonts.regular, m.device, kYearMonthLines).block;
+    const PageSize month =
+        MeasurePageText(input.fonts.regular, m.device, kYearMonthLines, input.week).block;
 
     m_map.SetSponsorLine(PlaceLine(m, lineAreaWidth, 0, month, origin.y, input.sponsor));
     for (const YearGridMonth& cell : YearGridMonthOrigins(
@@ -81,20 +85,22 @@ PageRect CPageLayout::PlaceLine(const Measures& m, int areaWidth, int areaHeight
 void CPageLayout::PlaceMonth(const Measures& m, int month, int year, int areaWidth, int areaHeight,
                              PageSize block, PagePoint offset) {
     MonthTextBlock monthText{};
-    BuildMonthText(month, year, monthText);
+    BuildMonthText(month, year, monthText, m.week);
+    const int width = MonthTextWidth(m.week);
     const MonthGridPlace place = PlaceMonthGrid(areaWidth, areaHeight, block, offset.x, offset.y);
     PlacedText title;
     title.x = place.centreX;
     title.y = place.top;
-    title.text = QString::fromLatin1(MonthTextLine(monthText, 0), kMonthTextWidth);
+    title.text = QString::fromLatin1(MonthTextLine(monthText, 0), width);
     m_texts.push_back(title);
 
     for (int row = 1; row < kMonthTextRows; ++row) {
         const int rowTop = place.top + row * m.lineHeight;
-        const QString line = QString::fromLatin1(MonthTextLine(monthText, row), kMonthTextWidth);
+        const QString line = QString::fromLatin1(MonthTextLine(monthText, row), width);
         for (int column = 0; column < m.cellCount; ++column) {
             const int right = CellRightEdge(place, offset.x, column, m.cellWidth);
-            const int day = row == 1 ? 0 : ReadDayCell(monthText, row, column);
+            // The week-number cell reads as no day, so it gets no hit rectangle.
+            const int day = ReadDayCell(monthText, row, column, m.week);
             PlaceDayCell(m, month, year, day, right, rowTop,
                          line.mid(column * kCharsPerCell, kCharsPerCell));
         }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <vector>
 
+#include "calendar/MonthText.h"
 #include "view/core/PageGeometry.h"
 #include "view/core/PageMap.h"
 #include "view/core/ViewSettings.h"
@@ -44,6 +45,7 @@ struct PageLayoutInput {
     int year = 0;
     bool yearView = false;
     YearGridShape grid;
+    WeekLayout week;
     int monthGap = 0;
     PageSize client;
     QString sponsor;
@@ -78,5 +80,7 @@ private:
     PageSize m_block;
 };
 
-// The calendar text's measure in `font` on `device`, `lines` lines high.
-CalendarMeasure MeasurePageText(const QFont& font, const QPaintDevice* device, int lines);
+// The calendar text's measure in `font` on `device`, `lines` lines high, its
+// cells those of the weekday header of `week`.
+CalendarMeasure MeasurePageText(const QFont& font, const QPaintDevice* device, int lines,
+                                const WeekLayout& week);

@@ -2,6 +2,7 @@
 #include "view/ViewPage.h"
 
 #include <QAbstractScrollArea>
+#include <QLocale>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -20,7 +21,8 @@ CViewPage::CViewPage(QAbstractScrollArea& area, const CCalendarDates& dates,
 
 void CViewPage::UpdateScrollSizes() {
     const int lines = m_settings.yearView ? kYearMonthLines : kMonthPageLines;
-    const CalendarMeasure measure = MeasurePageText(m_fonts.regular, m_area.viewport(), lines);
+    const CalendarMeasure measure =
+        MeasurePageText(m_fonts.regular, m_area.viewport(), lines, Week());
     m_monthGap = measure.cellWidth;
     m_scrollSizes = ComputeScrollSizes(measure, m_settings.yearView, m_settings.grid.across,
                                        m_settings.grid.down);
@@ -64,6 +66,7 @@ PageLayoutInput CViewPage::LayoutInput(const QPaintDevice* device, const PageFon
     input.year = m_dates.ShownYear();
     input.yearView = m_settings.yearView;
     input.grid = m_settings.grid;
+    input.week = Week();
     input.monthGap = monthGap;
     input.client = ClientSize();
     input.sponsor = CSettingsHelper::GetBuiltIn(QStringLiteral("sponsor"));
@@ -84,6 +87,10 @@ void CViewPage::Draw(QPainter& painter, const QRect& clip, const CPageLayout& la
                         layout.Block(), m_settings.stretchWidth, m_settings.stretchHeight));
     }
     pagePainter.DrawTexts(layout, m_index, m_dates);
+}
+
+WeekLayout CViewPage::Week() const {
+    return {FirstWeekday(m_settings.weekStart, QLocale::system()), m_settings.weekNumbers};
 }
 
 PageSize CViewPage::ClientSize() const {

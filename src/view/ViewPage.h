@@ -38,6 +38,10 @@ public:
     void Draw(QPainter& painter, const QRect& clip, const CPageLayout& layout,
               const PageFonts& fonts, bool withPicture) const;
 
+    // How the week rows run: the settings' first weekday under the
+    // system locale, and the week numbers.
+    WeekLayout Week() const;
+
     PagePoint ToDocument(const QPoint& client) const;
     // The day under a point of the client area; 0 when none.
     int DayAt(const QPoint& client) const;

@@ -74,7 +74,8 @@ bool CViewPrinting::Print(QPrinter& printer) const {
         return false;
     }
     const PageFonts fonts = PrintFonts(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);
-    const int monthGap = MeasurePageText(fonts.regular, &printer, kYearMonthLines).cellWidth;
+    const int monthGap =
+        MeasurePageText(fonts.regular, &printer, kYearMonthLines, m_page.Week()).cellWidth;
 
     CPageLayout layout;
     layout.Build(m_page.LayoutInput(&printer, fonts, monthGap));

@@ -32,6 +32,9 @@ TEST(CalCommand, PrintsTheMonthTextOfTheNamedOrTheClocksMonthOrOneLineWhy) {
     EXPECT_EQ(RunCal({"1", "1584"}).out, GoldenText("month-1584-01.txt"));
     EXPECT_EQ(RunCal({"12", "9999"}).out, GoldenText("month-9999-12.txt"));
     EXPECT_EQ(RunCal({"05", "2009"}).status, 0);
+    // The two switches, before and after the month.
+    EXPECT_EQ(RunLine({"cal", "--week-numbers", "12", "2008", "--monday"}).out,
+              GoldenText("month-2008-12-monday-weeks.txt"));
     // Bad arguments give one line and status 2.
     const QList<QStringList> cases = {{"5"},          {"5", "2009", "1"}, {"May", "2009"},
                                       {"13", "2009"}, {"+5", "2009"},     {"5", "1583"},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -50,7 +51,7 @@ protected:
 TEST_F(OptionsDlgTest, EachTabShowsTheStoredValuesAndOkStoresItsChanges) {
     Put(Key::CalDavLastSync, QStringLiteral("2007-03-05 09:16"));
     const WidgetDriver d = Open();
-    EXPECT_EQ(dialog->Tabs()->count(), 4);
+    EXPECT_EQ(dialog->Tabs()->count(), 5);
     EXPECT_EQ(d.Find<QLabel>("syncLastLabel")->text(), QStringLiteral("2007-03-05 09:16"));
     EXPECT_EQ(d.Text("marqueeSecsEdit") + d.Text("monthsAcrossEdit"), QStringLiteral("253"));
     EXPECT_TRUE(d.Checked("stretchWidthCheck") && !d.Checked("showPictureCheck"));
@@ -63,14 +64,19 @@ TEST_F(OptionsDlgTest, EachTabShowsTheStoredValuesAndOkStoresItsChanges) {
     dialog->Tabs()->setCurrentIndex(COptionsTabCtrl::SyncIndex);
     d.Type("syncUrlEdit", QStringLiteral(" dav.example.org/alice/diary "));
     d.Find<QSpinBox>("syncEverySpin")->setValue(30);
+    dialog->Tabs()->setCurrentIndex(COptionsTabCtrl::CalendarIndex);
+    d.Find<QComboBox>("weekStartCombo")->setCurrentIndex(2);
+    d.Click("weekNumbersCheck");
     d.Click("okButton");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     QStringList stored;
-    for (Key key : {Key::MarqueeSecs, Key::MarqueeCheckInternetUnits, Key::ShowPicture,
-                    Key::MonthsDown, Key::CalDavUrl, Key::CalDavEveryMinutes})
+    for (Key key :
+         {Key::MarqueeSecs, Key::MarqueeCheckInternetUnits, Key::ShowPicture, Key::MonthsDown,
+          Key::CalDavUrl, Key::CalDavEveryMinutes, Key::WeekStart, Key::WeekNumbers})
         stored << Stored(key);
-    EXPECT_EQ(stored, (QStringList{"50", "Weeks", "True", "2",
-                                   "https://dav.example.org/alice/diary/", "30"}));
+    EXPECT_EQ(stored,
+              (QStringList{"50", "Weeks", "True", "2", "https://dav.example.org/alice/diary/", "30",
+                           "Locale", "True"}));
 }
 
 TEST_F(OptionsDlgTest, CancelKeepsOnlyTheImmediateColourAndUnitWrites) {

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QSettings>
 
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "settings/WeekStart.h"
 #include "support/FullDisk.h"
 #include "support/Golden.h"
 #include "support/RowName.h"
@@ -161,4 +163,29 @@ TEST(SettingsSaveTest, ABatchIsOneWriteAndAFailedWriteIsToldOnce) {
     EXPECT_EQ(TempDir::Read(path), before);
     EXPECT_EQ(store.ReadText("Settings", "Font"), "Verdana");
 }
+
+struct WeekStartRow {
+    const char *name, *stored, *locale;
+    int firstWeekday;   // 0 Sunday .. 6 Saturday
+    const char* saved;  // the text the choice is stored as again
+};
+class WeekStartRows : public ::testing::TestWithParam<WeekStartRow> {};
+
+TEST_P(WeekStartRows, GiveTheFirstWeekdayAndStoreTheChoiceAgain) {
+    const WeekStartRow& r = GetParam();
+    const WeekStartChoice choice = WeekStartFromText(QString::fromLatin1(r.stored));
+    EXPECT_EQ(FirstWeekday(choice, QLocale(QString::fromLatin1(r.locale))), r.firstWeekday);
+    EXPECT_EQ(WeekStartText(choice), QString::fromLatin1(r.saved));
+}
+
+// The fixed days ignore the locale; an unknown (or empty) text keeps the
+// page Sunday first; the locale's own day may be neither Sunday nor Monday.
+INSTANTIATE_TEST_SUITE_P(WeekStart, WeekStartRows,
+                         ::testing::Values(WeekStartRow{"Sunday", "Sunday", "de_DE", 0, "Sunday"},
+                                           WeekStartRow{"Monday", "Monday", "en_US", 1, "Monday"},
+                                           WeekStartRow{"German", "Locale", "de_DE", 1, "Locale"},
+                                           WeekStartRow{"American", "Locale", "en_US", 0, "Locale"},
+                                           WeekStartRow{"Egyptian", "Locale", "ar_EG", 6, "Locale"},
+                                           WeekStartRow{"Unknown", "monday", "de_DE", 0, "Sunday"}),
+                         RowName());
 }  // namespace

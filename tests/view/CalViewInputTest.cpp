@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QHelpEvent>
@@ -183,6 +184,35 @@ TEST_F(CalViewInputTest, SettingCommandsReachTheFrameAndTheViewAtOnce) {
     view->OnCommand(CommandId::Options);
     EXPECT_EQ(view->Settings().marquee.textColour, Rgb(255, 0, 0))
         << "the colour was written at once";
+}
+
+// Which day goes in which cell is the month text's rule; here that the
+// Calendar page reaches the month page and the year view at once, with the
+// week-number column before Monday, and that clicks follow the days.
+TEST_F(CalViewInputTest, CalendarOptionsMoveTheDaysAndTheirClicks) {
+    AddEntry("12032007", "Monday the twelfth");
+    Open();
+    const auto cell = [this](int month, int day) {
+        return view->DayCells()[DayOfYear(month, day, 2007)];
+    };
+    WhenOpen<COptionsDlg>([](COptionsDlg& dialog, const WidgetDriver& d) {
+        dialog.Tabs()->setCurrentIndex(COptionsTabCtrl::CalendarIndex);
+        d.Find<QComboBox>("weekStartCombo")->setCurrentIndex(1);
+        d.Click("weekNumbersCheck");
+        d.Click("okButton");
+    });
+    view->OnCommand(CommandId::Options);
+    EXPECT_TRUE(cell(3, 4).top == cell(3, 1).top && cell(3, 4).left > cell(3, 3).left)
+        << "Sunday closes the first row";
+    // Eight cells centred in the window: Sunday, the last, ends four cells
+    // right of the middle.
+    const int pitch = cell(3, 6).right - cell(3, 5).right;
+    EXPECT_NEAR(cell(3, 4).right, view->viewport()->width() / 2 + 4 * pitch, 2);
+    ClickDay(DayOfYear(3, 12, 2007));
+    EXPECT_EQ(prompts.Shown().last(), "Monday, March 12 2007: Monday the twelfth");
+    view->OnCommand(CommandId::YearView);
+    EXPECT_TRUE(cell(1, 7).top == cell(1, 1).top && cell(1, 8).left == cell(1, 1).left)
+        << "1 January 2007, a Monday, opens its row";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "calendar/MonthText.h"
 #include "support/RowName.h"
 #include "view/core/DayStyle.h"
 #include "view/core/PageGeometry.h"
@@ -10,7 +11,7 @@ namespace {
 // a header cell is 18 pixels and the month block 126 wide.
 CalendarMeasure HeaderMeasure(int lines) {
     return MeasureCalendarText(
-        QString::fromLatin1(kWeekdayHeader), lines, kCharsPerCell, 13,
+        QString::fromStdString(WeekdayHeader({})), lines, kCharsPerCell, 13,
         [](const QString& text) { return 6 * static_cast<int>(text.size()); });
 }
 

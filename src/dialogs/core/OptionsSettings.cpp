@@ -57,6 +57,16 @@ YearViewOptions LoadYearViewOptions(const CSettingsHelper& settings) {
             settings.ReadPlain(Key::MonthsDown)};
 }
 
+CalendarOptions LoadCalendarOptions(const CSettingsHelper& settings) {
+    return {WeekStartFromText(settings.ReadPlain(Key::WeekStart)),
+            PlainBool(settings, Key::WeekNumbers)};
+}
+
+void SaveCalendarOptions(const CSettingsHelper& settings, const CalendarOptions& options) {
+    settings.WriteSetting(Key::WeekStart, WeekStartText(options.weekStart));
+    settings.WriteBool(Key::WeekNumbers, options.weekNumbers);
+}
+
 void SaveMarqueeOptions(const CSettingsHelper& settings, const MarqueeOptions& options) {
     settings.WriteInt(Key::MarqueeSlide, options.slide);
     settings.WriteInt(Key::MarqueeSecs, options.secs);

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "colour/ColourRef.h"
+#include "settings/WeekStart.h"
 
 class CSettingsHelper;
 
@@ -46,6 +47,11 @@ struct YearViewOptions {
     QString monthsDown;
 };
 
+struct CalendarOptions {
+    WeekStartChoice weekStart = WeekStartChoice::Sunday;
+    bool weekNumbers = false;
+};
+
 // The CalDAV sync: the calendar, the user, how often (0 = only on request)
 // and when the last good sync ended. The password lives in the keyring.
 struct SyncOptions {
@@ -61,11 +67,13 @@ MarqueeOptions LoadMarqueeOptions(const CSettingsHelper& settings);
 PictureOptions LoadPictureOptions(const CSettingsHelper& settings);
 YearViewOptions LoadYearViewOptions(const CSettingsHelper& settings);
 SyncOptions LoadSyncOptions(const CSettingsHelper& settings);
+CalendarOptions LoadCalendarOptions(const CSettingsHelper& settings);
 
 // OK's writes. The colours, unit words and file name are not among them:
 // the Marquee page writes those the moment they change.
 void SaveMarqueeOptions(const CSettingsHelper& settings, const MarqueeOptions& options);
 void SavePictureOptions(const CSettingsHelper& settings, const PictureOptions& options);
 void SaveYearViewOptions(const CSettingsHelper& settings, const YearViewOptions& options);
+void SaveCalendarOptions(const CSettingsHelper& settings, const CalendarOptions& options);
 // The last sync's time is the sync's to write, not OK's.
 void SaveSyncOptions(const CSettingsHelper& settings, const SyncOptions& options);

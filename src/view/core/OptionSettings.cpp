@@ -42,4 +42,5 @@ void ReloadOptionSettings(const CSettingsHelper& settings, ViewSettings& view) {
     view.yearView = PlainBool(settings, Key::YearView);
     view.grid =
         CorrectYearGrid(PlainInt(settings, Key::MonthsAcross), PlainInt(settings, Key::MonthsDown));
+    LoadWeekSettings(settings, view);
 }

@@ -46,8 +46,7 @@ using DayCellTable = std::array<PageRect, kDayCellCount>;
 // The first day of year whose cell holds the point; 0 when none does.
 int DayAtPoint(const DayCellTable& cells, int x, int y);
 
-// The weekday header every measure is taken from; its trailing blank is no cell.
-inline constexpr char kWeekdayHeader[] = " Su Mo Tu We Th Fr Sa ";
+// The cells of the month text's lines, which every measure is taken from.
 inline constexpr int kCharsPerCell = 3;
 inline constexpr int kMonthPageLines = 10;
 inline constexpr int kYearMonthLines = 8;

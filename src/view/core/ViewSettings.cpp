@@ -76,6 +76,11 @@ FontSpec LoadFontSpec(const CSettingsHelper& settings) {
     return font;
 }
 
+void LoadWeekSettings(const CSettingsHelper& settings, ViewSettings& view) {
+    view.weekStart = WeekStartFromText(settings.ReadPlain(Key::WeekStart));
+    view.weekNumbers = CSettingsHelper::TextToBool(settings.ReadPlain(Key::WeekNumbers));
+}
+
 YearGridShape LoadYearGrid(const CSettingsHelper& settings) {
     return CorrectYearGrid(Int(settings, Key::MonthsAcross), Int(settings, Key::MonthsDown));
 }
@@ -92,5 +97,6 @@ ViewSettings LoadViewSettings(const CSettingsHelper& settings) {
     view.showPicture = Bool(settings, Key::ShowPicture);
     view.stretchHeight = Bool(settings, Key::StretchHeight);
     view.stretchWidth = Bool(settings, Key::StretchWidth);
+    LoadWeekSettings(settings, view);
     return view;
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "settings/WeekStart.h"
 #include "view/core/DayStyle.h"
 
 class CSettingsHelper;
@@ -54,6 +55,8 @@ struct ViewSettings {
     bool showPicture = false;
     bool stretchHeight = true;
     bool stretchWidth = true;
+    WeekStartChoice weekStart = WeekStartChoice::Sunday;
+    bool weekNumbers = false;
 };
 
 // Each count at least 1, and at most 12 months in all: a count below 1 takes
@@ -67,5 +70,8 @@ ViewSettings LoadViewSettings(const CSettingsHelper& settings);
 ViewColours LoadViewColours(const CSettingsHelper& settings);
 // The today and diary-entry pairs, read again after the text colour changes.
 void LoadColourPairs(const CSettingsHelper& settings, ViewColours& colours);
+// The week start and the week-number switch, read plainly: a settings file
+// without them keeps its page and gains no keys.
+void LoadWeekSettings(const CSettingsHelper& settings, ViewSettings& view);
 FontSpec LoadFontSpec(const CSettingsHelper& settings);
 YearGridShape LoadYearGrid(const CSettingsHelper& settings);
