@@ -31,6 +31,8 @@ test_packages=(
   appstream desktop-file-utils lintian
   python3-dbus python3-gi openssl
   xandikos
+  # the benchmarks: another CalDAV client beside the sync
+  python3-caldav
 )
 
 case "${1:-test}" in
