@@ -203,7 +203,7 @@ std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
             << " cannot be opened or created; use --diary PATH\n";
         return std::nullopt;
     }
-    if (QFileInfo::exists(diaryPath) && !QFileInfo(diaryPath).isFile()) {
+    if (IsNonRegularFile(diaryPath)) {
         err << "plenda: the diary file " << diaryPath << " is not a regular file\n";
         return std::nullopt;
     }

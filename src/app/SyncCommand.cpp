@@ -118,7 +118,9 @@ QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
     // A new diary file is made as `add` makes one, so a second machine can
     // start from the server's calendar alone.
     if (!parsed.diaryPath.isEmpty()) {
-        if (!EnsureDiaryFileExists(parsed.diaryPath))
+        if (IsNonRegularFile(parsed.diaryPath))
+            error = QStringLiteral("the diary file %1 is not a regular file").arg(parsed.diaryPath);
+        else if (!EnsureDiaryFileExists(parsed.diaryPath))
             error = QStringLiteral("the diary file %1 cannot be opened or created")
                         .arg(parsed.diaryPath);
         return parsed.diaryPath;

@@ -19,6 +19,9 @@ OpenFileRequest DiaryFileRequest();
 QString DocumentsFolder();
 // The default diary: "Diary.db" in the given folder.
 QString DefaultDiaryPath(const QString& folder);
+// True for a path that names something other than a regular file (a FIFO,
+// a device, a folder): opening it as a diary could wait for ever.
+bool IsNonRegularFile(const QString& path);
 // Opens the file for reading, creating it when missing and never truncating
 // it, asks for an exclusive lock and releases both at once. Fails when the
 // file cannot be created, or another program (or a running copy of this one,
