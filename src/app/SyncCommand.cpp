@@ -144,6 +144,7 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
     QString error;
     const bool ready =
         ResolveAccount(parsed, settings, account, error) && ResolvePassword(parsed, account, error);
+    const bool existed = parsed.diaryPath.isEmpty() || QFileInfo::exists(parsed.diaryPath);
     const QString diaryPath =
         ready ? DiaryPath(parsed, settings, documentsFolder, error) : QString();
     if (!error.isEmpty()) {
@@ -166,6 +167,8 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         streams.err << "plenda: " << choice.Description() << '\n';
         return kBadArguments;
     } catch (const CPlendaError& failure) {
+        if (!existed)
+            RemoveEmptyNewDiary(diaryPath);
         streams.err << "plenda: " << failure.Description() << '\n';
         return kCommandFailed;
     }

@@ -72,6 +72,12 @@ bool EnsureDiaryFileExists(const QString& path) {
     return true;
 }
 
+void RemoveEmptyNewDiary(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() == 0)
+        QFile::remove(path);
+}
+
 QString LocateDiaryAtStartUp(CSettingsStore& settings, IPrompts& prompts,
                              const QString& documentsFolder) {
     QString path = settings.ReadText(kSettings, kDiaryName);

@@ -30,6 +30,10 @@ bool ProbeDiaryFile(const QString& path);
 // As the probe, without asking for the lock: the command line works beside
 // a running calendar.
 bool EnsureDiaryFileExists(const QString& path);
+// Removes a diary file a command created and then could not make a diary
+// of, so no empty file is left to be taken for one; a file that holds
+// anything stays.
+void RemoveEmptyNewDiary(const QString& path);
 
 // Start-up: reads DiaryName; when it is empty, writes the default path at
 // once; when the probe fails, asks for a file and writes a confirmed choice.
