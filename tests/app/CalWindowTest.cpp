@@ -59,6 +59,18 @@ TEST_F(CalWindowTest, OpensAtTheDefaultPlaceAndTheNextStartWhereThisOneClosed) {
     EXPECT_EQ(again->Frame()->geometry(), QRect(30, 40, 400, 300));
 }
 
+// A first start writes its placement with the defaults, as start-up does,
+// and closing where it opened writes nothing more.
+TEST_F(CalWindowTest, AFirstStartWritesTheSettingsFileOnce) {
+    store.BeginBatch();
+    auto docTemplate = OpenWindow();
+    store.EndBatch();
+    EXPECT_TRUE(TempDir::Read(store.FilePath()).contains(WindowKey::Rect));
+    QFile::remove(store.FilePath());
+    docTemplate.reset();
+    EXPECT_FALSE(QFile::exists(store.FilePath())) << "closed where it opened";
+}
+
 // Whether the process has a handler for `signalNumber` (its "SigCgt" mask).
 bool WaitUntilCatching(qint64 pid, int signalNumber) {
     const QRegularExpression caught(QStringLiteral("SigCgt:\\s*([0-9a-f]+)"));
