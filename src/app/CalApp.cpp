@@ -8,6 +8,14 @@
 #include "app/MainFrame.h"
 #include "diary/DiaryLocation.h"
 
+void TellSettingsProblems(CSettingsStore& store, IPrompts& prompts) {
+    if (!store.FormatProblem().isEmpty())
+        prompts.ShowMessage(store.FormatProblem(), QStringLiteral("Calendar"));
+    store.OnFirstSaveFailure([&prompts](const QString& problem) {
+        prompts.ShowMessage(problem, QStringLiteral("Calendar"));
+    });
+}
+
 CCalApp::CCalApp(int& argc, char** argv)
     : QApplication(argc, argv), m_settings(m_store, m_colours), m_instance(m_store.FilePath()) {
     setOrganizationName(QStringLiteral("Quenmor"));
@@ -31,12 +39,8 @@ bool CCalApp::InitInstance() {
     services.dateOrder = &m_dateOrder;
     services.colours = &m_colours;
     services.tunes = &m_tunes;
-    // Said once, before anything reads a setting the user may miss.
-    if (!m_store.FormatProblem().isEmpty())
-        m_prompts.ShowMessage(m_store.FormatProblem(), QStringLiteral("Calendar"));
-    m_store.OnFirstSaveFailure([this](const QString& problem) {
-        m_prompts.ShowMessage(problem, QStringLiteral("Calendar"));
-    });
+    // Before anything reads a setting the user may miss.
+    TellSettingsProblems(m_store, m_prompts);
     // The defaults a first start writes back reach the file in one write.
     m_store.BeginBatch();
     m_notifications = CDBusNotifications::Connect();

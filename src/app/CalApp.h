@@ -17,6 +17,10 @@
 
 class CCalDocTemplate;
 
+// Tells the user, each once, of a settings file that cannot be read and of
+// the first change that cannot be saved to it, naming the file and why.
+void TellSettingsProblems(CSettingsStore& store, IPrompts& prompts);
+
 // The one application object: it fixes where the settings live, finds the
 // diary, and opens the calendar window.
 class CCalApp : public QApplication {

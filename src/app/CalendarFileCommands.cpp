@@ -9,6 +9,7 @@
 #include "app/CommandOptions.h"
 #include "app/DiaryCommands.h"
 #include "diary/DiaryDatabase.h"
+#include "diary/DiaryLocation.h"
 #include "interop/CalendarFiles.h"
 #include "interop/IcsError.h"
 #include "platform/Clock.h"
@@ -106,8 +107,8 @@ int CalendarFileCommand::Import(const CCommandOptions& options) {
         m_streams.out << name << ": " << summary << '\n';
     } catch (...) {
         // A diary file this import made and could not fill goes again.
-        if (!existed && QFileInfo(*diaryPath).size() == 0)
-            QFile::remove(*diaryPath);
+        if (!existed)
+            RemoveEmptyNewDiary(*diaryPath);
         throw;
     }
     return kCommandDone;

@@ -69,6 +69,7 @@ std::optional<QString> DiaryCommand::DayKey(const QStringList& positionals, int&
 }
 
 bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, bool mayCreate) {
+    const bool existed = diaryPath.isEmpty() || QFileInfo::exists(diaryPath);
     const std::optional<QString> path =
         CommandDiaryPath(m_context, diaryPath, mayCreate, m_streams.err);
     if (!path)
@@ -76,6 +77,8 @@ bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, boo
     try {
         set.OpenFile(*path);
     } catch (const CDatabaseError& error) {
+        if (!existed)
+            RemoveEmptyNewDiary(*path);
         m_streams.err << "plenda: " << error.Description() << '\n';
         return false;
     }
@@ -203,7 +206,7 @@ std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
             << " cannot be opened or created; use --diary PATH\n";
         return std::nullopt;
     }
-    if (QFileInfo::exists(diaryPath) && !QFileInfo(diaryPath).isFile()) {
+    if (IsNonRegularFile(diaryPath)) {
         err << "plenda: the diary file " << diaryPath << " is not a regular file\n";
         return std::nullopt;
     }

@@ -101,4 +101,7 @@ void CPersistentFrame::ActivateFrame() {
             setAttribute(Qt::WA_ShowWithoutActivating, false);
             break;
     }
+    // Stored now, in the write of the start-up settings, so a window closed
+    // where it opened costs no second write.
+    SavePlacement();
 }

@@ -118,7 +118,9 @@ QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
     // A new diary file is made as `add` makes one, so a second machine can
     // start from the server's calendar alone.
     if (!parsed.diaryPath.isEmpty()) {
-        if (!EnsureDiaryFileExists(parsed.diaryPath))
+        if (IsNonRegularFile(parsed.diaryPath))
+            error = QStringLiteral("the diary file %1 is not a regular file").arg(parsed.diaryPath);
+        else if (!EnsureDiaryFileExists(parsed.diaryPath))
             error = QStringLiteral("the diary file %1 cannot be opened or created")
                         .arg(parsed.diaryPath);
         return parsed.diaryPath;
@@ -142,6 +144,7 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
     QString error;
     const bool ready =
         ResolveAccount(parsed, settings, account, error) && ResolvePassword(parsed, account, error);
+    const bool existed = parsed.diaryPath.isEmpty() || QFileInfo::exists(parsed.diaryPath);
     const QString diaryPath =
         ready ? DiaryPath(parsed, settings, documentsFolder, error) : QString();
     if (!error.isEmpty()) {
@@ -164,6 +167,8 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         streams.err << "plenda: " << choice.Description() << '\n';
         return kBadArguments;
     } catch (const CPlendaError& failure) {
+        if (!existed)
+            RemoveEmptyNewDiary(diaryPath);
         streams.err << "plenda: " << failure.Description() << '\n';
         return kCommandFailed;
     }

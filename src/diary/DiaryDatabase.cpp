@@ -141,6 +141,9 @@ CDiaryDatabase::CDiaryDatabase(const QString& filePath)
     if (info.isDir())
         throw CDatabaseError(
             QStringLiteral("The diary %1 is a folder, not a database file.").arg(filePath));
+    // Opening a FIFO or a device would wait for a writer that never comes.
+    if (!info.isFile())
+        throw CDatabaseError(QStringLiteral("The diary %1 is not a regular file.").arg(filePath));
     try {
         LockShared();
         OpenConnection();

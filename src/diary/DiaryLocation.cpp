@@ -22,12 +22,17 @@ const QString kDiaryName = KeyName(Key::DiaryName);
 // Opens (creating, never truncating) and closes again; -1 when it cannot.
 // Only a regular file can be a diary: opening a FIFO would wait for a writer.
 int OpenForProbe(const QString& path) {
-    if (path.isEmpty() || (QFileInfo::exists(path) && !QFileInfo(path).isFile()))
+    if (path.isEmpty() || IsNonRegularFile(path))
         return -1;
     return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK,
                   0644);
 }
 }  // namespace
+
+bool IsNonRegularFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile();
+}
 
 OpenFileRequest DiaryFileRequest() {
     OpenFileRequest request;
@@ -65,6 +70,12 @@ bool EnsureDiaryFileExists(const QString& path) {
         return false;
     ::close(fd);
     return true;
+}
+
+void RemoveEmptyNewDiary(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() == 0)
+        QFile::remove(path);
 }
 
 QString LocateDiaryAtStartUp(CSettingsStore& settings, IPrompts& prompts,

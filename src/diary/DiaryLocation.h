@@ -19,6 +19,9 @@ OpenFileRequest DiaryFileRequest();
 QString DocumentsFolder();
 // The default diary: "Diary.db" in the given folder.
 QString DefaultDiaryPath(const QString& folder);
+// True for a path that names something other than a regular file (a FIFO,
+// a device, a folder): opening it as a diary could wait for ever.
+bool IsNonRegularFile(const QString& path);
 // Opens the file for reading, creating it when missing and never truncating
 // it, asks for an exclusive lock and releases both at once. Fails when the
 // file cannot be created, or another program (or a running copy of this one,
@@ -27,6 +30,10 @@ bool ProbeDiaryFile(const QString& path);
 // As the probe, without asking for the lock: the command line works beside
 // a running calendar.
 bool EnsureDiaryFileExists(const QString& path);
+// Removes a diary file a command created and then could not make a diary
+// of, so no empty file is left to be taken for one; a file that holds
+// anything stays.
+void RemoveEmptyNewDiary(const QString& path);
 
 // Start-up: reads DiaryName; when it is empty, writes the default path at
 // once; when the probe fails, asks for a file and writes a confirmed choice.

@@ -27,9 +27,14 @@ void SaveWindowPlacement(CSettingsStore& store, const WindowPlacement& placement
         case ShowState::Normal:
             break;
     }
+    const QString rect = FormatRectText(placement.normalRect);
+    // An unchanged placement is not written again.
+    if (store.ReadText(kSection, kRect) == rect && store.ReadInt(kSection, kIcon, -1) == icon &&
+        store.ReadInt(kSection, kMax, -1) == max)
+        return;
     // The three keys reach the file in one write.
     store.BeginBatch();
-    store.WriteText(kSection, kRect, FormatRectText(placement.normalRect));
+    store.WriteText(kSection, kRect, rect);
     store.WriteInt(kSection, kIcon, icon);
     store.WriteInt(kSection, kMax, max);
     store.EndBatch();

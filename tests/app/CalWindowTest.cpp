@@ -9,6 +9,7 @@
 #include <QThread>
 #include <csignal>
 
+#include "app/CalApp.h"
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
 #include "app/PrintCommand.h"
@@ -16,6 +17,7 @@
 #include "diary/DiaryLocation.h"
 #include "settings/SettingsKeys.h"
 #include "support/CommandCapture.h"
+#include "support/FullDisk.h"
 #include "support/RowName.h"
 #include "view/ViewFixture.h"
 
@@ -57,6 +59,34 @@ TEST_F(CalWindowTest, OpensAtTheDefaultPlaceAndTheNextStartWhereThisOneClosed) {
     EXPECT_TRUE(again->Frame()->isMaximized());
     again->Frame()->showNormal();
     EXPECT_EQ(again->Frame()->geometry(), QRect(30, 40, 400, 300));
+}
+
+// A first start writes its placement with the defaults, as start-up does,
+// and closing where it opened writes nothing more.
+TEST_F(CalWindowTest, AFirstStartWritesTheSettingsFileOnce) {
+    store.BeginBatch();
+    auto docTemplate = OpenWindow();
+    store.EndBatch();
+    EXPECT_TRUE(TempDir::Read(store.FilePath()).contains(WindowKey::Rect));
+    QFile::remove(store.FilePath());
+    docTemplate.reset();
+    EXPECT_FALSE(QFile::exists(store.FilePath())) << "closed where it opened";
+}
+
+// On a full disk the window says once which settings file cannot be saved, and why.
+TEST_F(CalWindowTest, TellsOnceThatTheSettingsCannotBeSaved) {
+    const FullDisk disk(dir.File("full"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    disk.Fill();
+    CSettingsStore full(dir.File("full/Calendar.ini"));
+    TellSettingsProblems(full, prompts);
+    EXPECT_FALSE(full.WriteText(kWindow, WindowKey::Rect, "0005 0020 0600 0480"));
+    EXPECT_FALSE(full.WriteInt(kWindow, WindowKey::Max, 1));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].text.contains(full.FilePath()) &&
+                prompts.messages[0].text.contains("No space left on device"))
+        << prompts.messages[0].text.toStdString();
 }
 
 // Whether the process has a handler for `signalNumber` (its "SigCgt" mask).

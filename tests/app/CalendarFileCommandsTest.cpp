@@ -126,6 +126,22 @@ INSTANTIATE_TEST_SUITE_P(Writers, FullDiskTest,
                                                "config/Quenmor/Calendar.ini"}),
                          RowName());
 
+// A new diary the full disk cannot hold is not left behind empty, neither by
+// an import nor by `add`.
+TEST_F(CalendarCommandTest, ANewDiaryThatCannotBeMadeLeavesNoFile) {
+    const FullDisk disk(dir.File("full"));
+    if (!disk.mounted)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    disk.Fill();
+    for (const QStringList& words :
+         {QStringList{"import", GoldenPath("ics/holidays.ics")}, {"add", "05032007", "x"}}) {
+        const PlendaRun run =
+            RunPlendaIn(dir.Path(), words + QStringList{"--diary", "full/New.db"});
+        EXPECT_TRUE(run.status == 1 && run.err.contains("full/New.db")) << run.err.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(dir.File("full/New.db"))) << qPrintable(words[0]);
+    }
+}
+
 // 100 events, each a year long and repeating daily: within 1 GB of address
 // space and 10 s (sanitizer builds: no bound, 60 s), it finishes or refuses.
 TEST_F(CalendarCommandTest, ALongDailyEventsFileStaysWithinMemory) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -85,7 +88,9 @@ TEST_F(DiaryCommandsTest, AnotherDiaryForOneCommandWritesNoSettingAndAnUnusableO
     EXPECT_EQ(DiaryName(), QString());
     EXPECT_EQ(Run("agenda", {"--diary", other}).out, "elsewhere\n");
     const QString letter = dir.Write("letter.db", "not a diary");
-    for (const QString& path : {dir.File("missing.db"), letter}) {
+    const QString fifo = dir.File("fifo.db");  // opening it would wait for a writer
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {dir.File("missing.db"), letter, fifo}) {
         const Captured run = Run("list", {"--diary", path});
         EXPECT_TRUE(run.status == 1 && run.err.contains(path)) << run.err.toStdString();
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include "diary/DiaryError.h"
 #include "support/DiaryFiles.h"
@@ -52,12 +53,15 @@ TEST_F(DiaryDatabaseTest, EmptyFileGetsBothTablesAnExistingDiaryIsKeptAndUnusabl
     ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
     const QString contacts = dir.Write("contacts.db", {});
     RawConnection(contacts).Exec(QStringLiteral("CREATE TABLE Contacts (Name TEXT)"));
+    const QString fifo = dir.File("fifo.db");  // opening it would wait for a writer
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const std::pair<QString, const char*> cases[] = {{dir.File("missing.db"), "does not exist"},
                                                      {QString(), "No diary file"},
                                                      {dir.Path(), "folder"},
                                                      {letter, "not a diary database"},
                                                      {contacts, "no table Diary"},
-                                                     {held, "in use"}};
+                                                     {held, "in use"},
+                                                     {fifo, "not a regular file"}};
     for (const auto& [file, fault] : cases) {
         const QString error = OpenError(file);
         EXPECT_TRUE(error.contains(QLatin1String(fault)) && error.contains(file))

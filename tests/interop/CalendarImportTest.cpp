@@ -121,7 +121,8 @@ TEST_P(CorpusTest, CoversTheDaysAnIndependentReaderFinds) {
 INSTANTIATE_TEST_SUITE_P(Exports, CorpusTest,
                          ::testing::Combine(::testing::Values("moved-occurrence", "extra-dates",
                                                               "daylight-span", "empty-texts",
-                                                              "endless-rules", "long-lists"),
+                                                              "endless-rules", "long-lists",
+                                                              "leap-month"),
                                             ::testing::Values("Europe/Berlin", "America/New_York")),
                          [](const ::testing::TestParamInfo<CorpusCase>& info) {
                              return QString(std::get<0>(info.param)).remove('-').toStdString() +
