@@ -28,17 +28,22 @@ QString FirstUid(const QByteArray& data) {
 }
 }  // namespace
 
-CInteropCodec::CInteropCodec(QByteArray zoneId, QDate today)
-    : m_zoneId(std::move(zoneId)), m_today(today) {}
-
-QByteArray CInteropCodec::Encode(const SyncEntry& entry, const QString& uid) const {
+DiaryEntry AsDiaryEntry(const SyncEntry& entry) {
     DiaryEntry written;
     written.date = entry.date;
     written.message = entry.message;
     written.tune = entry.sound;
     written.holiday = entry.holiday;
     written.time = entry.time;
-    IcalComponentPtr event = EntryToEvent(written, uid, QDateTime::currentDateTimeUtc());
+    return written;
+}
+
+CInteropCodec::CInteropCodec(QByteArray zoneId, QDate today)
+    : m_zoneId(std::move(zoneId)), m_today(today) {}
+
+QByteArray CInteropCodec::Encode(const SyncEntry& entry, const QString& uid) const {
+    IcalComponentPtr event =
+        EntryToEvent(AsDiaryEntry(entry), uid, QDateTime::currentDateTimeUtc());
     if (!event)
         return {};
     IcalComponentPtr calendar(icalcomponent_new_vcalendar());

@@ -4,7 +4,11 @@
 #include <QByteArray>
 #include <QDate>
 
+#include "interop/DiaryEntry.h"
 #include "sync/EventCodec.h"
+
+// The diary entry the calendar writer takes for what an entry sends.
+DiaryEntry AsDiaryEntry(const SyncEntry& entry);
 
 // Entries as the iCalendar export writes them and as the import reads them
 // back, one object per entry. Times of other zones come in as the user's

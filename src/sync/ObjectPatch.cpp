@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "interop/DiaryEntry.h"
 #include "interop/EventWriter.h"
 #include "interop/IcalHandles.h"
+#include "sync/InteropCodec.h"
 
 namespace {
 constexpr int kAlarmLeadSeconds = 15 * 60;
@@ -244,13 +244,7 @@ bool CObjectPatch::MoveStart(icalcomponent* event, const SyncEntry& before,
 }
 
 void CObjectPatch::ReplaceWhen(icalcomponent* event, const SyncEntry& after) const {
-    DiaryEntry entry;
-    entry.date = after.date;
-    entry.message = after.message;
-    entry.tune = after.sound;
-    entry.holiday = after.holiday;
-    entry.time = after.time;
-    const IcalComponentPtr fresh = EntryToEvent(entry, QStringLiteral("x"), m_stamp);
+    const IcalComponentPtr fresh = EntryToEvent(AsDiaryEntry(after), QStringLiteral("x"), m_stamp);
     if (!fresh)
         return;
     const bool override = icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
