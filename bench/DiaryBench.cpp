@@ -201,7 +201,6 @@ void LoadMonthIndex(benchmark::State& state, bool yearView, bool afterEdit) {
     const int count = static_cast<int>(state.range(0));
     OpenDiary diary(count);
     Editor editor(Diaries::PathFor(count));
-    FixedClock clock;
     CMonthIndex index;
     for (auto _ : state) {
         if (afterEdit) {
@@ -209,7 +208,7 @@ void LoadMonthIndex(benchmark::State& state, bool yearView, bool afterEdit) {
             editor.Touch();
             state.ResumeTiming();
         }
-        index.LoadMonthIndex(diary.holder.GetDiarySet(), kShownMonth, kShownYear, yearView, clock);
+        index.LoadMonthIndex(diary.holder.GetDiarySet(), kShownMonth, kShownYear, yearView);
         benchmark::DoNotOptimize(index.Mark(64));
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

@@ -108,7 +108,7 @@ CommandLineDiary LocateDiaryForCommandLine(CSettingsStore& settings, const QStri
 }
 
 bool OpenOtherDiary(CSettingsStore& settings, IPrompts& prompts, CDiarySetHolder& holder,
-                    CMonthIndex& index, const ShownPeriod& shown, const IClock& clock) {
+                    CMonthIndex& index, const ShownPeriod& shown) {
     const QString chosen = prompts.AskOpenFileName(DiaryFileRequest());
     if (chosen.isEmpty())
         return false;
@@ -116,10 +116,10 @@ bool OpenOtherDiary(CSettingsStore& settings, IPrompts& prompts, CDiarySetHolder
     index.SetReady(false);
     holder.ForgetDiarySet();
     try {
-        index.LoadMonthIndex(holder.GetDiarySet(), shown.month, shown.year, shown.yearView, clock);
+        index.LoadMonthIndex(holder.GetDiarySet(), shown.month, shown.year, shown.yearView);
     } catch (...) {
         // No marks of the previous diary may stay on show.
-        index.LoadMonthIndex(nullptr, shown.month, shown.year, shown.yearView, clock);
+        index.LoadMonthIndex(nullptr, shown.month, shown.year, shown.yearView);
         throw;
     }
     return true;

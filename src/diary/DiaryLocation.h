@@ -8,7 +8,6 @@
 class CDiarySetHolder;
 class CMonthIndex;
 class CSettingsStore;
-class IClock;
 
 // Where the diary file lies: the setting DiaryName, worked out at start-up
 // and changed by File Open.
@@ -66,4 +65,4 @@ struct ShownPeriod {
 // Cancel changes nothing and returns false. An unusable file leaves the index
 // empty and its database error passes out.
 bool OpenOtherDiary(CSettingsStore& settings, IPrompts& prompts, CDiarySetHolder& holder,
-                    CMonthIndex& index, const ShownPeriod& shown, const IClock& clock);
+                    CMonthIndex& index, const ShownPeriod& shown);

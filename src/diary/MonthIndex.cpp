@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/MonthIndex.h"
 
-#include <QDate>
 #include <optional>
 
 #include "calendar/CalendarDates.h"
@@ -9,7 +8,6 @@
 #include "calendar/MonthText.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/ShortText.h"
-#include "platform/Clock.h"
 #include "settings/DecimalText.h"
 
 namespace {
@@ -18,11 +16,6 @@ constexpr int kMonthRangeDays = 31;
 constexpr int kLastDayOfYear = 366;
 // The month's two characters of a packed key (bytes 2 and 3).
 constexpr std::uint64_t kMonthBits = std::uint64_t{0xFFFF} << 16;
-
-QString TodayKey(const IClock& clock) {
-    const QDate today = clock.Now().date();
-    return DateKey(today.day(), today.month(), today.year());
-}
 
 bool IsWildcard(QStringView date) {
     if (date.size() < kKeyLength)
@@ -44,10 +37,6 @@ std::uint64_t PackedKey(QByteArrayView key) {
     }
     return packed;
 }
-
-QString SpentAlarmKey(int minutes, const QString& message) {
-    return QString::number(minutes) + QLatin1Char('|') + message;
-}
 }  // namespace
 
 // Empty when a character can equal no key character.
@@ -65,8 +54,8 @@ std::optional<CMonthIndex::PackedPattern> CMonthIndex::PackedPatternOf(QStringVi
     return packed;
 }
 
-void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shownYear, bool yearView,
-                                 const IClock& clock) {
+void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shownYear,
+                                 bool yearView) {
     m_ready = false;
     m_indexYear = shownYear;
     ClearMarks();
@@ -77,14 +66,12 @@ void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shown
         range = first > 0 ? Range{first, first + kMonthRangeDays - 1} : Range{1, 0};
     }
     PrepareRangeKeys(range, shownYear);
-    const Today today(TodayKey(clock));
-    ForgetAlarmsOfOtherDays(today.key);
     m_diaryVersion = kNoDiaryVersion;
     if (set && set->IsOpen()) {
         // Taken before the rows: a commit landing meanwhile shows as a change.
         m_diaryVersion = set->DataVersion();
         set->Requery();
-        set->VisitRecords([&](const DiaryRowView& row) { IndexEntry(row, range, today); });
+        set->VisitRecords([&](const DiaryRowView& row) { IndexEntry(row, range); });
     }
     m_ready = true;
 }
@@ -92,21 +79,6 @@ void CMonthIndex::LoadMonthIndex(CDiaryRecordset* set, int shownMonth, int shown
 bool CMonthIndex::IsCurrentFor(const CDiaryRecordset* set) const {
     return !set || !set->IsOpen() || set->DataVersion() == m_diaryVersion;
 }
-
-void CMonthIndex::GatherTodaysAlarms(CDiaryRecordset* set, const IClock& clock) {
-    const Today today(TodayKey(clock));
-    ForgetAlarmsOfOtherDays(today.key);
-    if (!set || !set->IsOpen())
-        return;
-    set->Requery();
-    set->VisitRecords([&](const DiaryRowView& row) {
-        const CShortText date(row.eventDate);
-        GatherEntryAlarm(date.View(), row, today);
-    });
-}
-
-CMonthIndex::Today::Today(const QString& todayKey)
-    : key(todayKey), packed(PackedKey(todayKey.toLatin1())) {}
 
 void CMonthIndex::ClearMarks() {
     m_marks.fill(kNoEntry);
@@ -131,16 +103,14 @@ void CMonthIndex::PrepareRangeKeys(const Range& range, int shownYear) {
     }
 }
 
-// The date is read without making a string of it; the time and message only
-// when the entry falls on today.
-void CMonthIndex::IndexEntry(const DiaryRowView& row, const Range& range, const Today& today) {
+// The date is read without making a string of it.
+void CMonthIndex::IndexEntry(const DiaryRowView& row, const Range& range) {
     const CShortText text(row.eventDate);
     const QStringView date = text.View();
     if (IsWildcard(date))
         MarkWildcardEntry(date, range, row.pubHoliday);
     else
         MarkPlainEntry(date, row.pubHoliday);
-    GatherEntryAlarm(date, row, today);
 }
 
 // A plain entry marks its day wherever it lies in the shown year; a day or
@@ -185,23 +155,6 @@ void CMonthIndex::MarkDaysOf(const PackedPattern& pattern, int first, int last, 
     }
 }
 
-// A recurring entry that falls on today is today's appointment whichever
-// month is on show.
-void CMonthIndex::GatherEntryAlarm(QStringView date, const DiaryRowView& row, const Today& today) {
-    if (date.size() != kKeyLength)
-        return;
-    bool fallsOnToday = false;
-    if (!IsWildcard(date)) {
-        fallsOnToday = date == today.key;
-    } else if (today.key.size() == kKeyLength) {
-        const std::optional<PackedPattern> pattern = PackedPatternOf(date);
-        fallsOnToday = pattern && pattern->FallsOn(today.packed);
-    }
-    if (fallsOnToday)
-        GatherAlarm(today.key, DecodedText(row.eventTime), DecodedText(row.eventDescription),
-                    today.key);
-}
-
 int CMonthIndex::Mark(int dayOfYear) const {
     if (dayOfYear < 1 || dayOfYear > kLastDayOfYear)
         return kNoEntry;
@@ -210,55 +163,4 @@ int CMonthIndex::Mark(int dayOfYear) const {
 
 int CMonthIndex::MarkDay(int oldMark, bool isHoliday) {
     return (oldMark | (isHoliday ? kHolidayEntry : kOrdinaryEntry)) & kBothEntries;
-}
-
-void CMonthIndex::GatherAlarm(const QString& date, const QString& time, const QString& message,
-                              const QString& todayKey) {
-    if (date != todayKey || time == QLatin1String("    "))
-        return;
-    ForgetAlarmsOfOtherDays(todayKey);
-    if (m_alarmsUsed >= kAlarmCapacity)
-        return;
-    const QStringView text(time);
-    const int minutes = ParseDecimal(text.left(2)) * 60 + ParseDecimal(text.right(2));
-    if (HoldsAlarm(minutes, message))
-        return;
-    m_alarms[static_cast<std::size_t>(m_alarmsUsed)] = AlarmSlot{minutes, message};
-    m_lastFilledSlot = m_alarmsUsed;
-    ++m_alarmsUsed;
-}
-
-bool CMonthIndex::HoldsAlarm(int minutes, const QString& message) const {
-    for (int i = 0; i < m_alarmsUsed; ++i) {
-        const AlarmSlot& slot = m_alarms[static_cast<std::size_t>(i)];
-        if (slot.minutes == minutes && slot.message == message)
-            return true;
-    }
-    return m_spentAlarms.contains(SpentAlarmKey(minutes, message));
-}
-
-void CMonthIndex::ForgetAlarmsOfOtherDays(const QString& todayKey) {
-    if (m_alarmDayKey == todayKey)
-        return;
-    m_alarmDayKey = todayKey;
-    m_alarms.fill(AlarmSlot{});
-    m_alarmsUsed = 0;
-    m_lastFilledSlot = 0;
-    m_spentAlarms.clear();
-}
-
-const AlarmSlot& CMonthIndex::Alarm(int slot) const {
-    static const AlarmSlot kEmpty;
-    if (slot < 0 || slot >= kAlarmCapacity)
-        return kEmpty;
-    return m_alarms[static_cast<std::size_t>(slot)];
-}
-
-void CMonthIndex::SpendAlarm(int slot) {
-    if (slot < 0 || slot >= kAlarmCapacity)
-        return;
-    AlarmSlot& alarm = m_alarms[static_cast<std::size_t>(slot)];
-    if (alarm.minutes != 0)
-        m_spentAlarms.insert(SpentAlarmKey(alarm.minutes, alarm.message));
-    alarm = AlarmSlot{};
 }

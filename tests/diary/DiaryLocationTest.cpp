@@ -9,7 +9,6 @@
 #include "diary/DiarySetHolder.h"
 #include "diary/MonthIndex.h"
 #include "support/DiaryFiles.h"
-#include "support/FakeClock.h"
 #include "support/FakePrompts.h"
 #include "support/SettingsFixture.h"
 
@@ -58,11 +57,10 @@ TEST_F(DiaryLocationTest,
     diaryfiles::RawConnection(otherPath).Add({"05032007", "in the other diary"});
     CDiarySetHolder holder(store);
     CMonthIndex index;
-    FakeClock clock;
-    index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock);
+    index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false);
     diaryfiles::RawConnection(defaultPath).Add({"05032007", "not loaded yet"});
     const auto openOther = [&] {
-        return OpenOtherDiary(store, prompts, holder, index, ShownPeriod{3, 2007, false}, clock);
+        return OpenOtherDiary(store, prompts, holder, index, ShownPeriod{3, 2007, false});
     };
     EXPECT_FALSE(openOther());
     EXPECT_EQ(index.Mark(kMarch5), 0);

@@ -4,19 +4,15 @@
 #include "diary/DiaryRecordset.h"
 #include "diary/MonthIndex.h"
 #include "support/DiaryFixture.h"
-#include "support/FakeClock.h"
 #include "support/RowName.h"
 
 namespace {
-using AlarmList = std::vector<std::pair<int, QString>>;
-
-// Today is Monday 5 March 2007, 09:16 (the fake clock's default).
 class MonthIndexTest : public DiaryFixture {
 protected:
     void Load(int month, int year, bool yearView = false) {
         if (!set.IsOpen())
             set.Open();
-        index.LoadMonthIndex(&set, month, year, yearView, clock);
+        index.LoadMonthIndex(&set, month, year, yearView);
     }
 
     std::vector<int> MarkedDays() const {
@@ -27,24 +23,17 @@ protected:
         }
         return days;
     }
-    AlarmList Alarms() const {
-        AlarmList alarms;
-        for (int i = 0; i < index.AlarmsUsed(); ++i)
-            alarms.emplace_back(index.Alarm(i).minutes, index.Alarm(i).message);
-        return alarms;
-    }
 
     CDiaryRecordset set{store};
-    FakeClock clock;
     CMonthIndex index;
 };
 
 // No set, a closed set and a year the date library cannot express mark nothing.
 TEST_F(MonthIndexTest, PlainEntriesMarkAllYearAndPatternsTheNext31DaysOrTheWholeYear) {
-    index.LoadMonthIndex(nullptr, 3, 2007, false, clock);
+    index.LoadMonthIndex(nullptr, 3, 2007, false);
     EXPECT_TRUE(index.IsReady() && MarkedDays().empty());
     CDiaryRecordset closed(store);
-    index.LoadMonthIndex(&closed, 3, 2007, false, clock);
+    index.LoadMonthIndex(&closed, 3, 2007, false);
     EXPECT_TRUE(MarkedDays().empty());
     Add({{"25122007", "Christmas"},
          {"**05****", "May"},
@@ -70,56 +59,21 @@ TEST_F(MonthIndexTest, PlainEntriesMarkAllYearAndPatternsTheNext31DaysOrTheWhole
         EXPECT_EQ(CMonthIndex::MarkDay(c[0], c[1] != 0), c[2]) << c[0] << c[1];
 }
 
-TEST_F(MonthIndexTest, TodaysTimedEntriesBecomeAlarmsOnceUntilANewDayAndThe501stIsDropped) {
-    Add({{"05032007", "Dentist", {}, 0, "0930"},
-         {"05032007", "midnight", {}, 0, "0000"},
-         {"05032007", "untimed", {}, 0, "    "},
-         {"06032007", "tomorrow", {}, 0, "1000"},
-         {"********", "daily", {}, 0, "1700"}});
-    Load(7, 2008);
-    Load(7, 2008);
-    // Whatever month is shown; a second load adds nothing.
-    EXPECT_EQ(Alarms(), (AlarmList{{570, "Dentist"}, {0, "midnight"}, {1020, "daily"}}));
-    EXPECT_EQ(index.LastFilledSlot(), 2);
-    index.SpendAlarm(0);
-    Load(3, 2007);
-    EXPECT_EQ(index.AlarmsUsed(), 3) << "a shown appointment is not gathered again";
-
-    clock.now = QDateTime(QDate(2007, 3, 6), QTime(8, 0));
-    Load(3, 2007);
-    EXPECT_EQ(Alarms(), (AlarmList{{600, "tomorrow"}, {1020, "daily"}}));
-    // On an index of its own: odd alarm times read as their leading digits;
-    // the 501st alarm is dropped.
-    CMonthIndex fresh;
-    const QString today = QStringLiteral("05032007");
-    const std::pair<const char*, int> times[] = {
-        {"9 5", 9 * 60 + 5}, {"9:5", 9 * 60}, {"xx", 0}, {"", 0}, {"123456789", 12 * 60 + 89}};
-    for (const auto& [text, minutes] : times) fresh.GatherAlarm(today, text, text, today);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(fresh.Alarm(i).minutes, times[i].second) << times[i].first;
-    for (int i = 5; i < 501; ++i) fresh.GatherAlarm(today, "1000", QString::number(i), today);
-    EXPECT_EQ(fresh.AlarmsUsed(), 500);
-    EXPECT_EQ(fresh.Alarm(499).message, "499");
-    EXPECT_EQ(fresh.Alarm(500).minutes, 0) << "out of range reads as an empty slot";
-    fresh.SpendAlarm(500);
-    fresh.SpendAlarm(-1);
-}
-
-// Values a reader of raw column bytes could get wrong. Today is 5 March 2007
-// (day 64); each case loads the year view, lets another connection run
+// Values a reader of raw column bytes could get wrong (5 March 2007 is
+// day 64); each case loads the year view, lets another connection run
 // `between`, and loads again. Entries are "date,message,time" joined by ';'
 // (time 0000 when left out, ~ for NULL; the tune is always NULL).
 struct RawReadCase {
     const char* name;
     QString entries;
     std::vector<QString> between;
-    QString marksAndAlarms;  // "marked days | minutes message, ..."
+    QString marks;  // the marked days
 };
 
 class MonthIndexRawReadTest : public MonthIndexTest,
                               public ::testing::WithParamInterface<RawReadCase> {};
 
-TEST_P(MonthIndexRawReadTest, MarksAndAlarmsFollowTheStoredValues) {
+TEST_P(MonthIndexRawReadTest, MarksFollowTheStoredValues) {
     const RawReadCase& c = GetParam();
     for (const QString& entry : c.entries.split(';')) {
         QVariantList fields;
@@ -130,32 +84,30 @@ TEST_P(MonthIndexRawReadTest, MarksAndAlarmsFollowTheStoredValues) {
     Load(3, 2007, true);
     for (const QString& sql : c.between) diaryfiles::RawConnection(diaryPath).Exec(sql);
     Load(3, 2007, true);
-    QStringList marks, alarms;
+    QStringList marks;
     for (const int day : MarkedDays()) marks << QString::number(day);
-    for (const auto& [minutes, message] : Alarms())
-        alarms << QString::number(minutes) + " " + message;
-    EXPECT_EQ(marks.join(' ') + " | " + alarms.join(", "), c.marksAndAlarms);
+    EXPECT_EQ(marks.join(' '), c.marks);
 }
 
 const RawReadCase kRawReadCases[] = {
-    {"NullsReadAsEmptyTextsAndAnOrdinaryEntry", "~,no date,0930;05032007,~,~", {}, "64 | 0 "},
+    {"NullsReadAsEmptyTextsAndAnOrdinaryEntry", "~,no date,0930;05032007,~,~", {}, "64"},
     {"OddDatesMarkNothing",
      "0503200,seven,0930;00002007,zero day;32132007,day 32 month 13;ab122007,letters;*,lone star;"
      "050320070,nine,0930;0503****0,long pattern,0930;,empty,0930",
      {},
-     " | "},
+     ""},
     {"NonAsciiCountsAsOneCharacter",
      "1\u00e9032007,an accent stops the day's digits;**\u00e93****,accent in a pattern;"
      "05032007\u00e9,nine characters,0930;05032007,Caf\u00e9 \u2615 \u65e5\u672c,1015",
      {},
-     "60 64 | 615 Caf\u00e9 \u2615 \u65e5\u672c"},
+     "60 64"},
     {"AnEditElsewhereIsSeenByTheNextLoad",
      "01012007,moved,0930;02012007,deleted;03012007,kept",
      {"UPDATE Diary SET EventDate = '05032007', PubHoliday = 1 WHERE EventDescription = 'moved'",
       "DELETE FROM Diary WHERE EventDescription = 'deleted'",
       "INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, Nag, EventTime) "
       "VALUES ('3112****', 'added', '', 0, 0, '0000')"},
-     "3 64 365 | 570 moved"},
+     "3 64 365"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MonthIndexRawReadTest, ::testing::ValuesIn(kRawReadCases),

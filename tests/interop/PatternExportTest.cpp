@@ -11,7 +11,6 @@
 #include "interop/IcalHandles.h"
 #include "reminders/Reminders.h"
 #include "support/DiaryFixture.h"
-#include "support/FakeClock.h"
 #include "support/RowName.h"
 
 namespace {
@@ -64,7 +63,6 @@ QMap<QDate, QString> LibicalDays(icalcomponent* event, int lastYear) {
 class PatternExportTest : public DiaryFixture, public ::testing::WithParamInterface<PatternCase> {
 protected:
     CDiaryRecordset set{store};
-    FakeClock clock;
     CMonthIndex index;
 };
 
@@ -83,7 +81,7 @@ TEST_P(PatternExportTest, LibicalGivesTheDaysTheMonthIndexMarksAndTheAgendaShows
     const QMap<QDate, QString> days = LibicalDays(event, row.lastYear);
     int marked = 0;
     for (int year = row.firstYear; year <= row.lastYear; ++year) {
-        index.LoadMonthIndex(&set, 1, year, true, clock);
+        index.LoadMonthIndex(&set, 1, year, true);
         for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1)) {
             const bool isMarked = index.Mark(day.dayOfYear()) != kNoEntry;
             const QString key = DateKey(day.day(), day.month(), day.year());

@@ -17,7 +17,7 @@ using diaryfiles::Entry;
 // Today is Monday 5 March 2007 (the fake clock's default).
 class RemindersTest : public DiaryFixture {
 protected:
-    void LoadIndex() { index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false, clock); }
+    void LoadIndex() { index.LoadMonthIndex(holder.GetDiarySet(), 3, 2007, false); }
 
     CDiarySetHolder holder{store};
     CMonthIndex index;

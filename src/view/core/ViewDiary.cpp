@@ -31,11 +31,10 @@ void CViewDiary::Load() {
     } catch (...) {
         // The marks of the previous diary or period must not stay on the page.
         m_index.LoadMonthIndex(nullptr, m_dates.ShownMonth(), m_dates.ShownYear(),
-                               m_settings.yearView, *m_services.clock);
+                               m_settings.yearView);
         throw;
     }
-    m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView,
-                           *m_services.clock);
+    m_index.LoadMonthIndex(set, m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView);
     m_watchFailed = false;
 }
 
@@ -81,8 +80,7 @@ void CViewDiary::OpenOther() {
     const ShownPeriod shown{m_dates.ShownMonth(), m_dates.ShownYear(), m_settings.yearView};
     bool opened = false;
     try {
-        opened = OpenOtherDiary(m_store, *m_services.prompts, m_diary, m_index, shown,
-                                *m_services.clock);
+        opened = OpenOtherDiary(m_store, *m_services.prompts, m_diary, m_index, shown);
     } catch (...) {
         // The marks were cleared: show the page without them, then report.
         m_hooks.diaryReplaced();
