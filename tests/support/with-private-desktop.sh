@@ -53,7 +53,10 @@ wait_for() {
 # Xvfb picks a free display and writes its number to fd 3.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 xvfb_pid=$!
-wait_for "$xvfb_pid" test -s "$scratch/display" || { echo "Xvfb did not start"; exit 1; }
+# The display counts once a client is served on it, not when its number is
+# first written, so nothing started next finds it not yet answering.
+wait_for "$xvfb_pid" bash -c 'DISPLAY=:$(head -n1 "$1") xdpyinfo' _ "$scratch/display" ||
+  { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(head -n1 "$scratch/display")
 
 if $window_manager; then
