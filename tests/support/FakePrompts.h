@@ -25,9 +25,8 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
     std::optional<bool> AskYesNo(const QString& question, const QString& caption,
-                                 DefaultAnswer defaultAnswer) override {
-        messages.append(
-            {question, caption + (defaultAnswer == DefaultAnswer::No ? "?No" : "?Yes")});
+                                 DefaultAnswer answer) override {
+        messages.append({question, caption + (answer == DefaultAnswer::No ? "?No" : "?Yes")});
         return yesNoAnswers.isEmpty() ? std::nullopt : yesNoAnswers.takeFirst();
     }
     std::optional<ColourRef> AskColour(ColourRef) override {
