@@ -43,7 +43,7 @@ class SilentPrompts : public IPrompts {
 public:
     void ShowMessage(const QString&, const QString&) override {}
     QString AskOpenFileName(const OpenFileRequest&) override { return {}; }
-    std::optional<bool> AskYesNo(const QString&, const QString&) override {
+    std::optional<bool> AskYesNo(const QString&, const QString&, DefaultAnswer) override {
         return std::nullopt;
     }
     std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }

@@ -13,7 +13,9 @@ public:
 
     void ShowMessage(const QString& text, const QString& caption) override;
     QString AskOpenFileName(const OpenFileRequest&) override { return QString(); }
-    std::optional<bool> AskYesNo(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<bool> AskYesNo(const QString&, const QString&, DefaultAnswer) override {
+        return std::nullopt;
+    }
     std::optional<ColourRef> AskColour(ColourRef) override { return std::nullopt; }
     std::optional<FontChoice> AskFont(const FontChoice&) override { return std::nullopt; }
 

@@ -110,6 +110,7 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     if (reader.OtherCount() > 0)
         plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
     reader.ForEachEvent([&](icalcomponent* event) {
+        ++plan.summary.events;
         Count(plan, ReadEvent(event, context), options.holiday, fileName);
     });
     return plan;

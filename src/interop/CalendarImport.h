@@ -22,6 +22,8 @@ struct ImportOptions {
 };
 
 struct ImportSummary {
+    // The events the file holds, whatever became of them.
+    int events = 0;
     int added = 0;
     int present = 0;
     // Repeating events listed as dated entries, over the window.

@@ -11,29 +11,45 @@ namespace {
 const QString kImportCaption = QStringLiteral("Import Calendar");
 const QString kExportCaption = QStringLiteral("Export Calendar");
 
-OpenFileRequest CalendarFileRequest(bool save) {
-    return OpenFileRequest{QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("ics"),
-                           save ? QStringLiteral("Diary.ics") : QString(), save};
+QString EventCount(int events) {
+    return events == 1 ? QStringLiteral("1 event") : QStringLiteral("%1 events").arg(events);
 }
 }  // namespace
 
+QString CCalendarTransfer::AskFile(bool save) {
+    const OpenFileRequest request{QStringLiteral("iCalendar files (*.ics)"), QStringLiteral("ics"),
+                                  save ? QStringLiteral("Diary.ics") : QString(), save,
+                                  m_folders.folder};
+    const QString path = m_prompts.AskOpenFileName(request);
+    if (!path.isEmpty() && m_folders.chosenFolder)
+        m_folders.chosenFolder(QFileInfo(path).absolutePath());
+    return path;
+}
+
+// The file is read before the question, so that one that cannot be read or
+// is no calendar is refused at once and the question can say what it holds.
 bool CCalendarTransfer::Import(CDiaryDatabase& diary) {
-    const QString path = m_prompts.AskOpenFileName(CalendarFileRequest(false));
+    const QString path = AskFile(false);
     if (path.isEmpty())
         return false;
-    const std::optional<bool> holiday = m_prompts.AskYesNo(
-        QStringLiteral("Are the entries of %1 public holidays?").arg(QFileInfo(path).fileName()),
-        kImportCaption);
+    ImportPlan plan =
+        ReadCalendar(ReadCalendarFile(path), path, LocalImportOptions(false, m_clock.Now().date()));
+    const std::optional<bool> holiday =
+        m_prompts.AskYesNo(QStringLiteral("Are the entries of %1 public holidays?\n(%2 found)")
+                               .arg(QFileInfo(path).fileName(), EventCount(plan.summary.events)),
+                           kImportCaption, DefaultAnswer::No);
     if (!holiday)
         return false;
-    const ImportSummary summary = ImportCalendar(
-        ReadCalendarFile(path), path, LocalImportOptions(*holiday, m_clock.Now().date()), diary);
+    if (*holiday) {
+        for (DiaryEntry& entry : plan.entries) entry.holiday = true;
+    }
+    const ImportSummary summary = AddNewEntries(plan, diary);
     m_prompts.ShowMessage(QStringLiteral("%1:\n%2").arg(path, summary.Text()), kImportCaption);
     return summary.added > 0;
 }
 
 void CCalendarTransfer::Export(const CDiaryDatabase& diary) {
-    const QString path = m_prompts.AskOpenFileName(CalendarFileRequest(true));
+    const QString path = AskFile(true);
     if (path.isEmpty())
         return;
     const ExportSummary summary = ExportDiaryToFile(diary, m_clock.Now().toUTC(), path);

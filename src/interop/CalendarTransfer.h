@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class CDiaryDatabase;
 class IClock;
@@ -13,14 +14,24 @@ class IPrompts;
 // as the core's exceptions for the command's top-level handler to show.
 class CCalendarTransfer {
 public:
-    CCalendarTransfer(IPrompts& prompts, const IClock& clock)
-        : m_prompts(prompts), m_clock(clock) {}
+    // The file dialogs start in `folder`; the folder of each chosen file goes
+    // to `chosenFolder` as soon as it is chosen.
+    struct Folders {
+        QString folder;
+        std::function<void(const QString& folder)> chosenFolder;
+    };
+    CCalendarTransfer(IPrompts& prompts, const IClock& clock, Folders folders)
+        : m_prompts(prompts), m_clock(clock), m_folders(std::move(folders)) {}
 
     // True when entries were added, so the day marks need reloading.
     bool Import(CDiaryDatabase& diary);
     void Export(const CDiaryDatabase& diary);
 
 private:
+    // The chosen file's path, or empty text when the user cancels.
+    QString AskFile(bool save);
+
     IPrompts& m_prompts;
     const IClock& m_clock;
+    Folders m_folders;
 };

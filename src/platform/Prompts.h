@@ -21,7 +21,12 @@ struct OpenFileRequest {
     QString initialName;
     // A save dialog: the file may be new, and replacing one is confirmed.
     bool save = false;
+    // Where the dialog starts; empty for the toolkit's choice.
+    QString folder;
 };
+
+// The button of a yes/no question that Return presses.
+enum class DefaultAnswer { Yes, No };
 
 // Everything the core asks the user. The ui implements it with Qt dialogs;
 // tests implement it with fakes that record the questions and pre-answer them.
@@ -34,7 +39,9 @@ public:
     // The chosen file's full path, or an empty text when the user cancels.
     virtual QString AskOpenFileName(const OpenFileRequest& request) = 0;
     // Yes (true) or No (false) to a question, or nothing when the user cancels.
-    virtual std::optional<bool> AskYesNo(const QString& question, const QString& caption) = 0;
+    // Return picks `defaultAnswer`.
+    virtual std::optional<bool> AskYesNo(const QString& question, const QString& caption,
+                                         DefaultAnswer defaultAnswer) = 0;
     // The chosen colour, or nothing when the user cancels.
     virtual std::optional<ColourRef> AskColour(ColourRef initial) = 0;
     // The chosen font, or nothing when the user cancels.

@@ -83,6 +83,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::CalDavEveryMinutes, "CalDavEveryMinutes", "0"),
     Fixed(Key::CalDavLastSync, "CalDavLastSync", ""),
     Fixed(Key::CalDavCaFile, "CalDavCaFile", ""),
+    Fixed(Key::CalendarFolder, "CalendarFolder", ""),
     Fixed(Key::WeekStart, "WeekStart", WeekStartWord::Sunday),
     Fixed(Key::WeekNumbers, "WeekNumbers", "False"),
 }};

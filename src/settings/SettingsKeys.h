@@ -68,6 +68,8 @@ enum class Key {
     // A file of certificate authorities the CalDAV server is trusted by besides
     // the system's; empty for none.
     CalDavCaFile,
+    // The folder of the calendar file last imported or exported; empty before the first.
+    CalendarFolder,
     // The weekday the page's rows start on: Sunday, Monday or Locale (the
     // locale's first day of the week).
     WeekStart,

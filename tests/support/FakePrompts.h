@@ -8,6 +8,8 @@
 #include "platform/Prompts.h"
 
 // Records every question and answers from pre-set queues (cancel when empty).
+// A yes/no question is recorded as a message, its caption followed by "?" and
+// the default answer.
 class FakePrompts : public IPrompts {
 public:
     struct Message {
@@ -22,7 +24,9 @@ public:
         fileRequests.append(request);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     }
-    std::optional<bool> AskYesNo(const QString&, const QString&) override {
+    std::optional<bool> AskYesNo(const QString& question, const QString& caption,
+                                 DefaultAnswer answer) override {
+        messages.append({question, caption + (answer == DefaultAnswer::No ? "?No" : "?Yes")});
         return yesNoAnswers.isEmpty() ? std::nullopt : yesNoAnswers.takeFirst();
     }
     std::optional<ColourRef> AskColour(ColourRef) override {

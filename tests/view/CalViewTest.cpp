@@ -8,6 +8,7 @@
 
 #include "calendar/DateLib.h"
 #include "commands/CommandIds.h"
+#include "diary/DiaryLocation.h"
 #include "support/RadicaleServer.h"
 #include "sync/DavTransport.h"
 #include "view/ViewFixture.h"
@@ -233,15 +234,23 @@ TEST_F(CalViewTest, ExportWritesTheChosenFileImportAndOtherProgramsMarkTheirDays
     EXPECT_TRUE(TempDir::Read(out).contains("SUMMARY:holiday only"));
     QStringList asked;
     for (const OpenFileRequest& request : prompts.fileRequests)
-        asked << (request.save ? "save " : "open ") + request.filter;
-    EXPECT_EQ(asked, QStringList({"save iCalendar files (*.ics)", "open iCalendar files (*.ics)"}));
-    EXPECT_EQ(Boxes(),
-              "Export Calendar: ~/out.ics:\n5 entries exported.\nImport Calendar: ~/days.ics:\n1 "
-              "added, 0 already present, 0 expanded, 0 skipped.");
+        asked << (request.save ? "save " : "open ") + request.filter + " in " + request.folder;
+    EXPECT_EQ(asked, QStringList({"save iCalendar files (*.ics) in " + DocumentsFolder(),
+                                  "open iCalendar files (*.ics) in " + dir.Path()}));
+    EXPECT_EQ(
+        Boxes(),
+        "Export Calendar: ~/out.ics:\n5 entries exported.\nImport Calendar?No: Are the entries "
+        "of days.ics public holidays?\n(1 event found)\nImport Calendar: ~/days.ics:\n1 "
+        "added, 0 already present, 0 expanded, 0 skipped.");
     EXPECT_EQ(v.MonthIndex().Mark(Doy(3, 12)), kHolidayEntry);
     EXPECT_FALSE(v.ReloadIfDiaryChanged());
     AddEntry("22032007", "written by another program");
     EXPECT_TRUE(QTest::qWaitFor([&] { return v.MonthIndex().Mark(Doy(3, 22)) != kNoEntry; }, 5000));
     EXPECT_FALSE(v.ReloadIfDiaryChanged()) << "read once per change";
+    prompts.fileAnswers = {dir.File(QStringLiteral("gone.ics"))};
+    v.OnCommand(CommandId::ImportCalendar);
+    EXPECT_TRUE(prompts.messages.size() == 4 &&
+                prompts.Shown().last().contains(dir.File("gone.ics") + " cannot be read"))
+        << "refused before any question";
 }
 }  // namespace

@@ -13,10 +13,11 @@ namespace {
 // actions run their command and take their marks the frame's and the view's
 // menu tests'; QMenu itself hides the separators that end up doubled,
 // leading or trailing.
-TEST(MenuBuilder, ActionsCarryTheirCommandNameTextAndSeparators) {
+TEST(MenuBuilder, ActionsCarryTheirCommandNameTextAndSeparatorsAndRunTheirCommand) {
     QMenu menu;
+    QList<int> run;
     AddMenuEntries(
-        menu, ContextMenuTable(), [](int) { return true; }, [](int) {});
+        menu, ContextMenuTable(), [](int) { return true; }, [&run](int id) { run << id; });
     auto* onTop = menu.findChild<QAction*>("command32777");
     ASSERT_NE(onTop, nullptr);
     EXPECT_EQ(onTop->text() + ' ' + onTop->data().toString(), "Always On Top 32777");
@@ -25,6 +26,11 @@ TEST(MenuBuilder, ActionsCarryTheirCommandNameTextAndSeparators) {
     EXPECT_EQ(
         std::count_if(actions.begin(), actions.end(), [](QAction* a) { return a->isSeparator(); }),
         8);
+    // The context menu runs the File menu's calendar commands too.
+    const QList<int> calendar{CommandId::ImportCalendar, CommandId::ExportCalendar,
+                              CommandId::SynchroniseNow};
+    for (const int id : calendar) QMetaObject::invokeMethod(FindCommandAction(menu, id), "trigger");
+    EXPECT_EQ(run, calendar);
 }
 
 TEST(MenuBuilder, CommandsNotOfferedAreLeftOutAndSoArePopupsLeftEmpty) {

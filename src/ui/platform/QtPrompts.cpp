@@ -15,7 +15,7 @@ void CQtPrompts::ShowMessage(const QString& text, const QString& caption) {
 }
 
 QString CQtPrompts::AskOpenFileName(const OpenFileRequest& request) {
-    QFileDialog dialog(m_parent, QString(), QString(), request.filter);
+    QFileDialog dialog(m_parent, QString(), request.folder, request.filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -26,9 +26,11 @@ QString CQtPrompts::AskOpenFileName(const OpenFileRequest& request) {
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
 
-std::optional<bool> CQtPrompts::AskYesNo(const QString& question, const QString& caption) {
+std::optional<bool> CQtPrompts::AskYesNo(const QString& question, const QString& caption,
+                                         DefaultAnswer defaultAnswer) {
     QMessageBox box(QMessageBox::Question, caption, question,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     const int answer = box.exec();
     if (answer == QMessageBox::Cancel)
         return std::nullopt;

@@ -13,7 +13,8 @@ public:
 
     void ShowMessage(const QString& text, const QString& caption) override;
     QString AskOpenFileName(const OpenFileRequest& request) override;
-    std::optional<bool> AskYesNo(const QString& question, const QString& caption) override;
+    std::optional<bool> AskYesNo(const QString& question, const QString& caption,
+                                 DefaultAnswer defaultAnswer) override;
     std::optional<ColourRef> AskColour(ColourRef initial) override;
     std::optional<FontChoice> AskFont(const FontChoice& initial) override;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/ViewDiary.h"
 
+#include <QFileInfo>
 #include <exception>
 
 #include "calendar/CalendarDates.h"
@@ -12,6 +13,7 @@
 #include "diary/MonthIndex.h"
 #include "interop/CalendarTransfer.h"
 #include "platform/PlatformServices.h"
+#include "settings/SettingsHelper.h"
 
 CViewDiary::CViewDiary(CSettingsStore& store, const PlatformServices& services,
                        CDiarySetHolder& diary, CMonthIndex& index, const CCalendarDates& dates,
@@ -90,13 +92,27 @@ void CViewDiary::OpenOther() {
         m_hooks.diaryReplaced();
 }
 
+// The dialogs start where the last calendar file was, or else in the
+// documents folder: the working folder of a program started by the desktop
+// means nothing to the user.
+CCalendarTransfer CViewDiary::Transfer() const {
+    const CSettingsHelper settings(m_store, *m_services.colours);
+    QString folder = settings.ReadPlain(Key::CalendarFolder);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = DocumentsFolder();
+    return CCalendarTransfer(*m_services.prompts, *m_services.clock,
+                             {folder, [settings](const QString& chosen) {
+                                  settings.WriteSetting(Key::CalendarFolder, chosen);
+                              }});
+}
+
 void CViewDiary::Import() {
     CDiaryDatabase diary(OpenDiaryPath());
-    if (CCalendarTransfer(*m_services.prompts, *m_services.clock).Import(diary))
+    if (Transfer().Import(diary))
         Reload();
 }
 
 void CViewDiary::Export() {
     const CDiaryDatabase diary(OpenDiaryPath());
-    CCalendarTransfer(*m_services.prompts, *m_services.clock).Export(diary);
+    Transfer().Export(diary);
 }

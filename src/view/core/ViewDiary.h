@@ -8,6 +8,7 @@
 #include "view/core/ViewSettings.h"
 
 class CCalendarDates;
+class CCalendarTransfer;
 class CDiarySetHolder;
 class CMonthIndex;
 class CSettingsStore;
@@ -53,6 +54,8 @@ public:
     void Export();
 
 private:
+    CCalendarTransfer Transfer() const;
+
     CSettingsStore& m_store;
     const PlatformServices& m_services;
     CDiarySetHolder& m_diary;
