@@ -85,6 +85,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::CalDavCaFile, "CalDavCaFile", ""),
     Fixed(Key::WeekStart, "WeekStart", WeekStartWord::Sunday),
     Fixed(Key::WeekNumbers, "WeekNumbers", "False"),
+    Fixed(Key::FitPage, "FitPage", "False"),
 }};
 
 constexpr bool RowsFollowTheEnum() {
