@@ -39,6 +39,10 @@ enum : int {
     ImportCalendar = 32830,
     ExportCalendar = 32831,
     SynchroniseNow = 32832,
+    FitPage = 32840,
+    FontLarger = 32841,   // Ctrl+Plus
+    FontSmaller = 32842,  // Ctrl+Minus
+    FontDefault = 32843,  // Ctrl+0
 
     FileOpen = 57601,
     PrintSetup = 57606,

@@ -86,6 +86,7 @@ constexpr std::array<SettingDefinition, kKeyCount> kTable = {{
     Fixed(Key::CalendarFolder, "CalendarFolder", ""),
     Fixed(Key::WeekStart, "WeekStart", WeekStartWord::Sunday),
     Fixed(Key::WeekNumbers, "WeekNumbers", "False"),
+    Fixed(Key::FitPage, "FitPage", "False"),
 }};
 
 constexpr bool RowsFollowTheEnum() {

@@ -75,8 +75,10 @@ enum class Key {
     WeekStart,
     // Whether a column of ISO 8601 week numbers leads the page's rows.
     WeekNumbers,
+    // Whether the page's fonts scale so that the page fills the window.
+    FitPage,
 };
-inline constexpr int kKeyCount = static_cast<int>(Key::WeekNumbers) + 1;
+inline constexpr int kKeyCount = static_cast<int>(Key::FitPage) + 1;
 
 // The values of WeekStart, compared case-sensitively.
 namespace WeekStartWord {

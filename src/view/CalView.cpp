@@ -116,6 +116,9 @@ void CCalView::ShowPage(int month, int year, bool yearView) {
 
 void CCalView::PageChanged() {
     m_index.SetReady(false);
+    // The year grid and the month page fit the window at different sizes.
+    if (m_settings.fitPage)
+        BuildFonts();
     m_page.UpdateScrollSizes();
     viewport()->update();
     // Reloaded at once, so the marks always cover the month or year on show.
@@ -130,9 +133,9 @@ bool CCalView::PrintToPdf(const QString& fileName) const {
 
 void CCalView::BuildFonts() {
     m_settings.font = LoadFontSpec(m_settingsHelper);
-    m_fonts = {MakeViewFont(m_settings.font, FontStyle::Regular),
-               MakeViewFont(m_settings.font, FontStyle::Heading),
-               MakeViewFont(m_settings.font, FontStyle::Bold)};
+    const FontSpec page = PageFontSpec();
+    m_fonts = {MakeViewFont(page, FontStyle::Regular), MakeViewFont(page, FontStyle::Heading),
+               MakeViewFont(page, FontStyle::Bold)};
     m_marqueeFont = MakeViewFont(m_settings.font, FontStyle::Heading);
     m_timed.SetMarqueeFont(m_marqueeFont);
 }
@@ -185,7 +188,12 @@ void CCalView::OnShowPicture() {
 
 void CCalView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    m_page.FitClientArea();
+    if (m_settings.fitPage) {
+        BuildFonts();
+        m_page.UpdateScrollSizes();
+    } else {
+        m_page.FitClientArea();
+    }
 }
 
 void CCalView::scrollContentsBy(int, int) {

@@ -20,6 +20,7 @@
 #include "view/core/MenuTables.h"
 #include "view/core/PageGeometry.h"
 #include "view/core/PageNavigation.h"
+#include "view/core/PageZoom.h"
 #include "view/core/ViewDiary.h"
 #include "view/core/ViewSettings.h"
 
@@ -70,6 +71,8 @@ public:
     // Where the page's days and lines are, in document coordinates.
     const DayCellTable& DayCells() const { return m_page.Map().DayCells(); }
     PageRect PhoneLineRect() const { return m_page.Map().PhoneLine(); }
+    // The page block as laid out at the window's size.
+    PageSize PageBlock() const { return m_page.Layout().Block(); }
 
     CCalendarDates& Dates() { return m_dates; }
     const ViewSettings& Settings() const { return m_settings; }
@@ -117,6 +120,11 @@ private:
     void PageChanged();
     // Appearance (CalViewCommands.cpp).
     void OnFonts();
+    // Fit page to window, and the zoom keys (CalViewCommands.cpp).
+    void OnFitPage();
+    void OnZoom(ZoomStep step);
+    // The stored font, or with Fit on its face at the size that fills the window.
+    FontSpec PageFontSpec() const;
     void RunColour(int id);
     void OnShowPicture();
     void OnShowMarquee();

@@ -54,6 +54,10 @@ CViewCommandRoutes::Handler CViewCommandRoutes::Find(int id) {
         {CommandId::Restore, [](CCalView& v) { v.m_frame.Restore(); }},
         {CommandId::ExitNow, [](CCalView& v) { v.m_frame.Close(); }},
         {CommandId::Fonts, [](CCalView& v) { v.OnFonts(); }},
+        {CommandId::FitPage, [](CCalView& v) { v.OnFitPage(); }},
+        {CommandId::FontLarger, [](CCalView& v) { v.OnZoom(ZoomStep::Larger); }},
+        {CommandId::FontSmaller, [](CCalView& v) { v.OnZoom(ZoomStep::Smaller); }},
+        {CommandId::FontDefault, [](CCalView& v) { v.OnZoom(ZoomStep::Default); }},
         {CommandId::QuickHelp, [](CCalView& v) { v.m_dialogs.RunQuickHelp(); }},
         {CommandId::Sponsor, [](CCalView& v) { v.m_dialogs.RunSponsor(); }},
     };

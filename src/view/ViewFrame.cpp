@@ -119,6 +119,6 @@ void CViewFrame::CheckMenuItem(int id, bool checked) {
 
 MenuCheckState CViewFrame::CheckState() const {
     const QMainWindow* frame = Frame();
-    return {m_settings.onTop, m_settings.yearView, m_settings.marquee.on, m_settings.showPicture,
-            frame && FrameHasMenu(*frame)};
+    return {m_settings.onTop,       m_settings.yearView,           m_settings.marquee.on,
+            m_settings.showPicture, frame && FrameHasMenu(*frame), m_settings.fitPage};
 }

@@ -29,6 +29,14 @@ void CViewPage::UpdateScrollSizes() {
     FitClientArea();
 }
 
+PageSize CViewPage::NaturalSize(const QFont& font) const {
+    const int lines = m_settings.yearView ? kYearMonthLines : kMonthPageLines;
+    const CalendarMeasure measure = MeasurePageText(font, m_area.viewport(), lines, Week());
+    return ComputeScrollSizes(measure, m_settings.yearView, m_settings.grid.across,
+                              m_settings.grid.down)
+        .total;
+}
+
 void CViewPage::FitClientArea() {
     ApplyScrollRanges();
     Relayout();

@@ -26,6 +26,8 @@ public:
     // Measures the page in the current font and view mode, then sets the
     // scroll ranges and lays the page out again.
     void UpdateScrollSizes();
+    // The whole page's size (what the scroll ranges cover) in `font`.
+    PageSize NaturalSize(const QFont& font) const;
     // The client area changed size: the ranges follow and the page centres again.
     void FitClientArea();
     void Relayout();

@@ -123,6 +123,19 @@ TEST_F(CalViewTest, BandRunsBelowThePageInItsColourWhileShowMarqueeIsOn) {
     EXPECT_EQ(redRows(), 0);
 }
 
+TEST_F(CalViewTest, FitPageFillsTheWindowAndCtrlPlusStoresALargerSizeFromIt) {
+    Put(Key::FitPage, "True");
+    CCalView& v = Open(QSize(1200, 900));
+    const QSize block(v.PageBlock().width, v.PageBlock().height), client = v.viewport()->size();
+    EXPECT_EQ(block.boundedTo(client), block) << "fits";
+    EXPECT_GT(std::max(block.width() * 10 / client.width(), block.height() * 10 / client.height()),
+              8);
+    EXPECT_GT(v.DayCells()[Doy(3, 31)].bottom - v.DayCells()[Doy(3, 1)].top, client.height() / 3);
+    v.OnCommand(AcceleratorCommand(Qt::CTRL | Qt::Key_Plus));
+    EXPECT_LT(settings.GetInt(Key::FontSize), -41) << "one pixel above the fitted size, not -40's";
+    EXPECT_FALSE(v.CheckState().fitPage);
+}
+
 TEST_F(CalViewTest, YearViewShowsTheGridRowByRowAndReloadsTheIndex) {
     Put(Key::FontSize, "-11");
     Put(Key::MonthsAcross, "4");

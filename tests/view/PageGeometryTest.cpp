@@ -5,6 +5,7 @@
 #include "support/RowName.h"
 #include "view/core/DayStyle.h"
 #include "view/core/PageGeometry.h"
+#include "view/core/PageZoom.h"
 
 namespace {
 // A fixed-pitch stand-in for font metrics: every character 6 pixels wide, so
@@ -137,3 +138,23 @@ TEST(DayStyle, FirstMatchingRuleWins) {
         EXPECT_EQ(ChooseDayStyle(c, today, mark), style) << today << mark;
 }
 }  // namespace
+
+// The font size at which a page measured at 11 px fills a window.
+struct FitRow {
+    const char* name;
+    int clientWidth, clientHeight, naturalWidth, naturalHeight, pixels;
+};
+class FitSizes : public ::testing::TestWithParam<FitRow> {};
+TEST_P(FitSizes, FillTheNarrowerWay) {
+    const FitRow& r = GetParam();
+    EXPECT_EQ(FitPixelSize({r.clientWidth, r.clientHeight}, {r.naturalWidth, r.naturalHeight}, 11),
+              r.pixels);
+}
+INSTANTIATE_TEST_SUITE_P(PageZoom, FitSizes,
+                         ::testing::Values(FitRow{"HeightBinds", 1200, 900, 170, 150, 66},
+                                           FitRow{"WidthBinds", 340, 900, 170, 150, 22},
+                                           FitRow{"RoundsDownNeverOver", 339, 300, 170, 150, 21},
+                                           FitRow{"TinyWindowKeepsTheSmallest", 10, 10, 170, 150,
+                                                  4},
+                                           FitRow{"EmptyWindowChangesNothing", 0, 0, 170, 150, 11}),
+                         RowName());

@@ -42,7 +42,7 @@ std::vector<MenuEntry> BuildMainMenu() {
                         Item(CommandId::NewDiaryEntry, "New &Diary Entry..."),
                         Item(CommandId::EditDiary, "Edit Diary")}),
         Popup("&Config",
-              {Item(CommandId::Fonts, "&Fonts"),
+              {Item(CommandId::Fonts, "&Fonts"), Item(CommandId::FitPage, "Fit page to window"),
                Popup("Colors", ColoursPopupItems("Public Holiday - Text")),
                Item(CommandId::Options, "Options"), Item(CommandId::YearView, "&Year View"),
                Item(CommandId::ShowPicture, "Show picture"),
@@ -58,6 +58,7 @@ std::vector<MenuEntry> BuildMainMenu() {
 
 std::vector<MenuEntry> BuildContextMenu() {
     return {Item(CommandId::Fonts, "Fonts..."),
+            Item(CommandId::FitPage, "Fit page to window"),
             Popup("Colors", ColoursPopupItems("Public Holiday- Text")),
             Item(CommandId::YearView, "Year View"),
             Item(CommandId::ShowPicture, "Show  picture"),
@@ -118,6 +119,7 @@ bool IsCheckableCommand(int id) {
         case CommandId::YearView:
         case CommandId::ShowPicture:
         case CommandId::ShowMarquee:
+        case CommandId::FitPage:
             return true;
         default:
             return false;
@@ -136,6 +138,8 @@ bool IsCommandChecked(int id, const MenuCheckState& state) {
             return state.showPicture;
         case CommandId::ShowMarquee:
             return state.marqueeOn;
+        case CommandId::FitPage:
+            return state.fitPage;
         default:
             return false;
     }
@@ -160,6 +164,13 @@ const std::vector<Accelerator>& AcceleratorTable() {
         // The File menu has always shown Ctrl+P beside Print; the key now does what it says.
         {Ctrl(Qt::Key_P), CommandId::Print},
         {Ctrl(Qt::Key_R), CommandId::Sponsor},
+        // Plus is a shifted key on many layouts; Ctrl+= is the same key unshifted.
+        {Ctrl(Qt::Key_Plus), CommandId::FontLarger},
+        {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Plus),
+         CommandId::FontLarger},
+        {Ctrl(Qt::Key_Equal), CommandId::FontLarger},
+        {Ctrl(Qt::Key_Minus), CommandId::FontSmaller},
+        {Ctrl(Qt::Key_0), CommandId::FontDefault},
     };
     return table;
 }

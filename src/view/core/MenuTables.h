@@ -28,6 +28,7 @@ struct MenuCheckState {
     bool marqueeOn = false;
     bool showPicture = false;
     bool frameHasMenu = false;
+    bool fitPage = false;
 };
 
 // Items that can carry a check mark at all.

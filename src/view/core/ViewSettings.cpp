@@ -97,6 +97,8 @@ ViewSettings LoadViewSettings(const CSettingsHelper& settings) {
     view.showPicture = Bool(settings, Key::ShowPicture);
     view.stretchHeight = Bool(settings, Key::StretchHeight);
     view.stretchWidth = Bool(settings, Key::StretchWidth);
+    // Read plainly, as the week settings are: older files gain no key.
+    view.fitPage = settings.GetBool(Key::FitPage, false);
     LoadWeekSettings(settings, view);
     return view;
 }

@@ -57,6 +57,7 @@ struct ViewSettings {
     bool stretchWidth = true;
     WeekStartChoice weekStart = WeekStartChoice::Sunday;
     bool weekNumbers = false;
+    bool fitPage = false;
 };
 
 // Each count at least 1, and at most 12 months in all: a count below 1 takes
