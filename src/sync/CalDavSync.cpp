@@ -185,7 +185,8 @@ std::map<QString, QByteArray> CCalDavSync::Push(CSyncReconciler& reconciler,
                     results[i].etag = back->second.etag;
                     text = back->second.text;
                 }
-                reconciler.RecordWritten(batch[i], results[i], text);
+                const std::optional<DecodedObject> decoded = DecodeWritten(results[i], text);
+                reconciler.RecordWritten(batch[i], results[i], text, decoded ? &*decoded : nullptr);
                 if (results[i].outcome == WriteResult::Stored)
                     own[results[i].href] = results[i].etag;
             }
@@ -196,6 +197,19 @@ std::map<QString, QByteArray> CCalDavSync::Push(CSyncReconciler& reconciler,
         }
     }
     return own;
+}
+
+// The entries a text just stored on the server stands for; nothing for a
+// deletion or a text this program cannot read.
+std::optional<DecodedObject> CCalDavSync::DecodeWritten(const WriteResult& result,
+                                                        const QByteArray& text) const {
+    if (result.outcome != WriteResult::Stored || text.isEmpty())
+        return std::nullopt;
+    try {
+        return m_codec.Decode(text);
+    } catch (const CPlendaError&) {
+        return std::nullopt;
+    }
 }
 
 // The token for the state after this sync's own writes, so that another

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "sync/SyncReconciler.h"
 
@@ -39,6 +40,8 @@ private:
                                    int& skipped);
     void Apply(CSyncReconciler& reconciler, const ServerListing& listing,
                const std::vector<ServerObject>& changed);
+    std::optional<DecodedObject> DecodeWritten(const WriteResult& result,
+                                               const QByteArray& text) const;
     std::map<QString, QByteArray> Push(CSyncReconciler& reconciler,
                                        const std::vector<PendingWrite>& writes);
     QString TokenAfterWrites(const QString& token, const std::map<QString, QByteArray>& own);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncReconciler.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 
@@ -115,10 +116,19 @@ void CSyncReconciler::ApplyChanged(const ServerObject& changed) {
     const std::vector<int> ids = IdsAt(changed.href);
     if (ids.empty())
         ApplyUnmapped(changed);
-    else if (entries.size() == 1 && ids.size() == 1 && !m_mapped.at(ids.front()).shared)
+    else if (!Shared(changed) && ids.size() == 1 && !m_mapped.at(ids.front()).shared)
         ApplyToOne(ids.front(), changed);
     else
         ReplaceAll(changed);
+}
+
+// Rows that are days of one object: several, or the one day a series has
+// left, which an edit must not move the whole series for.
+bool CSyncReconciler::Shared(const ServerObject& changed) {
+    const std::vector<SyncEntry>& entries = changed.object.entries;
+    return entries.size() > 1 ||
+           (entries.size() == 1 && !entries.front().date.contains(QLatin1Char('*')) &&
+            CObjectPatch::IsSeries(changed.text));
 }
 
 void CSyncReconciler::ApplyToOne(int id, const ServerObject& changed) {
@@ -165,25 +175,38 @@ void CSyncReconciler::ApplyUnmapped(const ServerObject& changed) {
                 SetLocal(twin, entries.front());
                 ++m_counts.pulled;
             }
-            Map(twin, changed, entries.front(), false);
+            Map(twin, changed, entries.front(), Shared(changed));
             return;
         }
     }
-    for (const SyncEntry& entry : entries) Map(AddLocal(entry), changed, entry, entries.size() > 1);
+    for (const SyncEntry& entry : entries) Map(AddLocal(entry), changed, entry, Shared(changed));
     ++m_counts.pulled;
 }
 
+// A day edited or removed here whose day the server's new text still holds
+// unchanged stays edited or removed, and goes up into that text; a day both
+// sides changed leaves the object and goes up on its own.
 void CSyncReconciler::ReplaceAll(const ServerObject& changed) {
+    std::vector<SyncEntry> incoming = changed.object.entries;
+    const bool shared = Shared(changed);
     for (const int id : IdsAt(changed.href)) {
-        // An occurrence edited here leaves the object and goes up on its own.
-        if (ChangedHere(id))
-            ++m_counts.conflicts;
-        else if (m_local.count(id))
+        const bool removedHere = !m_local.count(id);
+        if (removedHere || ChangedHere(id)) {
+            const SyncEntry before = SyncEntry::FromState(m_mapped.at(id).state);
+            const auto day = std::find(incoming.begin(), incoming.end(), before);
+            if (shared && day != incoming.end()) {
+                incoming.erase(day);
+                Map(id, changed, before, true);
+                continue;
+            }
+            if (!removedHere)
+                ++m_counts.conflicts;
+        } else {
             RemoveLocal(id);
+        }
         Forget(id);
     }
-    const std::vector<SyncEntry>& entries = changed.object.entries;
-    for (const SyncEntry& entry : entries) Map(AddLocal(entry), changed, entry, entries.size() > 1);
+    for (const SyncEntry& entry : incoming) Map(AddLocal(entry), changed, entry, shared);
     ++m_counts.pulled;
 }
 
@@ -357,7 +380,7 @@ std::vector<PendingWrite> CSyncReconciler::PlanWrites(const IEventCodec& codec,
 }
 
 void CSyncReconciler::RecordWritten(const PendingWrite& write, const WriteResult& result,
-                                    const QByteArray& text) {
+                                    const QByteArray& text, const DecodedObject* stored) {
     if (result.outcome == WriteResult::Changed) {
         ++m_counts.deferred;
         return;
@@ -377,8 +400,44 @@ void CSyncReconciler::RecordWritten(const PendingWrite& write, const WriteResult
         m_mapped[record.diaryId] = record;
         m_mapping.Put(record);
     }
-    if (write.write.data.isEmpty())
+    if (write.write.data.isEmpty()) {
         ++m_counts.deletedOnServer;
-    else
-        ++m_counts.pushed;
+        return;
+    }
+    ++m_counts.pushed;
+    const bool days = std::any_of(write.records.begin(), write.records.end(),
+                                  [](const MappedEntry& record) { return record.shared; });
+    if (stored && days)
+        Conform({result.href, result.etag, *stored, text});
+}
+
+// The rows of a series just written are made the days its text stands for,
+// so that this diary shows what every other one reads from the server. Rows
+// edited meanwhile are left for the next sync.
+void CSyncReconciler::Conform(const ServerObject& written) {
+    const std::vector<int> ids = IdsAt(written.href);
+    QStringList here, there;
+    for (const int id : ids) {
+        if (m_local.count(id))
+            here.append(m_local.at(id).State());
+    }
+    for (const SyncEntry& entry : written.object.entries) there.append(entry.State());
+    here.sort();
+    there.sort();
+    if (here == there || written.object.entries.empty())
+        return;
+    const std::map<int, SyncEntry> now = m_localStore.All();
+    for (const int id : ids) {
+        const auto row = now.find(id);
+        if (m_local.count(id) && (row == now.end() || row->second != m_local.at(id)))
+            return;
+    }
+    for (const int id : ids) {
+        if (m_local.count(id))
+            RemoveLocal(id);
+        Forget(id);
+    }
+    const bool shared = Shared(written);
+    for (const SyncEntry& entry : written.object.entries)
+        Map(AddLocal(entry), written, entry, shared);
 }

@@ -73,8 +73,9 @@ public:
     std::vector<PendingWrite> PlanWrites(const IEventCodec& codec, const CObjectPatch& patch);
     // Records what became of one write; `text` is the object the server now
     // holds.
-    void RecordWritten(const PendingWrite& write, const WriteResult& result,
-                       const QByteArray& text);
+    // `stored`, when given, is that text read as entries.
+    void RecordWritten(const PendingWrite& write, const WriteResult& result, const QByteArray& text,
+                       const DecodedObject* stored = nullptr);
 
     const SyncCounts& Counts() const { return m_counts; }
     static QString ConflictMark();
@@ -91,6 +92,8 @@ private:
     void ApplyToOne(int id, const ServerObject& changed);
     void ApplyUnmapped(const ServerObject& changed);
     void ReplaceAll(const ServerObject& changed);
+    void Conform(const ServerObject& written);
+    static bool Shared(const ServerObject& changed);
     int UnmappedTwin(const ServerObject& changed) const;
     PendingWrite NewObject(int id, const IEventCodec& codec);
     PendingWrite EditOne(int id, const IEventCodec& codec, const CObjectPatch& patch);

@@ -118,6 +118,20 @@ TEST_P(ServerSyncTest, OneDayOfAWeeklyEventEditedAndDeletedShowsOnceEverywhereUn
                 text.contains("DESCRIPTION:Kept"))
         << text.toStdString();
 
+    // Days changed on both sides at once all go into the one series; the
+    // last day left then moves alone.
+    Exec("A", "UPDATE Diary SET EventDescription = 'Early' WHERE EventDate = '05072027'");
+    Exec("B", "DELETE FROM Diary WHERE EventDate = '12072027'");
+    Sync("A"), Sync("B"), Sync("A");
+    const QStringList both{"05072027 0000 0 Early", "26072027 0000 0 Standup"};
+    EXPECT_EQ(Entries("A"), both);
+    EXPECT_EQ(Entries("B"), both);
+    Exec("A", "DELETE FROM Diary WHERE EventDate = '05072027'");
+    Sync("A"), Sync("B");
+    Exec("B", "UPDATE Diary SET EventDate = '28072027'");
+    Sync("B"), Sync("A");
+    EXPECT_EQ(Entries("A"), QStringList{"28072027 0000 0 Standup"});
+
     // Gone on the server right after A's last sync wrote it: A hears of it.
     Exec("B", "DELETE FROM Diary");
     EXPECT_EQ(Sync("B").deletedOnServer, 1);
