@@ -43,6 +43,7 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_navigation(m_dates, m_settings, settings,
                    {[this] { PageChanged(); },
                     [this](bool on) { m_frame.CheckMenuItem(CommandId::YearView, on); }}),
+      m_cursor(*this, m_page, m_dates, CursorHooks()),
       m_timed(*this, settings, m_services, TimedHooks()) {
     setObjectName(QStringLiteral("calView"));
     // The page is the whole window, as on a printed calendar: no sunken frame.

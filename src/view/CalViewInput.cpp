@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "calendar/CalendarDates.h"
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
 #include "view/MenuBuilder.h"
@@ -34,7 +35,34 @@ void CCalView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
+CViewCursor::Hooks CCalView::CursorHooks() {
+    CViewCursor::Hooks hooks;
+    hooks.show = [this](const QDate& day) {
+        m_navigation.ShowDay(day.day(), day.month(), day.year());
+    };
+    hooks.openEntry = [this](const QString& dateKey, bool newEntry) {
+        m_dialogs.RunDiaryEntry(dateKey, newEntry);
+    };
+    hooks.contextMenu = [this] { ShowFocusDayMenu(); };
+    return hooks;
+}
+
+void CCalView::ShowFocusDayMenu() {
+    const QDate day = m_cursor.FocusDate();
+    ShowContextMenu(viewport()->mapToGlobal(m_cursor.MenuPoint()),
+                    DateKey(day.day(), day.month(), day.year()));
+}
+
 void CCalView::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    // The menu key opens the menu at the focus day, and for it.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ShowFocusDayMenu();
+    else
+        ShowContextMenu(event->globalPos(), QString());
+}
+
+void CCalView::ShowContextMenu(const QPoint& global, const QString& dayKey) {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("contextMenu"));
     // Without a frame's route the menu offers and runs the view's own commands.
@@ -42,12 +70,20 @@ void CCalView::contextMenuEvent(QContextMenuEvent* event) {
     const CommandSink run = m_runCommand ? m_runCommand : [this](int id) { OnCommand(id); };
     AddMenuEntries(menu, ContextMenuTable(), isOffered, run);
     ApplyCheckMarks(menu, m_frame.CheckState());
-    menu.exec(event->globalPos());
-    event->accept();
+    m_dialogs.SetMenuDay(dayKey);
+    menu.exec(global);
+    m_dialogs.SetMenuDay(QString());
 }
 
 void CCalView::keyPressEvent(QKeyEvent* event) {
-    m_input.KeyPress(*event);
+    if (!m_cursor.KeyPress(*event))
+        m_input.KeyPress(*event);
+}
+
+void CCalView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    // The focus frame goes with the focus.
+    viewport()->update();
 }
 
 void CCalView::focusInEvent(QFocusEvent* event) {

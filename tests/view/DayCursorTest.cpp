@@ -35,17 +35,15 @@ INSTANTIATE_TEST_SUITE_P(
         CursorRow{"DownOverLeapDay", {2008, 2, 26}, Qt::Key_Down, kNone, {2008, 3, 4}},
         CursorRow{"UpIntoLastYear", {2008, 1, 3}, Qt::Key_Up, kNone, {2007, 12, 27}},
         CursorRow{"RightIntoNewYear", {2007, 12, 31}, Qt::Key_Right, kNone, {2008, 1, 1}},
-        CursorRow{"PageUpFrom31MarchInLeapYear", {2008, 3, 31}, Qt::Key_PageUp, kNone,
-                  {2008, 2, 29}},
+        CursorRow{
+            "PageUpFrom31MarchInLeapYear", {2008, 3, 31}, Qt::Key_PageUp, kNone, {2008, 2, 29}},
         CursorRow{"PageUpFrom31March", {2007, 3, 31}, Qt::Key_PageUp, kNone, {2007, 2, 28}},
         CursorRow{"PageDownIntoNewYear", {2007, 12, 15}, Qt::Key_PageDown, kNone, {2008, 1, 15}},
         CursorRow{"HomeGoesToToday", {2031, 7, 9}, Qt::Key_Home, kNone, {2007, 12, 5}},
-        CursorRow{"KeypadArrowMoves", {2007, 5, 1}, Qt::Key_Down, Qt::KeypadModifier,
-                  {2007, 5, 8}},
+        CursorRow{"KeypadArrowMoves", {2007, 5, 1}, Qt::Key_Down, Qt::KeypadModifier, {2007, 5, 8}},
         CursorRow{"StopsAtFirstShownDay", {1585, 1, 3}, Qt::Key_Up, kNone, {1585, 1, 1}},
         CursorRow{"StopsAtLastShownDay", {9999, 12, 31}, Qt::Key_Right, kNone, {9999, 12, 31}},
-        CursorRow{"CtrlArrowIsNotACursorKey", {2007, 5, 1}, Qt::Key_Right,
-                  Qt::ControlModifier, {}},
+        CursorRow{"CtrlArrowIsNotACursorKey", {2007, 5, 1}, Qt::Key_Right, Qt::ControlModifier, {}},
         CursorRow{"EndIsNotACursorKey", {2007, 5, 1}, Qt::Key_End, kNone, {}}),
     RowName());
 

@@ -6,8 +6,8 @@
 #include "view/core/NavigationSteps.h"
 
 CDayCursor::CDayCursor(int day, int month, int year) {
-    const QDate first = WithinShownYears(QDate(std::clamp(year, kFirstShownYear, kLastShownYear),
-                                               std::clamp(month, 1, 12), 1));
+    const QDate first = WithinShownYears(
+        QDate(std::clamp(year, kFirstShownYear, kLastShownYear), std::clamp(month, 1, 12), 1));
     m_date = first.addDays(std::clamp(day, 1, first.daysInMonth()) - 1);
 }
 
