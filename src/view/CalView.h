@@ -81,6 +81,11 @@ public:
     const QFont& RegularFont() const { return m_fonts.regular; }
     // The keyboard's focus day and where it is on the page.
     const CViewCursor& Cursor() const { return m_cursor; }
+    // The day under a point on the screen; 0 when none.
+    int DayAtScreen(const QPoint& global) const;
+    // The messages of a marked day of the shown year, one a line, its tunes
+    // kept quiet; empty for an unmarked day.
+    QString DayMessages(int dayOfYear);
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_timed.Marquee(); }
     // The window's CalDAV sync; none in a view started quietly for printing.

@@ -4,8 +4,10 @@
 #include <QMouseEvent>
 
 #include "calendar/CalendarDates.h"
+#include "calendar/MonthText.h"
 #include "commands/CommandIds.h"
 #include "view/CalView.h"
+#include "view/CalViewAccessible.h"
 #include "view/MenuBuilder.h"
 
 CViewInput::Hooks CCalView::InputHooks() {
@@ -39,6 +41,7 @@ CViewCursor::Hooks CCalView::CursorHooks() {
     CViewCursor::Hooks hooks;
     hooks.show = [this](const QDate& day) {
         m_navigation.ShowDay(day.day(), day.month(), day.year());
+        CCalViewAccessible::FocusDayMoved(*this);
     };
     hooks.openEntry = [this](const QString& dateKey, bool newEntry) {
         m_dialogs.RunDiaryEntry(dateKey, newEntry);
@@ -102,4 +105,24 @@ bool CCalView::viewportEvent(QEvent* event) {
 void CCalView::SetCommandRoute(CommandFilter isOffered, CommandSink run) {
     m_isOffered = std::move(isOffered);
     m_runCommand = std::move(run);
+}
+
+int CCalView::DayAtScreen(const QPoint& global) const {
+    return m_page.DayAt(viewport()->mapFromGlobal(global));
+}
+
+QString CCalView::DayMessages(int dayOfYear) {
+    if (!m_reminders || m_index.Mark(dayOfYear) == kNoEntry)
+        return QString();
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    DayOfYearToDate(dayOfYear, m_dates.ShownYear(), day, month, year);
+    // Asked for by assistive technology at any moment: a box would be out
+    // of place, so the failure is what the day reads.
+    try {
+        return m_reminders->GatherDayMessages(day, month, year, false);
+    } catch (const std::exception& error) {
+        return tr("The diary cannot be read: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -181,6 +182,29 @@ TEST_F(CalViewInputTest, KeysMoveTheFocusDayAndActForIt) {
     });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(offered, "26/02/2007") << "the menu's New Diary Entry takes the focus day";
+}
+
+// Assistive technology reads the page through the view's accessible interface.
+TEST_F(CalViewInputTest, AccessibleDaysTellTheirDateMessagesAndFocus) {
+    AddEntry("06032007", "Dentist at nine");
+    AddEntry("06032007", "Bank holiday", 1);
+    Open();
+    frame.activateWindow();
+    view->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(view);
+    ASSERT_EQ(page->childCount(), 31);
+    QAccessibleInterface* march6 = page->child(5);
+    EXPECT_EQ(march6->text(QAccessible::Name),
+              QLocale().toString(QDate(2007, 3, 6), QLocale::LongFormat));
+    EXPECT_EQ(march6->text(QAccessible::Description),
+              "Public holiday\nDentist at nine\nBank holiday");
+    EXPECT_EQ(page->child(4)->text(QAccessible::Description), "Today");
+    EXPECT_EQ(page->childAt(march6->rect().center().x(), march6->rect().center().y()), march6);
+    EXPECT_EQ(page->focusChild(), page->child(4));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(page->focusChild(), march6);
+    EXPECT_TRUE(march6->state().focused && !page->child(4)->state().focused);
 }
 
 // Which marks a state gives is the menu table's rule, each colour command's
