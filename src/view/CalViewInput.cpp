@@ -2,6 +2,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <exception>
 
 #include "calendar/CalendarDates.h"
 #include "calendar/MonthText.h"
@@ -79,8 +80,15 @@ void CCalView::ShowContextMenu(const QPoint& global, const QString& dayKey) {
 }
 
 void CCalView::keyPressEvent(QKeyEvent* event) {
-    if (!m_cursor.KeyPress(*event))
-        m_input.KeyPress(*event);
+    // A move into another month reads its marks from the diary, which may fail.
+    try {
+        if (m_cursor.KeyPress(*event))
+            return;
+    } catch (const std::exception& error) {
+        ReportError(QString::fromLocal8Bit(error.what()));
+        return;
+    }
+    m_input.KeyPress(*event);
 }
 
 void CCalView::focusOutEvent(QFocusEvent* event) {
