@@ -7,6 +7,7 @@
 #include "app/CalDocTemplate.h"
 #include "app/MainFrame.h"
 #include "diary/DiaryLocation.h"
+#include "settings/NewFileColours.h"
 
 void TellSettingsProblems(CSettingsStore& store, IPrompts& prompts) {
     if (!store.FormatProblem().isEmpty())
@@ -43,6 +44,7 @@ bool CCalApp::InitInstance() {
     TellSettingsProblems(m_store, m_prompts);
     // The defaults a first start writes back reach the file in one write.
     m_store.BeginBatch();
+    WriteNewFileColours(m_settings);
     m_notifications = CDBusNotifications::Connect();
     if (m_notifications) {
         services.notifications = m_notifications.get();

@@ -50,6 +50,7 @@ CDiaryEntryDlg::CDiaryEntryDlg(const CSettingsHelper& settings, IPrompts& prompt
     setObjectName(QStringLiteral("diaryEntryDialog"));
     setWindowTitle(tr("Diary Entry"));
     BuildControls();
+    FollowLayoutInTabOrder();
     ConnectButtons();
 }
 
@@ -135,6 +136,14 @@ void CDiaryEntryDlg::BuildControls() {
     closing->addWidget(m_cancelButton);
     grid->addLayout(closing, 5, 0, 1, 4);
     m_messageEdit->setMinimumWidth(320);
+}
+
+void CDiaryEntryDlg::FollowLayoutInTabOrder() {
+    QWidget* const order[] = {m_dateEdit,     m_holidayCheck, m_messageEdit, m_alarmTimeEdit,
+                              m_tuneEdit,     m_browseButton, m_firstButton, m_previousButton,
+                              m_positionEdit, m_nextButton,   m_lastButton,  m_deleteButton,
+                              m_findButton,   m_okButton,     m_cancelButton};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void CDiaryEntryDlg::ConnectButtons() {

@@ -67,6 +67,8 @@ private:
     enum class Move { First, Previous, Next, Last };
 
     void BuildControls();
+    // Tab goes as the eye reads the layout: row by row, left to right.
+    void FollowLayoutInTabOrder();
     QPushButton* AddButton(const QString& objectName, const QString& text, const QString& icon);
     void ConnectButtons();
     // Runs a button's work; a database error is reported and the dialog goes on.

@@ -44,6 +44,20 @@ const std::vector<std::pair<QString, QString>>& CQuickHelpDlg::ArrowKeys() {
     return pairs;
 }
 
+std::vector<std::pair<QString, QString>> CQuickHelpDlg::CursorKeys() {
+    return {
+        {tr("Arrow keys"), tr("Move the focus day by a day or a week")},
+        {tr("Page Up / Page Down"), tr("Same day of the previous or next month")},
+        {tr("Home"), tr("Today")},
+        {tr("Return or Space"), tr("New diary entry for the focus day")},
+        {tr("Ctrl + Return"), tr("The focus day's diary entries")},
+        {tr("Menu or Shift + F10"), tr("Menu for the focus day")},
+        {tr("Ctrl + arrow keys"), tr("Scroll the page")},
+        {tr("Ctrl + Page Up / Page Down"), tr("Scroll the page up or down")},
+        {tr("Ctrl + Home / End"), tr("Scroll to the top left or bottom right")},
+    };
+}
+
 void CQuickHelpDlg::BuildControls() {
     auto* keys = new QGridLayout;
     int row = 0;
@@ -65,6 +79,16 @@ void CQuickHelpDlg::BuildControls() {
         ++row;
     }
 
+    auto* cursor = new QGroupBox(tr("Day Cursor"), this);
+    cursor->setObjectName(QStringLiteral("cursorKeysFrame"));
+    auto* cursorGrid = new QGridLayout(cursor);
+    row = 0;
+    for (const auto& [key, meaning] : CursorKeys()) {
+        cursorGrid->addWidget(new QLabel(key, cursor), row, 0);
+        cursorGrid->addWidget(new QLabel(meaning, cursor), row, 1);
+        ++row;
+    }
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
@@ -73,6 +97,7 @@ void CQuickHelpDlg::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(keys);
     layout->addWidget(arrows);
+    layout->addWidget(cursor);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     WidenToCaption(*this, *layout);
     layout->setSizeConstraint(QLayout::SetFixedSize);

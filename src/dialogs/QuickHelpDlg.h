@@ -18,6 +18,8 @@ public:
     static const QStringList& KeyLines();
     // The pairs of the "Arrow Keys" frame.
     static const std::vector<std::pair<QString, QString>>& ArrowKeys();
+    // The pairs of the "Day Cursor" frame, in the interface's language.
+    static std::vector<std::pair<QString, QString>> CursorKeys();
 
     void done(int result) override;
 

@@ -2,6 +2,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -19,7 +20,8 @@ constexpr int kLockWaitMs = 2000;
 
 CSettingsStore::CSettingsStore() : CSettingsStore(UserSettingsFile()) {}
 
-CSettingsStore::CSettingsStore(const QString& iniFilePath) : m_file(iniFilePath) {
+CSettingsStore::CSettingsStore(const QString& iniFilePath)
+    : m_file(iniFilePath), m_startedWithoutFile(!QFileInfo::exists(iniFilePath)) {
     TakeProblem();
 }
 

@@ -27,6 +27,8 @@ public:
     CSettingsStore& operator=(const CSettingsStore&) = delete;
 
     QString FilePath() const { return m_file.Path(); }
+    // True when there was no file yet as the store opened: a first start.
+    bool StartedWithoutFile() const { return m_startedWithoutFile; }
     // Empty while the file reads; otherwise a message naming the file and
     // the line, for the user.
     const QString& FormatProblem() const { return m_problem; }
@@ -60,6 +62,7 @@ private:
     bool SavePending();
 
     CIniFile m_file;
+    bool m_startedWithoutFile = false;
     QString m_problem;
     QString m_saveProblem;
     QList<Change> m_pending;

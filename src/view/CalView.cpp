@@ -8,6 +8,7 @@
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "view/CalViewAccessible.h"
 #include "view/ViewCommandRoutes.h"
 #include "view/ViewFonts.h"
 #include "view/ViewMarquee.h"
@@ -43,8 +44,10 @@ CCalView::CCalView(const PlatformServices& services, CSettingsHelper& settings, 
       m_navigation(m_dates, m_settings, settings,
                    {[this] { PageChanged(); },
                     [this](bool on) { m_frame.CheckMenuItem(CommandId::YearView, on); }}),
+      m_cursor(*this, m_page, m_dates, CursorHooks()),
       m_timed(*this, settings, m_services, TimedHooks()) {
     setObjectName(QStringLiteral("calView"));
+    CCalViewAccessible::Install();
     // The page is the whole window, as on a printed calendar: no sunken frame.
     setFrameShape(QFrame::NoFrame);
     // The paint covers every pixel; erasing first would only flicker.

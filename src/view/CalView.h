@@ -11,6 +11,7 @@
 #include "diary/MonthIndex.h"
 #include "platform/PlatformServices.h"
 #include "reminders/Reminders.h"
+#include "view/ViewCursor.h"
 #include "view/ViewDialogs.h"
 #include "view/ViewFrame.h"
 #include "view/ViewInput.h"
@@ -78,6 +79,13 @@ public:
     const ViewSettings& Settings() const { return m_settings; }
     const CMonthIndex& MonthIndex() const { return m_index; }
     const QFont& RegularFont() const { return m_fonts.regular; }
+    // The keyboard's focus day and where it is on the page.
+    const CViewCursor& Cursor() const { return m_cursor; }
+    // The day under a point on the screen; 0 when none.
+    int DayAtScreen(const QPoint& global) const;
+    // The messages of a marked day of the shown year, one a line, its tunes
+    // kept quiet; empty for an unmarked day.
+    QString DayMessages(int dayOfYear);
     // The marquee band; none in a view started quietly for printing.
     CViewMarquee* Marquee() const { return m_timed.Marquee(); }
     // The window's CalDAV sync; none in a view started quietly for printing.
@@ -109,6 +117,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -139,6 +148,11 @@ private:
     void LoadStartIndex(ViewStart start);
     void ReportError(const QString& text);
     CViewInput::Hooks InputHooks();
+    CViewCursor::Hooks CursorHooks();
+    // The context menu at a point on the screen; `dayKey` (DDMMYYYY) is the
+    // day its diary commands take, empty for the day under the pointer.
+    void ShowContextMenu(const QPoint& global, const QString& dayKey);
+    void ShowFocusDayMenu();
 
     PlatformServices m_services;
     CSettingsHelper& m_settingsHelper;
@@ -159,6 +173,7 @@ private:
     CViewDialogs m_dialogs;
     CViewInput m_input;
     CPageNavigation m_navigation;
+    CViewCursor m_cursor;
 
     CommandFilter m_isOffered;
     CommandSink m_runCommand;

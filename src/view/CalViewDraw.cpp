@@ -25,6 +25,11 @@ void CCalView::paintEvent(QPaintEvent* event) {
         const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
         painter.translate(-clip.topLeft() - scroll);
         OnDraw(painter, clip.translated(scroll));
+        // In the page's text colour, which the user keeps readable on the page.
+        if (hasFocus())
+            m_cursor.DrawFrame(
+                painter, QColor(RedOf(m_settings.colours.text), GreenOf(m_settings.colours.text),
+                                BlueOf(m_settings.colours.text)));
     }
     QPainter target(viewport());
     target.drawPixmap(clip.topLeft(), buffer);

@@ -46,6 +46,8 @@ void CViewDialogs::RunSponsor() {
 }
 
 QString CViewDialogs::DateKeyUnderPointer() const {
+    if (!m_menuDay.isEmpty())
+        return m_menuDay;
     const int dayOfYear = m_page.DayAt(m_area.viewport()->mapFromGlobal(QCursor::pos()));
     if (dayOfYear == 0)
         return kNoDayKey;

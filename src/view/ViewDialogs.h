@@ -38,9 +38,13 @@ public:
     // The Diary Entry dialog for a day (DDMMYYYY, "00000000" for none);
     // diaryChanged runs when the diary changed.
     void RunDiaryEntry(const QString& dateKey, bool newEntry);
+    // While a menu opened from the keyboard is up, its day stands in for the
+    // pointer's; empty text gives the pointer back.
+    void SetMenuDay(const QString& dateKey) { m_menuDay = dateKey; }
 
 private:
-    // The key of the day under the mouse pointer, "00000000" when none.
+    // The key of the day under the mouse pointer (or the keyboard menu's
+    // day), "00000000" when none.
     QString DateKeyUnderPointer() const;
 
     QAbstractScrollArea& m_area;
@@ -51,4 +55,5 @@ private:
     Hooks m_hooks;
     // What Edit Diary's Find last looked for, offered again next time.
     QString m_searchText;
+    QString m_menuDay;
 };

@@ -83,6 +83,20 @@ const Entry kApril5{QStringLiteral("05042007"), QStringLiteral("April")};
 
 // The record exists while the dialog is open; Return in a field is OK and
 // stores the date typed in the user's order day first; Escape deletes it.
+// Public Holiday sits beside Date, so it comes second.
+TEST_F(DiaryEntryDlgTest, TabFollowsTheLayoutRowByRow) {
+    CDiaryEntryDlg dialog(settings, prompts, dateOrder);
+    QStringList chain;
+    for (QWidget* widget = dialog.nextInFocusChain(); widget != &dialog;
+         widget = widget->nextInFocusChain())
+        if ((widget->focusPolicy() & Qt::TabFocus) && !widget->objectName().isEmpty())
+            chain << widget->objectName();
+    EXPECT_EQ(chain, (QStringList{"dateEdit", "holidayCheck", "messageEdit", "alarmTimeEdit",
+                                  "tuneEdit", "browseButton", "firstButton", "previousButton",
+                                  "positionEdit", "nextButton", "lastButton", "deleteButton",
+                                  "findButton", "okButton", "cancelButton", "idEdit"}));
+}
+
 TEST_F(DiaryEntryDlgTest, NewEntryIsCreatedAtOnceReturnStoresItAndEscapeDeletesIt) {
     dateOrder.order = DateOrder::MonthDayYear;
     Add({kApril5});

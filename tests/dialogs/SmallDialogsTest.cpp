@@ -65,6 +65,7 @@ TEST_F(SmallDialogsTest, QuickHelpShowsEveryKeyAndMeaning) {
         EXPECT_TRUE(shown.contains(parts[0]) && shown.contains(parts[1])) << line.toStdString();
     }
     EXPECT_TRUE(shown.contains("Alt + Up") && shown.contains("Always On Top"));
+    EXPECT_TRUE(shown.contains("Ctrl + arrow keys") && shown.contains("Scroll the page"));
 }
 
 // The name red and the town yellow over the banner; a press anywhere on its

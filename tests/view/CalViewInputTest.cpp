@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -75,7 +76,8 @@ protected:
 // The steps themselves are the navigation rules' own; here only that the
 // commands reach them in the shown view mode, that a window left open
 // overnight learns the new day when it is next used, and that the keys
-// scroll a small window to the corners of the year.
+// scroll (with Ctrl, the plain arrows being the day cursor's) a small window
+// to the corners of the year.
 TEST_F(CalViewInputTest, NavigationCommandsFocusAndKeysMoveThePageAndToday) {
     Open(QSize(160, 120));
     QStringList shown;
@@ -93,9 +95,9 @@ TEST_F(CalViewInputTest, NavigationCommandsFocusAndKeysMoveThePageAndToday) {
     QTest::keyClick(view, Qt::Key_End);
     EXPECT_TRUE(down->value() > 0 && across->value() == across->maximum() &&
                 down->value() == down->maximum());
-    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Up, Qt::ControlModifier);
     EXPECT_EQ(down->value(), down->maximum() - down->singleStep());
-    QTest::keyClick(view, Qt::Key_Home);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_TRUE(across->value() == 0 && down->value() == 0);
 }
 
@@ -139,6 +141,73 @@ TEST_F(CalViewInputTest, NewDiaryEntryOffersTheDayUnderThePointerAndMarksItOnOk)
     EXPECT_EQ(view->MonthIndex().Mark(kMarch7), kNoEntry) << "a delete stands even when cancelled";
     ClickDay(kMarch7, Qt::ShiftModifier | Qt::ControlModifier);
     EXPECT_EQ(prompts.messages.last().text, "No Messages!") << "Ctrl+Shift checks the day";
+}
+
+// The moves are the day cursor's rule; here that the page follows the focus
+// day into another month, that the frame shows on it while the view has the
+// focus, and that Return and the menu key act for that day.
+TEST_F(CalViewInputTest, KeysMoveTheFocusDayAndActForIt) {
+    Open();
+    frame.activateWindow();
+    view->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QStringList shown;
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_Up}) {
+        QTest::keyClick(view, key);
+        shown << QString::number(view->Dates().ShownDay()) + '/' + Shown();
+    }
+    EXPECT_EQ(shown, (QStringList{"6/3/2007", "6/4/2007", "5/3/2007", "26/2/2007"}));
+    const QRect cell = view->Cursor().FocusCell();
+    EXPECT_EQ(Paint().pixelColor(cell.left() - 2, cell.center().y()), QColor(Qt::black));
+    EXPECT_EQ(cell.center(), CellCentre(DayOfYear(2, 26, 2007)));
+    QString offered;
+    WhenOpen<CDiaryEntryDlg>([&offered](CDiaryEntryDlg&, const WidgetDriver& d) {
+        offered = d.Text("dateEdit");
+        d.Click("cancelButton");
+    });
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_EQ(offered, "26/02/2007");
+    QTimer::singleShot(0, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        offered = QString();
+        WhenOpen<CDiaryEntryDlg>([&offered](CDiaryEntryDlg&, const WidgetDriver& d) {
+            offered = d.Text("dateEdit");
+            d.Click("cancelButton");
+        });
+        for (QAction* action : menu->actions())
+            if (action->data().toInt() == CommandId::NewDiaryEntry)
+                action->trigger();
+        menu->close();
+    });
+    QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(offered, "26/02/2007") << "the menu's New Diary Entry takes the focus day";
+    view->OnCommand(CommandId::YearView);
+    ClickDay(DayOfYear(7, 20, 2007));
+    EXPECT_EQ(view->Cursor().FocusDate(), QDate(2007, 7, 20)) << "a click moves the focus day";
+}
+
+// Assistive technology reads the page through the view's accessible interface.
+TEST_F(CalViewInputTest, AccessibleDaysTellTheirDateMessagesAndFocus) {
+    AddEntry("06032007", "Dentist at nine");
+    AddEntry("06032007", "Bank holiday", 1);
+    Open();
+    frame.activateWindow();
+    view->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(view);
+    ASSERT_EQ(page->childCount(), 31);
+    QAccessibleInterface* march6 = page->child(5);
+    EXPECT_EQ(march6->text(QAccessible::Name),
+              QLocale().toString(QDate(2007, 3, 6), QLocale::LongFormat));
+    EXPECT_EQ(march6->text(QAccessible::Description),
+              "Public holiday\nDentist at nine\nBank holiday");
+    EXPECT_EQ(page->child(4)->text(QAccessible::Description), "Today");
+    EXPECT_EQ(page->childAt(march6->rect().center().x(), march6->rect().center().y()), march6);
+    EXPECT_EQ(page->focusChild(), page->child(4));
+    QTest::keyClick(view, Qt::Key_Right);
+    EXPECT_EQ(page->focusChild(), march6);
+    EXPECT_TRUE(march6->state().focused && !page->child(4)->state().focused);
 }
 
 // Which marks a state gives is the menu table's rule, each colour command's

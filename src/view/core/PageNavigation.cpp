@@ -29,6 +29,14 @@ void CPageNavigation::Show(int month, int year, bool yearView) {
     m_hooks.pageChanged();
 }
 
+void CPageNavigation::ShowDay(int day, int month, int year) {
+    const bool samePage =
+        year == m_dates.ShownYear() && (m_settings.yearView || month == m_dates.ShownMonth());
+    m_dates.SetShown(day, month, year);
+    if (!samePage)
+        m_hooks.pageChanged();
+}
+
 void CPageNavigation::ToggleYearView() {
     m_settings.yearView = !m_settings.yearView;
     m_hooks.yearViewTurned(m_settings.yearView);

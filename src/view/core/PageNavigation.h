@@ -29,6 +29,9 @@ public:
     void This();
     // Shows a month (or its year) without touching the stored view mode.
     void Show(int month, int year, bool yearView);
+    // Makes a day the shown day; the page follows when it shows another
+    // month (or, in the year view, another year).
+    void ShowDay(int day, int month, int year);
     // Turns the year view on or off and stores the choice.
     void ToggleYearView();
 
