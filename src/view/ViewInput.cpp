@@ -98,8 +98,7 @@ void CViewInput::ClickDay(int dayOfYear, Qt::KeyboardModifiers modifiers) {
     int month = 0;
     int year = 0;
     DayOfYearToDate(dayOfYear, m_dates.ShownYear(), day, month, year);
-    // The clicked day becomes the focus day, in the year view with its month.
-    m_dates.SetShown(day, month, year);
+    m_dates.SetShown(day, m_dates.ShownMonth(), m_dates.ShownYear());
     // Shift alone adds an entry; with Ctrl as well it is an ordinary click.
     if (modifiers == Qt::ShiftModifier)
         m_hooks.addEntry(DateKey(day, month, year));

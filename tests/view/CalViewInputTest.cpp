@@ -182,9 +182,6 @@ TEST_F(CalViewInputTest, KeysMoveTheFocusDayAndActForIt) {
     });
     QTest::keyClick(view, Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_EQ(offered, "26/02/2007") << "the menu's New Diary Entry takes the focus day";
-    view->OnCommand(CommandId::YearView);
-    ClickDay(DayOfYear(7, 20, 2007));
-    EXPECT_EQ(view->Cursor().FocusDate(), QDate(2007, 7, 20)) << "a click moves the focus day";
 }
 
 // Assistive technology reads the page through the view's accessible interface.
