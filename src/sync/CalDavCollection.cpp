@@ -75,12 +75,21 @@ ServerListing CCalDavCollection::FullListing() {
     return listing;
 }
 
-ServerListing CCalDavCollection::List(const QString& syncToken) {
+ServerListing CCalDavCollection::List(const QString& syncToken, bool withData) {
     const DavRequest request{"REPORT",
                              m_transport.Account().collection,
-                             davxml::SyncCollection(syncToken),
+                             davxml::SyncCollection(syncToken, withData),
                              {{"Depth", "1"}}};
-    DavReply reply = m_transport.SendOne(request);
+    DavReply reply;
+    try {
+        reply = m_transport.SendOne(request);
+    } catch (const CSyncError&) {
+        if (!withData)
+            throw;
+        return List(syncToken, false);
+    }
+    if (withData && reply.status != kMultistatus)
+        return List(syncToken, false);
     // A token the server no longer knows, or a change list too long for it,
     // costs a full listing, never a failed sync.
     if (!syncToken.isEmpty() && (TokenRejected(reply.status) || reply.status == 501 ||

@@ -53,8 +53,10 @@ public:
 
     // Changes since `syncToken`, or every member when it is empty or the
     // server no longer knows it; servers without tokens are listed by a
-    // calendar-query.
-    ServerListing List(const QString& syncToken);
+    // calendar-query. `withData` asks for the members' text in the same
+    // reply (a first pull's one request); a server or a size limit that
+    // refuses that gets the listing without it.
+    ServerListing List(const QString& syncToken, bool withData = false);
     // The members' data and ETags, in requests of a bounded size.
     std::vector<DavResource> Fetch(const QStringList& hrefs);
     // Sends the writes, a few at a time, and says what became of each: a

@@ -63,11 +63,12 @@ SyncCounts CCalDavSync::Run() {
             known[m_collection.Normal(entry.href)] =
                 entry.text.isEmpty() ? QByteArray() : entry.etag;
     }
+    // Nothing known yet: every member is new, and its text comes with the list.
     const ServerListing listing = m_collection.List(
-        sameCollection ? mapping.Value(CSyncMapping::SyncTokenName()) : QString());
+        sameCollection ? mapping.Value(CSyncMapping::SyncTokenName()) : QString(), known.empty());
     const QStringList changed = ChangedMembers(listing, known);
     int unreadable = 0;
-    const std::vector<ServerObject> objects = Read(changed, changed, unreadable);
+    const std::vector<ServerObject> objects = Read(changed, unreadable, listing.resources);
 
     const QString identity = mapping.Value(CSyncMapping::IdentityName());
     CLocalEntries local(m_database);
@@ -118,11 +119,26 @@ QStringList CCalDavSync::ChangedMembers(const ServerListing& listing,
     return changed;
 }
 
-std::vector<ServerObject> CCalDavSync::Read(const QStringList& hrefs, const QStringList& asked,
-                                            int& skipped) {
-    const QSet<QString> wanted(asked.begin(), asked.end());
+std::vector<ServerObject> CCalDavSync::Read(const QStringList& hrefs, int& skipped,
+                                            const std::vector<DavResource>& listed) {
+    const QSet<QString> wanted(hrefs.begin(), hrefs.end());
+    std::vector<DavResource> resources;
+    QSet<QString> carried;
+    for (const DavResource& resource : listed) {
+        if (resource.status == 200 && !resource.calendarData.isEmpty() &&
+            wanted.contains(resource.href)) {
+            resources.push_back(resource);
+            carried.insert(resource.href);
+        }
+    }
+    QStringList missing;
+    for (const QString& href : hrefs)
+        if (!carried.contains(href))
+            missing.append(href);
+    for (DavResource& resource : m_collection.Fetch(missing))
+        resources.push_back(std::move(resource));
     std::vector<ServerObject> objects;
-    for (const DavResource& resource : m_collection.Fetch(hrefs)) {
+    for (const DavResource& resource : resources) {
         // Gone since it was listed: the next sync lists it gone.
         if (resource.status != 200 || !wanted.contains(resource.href))
             continue;
@@ -175,7 +191,7 @@ std::map<QString, QByteArray> CCalDavSync::Push(CSyncReconciler& reconciler,
         }
         int unreadable = 0;
         std::map<QString, ServerObject> stored;
-        for (ServerObject& object : Read(readBack, readBack, unreadable))
+        for (ServerObject& object : Read(readBack, unreadable))
             stored[object.href] = std::move(object);
         InTransaction(QStringLiteral("save the synchronisation"), [&] {
             for (size_t i = 0; i < batch.size(); ++i) {

@@ -36,8 +36,10 @@ private:
     void Exec(const QString& sql, const QString& action);
     QStringList ChangedMembers(const ServerListing& listing,
                                const std::map<QString, QByteArray>& known) const;
-    std::vector<ServerObject> Read(const QStringList& hrefs, const QStringList& asked,
-                                   int& skipped);
+    // The members' text: from the listing where it came with it, fetched
+    // otherwise.
+    std::vector<ServerObject> Read(const QStringList& hrefs, int& skipped,
+                                   const std::vector<DavResource>& listed = {});
     void Apply(CSyncReconciler& reconciler, const ServerListing& listing,
                const std::vector<ServerObject>& changed);
     std::optional<DecodedObject> DecodeWritten(const WriteResult& result,

@@ -249,11 +249,11 @@ std::vector<DavProperties> ParseProperties(const QByteArray& body) {
     return PropertiesReader(body).Read();
 }
 
-QByteArray SyncCollection(const QString& token) {
+QByteArray SyncCollection(const QString& token, bool withData) {
     return Document(QStringLiteral("sync-collection"), [&](QXmlStreamWriter& xml) {
         xml.writeTextElement(kDav, QStringLiteral("sync-token"), token);
         xml.writeTextElement(kDav, QStringLiteral("sync-level"), QStringLiteral("1"));
-        WriteProps(xml, false);
+        WriteProps(xml, withData);
     });
 }
 

@@ -36,7 +36,7 @@ struct DavProperties {
 // The bodies of the REPORTs a sync sends, and the reading of their replies.
 namespace davxml {
 // RFC 6578: the members changed since `token` (all members when empty).
-QByteArray SyncCollection(const QString& token);
+QByteArray SyncCollection(const QString& token, bool withData = false);
 // RFC 4791 calendar-query: every event's ETag, for servers without tokens.
 QByteArray EventEtags();
 // RFC 4791 calendar-multiget: the data and ETags of the given members.

@@ -216,6 +216,16 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(t.Sync("A").pushed, 5) << "8 + 7 were recorded before";
                      EXPECT_EQ(t.server->StoredEvents(t.name), 21);
                  }},
+        // A first listing that may not carry the events' text: listed without.
+        QuirkRow{"ListingWithTextRefused",
+                 [](QuirkSyncTest& t, QByteArray& request, QByteArray& answer, bool sent) {
+                     if (request.contains("sync-collection") && request.contains("calendar-data"))
+                         Answer("REPORT", "", 500)(t, request, answer, sent);
+                 },
+                 [](QuirkSyncTest& t) {
+                     t.addresses["C"] = t.proxy.Through(t.url);
+                     EXPECT_EQ(t.Sync("C").pulled, 1);
+                 }},
         // Another writer of the diary, while the sync waits on the server
         // (its second listing, after its writes).
         QuirkRow{"SlowServer",
