@@ -37,77 +37,49 @@ int StatusCode(const QString& line) {
     return line.simplified().section(QLatin1Char(' '), 1, 1).toInt();
 }
 
-class MultistatusReader {
-public:
-    explicit MultistatusReader(const QByteArray& body) : m_xml(body) {}
+// Walks a WebDAV multistatus reply element by element.
+class DavReplyWalker {
+protected:
+    explicit DavReplyWalker(const QByteArray& body) : m_xml(body) {}
 
-    DavMultistatus Read() {
-        if (!m_xml.readNextStartElement() || !IsDav(QStringLiteral("multistatus")))
-            Fail(QStringLiteral("it is not a WebDAV multistatus"));
+    bool Is(const QString& space, const QString& name) const {
+        return m_xml.namespaceUri() == space && m_xml.name() == name;
+    }
+    // Calls `take` on each child of the current element; a child it does
+    // not take (returns false) is skipped.
+    template <typename Take>
+    void EachChild(Take take) {
         while (m_xml.readNextStartElement()) {
-            if (IsDav(QStringLiteral("response")))
-                m_result.resources.push_back(ReadResponse());
-            else if (IsDav(QStringLiteral("sync-token")))
-                m_result.syncToken = m_xml.readElementText().trimmed();
-            else
+            if (!take())
                 m_xml.skipCurrentElement();
         }
+    }
+    // Calls `take` on each child of the root, which must be a multistatus.
+    template <typename Take>
+    void EachTopChild(Take take) {
+        if (!m_xml.readNextStartElement() || !Is(kDav, QStringLiteral("multistatus")))
+            Fail(QStringLiteral("it is not a WebDAV multistatus"));
+        EachChild(take);
         if (m_xml.hasError())
             Fail(m_xml.errorString());
-        return m_result;
     }
-
-private:
-    bool IsDav(const QString& name) const {
-        return m_xml.namespaceUri() == kDav && m_xml.name() == name;
-    }
-
-    DavResource ReadResponse() {
-        DavResource resource;
-        while (m_xml.readNextStartElement()) {
-            if (IsDav(QStringLiteral("href")))
-                resource.href = m_xml.readElementText().trimmed();
-            else if (IsDav(QStringLiteral("status")))
-                resource.status = StatusCode(m_xml.readElementText());
-            else if (IsDav(QStringLiteral("propstat")))
-                ReadPropstat(resource);
-            else
-                m_xml.skipCurrentElement();
-        }
-        return resource;
-    }
-
-    // Only a propstat with status 200 carries values; the others list the
-    // properties the member lacks.
-    void ReadPropstat(DavResource& resource) {
-        DavResource found;
+    // Reads a propstat's values with `readProp`; they count only with
+    // status 200, the others list the properties the member lacks.
+    template <typename ReadProp>
+    bool Propstat(ReadProp readProp) {
         int status = 0;
-        while (m_xml.readNextStartElement()) {
-            if (IsDav(QStringLiteral("status")))
+        EachChild([&] {
+            if (Is(kDav, QStringLiteral("status")))
                 status = StatusCode(m_xml.readElementText());
-            else if (IsDav(QStringLiteral("prop")))
-                ReadProp(found);
+            else if (Is(kDav, QStringLiteral("prop")))
+                readProp();
             else
-                m_xml.skipCurrentElement();
-        }
-        if (status != 200)
-            return;
-        resource.etag = found.etag;
-        resource.calendarData = found.calendarData;
-        if (resource.status == 0)
-            resource.status = status;
+                return false;
+            return true;
+        });
+        return status == 200;
     }
-
-    void ReadProp(DavResource& found) {
-        while (m_xml.readNextStartElement()) {
-            if (IsDav(QStringLiteral("getetag")))
-                found.etag = m_xml.readElementText().trimmed().toUtf8();
-            else if (m_xml.namespaceUri() == kCalDav && m_xml.name() == u"calendar-data")
-                found.calendarData = m_xml.readElementText().toUtf8();
-            else
-                m_xml.skipCurrentElement();
-        }
-    }
+    QString Text() { return m_xml.readElementText().trimmed(); }
 
     [[noreturn]] void Fail(const QString& why) const {
         throw CSyncError(
@@ -115,67 +87,103 @@ private:
     }
 
     QXmlStreamReader m_xml;
-    DavMultistatus m_result;
 };
-class PropertiesReader {
-public:
-    explicit PropertiesReader(const QByteArray& body) : m_xml(body) {}
 
-    std::vector<DavProperties> Read() {
-        std::vector<DavProperties> result;
-        if (!m_xml.readNextStartElement() || !Is(kDav, QStringLiteral("multistatus")))
-            Fail(QStringLiteral("it is not a WebDAV multistatus"));
-        while (m_xml.readNextStartElement()) {
+class MultistatusReader : private DavReplyWalker {
+public:
+    explicit MultistatusReader(const QByteArray& body) : DavReplyWalker(body) {}
+
+    DavMultistatus Read() {
+        DavMultistatus result;
+        EachTopChild([&] {
             if (Is(kDav, QStringLiteral("response")))
-                result.push_back(ReadResponse());
+                result.resources.push_back(ReadResponse());
+            else if (Is(kDav, QStringLiteral("sync-token")))
+                result.syncToken = Text();
             else
-                m_xml.skipCurrentElement();
-        }
-        if (m_xml.hasError())
-            Fail(m_xml.errorString());
+                return false;
+            return true;
+        });
         return result;
     }
 
 private:
-    bool Is(const QString& space, const QString& name) const {
-        return m_xml.namespaceUri() == space && m_xml.name() == name;
+    DavResource ReadResponse() {
+        DavResource resource;
+        EachChild([&] {
+            if (Is(kDav, QStringLiteral("href"))) {
+                resource.href = Text();
+            } else if (Is(kDav, QStringLiteral("status"))) {
+                resource.status = StatusCode(m_xml.readElementText());
+            } else if (Is(kDav, QStringLiteral("propstat"))) {
+                DavResource found;
+                if (Propstat([&] { ReadProp(found); })) {
+                    resource.etag = found.etag;
+                    resource.calendarData = found.calendarData;
+                    if (resource.status == 0)
+                        resource.status = 200;
+                }
+            } else {
+                return false;
+            }
+            return true;
+        });
+        return resource;
     }
 
+    void ReadProp(DavResource& found) {
+        EachChild([&] {
+            if (Is(kDav, QStringLiteral("getetag")))
+                found.etag = Text().toUtf8();
+            else if (Is(kCalDav, QStringLiteral("calendar-data")))
+                found.calendarData = m_xml.readElementText().toUtf8();
+            else
+                return false;
+            return true;
+        });
+    }
+};
+
+class PropertiesReader : private DavReplyWalker {
+public:
+    explicit PropertiesReader(const QByteArray& body) : DavReplyWalker(body) {}
+
+    std::vector<DavProperties> Read() {
+        std::vector<DavProperties> result;
+        EachTopChild([&] {
+            if (!Is(kDav, QStringLiteral("response")))
+                return false;
+            result.push_back(ReadResponse());
+            return true;
+        });
+        return result;
+    }
+
+private:
     DavProperties ReadResponse() {
         DavProperties found;
-        while (m_xml.readNextStartElement()) {
-            if (Is(kDav, QStringLiteral("href")))
-                found.href = m_xml.readElementText().trimmed();
-            else if (Is(kDav, QStringLiteral("propstat")))
-                ReadPropstat(found);
-            else
-                m_xml.skipCurrentElement();
-        }
+        EachChild([&] {
+            if (Is(kDav, QStringLiteral("href"))) {
+                found.href = Text();
+            } else if (Is(kDav, QStringLiteral("propstat"))) {
+                DavProperties values;
+                values.href = found.href;
+                if (Propstat([&] { ReadProp(values); }))
+                    found = values;
+            } else {
+                return false;
+            }
+            return true;
+        });
         return found;
     }
 
-    void ReadPropstat(DavProperties& found) {
-        DavProperties values;
-        values.href = found.href;
-        int status = 0;
-        while (m_xml.readNextStartElement()) {
-            if (Is(kDav, QStringLiteral("status")))
-                status = StatusCode(m_xml.readElementText());
-            else if (Is(kDav, QStringLiteral("prop")))
-                ReadProp(values);
-            else
-                m_xml.skipCurrentElement();
-        }
-        if (status == 200)
-            found = values;
-    }
-
     void ReadProp(DavProperties& values) {
-        while (m_xml.readNextStartElement()) {
+        EachChild([&] {
             if (Is(kDav, QStringLiteral("resourcetype")))
                 values.calendar = HasChild(kCalDav, QStringLiteral("calendar"));
             else if (Is(kDav, QStringLiteral("displayname")))
-                values.displayName = m_xml.readElementText().trimmed();
+                values.displayName = Text();
             else if (Is(kDav, QStringLiteral("current-user-principal")))
                 values.principal = ChildHref();
             else if (Is(kCalDav, QStringLiteral("calendar-home-set")))
@@ -183,46 +191,40 @@ private:
             else if (Is(kCalDav, QStringLiteral("supported-calendar-component-set")))
                 values.events = TakesEvents();
             else
-                m_xml.skipCurrentElement();
-        }
+                return false;
+            return true;
+        });
     }
 
     bool HasChild(const QString& space, const QString& name) {
         bool has = false;
-        while (m_xml.readNextStartElement()) {
+        EachChild([&] {
             has = has || Is(space, name);
-            m_xml.skipCurrentElement();
-        }
+            return false;
+        });
         return has;
     }
 
     QString ChildHref() {
         QString href;
-        while (m_xml.readNextStartElement()) {
-            if (href.isEmpty() && Is(kDav, QStringLiteral("href")))
-                href = m_xml.readElementText().trimmed();
-            else
-                m_xml.skipCurrentElement();
-        }
+        EachChild([&] {
+            if (!href.isEmpty() || !Is(kDav, QStringLiteral("href")))
+                return false;
+            href = Text();
+            return true;
+        });
         return href;
     }
 
     bool TakesEvents() {
         bool events = false;
-        while (m_xml.readNextStartElement()) {
+        EachChild([&] {
             events = events || (Is(kCalDav, QStringLiteral("comp")) &&
                                 m_xml.attributes().value(QStringLiteral("name")) == u"VEVENT");
-            m_xml.skipCurrentElement();
-        }
+            return false;
+        });
         return events;
     }
-
-    [[noreturn]] void Fail(const QString& why) const {
-        throw CSyncError(
-            QStringLiteral("The CalDAV server sent a reply that cannot be read (%1).").arg(why));
-    }
-
-    QXmlStreamReader m_xml;
 };
 }  // namespace
 
