@@ -9,16 +9,8 @@
 set -euo pipefail
 
 plenda=$1
-scratch=$(mktemp -d)
-cleanup() {
-  [[ -n ${app_pid:-} ]] && kill -KILL "$app_pid" 2>/dev/null || true
-  [[ -n ${monitor_pid:-} ]] && kill "$monitor_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/config QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
-mkdir -p "$XDG_CONFIG_HOME" "$HOME/Documents"
-diary=$HOME/Documents/Diary.db
+source "$(dirname "$0")/plenda-scratch-home.sh"
+export QT_QPA_PLATFORM=offscreen
 
 # Within six minutes of midnight the alarm moves to 24:00, the day's last.
 minute_of_day=$((10#$(date +%H) * 60 + 10#$(date +%M)))

@@ -10,16 +10,7 @@
 set -euo pipefail
 
 plenda=$1
-scratch=$(mktemp -d)
-cleanup() {
-  [[ -n ${app_pid:-} ]] && kill -KILL "$app_pid" 2>/dev/null || true
-  [[ -n ${monitor_pid:-} ]] && kill "$monitor_pid" 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-export HOME=$scratch XDG_CONFIG_HOME=$scratch/config LC_ALL=C.UTF-8
-mkdir -p "$XDG_CONFIG_HOME" "$HOME/Documents"
-diary=$HOME/Documents/Diary.db
+source "$(dirname "$0")/plenda-scratch-home.sh"
 
 fail() {
   echo "FAIL: $*"
