@@ -25,6 +25,7 @@ CCalApp::CCalApp(int& argc, char** argv)
     setApplicationName(QStringLiteral("plenda"));
     setDesktopFileName(QStringLiteral("plenda"));
     setApplicationDisplayName(QStringLiteral("Plenda"));
+    m_translations.Load(QLocale::system(), CInterfaceTranslations::Folders());
     connect(&m_quitSignals, &CQuitSignals::QuitRequested, this, &CCalApp::OnQuitRequested);
 }
 
