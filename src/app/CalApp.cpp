@@ -10,9 +10,9 @@
 
 void TellSettingsProblems(CSettingsStore& store, IPrompts& prompts) {
     if (!store.FormatProblem().isEmpty())
-        prompts.ShowMessage(store.FormatProblem(), QStringLiteral("Calendar"));
+        prompts.ShowMessage(store.FormatProblem(), CCalApp::tr("Calendar"));
     store.OnFirstSaveFailure([&prompts](const QString& problem) {
-        prompts.ShowMessage(problem, QStringLiteral("Calendar"));
+        prompts.ShowMessage(problem, CCalApp::tr("Calendar"));
     });
 }
 

@@ -219,7 +219,7 @@ void CMarqueePage::ChooseUnit(QButtonGroup* group, const QStringList& words, QSt
 
 void CMarqueePage::BrowseForFile() {
     OpenFileRequest request;
-    request.filter = QStringLiteral("Text files (*.txt);;Data files (*.dat)");
+    request.filter = tr("Text files (*.txt);;Data files (*.dat)");
     request.defaultSuffix = QStringLiteral("txt");
     const QString chosen = m_prompts.AskOpenFileName(request);
     if (chosen.isEmpty())

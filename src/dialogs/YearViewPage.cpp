@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/YearViewPage.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -39,5 +40,5 @@ void CYearViewPage::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const QString message = YearViewPageMessage(m_acrossEdit->text(), m_downEdit->text());
     if (!message.isEmpty())
-        m_prompts.ShowMessage(message, QString::fromLatin1(kRetryCaption));
+        m_prompts.ShowMessage(message, QCoreApplication::translate("COptionsDlg", kRetryCaption));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarExport.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QIODevice>
 #include <cstdlib>
@@ -39,9 +40,12 @@ void WriteEvent(QIODevice& out, icalcomponent* event) {
 }  // namespace
 
 QString ExportSummary::Text() const {
-    QString text = QStringLiteral("%1 entries exported").arg(written);
+    QString text =
+        QCoreApplication::translate("CCalendarTransfer", "%1 entries exported").arg(written);
     if (leftOut > 0)
-        text += QStringLiteral(", %1 left out (their dates fall on no day)").arg(leftOut);
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            ", %1 left out (their dates fall on no day)")
+                    .arg(leftOut);
     return text + QLatin1Char('.');
 }
 

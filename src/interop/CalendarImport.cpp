@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarImport.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include "interop/EntryTable.h"
@@ -79,23 +80,29 @@ int ImportSummary::SkippedCount() const {
 }
 
 QString ImportSummary::Text() const {
-    QString text = QStringLiteral("%1 added, %2 already present, %3 expanded")
+    QString text = QCoreApplication::translate("CCalendarTransfer",
+                                               "%1 added, %2 already present, %3 expanded")
                        .arg(added)
                        .arg(present)
                        .arg(expanded);
     if (expanded > 0)
-        text += QStringLiteral(" (repeating events listed day by day from %1 to %2)")
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            " (repeating events listed day by day from %1 to %2)")
                     .arg(windowFirst.toString(Qt::ISODate), windowLast.toString(Qt::ISODate));
     if (endless > 0)
-        text += QStringLiteral(", %1 endless (date patterns from the first day on)").arg(endless);
-    text += QStringLiteral(", %1 skipped").arg(SkippedCount());
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            ", %1 endless (date patterns from the first day on)")
+                    .arg(endless);
+    text += QCoreApplication::translate("CCalendarTransfer", ", %1 skipped").arg(SkippedCount());
     QStringList reasons;
     for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
         reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
     if (!reasons.isEmpty())
         text += QStringLiteral(" (") + reasons.join(QStringLiteral("; ")) + QLatin1Char(')');
     if (unkeptText > 0)
-        text += QStringLiteral("; %1 with a location or description not kept").arg(unkeptText);
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            "; %1 with a location or description not kept")
+                    .arg(unkeptText);
     return text + QLatin1Char('.');
 }
 

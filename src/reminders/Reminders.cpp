@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/Reminders.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <optional>
@@ -23,7 +24,9 @@ void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure
                         const QString& caption) {
     if (!failure)
         return;
-    prompts.ShowMessage(failure->isEmpty() ? QStringLiteral("Unknown MCI error") : *failure,
+    prompts.ShowMessage(failure->isEmpty()
+                            ? QCoreApplication::translate("CReminders", "Unknown MCI error")
+                            : *failure,
                         caption);
 }
 }  // namespace
@@ -44,7 +47,7 @@ void CReminders::CheckDiary(int day, int month, int year, bool quiet) {
     if (!messages.isEmpty())
         m_prompts.ShowMessage(messages, caption);
     else if (!quiet)
-        m_prompts.ShowMessage(QStringLiteral("No Messages!"), caption);
+        m_prompts.ShowMessage(QCoreApplication::translate("CReminders", "No Messages!"), caption);
 }
 
 QString CReminders::DayKey(int day, int month, int year) const {

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
 #include <QString>
 #include <optional>
 
 // The checks the Options dialog makes before it stores anything.
 
 // The caption of every box in which the Options dialog refuses a value.
-inline constexpr char kRetryCaption[] = "Retry";
+inline constexpr char kRetryCaption[] = QT_TRANSLATE_NOOP("COptionsDlg", "Retry");
 
 // The Year View page's own check (Enter pressed in the page): the message of
 // the first failing rule, empty when the two counts pass.
