@@ -24,7 +24,7 @@ CCalendarPage::CCalendarPage(const CSettingsHelper& settings, QWidget* parent) :
     m_weekNumbers->setChecked(stored.weekNumbers);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Week starts on"), m_weekStart);
+    form->addRow(tr("Wee&k starts on"), m_weekStart);
     form->addRow(m_weekNumbers);
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/YearViewPage.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,8 +24,8 @@ CYearViewPage::CYearViewPage(const CSettingsHelper& settings, IPrompts& prompts,
 
     auto* form = new QFormLayout(this);
     form->addRow(m_yearViewCheck);
-    form->addRow(tr("Months Across (1 - 12)"), m_acrossEdit);
-    form->addRow(tr("Months Down (1 - 12)"), m_downEdit);
+    form->addRow(tr("Months &Across (1 - 12)"), m_acrossEdit);
+    form->addRow(tr("Months &Down (1 - 12)"), m_downEdit);
 }
 
 YearViewOptions CYearViewPage::Values() const {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 // The checks the Options dialog makes before it stores anything.
