@@ -56,6 +56,12 @@ std::string CCalendarNames::MonthTitleName(int month) const {
     return TitleCase(*m_locale, m_locale->standaloneMonthName(month)).toLatin1().toStdString();
 }
 
+QString CCalendarNames::WeekdayFullName(int weekday) const {
+    if (!m_locale)
+        return QString::fromLatin1(WeekdayName(weekday));
+    return m_locale->dayName(QtDayOfWeek(weekday));
+}
+
 std::string CCalendarNames::WeekdayCell(int weekday) const {
     if (!m_locale)
         return std::string(WeekdayName(weekday), 2);

@@ -21,6 +21,8 @@ public:
     std::string MonthTitleName(int month) const;
     // Two Latin-1 characters for a weekday (0 Sunday .. 6 Saturday) in the header.
     std::string WeekdayCell(int weekday) const;
+    // The full name of a weekday, as a sentence shows it.
+    QString WeekdayFullName(int weekday) const;
 
 private:
     explicit CCalendarNames(const QLocale& locale) : m_locale(locale) {}
