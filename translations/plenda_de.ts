@@ -5,451 +5,1099 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den Kalender</translation>
     </message>
     <message>
         <source>Calendar Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender Version 1.0</translation>
     </message>
     <message>
         <source>Plenda, a desk calendar and diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda, ein Tischkalender mit Terminverwaltung</translation>
     </message>
     <message>
         <source>Made by Quenmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwickelt von Quenmor</translation>
     </message>
     <message>
         <source>Free software: use it, share it, improve it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software: Nutzen Sie sie, geben Sie sie weiter, verbessern Sie sie.</translation>
     </message>
     <message>
         <source>News, help and updates on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuigkeiten, Hilfe und Aktualisierungen im Web:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmCheck</name>
+    <message>
+        <source>Missed: </source>
+        <translation>Verpasst: </translation>
+    </message>
+    <message>
+        <source> You have an appointment</source>
+        <translation> Sie haben einen Termin</translation>
+    </message>
+    <message>
+        <source>(Alarms more than %1 days old are not shown.)</source>
+        <translation>(Erinnerungen, die älter als %1 Tage sind, werden nicht angezeigt.)</translation>
+    </message>
+    <message>
+        <source> Missed appointments</source>
+        <translation> Verpasste Termine</translation>
+    </message>
+</context>
+<context>
+    <name>CCalApp</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>database files (*.db)</source>
+        <translation>Datenbankdateien (*.db)</translation>
+    </message>
+</context>
+<context>
+    <name>CCalView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Diary entries cannot be checked without the sound service.</source>
+        <translation>Ohne den Tondienst können die Kalendereinträge nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>No diary is open.</source>
+        <translation>Es ist kein Terminkalender geöffnet.</translation>
     </message>
 </context>
 <context>
     <name>CCalendarPage</name>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntag</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>As the locale says (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie in den Regionaleinstellungen (%1)</translation>
     </message>
     <message>
         <source>Show week numbers (ISO 8601)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalenderwochen anzeigen (ISO 8601)</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <source>Wee&amp;k starts on</source>
+        <translation>Woche beginnt a&amp;m</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarTransfer</name>
+    <message>
+        <source>%1 entries exported</source>
+        <translation>%1 Einträge exportiert</translation>
+    </message>
+    <message>
+        <source>, %1 left out (their dates fall on no day)</source>
+        <translation>, %1 ausgelassen (ihr Datum fällt auf keinen Tag)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already present, %3 expanded</source>
+        <translation>%1 hinzugefügt, %2 bereits vorhanden, %3 aufgelöst</translation>
+    </message>
+    <message>
+        <source> (repeating events listed day by day from %1 to %2)</source>
+        <translation> (Serientermine Tag für Tag vom %1 bis %2 eingetragen)</translation>
+    </message>
+    <message>
+        <source>, %1 endless (date patterns from the first day on)</source>
+        <translation>, %1 ohne Ende (Datumsmuster ab dem ersten Tag)</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, %1 übersprungen</translation>
+    </message>
+    <message>
+        <source>; %1 with a location or description not kept</source>
+        <translation>; bei %1 wurden Ort oder Beschreibung nicht übernommen</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Kalender importieren</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 Termin</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 Termine</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Are the entries of %1 public holidays?
+(%2 found)</source>
+        <translation>Sind die Einträge aus %1 Feiertage?
+(%2 gefunden)</translation>
     </message>
 </context>
 <context>
     <name>CDBusNotifications</name>
     <message>
         <source>Open Plenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda öffnen</translation>
     </message>
     <message>
         <source>Snooze 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>In 5 Minuten erinnern</translation>
     </message>
 </context>
 <context>
     <name>CDiaryEntryDlg</name>
     <message>
         <source>Diary Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalendereintrag</translation>
     </message>
     <message>
         <source>When to be reminded, for example %1; empty for no alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt der Erinnerung, zum Beispiel %1; leer lassen für keine Erinnerung</translation>
     </message>
     <message>
         <source>Public Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Feiertag</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alarm time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tune to play:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>No diary entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Kalendereinträge</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>Sound files (*.wav);;Video files (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tondateien (*.wav);;Videodateien (*.avi)</translation>
+    </message>
+    <message>
+        <source>Please add a message
+</source>
+        <translation>Bitte geben Sie eine Nachricht ein
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Type it as HH:MM, for example 09:30
+</source>
+        <translation>Alarmzeit: Bitte als HH:MM eingeben, zum Beispiel 09:30
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Hours cannot be more than 24
+</source>
+        <translation>Alarmzeit: Die Stunden dürfen nicht größer als 24 sein
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Minutes cannot be more than 59
+</source>
+        <translation>Alarmzeit: Die Minuten dürfen nicht größer als 59 sein
+</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; not found</source>
+        <translation>„%1“ wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Nachricht:</translation>
+    </message>
+    <message>
+        <source>&amp;Alarm time:</source>
+        <translation>&amp;Alarmzeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Tune to play:</source>
+        <translation>&amp;Ton zum Abspielen:</translation>
+    </message>
+    <message>
+        <source>A date must be entered</source>
+        <translation>Bitte geben Sie ein Datum ein</translation>
+    </message>
+    <message>
+        <source>Invalid date
+</source>
+        <translation>Ungültiges Datum
+</translation>
+    </message>
+    <message>
+        <source>Day must be between 1 and 31
+</source>
+        <translation>Der Tag muss zwischen 1 und 31 liegen
+</translation>
+    </message>
+    <message>
+        <source>Month must be between 1 and 12
+</source>
+        <translation>Der Monat muss zwischen 1 und 12 liegen
+</translation>
     </message>
 </context>
 <context>
     <name>CFindDlg</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Find What :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Look In :</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Nachricht</translation>
+    </message>
+    <message>
+        <source>Tune To Play</source>
+        <translation>Ton zum Abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Find What :</source>
+        <translation>&amp;Suchen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Look In :</source>
+        <translation>Suchen &amp;in:</translation>
     </message>
 </context>
 <context>
     <name>CMarqueePage</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pixels every </source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Millisekunden</translation>
     </message>
     <message>
         <source>Use Internet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check Internet every </source>
-        <translation type="unfinished"></translation>
+        <translation>Internet verwenden</translation>
     </message>
     <message>
         <source>Use File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei verwenden</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Named</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check file every </source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Text...</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund...</translation>
     </message>
     <message>
-        <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Message</source>
+        <translation>&amp;Nachricht</translation>
+    </message>
+    <message>
+        <source>&amp;Slide</source>
+        <translation>&amp;Schritt</translation>
+    </message>
+    <message>
+        <source>&amp;pixels every </source>
+        <translation>&amp;Pixel alle </translation>
+    </message>
+    <message>
+        <source>Check &amp;Internet every </source>
+        <translation>&amp;Internet prüfen alle </translation>
+    </message>
+    <message>
+        <source>&amp;Named</source>
+        <translation>&amp;Dateiname</translation>
+    </message>
+    <message>
+        <source>Check fil&amp;e every </source>
+        <translation>Datei prüfen all&amp;e </translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>Fa&amp;rbe:</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;Data files (*.dat)</source>
+        <translation>Textdateien (*.txt);;Datendateien (*.dat)</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Monate</translation>
     </message>
 </context>
 <context>
     <name>CMessageBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>COptionsDlg</name>
     <message>
         <source>Start Plenda when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda bei der Anmeldung starten</translation>
     </message>
     <message>
         <source>Options Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Plenda is not installed: at log-in this starts the build at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda ist nicht installiert: Bei der Anmeldung startet damit die Programmversion in %1</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Cannot change %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geändert werden:
+%2</translation>
     </message>
     <message>
         <source>Give the address without the password; enter it under Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Adresse ohne Passwort an; das Passwort gehört in das Feld „Passwort“.</translation>
     </message>
     <message>
         <source>Enter the calendar&apos;s address and the user the password belongs to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie die Adresse des Kalenders und den Benutzer ein, zu dem das Passwort gehört.</translation>
     </message>
     <message>
         <source>%1; the password is kept only until the calendar closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; das Passwort wird nur bis zum Schließen des Kalenders aufbewahrt.</translation>
     </message>
     <message>
         <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Bitte geben Sie eine Zahl ein</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Nur Zahlen</translation>
+    </message>
+    <message>
+        <source>12 months is the limit</source>
+        <translation>Höchstens 12 Monate</translation>
+    </message>
+    <message>
+        <source>Please enter a number from 1 to 12</source>
+        <translation>Bitte geben Sie eine Zahl von 1 bis 12 ein</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
     </message>
 </context>
 <context>
     <name>COptionsTabCtrl</name>
     <message>
         <source>Marquee Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufschrift</translation>
     </message>
     <message>
         <source>Picture Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Year View Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahresansicht</translation>
     </message>
     <message>
         <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisieren</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender</translation>
     </message>
 </context>
 <context>
     <name>CPicturePage</name>
     <message>
         <source>Show Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild anzeigen</translation>
     </message>
     <message>
         <source>Stretch Picture Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in der Höhe strecken</translation>
     </message>
     <message>
         <source>Stretch Picture Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild in der Breite strecken</translation>
+    </message>
+</context>
+<context>
+    <name>CQtTunes</name>
+    <message>
+        <source>The video is not open.</source>
+        <translation>Das Video ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The video file %1 cannot be found.</source>
+        <translation>Die Videodatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a video that can be played.</source>
+        <translation>Die Datei %1 ist kein abspielbares Video.</translation>
+    </message>
+    <message>
+        <source>The video %1 did not open in time.</source>
+        <translation>Das Video %1 wurde nicht rechtzeitig geöffnet.</translation>
+    </message>
+    <message>
+        <source>The video %1 cannot be played.</source>
+        <translation>Das Video %1 kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <source>The video %1 did not finish in time.</source>
+        <translation>Das Video %1 wurde nicht rechtzeitig beendet.</translation>
     </message>
 </context>
 <context>
     <name>CQuickHelpDlg</name>
     <message>
         <source>Quick Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzhilfe</translation>
     </message>
     <message>
         <source>Arrow Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeiltasten</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Alt + M	Menus- Remove or Restore</source>
+        <translation>Alt + M	Menüs aus- oder einblenden</translation>
+    </message>
+    <message>
+        <source>Alt + F	 Fonts</source>
+        <translation>Alt + F	Schriftarten</translation>
+    </message>
+    <message>
+        <source>Alt + B	Background Colour</source>
+        <translation>Alt + B	Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Alt + T	Text Colour</source>
+        <translation>Alt + T	Textfarbe</translation>
+    </message>
+    <message>
+        <source>Alt + H	Help</source>
+        <translation>Alt + H	Hilfe</translation>
+    </message>
+    <message>
+        <source>Alt + A 	About this application</source>
+        <translation>Alt + A	Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>Alt + D	Diary Entry</source>
+        <translation>Alt + D	Kalendereintrag</translation>
+    </message>
+    <message>
+        <source>Alt + C	Check Diary</source>
+        <translation>Alt + C	Termine prüfen</translation>
+    </message>
+    <message>
+        <source>Alt + Y	Year View</source>
+        <translation>Alt + Y	Jahresansicht</translation>
+    </message>
+    <message>
+        <source>Alt + Left</source>
+        <translation>Alt + Pfeil links</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Alt + Right</source>
+        <translation>Alt + Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Alt + Down</source>
+        <translation>Alt + Pfeil unten</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Aktueller Monat</translation>
+    </message>
+    <message>
+        <source>Alt + Up</source>
+        <translation>Alt + Pfeil oben</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+</context>
+<context>
+    <name>CReminders</name>
+    <message>
+        <source>Unknown MCI error</source>
+        <translation>Unbekannter Fehler bei der Wiedergabe</translation>
+    </message>
+    <message>
+        <source>No Messages!</source>
+        <translation>Keine Nachrichten!</translation>
     </message>
 </context>
 <context>
     <name>CSponsorDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSyncPage</name>
     <message>
         <source>https://example.org/calendars/me/diary/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.org/calendars/ich/termine/</translation>
     </message>
     <message>
         <source>kept in the keyring; empty keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>wird im Schlüsselbund gespeichert; leer lassen, um es zu behalten</translation>
     </message>
     <message>
         <source>&amp;Find Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalender &amp;finden</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> Minuten</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calendar address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>User</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calendars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Synchronise every</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Last good sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte erfolgreiche Synchronisation</translation>
     </message>
     <message>
         <source>Reading the password from the keyring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort wird aus dem Schlüsselbund gelesen...</translation>
     </message>
     <message>
         <source>Enter the password to find the calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie das Passwort ein, um die Kalender zu finden.</translation>
     </message>
     <message>
         <source>Enter the user the calendars belong to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie den Benutzer ein, dem die Kalender gehören.</translation>
     </message>
     <message>
         <source>Asking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Server wird abgefragt...</translation>
     </message>
     <message>
         <source>No calendar that holds events is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dort gibt es keinen Kalender mit Terminen.</translation>
     </message>
     <message>
         <source>Choose the calendar to synchronise with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie den Kalender, mit dem synchronisiert werden soll.</translation>
     </message>
     <message>
         <source>The diary will synchronise with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Terminkalender wird mit %1 synchronisiert.</translation>
+    </message>
+    <message>
+        <source>Calendar add&amp;ress</source>
+        <translation>&amp;Kalenderadresse</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Benutzer</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>Pass&amp;wort</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendars</source>
+        <translation>Ka&amp;lender</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronise every</source>
+        <translation>S&amp;ynchronisieren alle</translation>
+    </message>
+</context>
+<context>
+    <name>CViewMarquee</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+</context>
+<context>
+    <name>CViewPrinting</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>Die Seite konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CViewSync</name>
+    <message>
+        <source>To the server: pushed %1, deleted %2
+From the server: pulled %3, deleted %4
+Conflicts: %5 (both versions kept)
+</source>
+        <translation>Zum Server: %1 übertragen, %2 gelöscht
+Vom Server: %3 übernommen, %4 gelöscht
+Konflikte: %5 (beide Fassungen behalten)
+</translation>
+    </message>
+    <message>
+        <source>Left for the next sync: %1 (changed on the server meanwhile)
+</source>
+        <translation>Für die nächste Synchronisation zurückgestellt: %1 (inzwischen auf dem Server geändert)
+</translation>
+    </message>
+    <message>
+        <source>Kept, as only the first or last day of an event over several days can be removed: %1
+</source>
+        <translation>Behalten, da bei mehrtägigen Terminen nur der erste oder letzte Tag entfernt werden kann: %1
+</translation>
+    </message>
+    <message>
+        <source>Refused by the server, tried again next time: %1
+</source>
+        <translation>Vom Server abgelehnt, beim nächsten Mal erneut versucht: %1
+</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (server events a diary cannot hold, or entries whose date falls on no day)
+</source>
+        <translation>Übersprungen: %1 (Servertermine, die der Terminkalender nicht aufnehmen kann, oder Einträge, deren Datum auf keinen Tag fällt)
+</translation>
+    </message>
+    <message>
+        <source>Synchronise</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <source>No CalDAV calendar is set: enter its address and user in Options, on the Synchronise page.</source>
+        <translation>Es ist kein CalDAV-Kalender eingerichtet: Geben Sie seine Adresse und den Benutzer unter „Optionen“ auf der Seite „Synchronisieren“ ein.</translation>
+    </message>
+    <message>
+        <source>The keyring holds an empty password</source>
+        <translation>Der Schlüsselbund enthält ein leeres Passwort</translation>
+    </message>
+    <message>
+        <source>%1; no password for %2, so the diary was not synchronised.</source>
+        <translation>%1; kein Passwort für %2, daher wurde der Terminkalender nicht synchronisiert.</translation>
+    </message>
+    <message>
+        <source>%1.
+The CalDAV password (kept until the calendar closes):</source>
+        <translation>%1.
+Das CalDAV-Passwort (wird bis zum Schließen des Kalenders aufbewahrt):</translation>
+    </message>
+</context>
+<context>
+    <name>CWaylandNotice</name>
+    <message>
+        <source>On this Wayland desktop the calendar cannot keep itself above other windows or reopen where it was last placed: the desktop decides both.
+To keep it on top, use the window menu of your desktop. Where the desktop offers XWayland, Plenda starts on it and keeps both itself.</source>
+        <translation>Auf diesem Wayland-Desktop kann sich der Kalender weder über anderen Fenstern halten noch an seiner letzten Position öffnen: Beides bestimmt der Desktop.
+Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. Wo der Desktop XWayland anbietet, startet Plenda darauf und kann beides selbst.</translation>
     </message>
 </context>
 <context>
     <name>CYearViewPage</name>
     <message>
         <source>   Year View</source>
-        <translation type="unfinished"></translation>
+        <translation>   Jahresansicht</translation>
     </message>
     <message>
-        <source>Months Across (1 - 12)</source>
-        <translation type="unfinished"></translation>
+        <source>Months &amp;Across (1 - 12)</source>
+        <translation>Mon&amp;ate nebeneinander (1 - 12)</translation>
     </message>
     <message>
-        <source>Months Down (1 - 12)</source>
-        <translation type="unfinished"></translation>
+        <source>Months &amp;Down (1 - 12)</source>
+        <translation>Monate &amp;untereinander (1 - 12)</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Menu</name>
     <message>
-        <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <source>Text</source>
+        <translation>Text</translation>
     </message>
     <message>
-        <source>%1.
-The CalDAV password (kept until the calendar closes):</source>
-        <translation type="unfinished"></translation>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Today - Text</source>
+        <translation>Heute - Text</translation>
+    </message>
+    <message>
+        <source>Today - Background</source>
+        <translation>Heute - Hintergrund</translation>
+    </message>
+    <message>
+        <source>Diary Entry- Text</source>
+        <translation>Kalendereintrag - Text</translation>
+    </message>
+    <message>
+        <source>Diary Entry - Background</source>
+        <translation>Kalendereintrag - Hintergrund</translation>
+    </message>
+    <message>
+        <source>Public Holiday - Background</source>
+        <translation>Feiertag - Hintergrund</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>Ö&amp;ffnen...	Strg+O</translation>
+    </message>
+    <message>
+        <source>&amp;Import Calendar...</source>
+        <translation>Kalender &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Calendar...</source>
+        <translation>Kalender &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronise Now</source>
+        <translation>Jetzt &amp;synchronisieren</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Dr&amp;uckeinrichtung...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Always On Top</source>
+        <translation>Immer im Vo&amp;rdergrund</translation>
+    </message>
+    <message>
+        <source>&amp;No Menu</source>
+        <translation>&amp;Kein Menü</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Diary</source>
+        <translation>Termine &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>New &amp;Diary Entry...</source>
+        <translation>Neuer Kalender&amp;eintrag...</translation>
+    </message>
+    <message>
+        <source>Edit Diary</source>
+        <translation>Terminkalender bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>&amp;Schriftarten</translation>
+    </message>
+    <message>
+        <source>Fit page to window</source>
+        <translation>Seite an Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Farben</translation>
+    </message>
+    <message>
+        <source>Public Holiday - Text</source>
+        <translation>Feiertag - Text</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Year View</source>
+        <translation>&amp;Jahresansicht</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Bild anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Marquee</source>
+        <translation>Laufschrift anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Prev</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;This</source>
+        <translation>He&amp;ute</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Quick &amp;Help...</source>
+        <translation>Kurz&amp;hilfe...</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenda...</source>
+        <translation>Ü&amp;ber Plenda...</translation>
+    </message>
+    <message>
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message>
+        <source>Fonts...</source>
+        <translation>Schriftarten...</translation>
+    </message>
+    <message>
+        <source>Public Holiday- Text</source>
+        <translation>Feiertag - Text</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Jahresansicht</translation>
+    </message>
+    <message>
+        <source>Show  picture</source>
+        <translation>Bild anzeigen</translation>
+    </message>
+    <message>
+        <source>Show marquee</source>
+        <translation>Laufschrift anzeigen</translation>
+    </message>
+    <message>
+        <source>Check Diary</source>
+        <translation>Termine prüfen</translation>
+    </message>
+    <message>
+        <source>New Diary Entry</source>
+        <translation>Neuer Kalendereintrag</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>No Menu</source>
+        <translation>Kein Menü</translation>
+    </message>
+    <message>
+        <source>File Open...</source>
+        <translation>Datei öffnen...</translation>
+    </message>
+    <message>
+        <source>Import Calendar...</source>
+        <translation>Kalender importieren...</translation>
+    </message>
+    <message>
+        <source>Export Calendar...</source>
+        <translation>Kalender exportieren...</translation>
+    </message>
+    <message>
+        <source>Synchronise Now</source>
+        <translation>Jetzt synchronisieren</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckeinrichtung</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Quick Help</source>
+        <translation>Kurzhilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenda</source>
+        <translation>Ü&amp;ber Plenda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 </TS>

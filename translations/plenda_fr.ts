@@ -5,451 +5,1099 @@
     <name>CAboutDlg</name>
     <message>
         <source>About Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos du calendrier</translation>
     </message>
     <message>
         <source>Calendar Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier version 1.0</translation>
     </message>
     <message>
         <source>Plenda, a desk calendar and diary</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda, un calendrier de bureau avec agenda</translation>
     </message>
     <message>
         <source>Made by Quenmor</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé par Quenmor</translation>
     </message>
     <message>
         <source>Free software: use it, share it, improve it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre : utilisez-le, partagez-le, améliorez-le.</translation>
     </message>
     <message>
         <source>News, help and updates on the web:</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités, aide et mises à jour sur le Web :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CAlarmCheck</name>
+    <message>
+        <source>Missed: </source>
+        <translation>Manqué : </translation>
+    </message>
+    <message>
+        <source> You have an appointment</source>
+        <translation> Vous avez un rendez-vous</translation>
+    </message>
+    <message>
+        <source>(Alarms more than %1 days old are not shown.)</source>
+        <translation>(Les alarmes de plus de %1 jours ne sont pas affichées.)</translation>
+    </message>
+    <message>
+        <source> Missed appointments</source>
+        <translation> Rendez-vous manqués</translation>
+    </message>
+</context>
+<context>
+    <name>CCalApp</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>database files (*.db)</source>
+        <translation>Fichiers de base de données (*.db)</translation>
+    </message>
+</context>
+<context>
+    <name>CCalView</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Diary entries cannot be checked without the sound service.</source>
+        <translation>Les entrées d&apos;agenda ne peuvent pas être consultées sans le service audio.</translation>
+    </message>
+    <message>
+        <source>No diary is open.</source>
+        <translation>Aucun agenda n&apos;est ouvert.</translation>
     </message>
 </context>
 <context>
     <name>CCalendarPage</name>
     <message>
         <source>Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimanche</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lundi</translation>
     </message>
     <message>
         <source>As the locale says (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon les paramètres régionaux (%1)</translation>
     </message>
     <message>
         <source>Show week numbers (ISO 8601)</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les numéros de semaine (ISO 8601)</translation>
     </message>
     <message>
-        <source>Week starts on</source>
-        <translation type="unfinished"></translation>
+        <source>Wee&amp;k starts on</source>
+        <translation>La semaine c&amp;ommence le</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarTransfer</name>
+    <message>
+        <source>%1 entries exported</source>
+        <translation>%1 entrées exportées</translation>
+    </message>
+    <message>
+        <source>, %1 left out (their dates fall on no day)</source>
+        <translation>, %1 omises (leur date ne tombe sur aucun jour)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already present, %3 expanded</source>
+        <translation>%1 ajoutées, %2 déjà présentes, %3 développées</translation>
+    </message>
+    <message>
+        <source> (repeating events listed day by day from %1 to %2)</source>
+        <translation> (événements récurrents inscrits jour par jour du %1 au %2)</translation>
+    </message>
+    <message>
+        <source>, %1 endless (date patterns from the first day on)</source>
+        <translation>, %1 sans fin (motifs de date à partir du premier jour)</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, %1 ignorées</translation>
+    </message>
+    <message>
+        <source>; %1 with a location or description not kept</source>
+        <translation>; %1 dont le lieu ou la description n&apos;a pas été conservé</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Importer un calendrier</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exporter un calendrier</translation>
+    </message>
+    <message>
+        <source>1 event</source>
+        <translation>1 événement</translation>
+    </message>
+    <message>
+        <source>%1 events</source>
+        <translation>%1 événements</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Are the entries of %1 public holidays?
+(%2 found)</source>
+        <translation>Les entrées de %1 sont-elles des jours fériés ?
+(%2 au total)</translation>
     </message>
 </context>
 <context>
     <name>CDBusNotifications</name>
     <message>
         <source>Open Plenda</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Plenda</translation>
     </message>
     <message>
         <source>Snooze 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler dans 5 minutes</translation>
     </message>
 </context>
 <context>
     <name>CDiaryEntryDlg</name>
     <message>
         <source>Diary Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée d&apos;agenda</translation>
     </message>
     <message>
         <source>When to be reminded, for example %1; empty for no alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure du rappel, par exemple %1 ; vide pour aucune alarme</translation>
     </message>
     <message>
         <source>Public Holiday</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour férié</translation>
     </message>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alarm time:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tune to play:</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>No diary entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune entrée d&apos;agenda</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
     </message>
     <message>
         <source>Sound files (*.wav);;Video files (*.avi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers audio (*.wav);;Fichiers vidéo (*.avi)</translation>
+    </message>
+    <message>
+        <source>Please add a message
+</source>
+        <translation>Veuillez saisir un message
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Type it as HH:MM, for example 09:30
+</source>
+        <translation>Heure de l&apos;alarme : saisissez-la sous la forme HH:MM, par exemple 09:30
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Hours cannot be more than 24
+</source>
+        <translation>Heure de l&apos;alarme : les heures ne peuvent pas dépasser 24
+</translation>
+    </message>
+    <message>
+        <source>Alarm time- Minutes cannot be more than 59
+</source>
+        <translation>Heure de l&apos;alarme : les minutes ne peuvent pas dépasser 59
+</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; not found</source>
+        <translation>« %1 » introuvable</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>&amp;Date :</translation>
+    </message>
+    <message>
+        <source>&amp;Message:</source>
+        <translation>&amp;Message :</translation>
+    </message>
+    <message>
+        <source>&amp;Alarm time:</source>
+        <translation>&amp;Heure de l&apos;alarme :</translation>
+    </message>
+    <message>
+        <source>&amp;Tune to play:</source>
+        <translation>Son à &amp;jouer :</translation>
+    </message>
+    <message>
+        <source>A date must be entered</source>
+        <translation>Une date doit être saisie</translation>
+    </message>
+    <message>
+        <source>Invalid date
+</source>
+        <translation>Date non valide
+</translation>
+    </message>
+    <message>
+        <source>Day must be between 1 and 31
+</source>
+        <translation>Le jour doit être compris entre 1 et 31
+</translation>
+    </message>
+    <message>
+        <source>Month must be between 1 and 12
+</source>
+        <translation>Le mois doit être compris entre 1 et 12
+</translation>
     </message>
 </context>
 <context>
     <name>CFindDlg</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Find What :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Look In :</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Tune To Play</source>
+        <translation>Son à jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Find What :</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Look In :</source>
+        <translation>&amp;Chercher dans :</translation>
     </message>
 </context>
 <context>
     <name>CMarqueePage</name>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Message</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Slide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pixels every </source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>milliseconds</source>
-        <translation type="unfinished"></translation>
+        <translation>millisecondes</translation>
     </message>
     <message>
         <source>Use Internet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check Internet every </source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser Internet</translation>
     </message>
     <message>
         <source>Use File</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser un fichier</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Named</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Check file every </source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Text...</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte...</translation>
     </message>
     <message>
         <source>Background...</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan...</translation>
     </message>
     <message>
-        <source>Color:</source>
-        <translation type="unfinished"></translation>
+        <source>&amp;Message</source>
+        <translation>&amp;Message</translation>
+    </message>
+    <message>
+        <source>&amp;Slide</source>
+        <translation>&amp;Décaler de</translation>
+    </message>
+    <message>
+        <source>&amp;pixels every </source>
+        <translation>&amp;pixels toutes les </translation>
+    </message>
+    <message>
+        <source>Check &amp;Internet every </source>
+        <translation>Consulter &amp;Internet tous les </translation>
+    </message>
+    <message>
+        <source>&amp;Named</source>
+        <translation>&amp;Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Check fil&amp;e every </source>
+        <translation>Consulter le fichi&amp;er tous les </translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Couleur :</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;Data files (*.dat)</source>
+        <translation>Fichiers texte (*.txt);;Fichiers de données (*.dat)</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>Semaines</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Mois</translation>
     </message>
 </context>
 <context>
     <name>CMessageBox</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>COptionsDlg</name>
     <message>
         <source>Start Plenda when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer Plenda à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Options Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Plenda is not installed: at log-in this starts the build at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plenda n&apos;est pas installé : à l&apos;ouverture de session, c&apos;est la version compilée dans %1 qui démarre</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
     <message>
         <source>Cannot change %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier %1 :
+%2</translation>
     </message>
     <message>
         <source>Give the address without the password; enter it under Password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez l&apos;adresse sans le mot de passe ; saisissez celui-ci dans le champ « Mot de passe ».</translation>
     </message>
     <message>
         <source>Enter the calendar&apos;s address and the user the password belongs to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;adresse du calendrier et l&apos;utilisateur auquel appartient le mot de passe.</translation>
     </message>
     <message>
         <source>%1; the password is kept only until the calendar closes.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; le mot de passe n&apos;est conservé que jusqu&apos;à la fermeture du calendrier.</translation>
     </message>
     <message>
         <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>Please enter a number</source>
+        <translation>Veuillez saisir un nombre</translation>
+    </message>
+    <message>
+        <source>Numbers only</source>
+        <translation>Uniquement des chiffres</translation>
+    </message>
+    <message>
+        <source>12 months is the limit</source>
+        <translation>12 mois au maximum</translation>
+    </message>
+    <message>
+        <source>Please enter a number from 1 to 12</source>
+        <translation>Veuillez saisir un nombre de 1 à 12</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier compris entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
     </message>
 </context>
 <context>
     <name>COptionsTabCtrl</name>
     <message>
         <source>Marquee Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandeau défilant</translation>
     </message>
     <message>
         <source>Picture Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Year View Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Vue annuelle</translation>
     </message>
     <message>
         <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation</translation>
     </message>
     <message>
         <source>Calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>Calendrier</translation>
     </message>
 </context>
 <context>
     <name>CPicturePage</name>
     <message>
         <source>Show Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;image</translation>
     </message>
     <message>
         <source>Stretch Picture Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer l&apos;image en hauteur</translation>
     </message>
     <message>
         <source>Stretch Picture Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirer l&apos;image en largeur</translation>
+    </message>
+</context>
+<context>
+    <name>CQtTunes</name>
+    <message>
+        <source>The video is not open.</source>
+        <translation>La vidéo n&apos;est pas ouverte.</translation>
+    </message>
+    <message>
+        <source>The video file %1 cannot be found.</source>
+        <translation>Le fichier vidéo %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a video that can be played.</source>
+        <translation>Le fichier %1 n&apos;est pas une vidéo lisible.</translation>
+    </message>
+    <message>
+        <source>The video %1 did not open in time.</source>
+        <translation>La vidéo %1 ne s&apos;est pas ouverte à temps.</translation>
+    </message>
+    <message>
+        <source>The video %1 cannot be played.</source>
+        <translation>La vidéo %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>The video %1 did not finish in time.</source>
+        <translation>La vidéo %1 ne s&apos;est pas terminée à temps.</translation>
     </message>
 </context>
 <context>
     <name>CQuickHelpDlg</name>
     <message>
         <source>Quick Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide rapide</translation>
     </message>
     <message>
         <source>Arrow Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches fléchées</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Alt + M	Menus- Remove or Restore</source>
+        <translation>Alt + M	Masquer ou afficher les menus</translation>
+    </message>
+    <message>
+        <source>Alt + F	 Fonts</source>
+        <translation>Alt + F	Polices</translation>
+    </message>
+    <message>
+        <source>Alt + B	Background Colour</source>
+        <translation>Alt + B	Couleur d&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Alt + T	Text Colour</source>
+        <translation>Alt + T	Couleur du texte</translation>
+    </message>
+    <message>
+        <source>Alt + H	Help</source>
+        <translation>Alt + H	Aide</translation>
+    </message>
+    <message>
+        <source>Alt + A 	About this application</source>
+        <translation>Alt + A	À propos de cette application</translation>
+    </message>
+    <message>
+        <source>Alt + D	Diary Entry</source>
+        <translation>Alt + D	Entrée d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>Alt + C	Check Diary</source>
+        <translation>Alt + C	Consulter l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>Alt + Y	Year View</source>
+        <translation>Alt + Y	Vue annuelle</translation>
+    </message>
+    <message>
+        <source>Alt + Left</source>
+        <translation>Alt + Flèche gauche</translation>
+    </message>
+    <message>
+        <source>Previous Month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Alt + Right</source>
+        <translation>Alt + Flèche droite</translation>
+    </message>
+    <message>
+        <source>Next Month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Alt + Down</source>
+        <translation>Alt + Flèche bas</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>Mois en cours</translation>
+    </message>
+    <message>
+        <source>Alt + Up</source>
+        <translation>Alt + Flèche haut</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+</context>
+<context>
+    <name>CReminders</name>
+    <message>
+        <source>Unknown MCI error</source>
+        <translation>Erreur de lecture inconnue</translation>
+    </message>
+    <message>
+        <source>No Messages!</source>
+        <translation>Aucun message !</translation>
     </message>
 </context>
 <context>
     <name>CSponsorDlg</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CSyncPage</name>
     <message>
         <source>https://example.org/calendars/me/diary/</source>
-        <translation type="unfinished"></translation>
+        <translation>https://example.org/calendars/moi/agenda/</translation>
     </message>
     <message>
         <source>kept in the keyring; empty keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>conservé dans le trousseau ; laisser vide pour le garder</translation>
     </message>
     <message>
         <source>&amp;Find Calendars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver les calendriers</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source> minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> minutes</translation>
     </message>
     <message>
         <source>Never</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calendar address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>User</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Calendars</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Synchronise every</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamais</translation>
     </message>
     <message>
         <source>Last good sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière synchronisation réussie</translation>
     </message>
     <message>
         <source>Reading the password from the keyring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du mot de passe dans le trousseau...</translation>
     </message>
     <message>
         <source>Enter the password to find the calendars.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe pour trouver les calendriers.</translation>
     </message>
     <message>
         <source>Enter the user the calendars belong to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l&apos;utilisateur auquel appartiennent les calendriers.</translation>
     </message>
     <message>
         <source>Asking the server...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interrogation du serveur...</translation>
     </message>
     <message>
         <source>No calendar that holds events is there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun calendrier contenant des événements n&apos;y a été trouvé.</translation>
     </message>
     <message>
         <source>Choose the calendar to synchronise with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le calendrier avec lequel synchroniser.</translation>
     </message>
     <message>
         <source>The diary will synchronise with %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;agenda sera synchronisé avec %1.</translation>
+    </message>
+    <message>
+        <source>Calendar add&amp;ress</source>
+        <translation>&amp;Adresse du calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;User</source>
+        <translation>&amp;Utilisateur</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word</source>
+        <translation>Mot de pa&amp;sse</translation>
+    </message>
+    <message>
+        <source>Ca&amp;lendars</source>
+        <translation>Calend&amp;riers</translation>
+    </message>
+    <message>
+        <source>S&amp;ynchronise every</source>
+        <translation>S&amp;ynchroniser toutes les</translation>
+    </message>
+</context>
+<context>
+    <name>CViewMarquee</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+</context>
+<context>
+    <name>CViewPrinting</name>
+    <message>
+        <source>The page could not be printed.</source>
+        <translation>La page n&apos;a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CViewSync</name>
+    <message>
+        <source>To the server: pushed %1, deleted %2
+From the server: pulled %3, deleted %4
+Conflicts: %5 (both versions kept)
+</source>
+        <translation>Vers le serveur : %1 envoyées, %2 supprimées
+Depuis le serveur : %3 reçues, %4 supprimées
+Conflits : %5 (les deux versions conservées)
+</translation>
+    </message>
+    <message>
+        <source>Left for the next sync: %1 (changed on the server meanwhile)
+</source>
+        <translation>Reportées à la prochaine synchronisation : %1 (modifiées entre-temps sur le serveur)
+</translation>
+    </message>
+    <message>
+        <source>Kept, as only the first or last day of an event over several days can be removed: %1
+</source>
+        <translation>Conservé, car seul le premier ou le dernier jour d&apos;un événement sur plusieurs jours peut être supprimé : %1
+</translation>
+    </message>
+    <message>
+        <source>Refused by the server, tried again next time: %1
+</source>
+        <translation>Refusé par le serveur, nouvel essai la prochaine fois : %1
+</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (server events a diary cannot hold, or entries whose date falls on no day)
+</source>
+        <translation>Ignorés : %1 (événements du serveur que l&apos;agenda ne peut pas contenir, ou entrées dont la date ne tombe sur aucun jour)
+</translation>
+    </message>
+    <message>
+        <source>Synchronise</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>No CalDAV calendar is set: enter its address and user in Options, on the Synchronise page.</source>
+        <translation>Aucun calendrier CalDAV n&apos;est configuré : saisissez son adresse et l&apos;utilisateur dans Options, à la page « Synchronisation ».</translation>
+    </message>
+    <message>
+        <source>The keyring holds an empty password</source>
+        <translation>Le trousseau contient un mot de passe vide</translation>
+    </message>
+    <message>
+        <source>%1; no password for %2, so the diary was not synchronised.</source>
+        <translation>%1 ; pas de mot de passe pour %2, l&apos;agenda n&apos;a donc pas été synchronisé.</translation>
+    </message>
+    <message>
+        <source>%1.
+The CalDAV password (kept until the calendar closes):</source>
+        <translation>%1.
+Le mot de passe CalDAV (conservé jusqu&apos;à la fermeture du calendrier) :</translation>
+    </message>
+</context>
+<context>
+    <name>CWaylandNotice</name>
+    <message>
+        <source>On this Wayland desktop the calendar cannot keep itself above other windows or reopen where it was last placed: the desktop decides both.
+To keep it on top, use the window menu of your desktop. Where the desktop offers XWayland, Plenda starts on it and keeps both itself.</source>
+        <translation>Sur ce bureau Wayland, le calendrier ne peut ni rester au-dessus des autres fenêtres ni se rouvrir là où il était placé : c&apos;est le bureau qui en décide.
+Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si le bureau propose XWayland, Plenda démarre dessus et gère les deux lui-même.</translation>
     </message>
 </context>
 <context>
     <name>CYearViewPage</name>
     <message>
         <source>   Year View</source>
-        <translation type="unfinished"></translation>
+        <translation>   Vue annuelle</translation>
     </message>
     <message>
-        <source>Months Across (1 - 12)</source>
-        <translation type="unfinished"></translation>
+        <source>Months &amp;Across (1 - 12)</source>
+        <translation>Mois en &amp;largeur (1 - 12)</translation>
     </message>
     <message>
-        <source>Months Down (1 - 12)</source>
-        <translation type="unfinished"></translation>
+        <source>Months &amp;Down (1 - 12)</source>
+        <translation>Mois en &amp;hauteur (1 - 12)</translation>
     </message>
 </context>
 <context>
-    <name>QObject</name>
+    <name>Menu</name>
     <message>
-        <source>Synchronise</source>
-        <translation type="unfinished"></translation>
+        <source>Text</source>
+        <translation>Texte</translation>
     </message>
     <message>
-        <source>%1.
-The CalDAV password (kept until the calendar closes):</source>
-        <translation type="unfinished"></translation>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Today - Text</source>
+        <translation>Aujourd&apos;hui - Texte</translation>
+    </message>
+    <message>
+        <source>Today - Background</source>
+        <translation>Aujourd&apos;hui - Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Diary Entry- Text</source>
+        <translation>Entrée d&apos;agenda - Texte</translation>
+    </message>
+    <message>
+        <source>Diary Entry - Background</source>
+        <translation>Entrée d&apos;agenda - Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Public Holiday - Background</source>
+        <translation>Jour férié - Arrière-plan</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>&amp;Ouvrir...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>&amp;Import Calendar...</source>
+        <translation>&amp;Importer un calendrier...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Calendar...</source>
+        <translation>E&amp;xporter un calendrier...</translation>
+    </message>
+    <message>
+        <source>&amp;Synchronise Now</source>
+        <translation>&amp;Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>Im&amp;primer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Always On Top</source>
+        <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>&amp;No Menu</source>
+        <translation>Sa&amp;ns menu</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>C&amp;heck Diary</source>
+        <translation>&amp;Consulter l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>New &amp;Diary Entry...</source>
+        <translation>Nouvelle &amp;entrée d&apos;agenda...</translation>
+    </message>
+    <message>
+        <source>Edit Diary</source>
+        <translation>Modifier l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Fonts</source>
+        <translation>&amp;Polices</translation>
+    </message>
+    <message>
+        <source>Fit page to window</source>
+        <translation>Ajuster la page à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Colors</source>
+        <translation>Couleurs</translation>
+    </message>
+    <message>
+        <source>Public Holiday - Text</source>
+        <translation>Jour férié - Texte</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;Year View</source>
+        <translation>Vue &amp;annuelle</translation>
+    </message>
+    <message>
+        <source>Show picture</source>
+        <translation>Afficher l&apos;image</translation>
+    </message>
+    <message>
+        <source>Show Marquee</source>
+        <translation>Afficher le bandeau défilant</translation>
+    </message>
+    <message>
+        <source>&amp;Prev</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;This</source>
+        <translation>Ce &amp;mois</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Quick &amp;Help...</source>
+        <translation>&amp;Aide rapide...</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenda...</source>
+        <translation>À &amp;propos de Plenda...</translation>
+    </message>
+    <message>
+        <source>Sponsor</source>
+        <translation>Sponsor</translation>
+    </message>
+    <message>
+        <source>Fonts...</source>
+        <translation>Polices...</translation>
+    </message>
+    <message>
+        <source>Public Holiday- Text</source>
+        <translation>Jour férié - Texte</translation>
+    </message>
+    <message>
+        <source>Year View</source>
+        <translation>Vue annuelle</translation>
+    </message>
+    <message>
+        <source>Show  picture</source>
+        <translation>Afficher l&apos;image</translation>
+    </message>
+    <message>
+        <source>Show marquee</source>
+        <translation>Afficher le bandeau défilant</translation>
+    </message>
+    <message>
+        <source>Check Diary</source>
+        <translation>Consulter l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>New Diary Entry</source>
+        <translation>Nouvelle entrée d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>No Menu</source>
+        <translation>Sans menu</translation>
+    </message>
+    <message>
+        <source>File Open...</source>
+        <translation>Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Import Calendar...</source>
+        <translation>Importer un calendrier...</translation>
+    </message>
+    <message>
+        <source>Export Calendar...</source>
+        <translation>Exporter un calendrier...</translation>
+    </message>
+    <message>
+        <source>Synchronise Now</source>
+        <translation>Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Quick Help</source>
+        <translation>Aide rapide</translation>
+    </message>
+    <message>
+        <source>&amp;About Plenda</source>
+        <translation>À &amp;propos de Plenda</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MonthRow{"December2008MondayWeeks", 12, 2008, {1, true, {}}, "-monday-weeks"},
                       MonthRow{"January1584MondayWeeks", 1, 1584, {1, true, {}}, "-monday-weeks"},
                       MonthRow{"January2021SundayWeeks", 1, 2021, {0, true, {}}, "-sunday-weeks"},
-                      MonthRow{"January2016SaturdayWeeks", 1, 2016, {6, true, {}}, "-saturday-weeks"},
+                      MonthRow{
+                          "January2016SaturdayWeeks", 1, 2016, {6, true, {}}, "-saturday-weeks"},
                       MonthRow{"March2026German", 3, 2026, {1, false, German()}, "-de"},
                       MonthRow{"February2026French", 2, 2026, {1, false, French()}, "-fr"}),
     RowName());
