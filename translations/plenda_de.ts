@@ -61,6 +61,42 @@
         <source>database files (*.db)</source>
         <translation>Datenbankdateien (*.db)</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>a section name has no closing &apos;]&apos;</source>
+        <translation>einem Abschnittsnamen fehlt die schließende ‚]‘</translation>
+    </message>
+    <message>
+        <source>it is not of the form Name=Value</source>
+        <translation>sie hat nicht die Form Name=Wert</translation>
+    </message>
+    <message>
+        <source>the value of %1 opens a quote it never closes</source>
+        <translation>der Wert von %1 öffnet ein Anführungszeichen, das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>Line %1 of the settings file %2 cannot be read: %3.</source>
+        <translation>Zeile %1 der Einstellungsdatei %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Line %1 of the settings file %2 cannot be read: %3 is not a number from %4 to %5.</source>
+        <translation>Zeile %1 der Einstellungsdatei %2 kann nicht gelesen werden: %3 ist keine Zahl von %4 bis %5.</translation>
+    </message>
+    <message>
+        <source> Until the file is corrected, that setting takes its default and no change is saved to the file.</source>
+        <translation> Bis die Datei korrigiert ist, gilt für diese Einstellung der Standardwert, und keine Änderung wird in der Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be saved: %2. Changes are kept only until Plenda closes.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht gespeichert werden: %2. Änderungen bleiben nur erhalten, bis Plenda beendet wird.</translation>
+    </message>
 </context>
 <context>
     <name>CCalView</name>
@@ -433,6 +469,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -510,6 +550,10 @@
         <source>Retry</source>
         <translation>Erneut versuchen</translation>
     </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>COptionsTabCtrl</name>
@@ -547,6 +591,17 @@
     <message>
         <source>Stretch Picture Width</source>
         <translation>Bild in der Breite strecken</translation>
+    </message>
+</context>
+<context>
+    <name>CQtHttp</name>
+    <message>
+        <source>The server did not answer within %1 seconds</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; is not a valid URL</source>
+        <translation>Die Adresse „%1“ ist keine gültige URL</translation>
     </message>
 </context>
 <context>
@@ -762,6 +817,20 @@
         <source>Calendar</source>
         <translation>Kalender</translation>
     </message>
+    <message>
+        <source>The marquee is set to show lines from a file, but no file has been chosen.</source>
+        <translation>Die Laufschrift soll Zeilen aus einer Datei zeigen, aber es wurde keine Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>The marquee file &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Die Laufschrift-Datei „%1“ kann nicht gelesen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Sie ist keine gewöhnliche Datei.</translation>
+    </message>
 </context>
 <context>
     <name>CViewPrinting</name>
@@ -855,6 +924,41 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     <message>
         <source>Months &amp;Down (1 - 12)</source>
         <translation>Monate &amp;untereinander (1 - 12)</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer within %1 seconds</source>
+        <translation>Der Schlüsselbund hat nicht innerhalb von %1 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>The keyring can be asked only from the main thread</source>
+        <translation>Der Schlüsselbund kann nur aus dem Haupt-Thread abgefragt werden</translation>
+    </message>
+    <message>
+        <source>No keyring is running (there is no D-Bus session bus)</source>
+        <translation>Es läuft kein Schlüsselbund (es gibt keinen D-Bus-Sitzungsbus)</translation>
+    </message>
+    <message>
+        <source>No keyring is running (neither Secret Service nor KWallet)</source>
+        <translation>Es läuft kein Schlüsselbund (weder Secret Service noch KWallet)</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this calendar</source>
+        <translation>Der Schlüsselbund enthält kein Passwort für diesen Kalender</translation>
+    </message>
+    <message>
+        <source>The keyring refused access</source>
+        <translation>Der Schlüsselbund hat den Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>No keyring is running</source>
+        <translation>Es läuft kein Schlüsselbund</translation>
+    </message>
+    <message>
+        <source>The keyring failed: %1</source>
+        <translation>Fehler im Schlüsselbund: %1</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,42 @@
         <source>database files (*.db)</source>
         <translation>Fichiers de base de données (*.db)</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be read: %2.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>a section name has no closing &apos;]&apos;</source>
+        <translation>un nom de section n&apos;a pas de « ] » fermant</translation>
+    </message>
+    <message>
+        <source>it is not of the form Name=Value</source>
+        <translation>elle n&apos;est pas de la forme Nom=Valeur</translation>
+    </message>
+    <message>
+        <source>the value of %1 opens a quote it never closes</source>
+        <translation>la valeur de %1 ouvre un guillemet qui n'est jamais fermé</translation>
+    </message>
+    <message>
+        <source>Line %1 of the settings file %2 cannot be read: %3.</source>
+        <translation>La ligne %1 du fichier de paramètres %2 ne peut pas être lue : %3.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>Line %1 of the settings file %2 cannot be read: %3 is not a number from %4 to %5.</source>
+        <translation>La ligne %1 du fichier de paramètres %2 ne peut pas être lue : %3 n&apos;est pas un nombre de %4 à %5.</translation>
+    </message>
+    <message>
+        <source> Until the file is corrected, that setting takes its default and no change is saved to the file.</source>
+        <translation> Tant que le fichier n&apos;est pas corrigé, ce paramètre prend sa valeur par défaut et aucune modification n&apos;est enregistrée dans le fichier.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be saved: %2. Changes are kept only until Plenda closes.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être enregistré : %2. Les modifications ne sont conservées que jusqu&apos;à la fermeture de Plenda.</translation>
+    </message>
 </context>
 <context>
     <name>CCalView</name>
@@ -433,6 +469,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
 </context>
 <context>
     <name>COptionsDlg</name>
@@ -510,6 +550,10 @@
         <source>Retry</source>
         <translation>Réessayer</translation>
     </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
 </context>
 <context>
     <name>COptionsTabCtrl</name>
@@ -547,6 +591,17 @@
     <message>
         <source>Stretch Picture Width</source>
         <translation>Étirer l&apos;image en largeur</translation>
+    </message>
+</context>
+<context>
+    <name>CQtHttp</name>
+    <message>
+        <source>The server did not answer within %1 seconds</source>
+        <translation>Le serveur n&apos;a pas répondu dans les %1 secondes</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; is not a valid URL</source>
+        <translation>L&apos;adresse « %1 » n&apos;est pas une URL valide</translation>
     </message>
 </context>
 <context>
@@ -762,6 +817,20 @@
         <source>Calendar</source>
         <translation>Calendrier</translation>
     </message>
+    <message>
+        <source>The marquee is set to show lines from a file, but no file has been chosen.</source>
+        <translation>Le bandeau défilant doit afficher les lignes d&apos;un fichier, mais aucun fichier n&apos;a été choisi.</translation>
+    </message>
+    <message>
+        <source>The marquee file &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Le fichier du bandeau défilant « %1 » ne peut pas être lu :
+%2</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+    </message>
 </context>
 <context>
     <name>CViewPrinting</name>
@@ -855,6 +924,41 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     <message>
         <source>Months &amp;Down (1 - 12)</source>
         <translation>Mois en &amp;hauteur (1 - 12)</translation>
+    </message>
+</context>
+<context>
+    <name>Keyring</name>
+    <message>
+        <source>The keyring did not answer within %1 seconds</source>
+        <translation>Le trousseau n&apos;a pas répondu dans les %1 secondes</translation>
+    </message>
+    <message>
+        <source>The keyring can be asked only from the main thread</source>
+        <translation>Le trousseau ne peut être interrogé que depuis le fil d&apos;exécution principal</translation>
+    </message>
+    <message>
+        <source>No keyring is running (there is no D-Bus session bus)</source>
+        <translation>Aucun trousseau n&apos;est en cours d&apos;exécution (il n&apos;y a pas de bus de session D-Bus)</translation>
+    </message>
+    <message>
+        <source>No keyring is running (neither Secret Service nor KWallet)</source>
+        <translation>Aucun trousseau n&apos;est en cours d&apos;exécution (ni Secret Service ni KWallet)</translation>
+    </message>
+    <message>
+        <source>The keyring holds no password for this calendar</source>
+        <translation>Le trousseau ne contient aucun mot de passe pour ce calendrier</translation>
+    </message>
+    <message>
+        <source>The keyring refused access</source>
+        <translation>Le trousseau a refusé l&apos;accès</translation>
+    </message>
+    <message>
+        <source>No keyring is running</source>
+        <translation>Aucun trousseau n&apos;est en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <source>The keyring failed: %1</source>
+        <translation>Échec du trousseau : %1</translation>
     </message>
 </context>
 <context>
