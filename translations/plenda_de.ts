@@ -349,11 +349,11 @@
     </message>
     <message>
         <source>Find Next</source>
-        <translation>Weitersuchen</translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Date</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>&amp;Find What :</source>
-        <translation>&amp;Suchen nach:</translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>&amp;Look In :</source>
-        <translation>Suchen &amp;in:</translation>
+        <translation>&amp;Feld:</translation>
     </message>
 </context>
 <context>

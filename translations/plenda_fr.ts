@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>the value of %1 opens a quote it never closes</source>
-        <translation>la valeur de %1 ouvre un guillemet qui n'est jamais fermé</translation>
+        <translation>la valeur de %1 ouvre un guillemet qui n&apos;est jamais fermé</translation>
     </message>
     <message>
         <source>Line %1 of the settings file %2 cannot be read: %3.</source>
@@ -369,11 +369,11 @@
     </message>
     <message>
         <source>&amp;Find What :</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Texte :</translation>
     </message>
     <message>
         <source>&amp;Look In :</source>
-        <translation>&amp;Chercher dans :</translation>
+        <translation>&amp;Dans :</translation>
     </message>
 </context>
 <context>

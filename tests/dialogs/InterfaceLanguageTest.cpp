@@ -69,9 +69,9 @@ INSTANTIATE_TEST_SUITE_P(
     Translations, InterfaceLanguage,
     ::testing::Values(
         LanguageRow{"English", "en_US", false, "&Print...\tCtrl+P", "&Find What :", "Cancel"},
-        LanguageRow{"German", "de_DE", true, "&Drucken...\tStrg+P", "&Suchen nach:", "Abbrechen"},
-        LanguageRow{"Austrian", "de_AT", true, "&Drucken...\tStrg+P", "&Suchen nach:", "Abbrechen"},
-        LanguageRow{"French", "fr_FR", true, "Im&primer...\tCtrl+P", "&Rechercher :", "Annuler"},
+        LanguageRow{"German", "de_DE", true, "&Drucken...\tStrg+P", "&Suchen:", "Abbrechen"},
+        LanguageRow{"Austrian", "de_AT", true, "&Drucken...\tStrg+P", "&Suchen:", "Abbrechen"},
+        LanguageRow{"French", "fr_FR", true, "Im&primer...\tCtrl+P", "&Texte :", "Annuler"},
         LanguageRow{"Untranslated", "sv_SE", false, "&Print...\tCtrl+P", "&Find What :", "Cancel"}),
     RowName());
 }  // namespace
