@@ -927,6 +927,93 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     </message>
 </context>
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>There is no calendar at %1.</source>
+        <translation>Unter %1 gibt es keinen Kalender.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 answered %2 when asked to %3.</source>
+        <translation>Der CalDAV-Server unter %1 hat mit %2 geantwortet, als er die Aufforderung bekam, %3.</translation>
+    </message>
+    <message>
+        <source>list the calendar&apos;s events</source>
+        <translation>die Termine des Kalenders aufzulisten</translation>
+    </message>
+    <message>
+        <source>list the calendar&apos;s changes</source>
+        <translation>die Änderungen des Kalenders aufzulisten</translation>
+    </message>
+    <message>
+        <source>send the calendar&apos;s events</source>
+        <translation>die Termine des Kalenders zu senden</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 answered %2 when asked for its calendars.</source>
+        <translation>Der CalDAV-Server unter %1 hat auf die Frage nach seinen Kalendern mit %2 geantwortet.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 described nothing there.</source>
+        <translation>Der CalDAV-Server unter %1 hat dort nichts beschrieben.</translation>
+    </message>
+    <message>
+        <source>No calendar that holds events was found at %1.</source>
+        <translation>Unter %1 wurde kein Kalender mit Terminen gefunden.</translation>
+    </message>
+    <message>
+        <source>No calendar named &quot;%1&quot; is at %2; there are:
+%3</source>
+        <translation>Unter %2 gibt es keinen Kalender namens „%1“; vorhanden sind:
+%3</translation>
+    </message>
+    <message>
+        <source>Several calendars are at %1; choose one with Find Calendars in Options, on the Synchronise page, or give its name with --calendar:
+%2</source>
+        <translation>Unter %1 gibt es mehrere Kalender; wählen Sie einen mit „Kalender finden“ unter „Optionen“ auf der Seite „Synchronisieren“ oder geben Sie seinen Namen mit --calendar an:
+%2</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 did not answer in time.</source>
+        <translation>Der CalDAV-Server unter %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2 (a server with a private certificate authority needs --ca-file)</source>
+        <translation>Die sichere Verbindung zu %1 ist fehlgeschlagen: %2 (ein Server mit einer eigenen Zertifizierungsstelle braucht --ca-file)</translation>
+    </message>
+    <message>
+        <source>Cannot reach the CalDAV server at %1: %2</source>
+        <translation>Der CalDAV-Server unter %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 sent a reply larger than %2 MB; nothing of it was used.</source>
+        <translation>Der CalDAV-Server unter %1 hat eine Antwort größer als %2 MB gesendet; nichts davon wurde verwendet.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 redirected too many times.</source>
+        <translation>Der CalDAV-Server unter %1 hat zu oft weitergeleitet.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 redirected to another server (%2), which is not followed, as the password would go with it.</source>
+        <translation>Der CalDAV-Server unter %1 hat auf einen anderen Server (%2) weitergeleitet; dem wird nicht gefolgt, da sonst das Passwort mitgesendet würde.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 refused the user name or password.</source>
+        <translation>Der CalDAV-Server unter %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled.</source>
+        <translation>Die Synchronisation wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No certificate can be read from %1.</source>
+        <translation>Aus %1 kann kein Zertifikat gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server sent a reply that cannot be read (%1).</source>
+        <translation>Der CalDAV-Server hat eine Antwort gesendet, die nicht gelesen werden kann (%1).</translation>
+    </message>
+</context>
+<context>
     <name>Keyring</name>
     <message>
         <source>The keyring did not answer within %1 seconds</source>

@@ -927,6 +927,93 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     </message>
 </context>
 <context>
+    <name>CalDav</name>
+    <message>
+        <source>There is no calendar at %1.</source>
+        <translation>Il n&apos;y a pas de calendrier à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 answered %2 when asked to %3.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a répondu %2 quand il lui a été demandé de %3.</translation>
+    </message>
+    <message>
+        <source>list the calendar&apos;s events</source>
+        <translation>lister les événements du calendrier</translation>
+    </message>
+    <message>
+        <source>list the calendar&apos;s changes</source>
+        <translation>lister les modifications du calendrier</translation>
+    </message>
+    <message>
+        <source>send the calendar&apos;s events</source>
+        <translation>envoyer les événements du calendrier</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 answered %2 when asked for its calendars.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a répondu %2 quand ses calendriers lui ont été demandés.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 described nothing there.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 n&apos;y a rien décrit.</translation>
+    </message>
+    <message>
+        <source>No calendar that holds events was found at %1.</source>
+        <translation>Aucun calendrier contenant des événements n&apos;a été trouvé à l&apos;adresse %1.</translation>
+    </message>
+    <message>
+        <source>No calendar named &quot;%1&quot; is at %2; there are:
+%3</source>
+        <translation>Il n&apos;y a pas de calendrier nommé « %1 » à l&apos;adresse %2 ; il y a :
+%3</translation>
+    </message>
+    <message>
+        <source>Several calendars are at %1; choose one with Find Calendars in Options, on the Synchronise page, or give its name with --calendar:
+%2</source>
+        <translation>Il y a plusieurs calendriers à l&apos;adresse %1 ; choisissez-en un avec « Trouver les calendriers » dans Options, à la page « Synchronisation », ou indiquez son nom avec --calendar :
+%2</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 did not answer in time.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The secure connection to %1 failed: %2 (a server with a private certificate authority needs --ca-file)</source>
+        <translation>La connexion sécurisée à %1 a échoué : %2 (un serveur doté d&apos;une autorité de certification privée nécessite --ca-file)</translation>
+    </message>
+    <message>
+        <source>Cannot reach the CalDAV server at %1: %2</source>
+        <translation>Impossible de joindre le serveur CalDAV à l&apos;adresse %1 : %2</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 sent a reply larger than %2 MB; nothing of it was used.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a envoyé une réponse de plus de %2 Mo ; rien n&apos;en a été utilisé.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 redirected too many times.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a effectué trop de redirections.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 redirected to another server (%2), which is not followed, as the password would go with it.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a redirigé vers un autre serveur (%2), ce qui n&apos;est pas suivi, car le mot de passe y serait envoyé.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server at %1 refused the user name or password.</source>
+        <translation>Le serveur CalDAV à l&apos;adresse %1 a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled.</source>
+        <translation>La synchronisation a été annulée.</translation>
+    </message>
+    <message>
+        <source>No certificate can be read from %1.</source>
+        <translation>Aucun certificat ne peut être lu dans %1.</translation>
+    </message>
+    <message>
+        <source>The CalDAV server sent a reply that cannot be read (%1).</source>
+        <translation>Le serveur CalDAV a envoyé une réponse illisible (%1).</translation>
+    </message>
+</context>
+<context>
     <name>Keyring</name>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
