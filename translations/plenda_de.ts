@@ -192,6 +192,106 @@
         <translation>Sind die Einträge aus %1 Feiertage?
 (%2 gefunden)</translation>
     </message>
+    <message>
+        <source>The calendar cannot be written: %1</source>
+        <translation>Der Kalender kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is the diary itself</source>
+        <translation>es ist der Terminkalender selbst</translation>
+    </message>
+    <message>
+        <source>%1: %2 would add more than %3 entries to the diary; nothing was imported</source>
+        <translation>%1: %2 würde dem Terminkalender mehr als %3 Einträge hinzufügen; es wurde nichts importiert</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot;</source>
+        <translation>der Termin „%1“</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>die Datei</translation>
+    </message>
+    <message>
+        <source>not events</source>
+        <translation>keine Termine</translation>
+    </message>
+    <message>
+        <source>repeats too often to list</source>
+        <translation>zu häufig wiederholt, um sie aufzulisten</translation>
+    </message>
+    <message>
+        <source>has no occurrence in the listed years</source>
+        <translation>ohne Vorkommen in den aufgelisteten Jahren</translation>
+    </message>
+    <message>
+        <source>repeats more often than once a day</source>
+        <translation>öfter als täglich wiederholt</translation>
+    </message>
+    <message>
+        <source>has a rule that never occurs</source>
+        <translation>mit einer Regel, die nie eintritt</translation>
+    </message>
+    <message>
+        <source>has no title</source>
+        <translation>ohne Titel</translation>
+    </message>
+    <message>
+        <source>has no start</source>
+        <translation>ohne Beginn</translation>
+    </message>
+    <message>
+        <source>starts outside the years 1584 to 9999</source>
+        <translation>Beginn außerhalb der Jahre 1584 bis 9999</translation>
+    </message>
+    <message>
+        <source>lasts longer than a year</source>
+        <translation>länger als ein Jahr</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>die Zeile ist zu lang</translation>
+    </message>
+    <message>
+        <source>the line holds a NUL byte</source>
+        <translation>die Zeile enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the file is empty, not an iCalendar file</source>
+        <translation>die Datei ist leer und keine iCalendar-Datei</translation>
+    </message>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>die Datei endet innerhalb von %1</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar content line</source>
+        <translation>dies ist keine iCalendar-Inhaltszeile</translation>
+    </message>
+    <message>
+        <source>text follows the end of the calendar</source>
+        <translation>nach dem Ende des Kalenders folgt noch Text</translation>
+    </message>
+    <message>
+        <source>the file does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file</source>
+        <translation>die Datei beginnt nicht mit BEGIN:VCALENDAR und ist daher keine iCalendar-Datei</translation>
+    </message>
 </context>
 <context>
     <name>CDBusNotifications</name>

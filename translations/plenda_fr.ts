@@ -192,6 +192,106 @@
         <translation>Les entrées de %1 sont-elles des jours fériés ?
 (%2 au total)</translation>
     </message>
+    <message>
+        <source>The calendar cannot be written: %1</source>
+        <translation>Le calendrier ne peut pas être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2</source>
+        <translation>Le fichier %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be written: %2</source>
+        <translation>Le fichier %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is the diary itself</source>
+        <translation>c&apos;est l&apos;agenda lui-même</translation>
+    </message>
+    <message>
+        <source>%1: %2 would add more than %3 entries to the diary; nothing was imported</source>
+        <translation>%1 : %2 ajouterait plus de %3 entrées à l&apos;agenda ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the event &quot;%1&quot;</source>
+        <translation>l&apos;événement « %1 »</translation>
+    </message>
+    <message>
+        <source>the file</source>
+        <translation>le fichier</translation>
+    </message>
+    <message>
+        <source>not events</source>
+        <translation>qui ne sont pas des événements</translation>
+    </message>
+    <message>
+        <source>repeats too often to list</source>
+        <translation>répétés trop souvent pour être listés</translation>
+    </message>
+    <message>
+        <source>has no occurrence in the listed years</source>
+        <translation>sans occurrence dans les années listées</translation>
+    </message>
+    <message>
+        <source>repeats more often than once a day</source>
+        <translation>répétés plus d&apos;une fois par jour</translation>
+    </message>
+    <message>
+        <source>has a rule that never occurs</source>
+        <translation>avec une règle qui ne se produit jamais</translation>
+    </message>
+    <message>
+        <source>has no title</source>
+        <translation>sans titre</translation>
+    </message>
+    <message>
+        <source>has no start</source>
+        <translation>sans début</translation>
+    </message>
+    <message>
+        <source>starts outside the years 1584 to 9999</source>
+        <translation>commençant hors des années 1584 à 9999</translation>
+    </message>
+    <message>
+        <source>lasts longer than a year</source>
+        <translation>durant plus d&apos;un an</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the line is too long</source>
+        <translation>la ligne est trop longue</translation>
+    </message>
+    <message>
+        <source>the line holds a NUL byte</source>
+        <translation>la ligne contient un octet NUL</translation>
+    </message>
+    <message>
+        <source>the file is empty, not an iCalendar file</source>
+        <translation>le fichier est vide, ce n&apos;est pas un fichier iCalendar</translation>
+    </message>
+    <message>
+        <source>the file ends inside %1</source>
+        <translation>le fichier se termine à l&apos;intérieur de %1</translation>
+    </message>
+    <message>
+        <source>this is not an iCalendar content line</source>
+        <translation>ce n&apos;est pas une ligne de contenu iCalendar</translation>
+    </message>
+    <message>
+        <source>text follows the end of the calendar</source>
+        <translation>du texte suit la fin du calendrier</translation>
+    </message>
+    <message>
+        <source>the file does not begin with BEGIN:VCALENDAR, so it is not an iCalendar file</source>
+        <translation>le fichier ne commence pas par BEGIN:VCALENDAR, ce n&apos;est donc pas un fichier iCalendar</translation>
+    </message>
 </context>
 <context>
     <name>CDBusNotifications</name>

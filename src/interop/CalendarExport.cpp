@@ -28,7 +28,8 @@ QByteArray CalendarFrame() {
 void Write(QIODevice& out, const QByteArray& bytes) {
     if (out.write(bytes) != bytes.size())
         throw CIcsError(
-            QStringLiteral("The calendar cannot be written: %1").arg(out.errorString()));
+            QCoreApplication::translate("CCalendarTransfer", "The calendar cannot be written: %1")
+                .arg(out.errorString()));
 }
 
 void WriteEvent(QIODevice& out, icalcomponent* event) {

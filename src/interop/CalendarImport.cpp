@@ -44,18 +44,22 @@ void CollectReplacedDays(CIcsReader& reader, EventReadContext& context) {
 }
 
 CIcsError TooMany(const QString& fileName, const QString& what, qsizetype limit) {
-    return CIcsError(
-        QStringLiteral("%1: %2 would add more than %3 entries to the diary; nothing was imported")
-            .arg(fileName, what)
-            .arg(limit));
+    return CIcsError(QCoreApplication::translate(
+                         "CCalendarTransfer",
+                         "%1: %2 would add more than %3 entries to the diary; nothing was imported")
+                         .arg(fileName, what)
+                         .arg(limit));
 }
 
 void Count(ImportPlan& plan, const EventEntries& read, bool holiday, const QString& fileName) {
     if (read.kind == EventKind::TooMany)
-        throw TooMany(fileName, QStringLiteral("the event \"%1\"").arg(read.skipReason),
+        throw TooMany(fileName,
+                      QCoreApplication::translate("CCalendarTransfer", "the event \"%1\"")
+                          .arg(read.skipReason),
                       kMostEntriesOfOneEvent);
     if (plan.entries.size() + read.entries.size() > kMostEntries)
-        throw TooMany(fileName, QStringLiteral("the file"), kMostEntries);
+        throw TooMany(fileName, QCoreApplication::translate("CCalendarTransfer", "the file"),
+                      kMostEntries);
     if (read.kind == EventKind::Skipped) {
         ++plan.summary.skipped[read.skipReason];
         return;
@@ -115,7 +119,8 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     plan.summary.windowFirst = context.windowFirst;
     plan.summary.windowLast = context.windowLast;
     if (reader.OtherCount() > 0)
-        plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
+        plan.summary.skipped[QCoreApplication::translate("CCalendarTransfer", "not events")] =
+            reader.OtherCount();
     reader.ForEachEvent([&](icalcomponent* event) {
         ++plan.summary.events;
         Count(plan, ReadEvent(event, context), options.holiday, fileName);
