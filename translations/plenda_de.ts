@@ -1114,6 +1114,185 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     </message>
 </context>
 <context>
+    <name>Diary</name>
+    <message>
+        <source>a yes/no number</source>
+        <translation>eine Ja/Nein-Zahl</translation>
+    </message>
+    <message>
+        <source>read the table %1</source>
+        <translation>die Tabelle %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: it has no table %2.</source>
+        <translation>Die Datei %1 ist kein Terminkalender: Ihr fehlt die Tabelle %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: its table %2 has no column %3.</source>
+        <translation>Die Datei %1 ist kein Terminkalender: Ihrer Tabelle %2 fehlt die Spalte %3.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: the column %2 of its table %3 is declared &quot;%4&quot; but must be %5.</source>
+        <translation>Die Datei %1 ist kein Terminkalender: Die Spalte %2 ihrer Tabelle %3 ist als „%4“ deklariert, muss aber %5 sein.</translation>
+    </message>
+    <message>
+        <source>No diary file has been chosen.</source>
+        <translation>Es wurde keine Terminkalender-Datei gewählt.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 does not exist.</source>
+        <translation>Die Terminkalender-Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is a folder, not a database file.</source>
+        <translation>Der Terminkalender %1 ist ein Ordner, keine Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is not a regular file.</source>
+        <translation>Der Terminkalender %1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>Cannot %1 in the diary %2: %3</source>
+        <translation>Im Terminkalender %2 ist es nicht möglich, %1: %3</translation>
+    </message>
+    <message>
+        <source>prepare a query</source>
+        <translation>eine Abfrage vorzubereiten</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2.</source>
+        <translation>Die Terminkalender-Datei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 is in use by another program.</source>
+        <translation>Die Terminkalender-Datei %1 wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be opened: %2</source>
+        <translation>Die Terminkalender-Datei %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The diary %1 has no table Promotion to keep the internet message in.</source>
+        <translation>Dem Terminkalender %1 fehlt die Tabelle Promotion, in der die Internet-Nachricht aufbewahrt wird.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary database (%2).</source>
+        <translation>Die Datei %1 ist keine Terminkalender-Datenbank (%2).</translation>
+    </message>
+    <message>
+        <source>create the diary tables</source>
+        <translation>die Tabellen des Terminkalenders anzulegen</translation>
+    </message>
+    <message>
+        <source>The diary is not open.</source>
+        <translation>Der Terminkalender ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>There is no current diary entry.</source>
+        <translation>Es gibt keinen aktuellen Kalendereintrag.</translation>
+    </message>
+    <message>
+        <source>The diary entry was deleted by another program in the meantime.</source>
+        <translation>Der Kalendereintrag wurde inzwischen von einem anderen Programm gelöscht.</translation>
+    </message>
+    <message>
+        <source>The diary entry cannot be saved: it is not being added or edited.</source>
+        <translation>Der Kalendereintrag kann nicht gespeichert werden: Er wird weder hinzugefügt noch bearbeitet.</translation>
+    </message>
+    <message>
+        <source>add a diary entry</source>
+        <translation>einen Kalendereintrag hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>save a diary entry</source>
+        <translation>einen Kalendereintrag zu speichern</translation>
+    </message>
+    <message>
+        <source>delete a diary entry</source>
+        <translation>einen Kalendereintrag zu löschen</translation>
+    </message>
+    <message>
+        <source>No diary entry has been added or changed yet.</source>
+        <translation>Es wurde noch kein Kalendereintrag hinzugefügt oder geändert.</translation>
+    </message>
+    <message>
+        <source>The diary entry is no longer in the selection.</source>
+        <translation>Der Kalendereintrag ist nicht mehr in der Auswahl.</translation>
+    </message>
+    <message>
+        <source>search the diary</source>
+        <translation>eine Suche auszuführen</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s texts are too large to read at once.</source>
+        <translation>Die Texte des Terminkalenders sind zu groß, um sie auf einmal zu lesen.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is not an SQLite connection.</source>
+        <translation>Der Terminkalender %1 ist keine SQLite-Verbindung.</translation>
+    </message>
+    <message>
+        <source>read the diary entries</source>
+        <translation>die Kalendereinträge zu lesen</translation>
+    </message>
+    <message>
+        <source>write the diary entries</source>
+        <translation>die Kalendereinträge zu schreiben</translation>
+    </message>
+    <message>
+        <source>add the imported entries</source>
+        <translation>die importierten Einträge hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>prepare the synchronisation</source>
+        <translation>die Synchronisation vorzubereiten</translation>
+    </message>
+    <message>
+        <source>save the synchronisation</source>
+        <translation>die Synchronisation zu speichern</translation>
+    </message>
+    <message>
+        <source>read the diary</source>
+        <translation>den Terminkalender zu lesen</translation>
+    </message>
+    <message>
+        <source>add a synchronised entry</source>
+        <translation>einen synchronisierten Eintrag hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>change a synchronised entry</source>
+        <translation>einen synchronisierten Eintrag zu ändern</translation>
+    </message>
+    <message>
+        <source>delete a synchronised entry</source>
+        <translation>einen synchronisierten Eintrag zu löschen</translation>
+    </message>
+    <message>
+        <source>prepare the synchronisation tables</source>
+        <translation>die Synchronisationstabellen vorzubereiten</translation>
+    </message>
+    <message>
+        <source>read the synchronisation state</source>
+        <translation>den Synchronisationsstand zu lesen</translation>
+    </message>
+    <message>
+        <source>write the synchronisation state</source>
+        <translation>den Synchronisationsstand zu schreiben</translation>
+    </message>
+    <message>
+        <source>read the synchronisation mapping</source>
+        <translation>die Synchronisationszuordnung zu lesen</translation>
+    </message>
+    <message>
+        <source>write the synchronisation mapping</source>
+        <translation>die Synchronisationszuordnung zu schreiben</translation>
+    </message>
+    <message>
+        <source>reset the synchronisation</source>
+        <translation>die Synchronisation zurückzusetzen</translation>
+    </message>
+</context>
+<context>
     <name>Keyring</name>
     <message>
         <source>The keyring did not answer within %1 seconds</source>

@@ -1114,6 +1114,185 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     </message>
 </context>
 <context>
+    <name>Diary</name>
+    <message>
+        <source>a yes/no number</source>
+        <translation>un nombre oui/non</translation>
+    </message>
+    <message>
+        <source>read the table %1</source>
+        <translation>la lecture de la table %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: it has no table %2.</source>
+        <translation>Le fichier %1 n&apos;est pas un agenda : il n&apos;a pas de table %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: its table %2 has no column %3.</source>
+        <translation>Le fichier %1 n&apos;est pas un agenda : sa table %2 n&apos;a pas de colonne %3.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary: the column %2 of its table %3 is declared &quot;%4&quot; but must be %5.</source>
+        <translation>Le fichier %1 n&apos;est pas un agenda : la colonne %2 de sa table %3 est déclarée « %4 » mais doit être %5.</translation>
+    </message>
+    <message>
+        <source>No diary file has been chosen.</source>
+        <translation>Aucun fichier d&apos;agenda n&apos;a été choisi.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 does not exist.</source>
+        <translation>Le fichier d&apos;agenda %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is a folder, not a database file.</source>
+        <translation>L&apos;agenda %1 est un dossier, pas un fichier de base de données.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is not a regular file.</source>
+        <translation>L&apos;agenda %1 n&apos;est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>Cannot %1 in the diary %2: %3</source>
+        <translation>Échec de %1 dans l&apos;agenda %2 : %3</translation>
+    </message>
+    <message>
+        <source>prepare a query</source>
+        <translation>la préparation d&apos;une requête</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be read: %2.</source>
+        <translation>Le fichier d&apos;agenda %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 is in use by another program.</source>
+        <translation>Le fichier d&apos;agenda %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The diary file %1 cannot be opened: %2</source>
+        <translation>Le fichier d&apos;agenda %1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The diary %1 has no table Promotion to keep the internet message in.</source>
+        <translation>L&apos;agenda %1 n&apos;a pas de table Promotion où conserver le message Internet.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a diary database (%2).</source>
+        <translation>Le fichier %1 n&apos;est pas une base de données d&apos;agenda (%2).</translation>
+    </message>
+    <message>
+        <source>create the diary tables</source>
+        <translation>la création des tables de l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>The diary is not open.</source>
+        <translation>L&apos;agenda n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>There is no current diary entry.</source>
+        <translation>Il n&apos;y a pas d&apos;entrée d&apos;agenda courante.</translation>
+    </message>
+    <message>
+        <source>The diary entry was deleted by another program in the meantime.</source>
+        <translation>L&apos;entrée d&apos;agenda a été supprimée entre-temps par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The diary entry cannot be saved: it is not being added or edited.</source>
+        <translation>L&apos;entrée d&apos;agenda ne peut pas être enregistrée : elle n&apos;est ni en cours d&apos;ajout ni en cours de modification.</translation>
+    </message>
+    <message>
+        <source>add a diary entry</source>
+        <translation>l&apos;ajout d&apos;une entrée d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>save a diary entry</source>
+        <translation>l&apos;enregistrement d&apos;une entrée d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>delete a diary entry</source>
+        <translation>la suppression d&apos;une entrée d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>No diary entry has been added or changed yet.</source>
+        <translation>Aucune entrée d&apos;agenda n&apos;a encore été ajoutée ou modifiée.</translation>
+    </message>
+    <message>
+        <source>The diary entry is no longer in the selection.</source>
+        <translation>L&apos;entrée d&apos;agenda ne fait plus partie de la sélection.</translation>
+    </message>
+    <message>
+        <source>search the diary</source>
+        <translation>la recherche dans l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>The diary&apos;s texts are too large to read at once.</source>
+        <translation>Les textes de l&apos;agenda sont trop volumineux pour être lus en une fois.</translation>
+    </message>
+    <message>
+        <source>The diary %1 is not an SQLite connection.</source>
+        <translation>L&apos;agenda %1 n&apos;est pas une connexion SQLite.</translation>
+    </message>
+    <message>
+        <source>read the diary entries</source>
+        <translation>la lecture des entrées d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>write the diary entries</source>
+        <translation>l&apos;écriture des entrées d&apos;agenda</translation>
+    </message>
+    <message>
+        <source>add the imported entries</source>
+        <translation>l&apos;ajout des entrées importées</translation>
+    </message>
+    <message>
+        <source>prepare the synchronisation</source>
+        <translation>la préparation de la synchronisation</translation>
+    </message>
+    <message>
+        <source>save the synchronisation</source>
+        <translation>l&apos;enregistrement de la synchronisation</translation>
+    </message>
+    <message>
+        <source>read the diary</source>
+        <translation>la lecture de l&apos;agenda</translation>
+    </message>
+    <message>
+        <source>add a synchronised entry</source>
+        <translation>l&apos;ajout d&apos;une entrée synchronisée</translation>
+    </message>
+    <message>
+        <source>change a synchronised entry</source>
+        <translation>la modification d&apos;une entrée synchronisée</translation>
+    </message>
+    <message>
+        <source>delete a synchronised entry</source>
+        <translation>la suppression d&apos;une entrée synchronisée</translation>
+    </message>
+    <message>
+        <source>prepare the synchronisation tables</source>
+        <translation>la préparation des tables de synchronisation</translation>
+    </message>
+    <message>
+        <source>read the synchronisation state</source>
+        <translation>la lecture de l&apos;état de synchronisation</translation>
+    </message>
+    <message>
+        <source>write the synchronisation state</source>
+        <translation>l&apos;écriture de l&apos;état de synchronisation</translation>
+    </message>
+    <message>
+        <source>read the synchronisation mapping</source>
+        <translation>la lecture de la correspondance de synchronisation</translation>
+    </message>
+    <message>
+        <source>write the synchronisation mapping</source>
+        <translation>l&apos;écriture de la correspondance de synchronisation</translation>
+    </message>
+    <message>
+        <source>reset the synchronisation</source>
+        <translation>la réinitialisation de la synchronisation</translation>
+    </message>
+</context>
+<context>
     <name>Keyring</name>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
