@@ -50,6 +50,10 @@
         <source> Missed appointments</source>
         <translation> Rendez-vous manqués</translation>
     </message>
+    <message>
+        <source>ddd d MMM </source>
+        <translation>ddd d MMM </translation>
+    </message>
 </context>
 <context>
     <name>CCalApp</name>

@@ -17,6 +17,8 @@ public:
     static CCalendarNames ForLocale(const QLocale& locale);
 
     bool IsEnglish() const { return !m_locale.has_value(); }
+    // The locale that writes dates with these names.
+    QLocale DateLocale() const { return m_locale.value_or(QLocale::c()); }
     // The month's name as a title begins it, in Latin-1.
     std::string MonthTitleName(int month) const;
     // Two Latin-1 characters for a weekday (0 Sunday .. 6 Saturday) in the header.

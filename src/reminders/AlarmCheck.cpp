@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "calendar/CalendarNames.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
 #include "platform/Clock.h"
@@ -30,7 +31,9 @@ QString AlarmText(const DiaryAlarm& alarm) {
 QString MissedLine(const DiaryAlarm& alarm, const QDate& today) {
     QString line = QCoreApplication::translate("CAlarmCheck", "Missed: ");
     if (alarm.day != today)
-        line += QLocale::c().toString(alarm.day, QStringLiteral("ddd d MMM "));
+        line += CCalendarNames::ForInterface(QLocale::system())
+                    .DateLocale()
+                    .toString(alarm.day, QCoreApplication::translate("CAlarmCheck", "ddd d MMM "));
     return line + AlarmText(alarm);
 }
 
