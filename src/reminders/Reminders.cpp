@@ -7,6 +7,8 @@
 #include <optional>
 
 #include "calendar/CalendarDates.h"
+#include "calendar/CalendarNames.h"
+#include "calendar/DateLib.h"
 #include "diary/DiaryFilter.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
@@ -19,6 +21,16 @@ namespace {
 constexpr int kVideoLeft = 100;
 constexpr int kVideoTop = 100;
 constexpr int kVideoSize = 160;
+
+// The caption of a day's messages: the long date in the interface language,
+// the date library's English form when that is English.
+QString DayCaption(int day, int month, int year) {
+    const CCalendarNames names = CCalendarNames::ForInterface(QLocale::system());
+    if (names.IsEnglish())
+        return CCalendarDates::FormatLongDate(day, month, year);
+    return names.DateLocale().toString(QDate::fromJulianDay(DateToJulian(month, day, year)),
+                                       QLocale::LongFormat);
+}
 
 void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure,
                         const QString& caption) {
@@ -43,7 +55,7 @@ void CReminders::CheckDiary(int day, int month, int year, bool quiet) {
         month = today.month();
         year = today.year();
     }
-    const QString caption = CCalendarDates::FormatLongDate(day, month, year);
+    const QString caption = DayCaption(day, month, year);
     if (!messages.isEmpty())
         m_prompts.ShowMessage(messages, caption);
     else if (!quiet)
