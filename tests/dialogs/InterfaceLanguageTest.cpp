@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 
 #include "commands/CommandIds.h"
 #include "dialogs/FindDlg.h"
@@ -31,12 +32,28 @@ struct LanguageRow {
 class InterfaceLanguage : public SettingsFixture,
                           public ::testing::WithParamInterface<LanguageRow> {};
 
+void Build(QMenu& menu, const std::vector<MenuEntry>& table) {
+    AddMenuEntries(
+        menu, table, [](int) { return true; }, [](int) {});
+}
+
 QString MenuText(int id) {
     QMenu menu;
-    AddMenuEntries(
-        menu, MainMenuTable(), [](int) { return true; }, [](int) {});
+    Build(menu, MainMenuTable());
     const QAction* action = FindCommandAction(menu, id);
     return action ? action->text() : QString();
+}
+
+// No two items of one menu level share an access key.
+void ExpectDistinctAccessKeys(const QMenu& menu) {
+    QSet<QKeySequence> keys;
+    for (const QAction* action : menu.actions()) {
+        if (action->menu())
+            ExpectDistinctAccessKeys(*action->menu());
+        const QKeySequence key = QKeySequence::mnemonic(action->text());
+        EXPECT_TRUE(key.isEmpty() || !keys.contains(key)) << action->text().toStdString();
+        keys.insert(key);
+    }
 }
 
 // The label the Find What field's access key belongs to.
@@ -50,6 +67,7 @@ QString BuddyText(const QDialog& dialog, const char* fieldName) {
 
 // The translations the build made are found from the build folder, and Qt's
 // own come with them; English and a language without a translation load none.
+// Menus keep one access key to an item in every language.
 TEST_P(InterfaceLanguage, MenusDialogsAndStandardButtonsSpeakTheLocalesLanguage) {
     const LanguageRow& r = GetParam();
     CInterfaceTranslations translations(*QCoreApplication::instance());
@@ -57,6 +75,11 @@ TEST_P(InterfaceLanguage, MenusDialogsAndStandardButtonsSpeakTheLocalesLanguage)
                                 CInterfaceTranslations::Folders()),
               r.translated);
     EXPECT_EQ(MenuText(CommandId::Print), QString::fromUtf8(r.printItem));
+    for (const auto* table : {&MainMenuTable(), &ContextMenuTable()}) {
+        QMenu menu;
+        Build(menu, *table);
+        ExpectDistinctAccessKeys(menu);
+    }
     FakeDateOrder dateOrder;
     FakePrompts prompts;
     const CFindDlg dialog(settings, dateOrder, prompts);
