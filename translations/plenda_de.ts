@@ -935,6 +935,14 @@
         <source>It is not a regular file.</source>
         <translation>Sie ist keine gewöhnliche Datei.</translation>
     </message>
+    <message>
+        <source>Error encountered 
+If you need support quote this message - 
+</source>
+        <translation>Ein Fehler ist aufgetreten
+Wenn Sie Hilfe brauchen, geben Sie diese Meldung an - 
+</translation>
+    </message>
 </context>
 <context>
     <name>CViewPrinting</name>
@@ -1294,6 +1302,24 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     <message>
         <source>reset the synchronisation</source>
         <translation>die Synchronisation zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>The promotion message could not be %1 in the diary:
+%2</source>
+        <translation>Die Werbenachricht konnte im Terminkalender nicht %1 werden:
+%2</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>gelesen</translation>
+    </message>
+    <message>
+        <source>updated</source>
+        <translation>aktualisiert</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>gespeichert</translation>
     </message>
 </context>
 <context>

@@ -935,6 +935,14 @@
         <source>It is not a regular file.</source>
         <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
+    <message>
+        <source>Error encountered 
+If you need support quote this message - 
+</source>
+        <translation>Une erreur s&apos;est produite
+Si vous avez besoin d&apos;aide, citez ce message - 
+</translation>
+    </message>
 </context>
 <context>
     <name>CViewPrinting</name>
@@ -1294,6 +1302,24 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     <message>
         <source>reset the synchronisation</source>
         <translation>la réinitialisation de la synchronisation</translation>
+    </message>
+    <message>
+        <source>The promotion message could not be %1 in the diary:
+%2</source>
+        <translation>Le message promotionnel n&apos;a pas pu être %1 dans l&apos;agenda :
+%2</translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation>lu</translation>
+    </message>
+    <message>
+        <source>updated</source>
+        <translation>mis à jour</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>enregistré</translation>
     </message>
 </context>
 <context>
