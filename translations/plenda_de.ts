@@ -598,7 +598,7 @@
     </message>
     <message>
         <source>Plenda is not installed: at log-in this starts the build at %1</source>
-        <translation>Plenda ist nicht installiert: Bei der Anmeldung startet damit die Programmversion in %1</translation>
+        <translation>Plenda ist nicht installiert: Bei der Anmeldung wird das selbst gebaute Programm in %1 gestartet</translation>
     </message>
     <message>
         <source>Calendar</source>
