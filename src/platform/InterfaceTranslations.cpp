@@ -10,7 +10,19 @@ CInterfaceTranslations::~CInterfaceTranslations() {
     QCoreApplication::removeTranslator(&m_qt);
 }
 
+namespace {
+// English is the texts themselves: a language listed after it must not win.
+bool PrefersEnglish(const QLocale& locale) {
+    const QStringList languages = locale.uiLanguages();
+    const QLocale::Language first =
+        languages.isEmpty() ? locale.language() : QLocale(languages.first()).language();
+    return first == QLocale::English || first == QLocale::C;
+}
+}  // namespace
+
 bool CInterfaceTranslations::Load(const QLocale& locale, const QStringList& folders) {
+    if (PrefersEnglish(locale))
+        return false;
     bool found = false;
     for (const QString& folder : folders) {
         if (m_plenda.load(locale, QStringLiteral("plenda"), QStringLiteral("_"), folder)) {
