@@ -14,6 +14,8 @@ run_packages=(
   libgl1-mesa-dev
   libsqlite3-dev libical-dev qtkeychain-qt6-dev
   qt6-wayland
+  # lupdate and lrelease, their CMake functions, and Qt's own translations
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-dejavu-core
 )
 

@@ -11,9 +11,9 @@
 
 void TellSettingsProblems(CSettingsStore& store, IPrompts& prompts) {
     if (!store.FormatProblem().isEmpty())
-        prompts.ShowMessage(store.FormatProblem(), QStringLiteral("Calendar"));
+        prompts.ShowMessage(store.FormatProblem(), CCalApp::tr("Calendar"));
     store.OnFirstSaveFailure([&prompts](const QString& problem) {
-        prompts.ShowMessage(problem, QStringLiteral("Calendar"));
+        prompts.ShowMessage(problem, CCalApp::tr("Calendar"));
     });
 }
 
@@ -26,6 +26,7 @@ CCalApp::CCalApp(int& argc, char** argv)
     setApplicationName(QStringLiteral("plenda"));
     setDesktopFileName(QStringLiteral("plenda"));
     setApplicationDisplayName(QStringLiteral("Plenda"));
+    m_translations.Load(QLocale::system(), CInterfaceTranslations::Folders());
     connect(&m_quitSignals, &CQuitSignals::QuitRequested, this, &CCalApp::OnQuitRequested);
 }
 

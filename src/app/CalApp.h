@@ -6,6 +6,7 @@
 
 #include "app/QuitSignals.h"
 #include "app/SingleInstance.h"
+#include "platform/InterfaceTranslations.h"
 #include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsHelper.h"
@@ -41,6 +42,7 @@ private:
     void OnQuitRequested();
     void BringFrameForward();
 
+    CInterfaceTranslations m_translations{*this};
     CSettingsStore m_store;
     CQtSystemColours m_colours;
     CSettingsHelper m_settings;

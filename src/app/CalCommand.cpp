@@ -36,6 +36,7 @@ int RunCalCommand(const QStringList& arguments, const IClock& clock, CommandStre
     WeekLayout layout;
     layout.firstWeekday = options.Has(QStringLiteral("--monday")) ? 1 : 0;
     layout.weekNumbers = options.Has(QStringLiteral("--week-numbers"));
+    layout.names = CCalendarNames::ForInterface(QLocale::system());
     PrintMonth(shown->month, shown->year, layout, streams.out);
     return kCommandDone;
 }

@@ -15,10 +15,11 @@ char* Line(MonthTextBlock& block, int row) {
     return block.data() + row * kMonthTextStride;
 }
 
-void WriteTitle(MonthTextBlock& block, int month, int year, int width) {
-    const char* name = MonthName(month);
+void WriteTitle(MonthTextBlock& block, int month, int year, const WeekLayout& layout) {
+    const int width = MonthTextWidth(layout);
+    const std::string name = layout.names.MonthTitleName(month);
     char title[64];
-    std::snprintf(title, sizeof title, "%s %4d", name ? name : "", year);
+    std::snprintf(title, sizeof title, "%s %4d", name.c_str(), year);
     const int n = static_cast<int>(std::strlen(title));
     const int right = width / 2 - n / 2;
     const int left = width - n - right;
@@ -60,7 +61,7 @@ std::string WeekdayHeader(const WeekLayout& layout) {
     std::string header = layout.weekNumbers ? " Wk" : "";
     for (int column = 0; column < 7; ++column)
         header += std::string(" ") +
-                  std::string(WeekdayName(WeekdayOfColumn(column, layout.firstWeekday)), 2);
+                  layout.names.WeekdayCell(WeekdayOfColumn(column, layout.firstWeekday));
     return header + " ";
 }
 
@@ -68,7 +69,7 @@ void BuildMonthText(int month, int year, MonthTextBlock& block, const WeekLayout
     const int width = MonthTextWidth(layout);
     block.fill('\0');
     for (int row = 0; row < kMonthTextRows; ++row) std::memset(Line(block, row), ' ', width);
-    WriteTitle(block, month, year, width);
+    WriteTitle(block, month, year, layout);
     WriteHeader(block, layout);
 
     // No date (a year before 1584 or a month out of range) leaves the week rows blank.

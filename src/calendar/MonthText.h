@@ -4,12 +4,16 @@
 #include <array>
 #include <string>
 
+#include "calendar/CalendarNames.h"
+
 // How the week rows run: the weekday of the first column (0 Sunday ..
 // 6 Saturday) and whether a column of ISO 8601 week numbers leads each row.
-// The default is the month text as it always was.
+// The default is the month text as it always was. `names` spell the title
+// and the weekday header.
 struct WeekLayout {
     int firstWeekday = 0;
     bool weekNumbers = false;
+    CCalendarNames names;
 };
 
 // A month laid out as text: 8 lines kept 26 characters apart, each 22

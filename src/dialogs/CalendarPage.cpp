@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 
-#include "calendar/DateLib.h"
+#include "calendar/CalendarNames.h"
 
 CCalendarPage::CCalendarPage(const CSettingsHelper& settings, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("calendarPage"));
@@ -15,16 +15,18 @@ CCalendarPage::CCalendarPage(const CSettingsHelper& settings, QWidget* parent) :
     m_weekStart = new QComboBox(this);
     m_weekStart->setObjectName(QStringLiteral("weekStartCombo"));
     // In the order of WeekStartChoice, so that an item's index is its choice.
-    const char* localeDay = WeekdayName(FirstWeekday(WeekStartChoice::Locale, QLocale::system()));
+    const QString localeDay =
+        CCalendarNames::ForInterface(QLocale::system())
+            .WeekdayFullName(FirstWeekday(WeekStartChoice::Locale, QLocale::system()));
     m_weekStart->addItems(
-        {tr("Sunday"), tr("Monday"), tr("As the locale says (%1)").arg(QLatin1String(localeDay))});
+        {tr("Sunday"), tr("Monday"), tr("As the locale says (%1)").arg(localeDay)});
     m_weekStart->setCurrentIndex(static_cast<int>(stored.weekStart));
     m_weekNumbers = new QCheckBox(tr("Show week numbers (ISO 8601)"), this);
     m_weekNumbers->setObjectName(QStringLiteral("weekNumbersCheck"));
     m_weekNumbers->setChecked(stored.weekNumbers);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Week starts on"), m_weekStart);
+    form->addRow(tr("Wee&k starts on"), m_weekStart);
     form->addRow(m_weekNumbers);
 }
 

@@ -19,6 +19,7 @@
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "ui/BuddyLabel.h"
 #include "ui/DialogPosition.h"
 
 // Outside any namespace, as the resource initialiser requires.
@@ -109,16 +110,14 @@ void CDiaryEntryDlg::BuildControls() {
     m_cancelButton = AddButton(QStringLiteral("cancelButton"), tr("Cancel"), QString());
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(tr("Date:"), this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("&Date:"), m_dateEdit), 0, 0);
     grid->addWidget(m_dateEdit, 0, 1);
     grid->addWidget(m_holidayCheck, 0, 2);
-    grid->addWidget(new QLabel(tr("Message:"), this), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Message:"), m_messageEdit), 1, 0);
     grid->addWidget(m_messageEdit, 1, 1, 1, 3);
-    auto* alarmLabel = new QLabel(tr("Alarm time:"), this);
-    alarmLabel->setBuddy(m_alarmTimeEdit);
-    grid->addWidget(alarmLabel, 2, 0);
+    grid->addWidget(BuddyLabel(tr("&Alarm time:"), m_alarmTimeEdit), 2, 0);
     grid->addWidget(m_alarmTimeEdit, 2, 1);
-    grid->addWidget(new QLabel(tr("Tune to play:"), this), 3, 0);
+    grid->addWidget(BuddyLabel(tr("&Tune to play:"), m_tuneEdit), 3, 0);
     grid->addWidget(m_tuneEdit, 3, 1, 1, 2);
     grid->addWidget(m_browseButton, 3, 3);
     auto* navigation = new QHBoxLayout;

@@ -39,15 +39,17 @@ void CFindDlg::BuildControls() {
     setFixedSize(DialogUnits(0, 0, 254, 66).size());
     auto* frame = Place(new QFrame(this), DialogUnits(6, 4, 196, 58));
     frame->setFrameShape(QFrame::Box);
-    Place(new QLabel(tr("Find What :"), this), DialogUnits(12, 14, 38, 8));
+    auto* findWhat = Place(new QLabel(tr("&Find What :"), this), DialogUnits(12, 14, 38, 8));
     m_searchEdit = Place(new QLineEdit(this), DialogUnits(54, 12, 138, 14));
     m_searchEdit->setObjectName(QStringLiteral("findWhatEdit"));
-    Place(new QLabel(tr("Look In :"), this), DialogUnits(12, 44, 29, 8));
+    findWhat->setBuddy(m_searchEdit);
+    auto* lookIn = Place(new QLabel(tr("&Look In :"), this), DialogUnits(12, 44, 29, 8));
     m_lookInCombo = Place(new QComboBox(this), DialogUnits(54, 42, 108, 14));
     m_lookInCombo->setObjectName(QStringLiteral("lookInCombo"));
+    lookIn->setBuddy(m_lookInCombo);
     m_lookInCombo->setEditable(true);
     m_lookInCombo->setInsertPolicy(QComboBox::NoInsert);
-    for (const char* name : kFindFieldNames) m_lookInCombo->addItem(QString::fromLatin1(name));
+    for (const char* name : kFindFieldNames) m_lookInCombo->addItem(tr(name));
 
     auto* findNextButton =
         Place(new QPushButton(tr("Find Next"), this), DialogUnits(210, 4, 40, 14));

@@ -18,6 +18,7 @@
 #include "platform/Prompts.h"
 #include "settings/SettingsHelper.h"
 #include "settings/SettingsKeys.h"
+#include "ui/BuddyLabel.h"
 
 namespace {
 QColor ToQColor(ColourRef colour) {
@@ -70,7 +71,7 @@ QButtonGroup* CMarqueePage::AddUnitRadios(const QStringList& words, const QStrin
                                           QGridLayout* grid, int row) {
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < words.size(); ++i) {
-        auto* radio = new QRadioButton(words[i], this);
+        auto* radio = new QRadioButton(tr(words[i].toLatin1().constData()), this);
         radio->setObjectName(namePrefix + words[i] + QStringLiteral("Radio"));
         group->addButton(radio, i);
         grid->addWidget(radio, row, 2 + i);
@@ -87,16 +88,16 @@ void CMarqueePage::BuildControls() {
     m_messageEdit = new QLineEdit(this);
     m_messageEdit->setObjectName(QStringLiteral("marqueeMessageEdit"));
     m_messageEdit->setAutoFillBackground(true);
-    grid->addWidget(new QLabel(tr("Message"), this), 1, 0);
+    grid->addWidget(BuddyLabel(tr("&Message"), m_messageEdit), 1, 0);
     grid->addWidget(m_messageEdit, 1, 1, 1, 4);
 
     m_slideEdit =
         AddNumberEdit(QStringLiteral("marqueeSlideEdit"), std::numeric_limits<int>::min());
     m_secsEdit = AddNumberEdit(QStringLiteral("marqueeSecsEdit"), 1);
     auto* speedRow = new QHBoxLayout;
-    speedRow->addWidget(new QLabel(tr("Slide"), this));
+    speedRow->addWidget(BuddyLabel(tr("&Slide"), m_slideEdit));
     speedRow->addWidget(m_slideEdit);
-    speedRow->addWidget(new QLabel(tr("pixels every "), this));
+    speedRow->addWidget(BuddyLabel(tr("&pixels every "), m_secsEdit));
     speedRow->addWidget(m_secsEdit);
     speedRow->addWidget(new QLabel(tr("milliseconds"), this));
     speedRow->addStretch();
@@ -106,7 +107,7 @@ void CMarqueePage::BuildControls() {
     m_useInternetCheck->setObjectName(QStringLiteral("useInternetCheck"));
     grid->addWidget(m_useInternetCheck, 3, 0);
     m_internetFreqEdit = AddNumberEdit(QStringLiteral("internetFreqEdit"), 0);
-    grid->addWidget(new QLabel(tr("Check Internet every "), this), 4, 0);
+    grid->addWidget(BuddyLabel(tr("Check &Internet every "), m_internetFreqEdit), 4, 0);
     grid->addWidget(m_internetFreqEdit, 4, 1);
     m_internetUnits = AddUnitRadios(InternetCheckUnitWords(), QStringLiteral("internet"), grid, 4);
 
@@ -116,18 +117,18 @@ void CMarqueePage::BuildControls() {
     m_fileNameEdit = new QLineEdit(this);
     m_fileNameEdit->setObjectName(QStringLiteral("marqueeFileEdit"));
     auto* browseButton = AddButton(tr("Browse..."), QStringLiteral("marqueeBrowseButton"), this);
-    grid->addWidget(new QLabel(tr("Named"), this), 6, 0);
+    grid->addWidget(BuddyLabel(tr("&Named"), m_fileNameEdit), 6, 0);
     grid->addWidget(m_fileNameEdit, 6, 1, 1, 3);
     grid->addWidget(browseButton, 6, 4);
     m_fileFreqEdit = AddNumberEdit(QStringLiteral("fileFreqEdit"), 0);
-    grid->addWidget(new QLabel(tr("Check file every "), this), 7, 0);
+    grid->addWidget(BuddyLabel(tr("Check fil&e every "), m_fileFreqEdit), 7, 0);
     grid->addWidget(m_fileFreqEdit, 7, 1);
     m_fileUnits = AddUnitRadios(FileCheckUnitWords(), QStringLiteral("file"), grid, 7);
 
     auto* textButton = AddButton(tr("Text..."), QStringLiteral("marqueeTextColourButton"), this);
     auto* backgroundButton =
         AddButton(tr("Background..."), QStringLiteral("marqueeBackgroundColourButton"), this);
-    grid->addWidget(new QLabel(tr("Color:"), this), 8, 0);
+    grid->addWidget(BuddyLabel(tr("&Color:"), textButton), 8, 0);
     grid->addWidget(textButton, 8, 1);
     grid->addWidget(backgroundButton, 8, 2);
 
@@ -219,7 +220,7 @@ void CMarqueePage::ChooseUnit(QButtonGroup* group, const QStringList& words, QSt
 
 void CMarqueePage::BrowseForFile() {
     OpenFileRequest request;
-    request.filter = QStringLiteral("Text files (*.txt);;Data files (*.dat)");
+    request.filter = tr("Text files (*.txt);;Data files (*.dat)");
     request.defaultSuffix = QStringLiteral("txt");
     const QString chosen = m_prompts.AskOpenFileName(request);
     if (chosen.isEmpty())

@@ -107,7 +107,7 @@ bool COptionsDlg::RefuseBadValues() {
 
 void COptionsDlg::Refuse(int pageIndex, QWidget* field, const QString& message) {
     m_tabs->setCurrentIndex(pageIndex);
-    m_prompts.ShowMessage(message, QString::fromLatin1(kRetryCaption));
+    m_prompts.ShowMessage(message, tr(kRetryCaption));
     field->setFocus();
 }
 

@@ -19,27 +19,32 @@ CQuickHelpDlg::CQuickHelpDlg(const CSettingsHelper& settings, QWidget* parent)
     RestoreDialogPosition(*this, m_settings, Key::QuickHelpDialogRect);
 }
 
+// The texts are English; the dialog translates them as it shows them.
 const QStringList& CQuickHelpDlg::KeyLines() {
     static const QStringList lines{
-        QStringLiteral("Alt + M\tMenus- Remove or Restore"),
-        QStringLiteral("Alt + F\t Fonts"),
-        QStringLiteral("Alt + B\tBackground Colour"),
-        QStringLiteral("Alt + T\tText Colour"),
-        QStringLiteral("Alt + H\tHelp"),
-        QStringLiteral("Alt + A \tAbout this application"),
-        QStringLiteral("Alt + D\tDiary Entry"),
-        QStringLiteral("Alt + C\tCheck Diary"),
-        QStringLiteral("Alt + Y\tYear View"),
+        QString::fromLatin1(QT_TR_NOOP("Alt + M\tMenus- Remove or Restore")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + F\t Fonts")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + B\tBackground Colour")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + T\tText Colour")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + H\tHelp")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + A \tAbout this application")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + D\tDiary Entry")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + C\tCheck Diary")),
+        QString::fromLatin1(QT_TR_NOOP("Alt + Y\tYear View")),
     };
     return lines;
 }
 
 const std::vector<std::pair<QString, QString>>& CQuickHelpDlg::ArrowKeys() {
     static const std::vector<std::pair<QString, QString>> pairs{
-        {QStringLiteral("Alt + Left"), QStringLiteral("Previous Month")},
-        {QStringLiteral("Alt + Right"), QStringLiteral("Next Month")},
-        {QStringLiteral("Alt + Down"), QStringLiteral("This Month")},
-        {QStringLiteral("Alt + Up"), QStringLiteral("Always On Top")},
+        {QString::fromLatin1(QT_TR_NOOP("Alt + Left")),
+         QString::fromLatin1(QT_TR_NOOP("Previous Month"))},
+        {QString::fromLatin1(QT_TR_NOOP("Alt + Right")),
+         QString::fromLatin1(QT_TR_NOOP("Next Month"))},
+        {QString::fromLatin1(QT_TR_NOOP("Alt + Down")),
+         QString::fromLatin1(QT_TR_NOOP("This Month"))},
+        {QString::fromLatin1(QT_TR_NOOP("Alt + Up")),
+         QString::fromLatin1(QT_TR_NOOP("Always On Top"))},
     };
     return pairs;
 }
@@ -61,7 +66,8 @@ std::vector<std::pair<QString, QString>> CQuickHelpDlg::CursorKeys() {
 void CQuickHelpDlg::BuildControls() {
     auto* keys = new QGridLayout;
     int row = 0;
-    for (const QString& line : KeyLines()) {
+    for (const QString& english : KeyLines()) {
+        const QString line = tr(english.toLatin1().constData());
         // The tab separates key and meaning; a label would draw it as a blank.
         const qsizetype tab = line.indexOf(QLatin1Char('\t'));
         keys->addWidget(new QLabel(line.left(tab), this), row, 0);
@@ -74,8 +80,8 @@ void CQuickHelpDlg::BuildControls() {
     auto* arrowGrid = new QGridLayout(arrows);
     row = 0;
     for (const auto& [key, meaning] : ArrowKeys()) {
-        arrowGrid->addWidget(new QLabel(key, arrows), row, 0);
-        arrowGrid->addWidget(new QLabel(meaning, arrows), row, 1);
+        arrowGrid->addWidget(new QLabel(tr(key.toLatin1().constData()), arrows), row, 0);
+        arrowGrid->addWidget(new QLabel(tr(meaning.toLatin1().constData()), arrows), row, 1);
         ++row;
     }
 

@@ -55,12 +55,12 @@ CSyncPage::CSyncPage(const CSettingsHelper& settings, QWidget* parent)
     lastSync->setObjectName(QStringLiteral("syncLastLabel"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Calendar address"), m_urlEdit);
-    form->addRow(tr("User"), m_userEdit);
-    form->addRow(tr("Password"), m_passwordEdit);
+    form->addRow(tr("Calendar add&ress"), m_urlEdit);
+    form->addRow(tr("&User"), m_userEdit);
+    form->addRow(tr("Pass&word"), m_passwordEdit);
     form->addRow(m_findButton, m_findStatus);
-    form->addRow(tr("Calendars"), m_calendarList);
-    form->addRow(tr("Synchronise every"), m_everySpin);
+    form->addRow(tr("Ca&lendars"), m_calendarList);
+    form->addRow(tr("S&ynchronise every"), m_everySpin);
     form->addRow(tr("Last good sync"), lastSync);
     connect(m_findButton, &QPushButton::clicked, this, &CSyncPage::FindCalendars);
     connect(m_calendarList, &QListWidget::itemClicked, this, &CSyncPage::UseCalendar);

@@ -2,6 +2,7 @@
 #include "dialogs/YearViewPage.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,8 +24,8 @@ CYearViewPage::CYearViewPage(const CSettingsHelper& settings, IPrompts& prompts,
 
     auto* form = new QFormLayout(this);
     form->addRow(m_yearViewCheck);
-    form->addRow(tr("Months Across (1 - 12)"), m_acrossEdit);
-    form->addRow(tr("Months Down (1 - 12)"), m_downEdit);
+    form->addRow(tr("Months &Across (1 - 12)"), m_acrossEdit);
+    form->addRow(tr("Months &Down (1 - 12)"), m_downEdit);
 }
 
 YearViewOptions CYearViewPage::Values() const {
@@ -39,5 +40,5 @@ void CYearViewPage::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const QString message = YearViewPageMessage(m_acrossEdit->text(), m_downEdit->text());
     if (!message.isEmpty())
-        m_prompts.ShowMessage(message, QString::fromLatin1(kRetryCaption));
+        m_prompts.ShowMessage(message, QCoreApplication::translate("COptionsDlg", kRetryCaption));
 }

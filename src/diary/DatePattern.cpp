@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/DatePattern.h"
 
+#include <QCoreApplication>
 #include <string>
 
 #include "calendar/DateLib.h"
@@ -11,7 +12,11 @@ constexpr int kWorkingPlaces = 8;
 constexpr int kMaxDateCharacters = 8;
 constexpr int kMinDateCharacters = 3;
 
-const QString kMustBeEntered = QStringLiteral("A date must be entered");
+const char* const kMustBeEntered = QT_TRANSLATE_NOOP("CDiaryEntryDlg", "A date must be entered");
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CDiaryEntryDlg", text);
+}
 
 bool IsDateCharacter(char32_t c) {
     return (c >= U'0' && c <= U'9') || c == U'*';
@@ -53,21 +58,21 @@ QString PadPart(const QString& part) {
 // parts). Works on code points so a character outside the BMP counts once.
 QString JoinTypedParts(const QString& typed, QString& joined) {
     if (typed.isEmpty())
-        return kMustBeEntered;
+        return Translated(kMustBeEntered);
     const std::u32string text = typed.toStdU32String();
     size_t dateCharacters = 0;
     for (const char32_t c : text) dateCharacters += IsDateCharacter(c) ? 1 : 0;
     const size_t separators = text.size() - dateCharacters;
     if (separators != 0 && separators != 2)
-        return kMustBeEntered;
+        return Translated(kMustBeEntered);
     if (dateCharacters < kMinDateCharacters)
-        return kMustBeEntered;
+        return Translated(kMustBeEntered);
     if (dateCharacters > kMaxDateCharacters)
-        return kMustBeEntered + QStringLiteral(" C");
+        return Translated(kMustBeEntered) + QStringLiteral(" C");
 
     const QString first = RunAt(text, 0);
     if (first.isEmpty())
-        return kMustBeEntered + QStringLiteral(" 1");
+        return Translated(kMustBeEntered) + QStringLiteral(" 1");
     if (separators == 0) {
         joined = first;
         return QString();
@@ -75,15 +80,15 @@ QString JoinTypedParts(const QString& typed, QString& joined) {
     const size_t secondStart = first.size() + 1;
     const QString second = RunAt(text, secondStart);
     if (second.isEmpty())
-        return kMustBeEntered + QStringLiteral(" 2");
+        return Translated(kMustBeEntered) + QStringLiteral(" 2");
     const QString third = RunAt(text, secondStart + second.size() + 1);
     if (third.isEmpty())
-        return kMustBeEntered + QStringLiteral(" 3");
+        return Translated(kMustBeEntered) + QStringLiteral(" 3");
     joined = PadPart(first) + PadPart(second) + PadPart(third);
     // Padding can push the text past the eight places (1/1/123456); such a
     // date is refused rather than cut short and misread.
     if (joined.size() > kMaxDateCharacters)
-        return kMustBeEntered + QStringLiteral(" C");
+        return Translated(kMustBeEntered) + QStringLiteral(" C");
     return QString();
 }
 
@@ -122,11 +127,11 @@ QString CheckDate(const QString& joined, DateOrder order) {
 
     QString errors;
     if (!IsValidDate(month, day, year))
-        errors += QStringLiteral("Invalid date\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg", "Invalid date\n");
     if (day < 1 || day > 31)
-        errors += QStringLiteral("Day must be between 1 and 31\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg", "Day must be between 1 and 31\n");
     if (month < 1 || month > 12)
-        errors += QStringLiteral("Month must be between 1 and 12\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg", "Month must be between 1 and 12\n");
     return errors;
 }
 
@@ -173,7 +178,7 @@ bool ValidateDatePattern(const QString& text, DateOrder order, IPrompts& prompts
     const QString errors = DatePatternErrors(text, order);
     if (errors.isEmpty())
         return true;
-    prompts.ShowMessage(errors, QStringLiteral("Error!"));
+    prompts.ShowMessage(errors, QCoreApplication::translate("CDiaryEntryDlg", "Error!"));
     return false;
 }
 

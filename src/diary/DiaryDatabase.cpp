@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -86,7 +87,7 @@ QString Needed(ColumnKind kind) {
         case ColumnKind::Text:
             return QStringLiteral("text");
         case ColumnKind::YesNo:
-            return QStringLiteral("a yes/no number");
+            return QCoreApplication::translate("Diary", "a yes/no number");
     }
     return {};
 }
@@ -96,8 +97,9 @@ void VerifyTable(const CDiaryDatabase& diary, const QString& table, const Column
     const QString& path = diary.FilePath();
     QSqlQuery query(diary.Connection());
     if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)))
-        throw CDatabaseError(diary.Describe(QStringLiteral("read the table %1").arg(table),
-                                            query.lastError().text()));
+        throw CDatabaseError(
+            diary.Describe(QCoreApplication::translate("Diary", "read the table %1").arg(table),
+                           query.lastError().text()));
     QHash<QString, DeclaredColumn> present;
     int keyColumns = 0;
     while (query.next()) {
@@ -108,19 +110,23 @@ void VerifyTable(const CDiaryDatabase& diary, const QString& table, const Column
     }
     if (present.isEmpty())
         throw CDatabaseError(
-            QStringLiteral("The file %1 is not a diary: it has no table %2.").arg(path, table));
+            QCoreApplication::translate("Diary", "The file %1 is not a diary: it has no table %2.")
+                .arg(path, table));
     for (const ColumnRule& rule : rules) {
         const QString name = QString::fromLatin1(rule.name);
         const auto column = present.constFind(name.toLower());
         if (column == present.constEnd())
-            throw CDatabaseError(QStringLiteral("The file %1 is not a diary: its table %2 has no "
-                                                "column %3.")
-                                     .arg(path, table, name));
-        if (!Fits(*column, rule.kind, keyColumns == 1))
             throw CDatabaseError(
-                QStringLiteral("The file %1 is not a diary: the column %2 of its table %3 is "
-                               "declared \"%4\" but must be %5.")
-                    .arg(path, name, table, column->type, Needed(rule.kind)));
+                QCoreApplication::translate("Diary",
+                                            "The file %1 is not a diary: its table %2 has no "
+                                            "column %3.")
+                    .arg(path, table, name));
+        if (!Fits(*column, rule.kind, keyColumns == 1))
+            throw CDatabaseError(QCoreApplication::translate(
+                                     "Diary",
+                                     "The file %1 is not a diary: the column %2 of its table %3 is "
+                                     "declared \"%4\" but must be %5.")
+                                     .arg(path, name, table, column->type, Needed(rule.kind)));
     }
 }
 
@@ -135,15 +141,21 @@ CDiaryDatabase::CDiaryDatabase(const QString& filePath)
       m_connectionName(QStringLiteral("plenda-diary-%1").arg(reinterpret_cast<quintptr>(this))) {
     const QFileInfo info(filePath);
     if (filePath.isEmpty())
-        throw CDatabaseError(QStringLiteral("No diary file has been chosen."));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "No diary file has been chosen."));
     if (!info.exists())
-        throw CDatabaseError(QStringLiteral("The diary file %1 does not exist.").arg(filePath));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The diary file %1 does not exist.")
+                .arg(filePath));
     if (info.isDir())
         throw CDatabaseError(
-            QStringLiteral("The diary %1 is a folder, not a database file.").arg(filePath));
+            QCoreApplication::translate("Diary", "The diary %1 is a folder, not a database file.")
+                .arg(filePath));
     // Opening a FIFO or a device would wait for a writer that never comes.
     if (!info.isFile())
-        throw CDatabaseError(QStringLiteral("The diary %1 is not a regular file.").arg(filePath));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The diary %1 is not a regular file.")
+                .arg(filePath));
     try {
         LockShared();
         OpenConnection();
@@ -173,13 +185,15 @@ void CDiaryDatabase::Release() {
 }
 
 QString CDiaryDatabase::Describe(const QString& action, const QString& detail) const {
-    return QStringLiteral("Cannot %1 in the diary %2: %3").arg(action, m_filePath, detail);
+    return QCoreApplication::translate("Diary", "Cannot %1 in the diary %2: %3")
+        .arg(action, m_filePath, detail);
 }
 
 QSqlQuery CDiaryDatabase::Prepare(const QString& sql) const {
     QSqlQuery query(m_db);
     if (!query.prepare(sql))
-        throw CDatabaseError(Describe(QStringLiteral("prepare a query"), query.lastError().text()));
+        throw CDatabaseError(Describe(QCoreApplication::translate("Diary", "prepare a query"),
+                                      query.lastError().text()));
     return query;
 }
 
@@ -192,15 +206,17 @@ void CDiaryDatabase::LockShared() {
     const QByteArray path = QFile::encodeName(m_filePath);
     m_lockFd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (m_lockFd < 0)
-        throw CDatabaseError(QStringLiteral("The diary file %1 cannot be read: %2.")
-                                 .arg(m_filePath, QString::fromLocal8Bit(strerror(errno))));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The diary file %1 cannot be read: %2.")
+                .arg(m_filePath, QString::fromLocal8Bit(strerror(errno))));
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
         if (::flock(m_lockFd, LOCK_SH | LOCK_NB) == 0)
             return;
         QThread::msleep(kLockRetryMs);
     }
     throw CDatabaseError(
-        QStringLiteral("The diary file %1 is in use by another program.").arg(m_filePath));
+        QCoreApplication::translate("Diary", "The diary file %1 is in use by another program.")
+            .arg(m_filePath));
 }
 
 void CDiaryDatabase::OpenConnection() {
@@ -208,8 +224,9 @@ void CDiaryDatabase::OpenConnection() {
     m_db.setDatabaseName(m_filePath);
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!m_db.open())
-        throw CDatabaseError(QStringLiteral("The diary file %1 cannot be opened: %2")
-                                 .arg(m_filePath, m_db.lastError().text()));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The diary file %1 cannot be opened: %2")
+                .arg(m_filePath, m_db.lastError().text()));
     // The default rollback journal keeps the diary one self-contained file;
     // with full syncs every committed entry survives a crash of the program.
     QSqlQuery pragma(m_db);
@@ -231,7 +248,8 @@ void CDiaryDatabase::VerifyPromotionTable() const {
                        "name='Promotion' COLLATE NOCASE"));
     if (!query.next())
         throw CDatabaseError(
-            QStringLiteral("The diary %1 has no table Promotion to keep the internet message in.")
+            QCoreApplication::translate(
+                "Diary", "The diary %1 has no table Promotion to keep the internet message in.")
                 .arg(m_filePath));
     VerifyTable(*this, QStringLiteral("Promotion"), kPromotionColumns);
 }
@@ -265,8 +283,9 @@ bool CDiaryDatabase::HasNoTables() {
     // database shows itself.
     if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table'")) ||
         !query.next())
-        throw CDatabaseError(QStringLiteral("The file %1 is not a diary database (%2).")
-                                 .arg(m_filePath, query.lastError().text()));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The file %1 is not a diary database (%2).")
+                .arg(m_filePath, query.lastError().text()));
     return query.value(0).toInt() == 0;
 }
 
@@ -278,7 +297,7 @@ void CDiaryDatabase::CreateTables() {
                        "EventTime TEXT)"),
         QStringLiteral("CREATE TABLE Promotion (ID INTEGER PRIMARY KEY AUTOINCREMENT, "
                        "clientid TEXT, productid TEXT, promotext TEXT)")};
-    const QString action = QStringLiteral("create the diary tables");
+    const QString action = QCoreApplication::translate("Diary", "create the diary tables");
     if (!m_db.transaction())
         throw CDatabaseError(Describe(action, m_db.lastError().text()));
     for (const QString& sql : statements) {

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,7 @@ bool IsNonRegularFile(const QString& path) {
 
 OpenFileRequest DiaryFileRequest() {
     OpenFileRequest request;
-    request.filter = QStringLiteral("database files (*.db)");
+    request.filter = QCoreApplication::translate("CCalApp", "database files (*.db)");
     request.defaultSuffix = QStringLiteral("db");
     request.initialName = QStringLiteral("*.db");
     return request;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/DiaryRecordset.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 #include <unordered_set>
@@ -169,13 +170,14 @@ bool CDiaryRecordset::HasCurrent() const {
 
 void CDiaryRecordset::RequireOpen() const {
     if (!m_database)
-        throw CDatabaseError(QStringLiteral("The diary is not open."));
+        throw CDatabaseError(QCoreApplication::translate("Diary", "The diary is not open."));
 }
 
 void CDiaryRecordset::RequireCurrent() const {
     RequireOpen();
     if (!HasCurrent())
-        throw CDatabaseError(QStringLiteral("There is no current diary entry."));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "There is no current diary entry."));
 }
 
 // The members show the current record; with none they keep their values, so
@@ -229,8 +231,8 @@ void CDiaryRecordset::AddNew() {
 void CDiaryRecordset::Edit() {
     RequireCurrent();
     if (!RefetchCurrent())
-        throw CDatabaseError(
-            QStringLiteral("The diary entry was deleted by another program in the meantime."));
+        throw CDatabaseError(QCoreApplication::translate(
+            "Diary", "The diary entry was deleted by another program in the meantime."));
     m_editMode = EditMode::Edit;
     ClearNullFlags();
     LoadMembers();
@@ -254,8 +256,8 @@ void CDiaryRecordset::Update() {
     else if (m_editMode == EditMode::Edit)
         UpdateMembers();
     else
-        throw CDatabaseError(
-            QStringLiteral("The diary entry cannot be saved: it is not being added or edited."));
+        throw CDatabaseError(QCoreApplication::translate(
+            "Diary", "The diary entry cannot be saved: it is not being added or edited."));
     m_editMode = EditMode::None;
     ClearNullFlags();
 }
@@ -273,12 +275,12 @@ void CDiaryRecordset::BindMemberValues(QSqlQuery& query) const {
 }
 
 void CDiaryRecordset::InsertMembers() {
-    m_database->RequireSound(QStringLiteral("add a diary entry"));
+    m_database->RequireSound(QCoreApplication::translate("Diary", "add a diary entry"));
     QSqlQuery query = m_database->Prepare(
         QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
                        "Nag, EventTime) VALUES (?, ?, ?, ?, ?, ?)"));
     BindMemberValues(query);
-    m_database->Execute(query, QStringLiteral("add a diary entry"));
+    m_database->Execute(query, QCoreApplication::translate("Diary", "add a diary entry"));
     m_fetched.valid = false;
     m_lastModifiedId = query.lastInsertId().toInt();
     // An added record joins the end of the dynaset; the position stays on the
@@ -291,18 +293,18 @@ void CDiaryRecordset::InsertMembers() {
 }
 
 void CDiaryRecordset::UpdateMembers() {
-    m_database->RequireSound(QStringLiteral("save a diary entry"));
+    m_database->RequireSound(QCoreApplication::translate("Diary", "save a diary entry"));
     QSqlQuery query = m_database->Prepare(
         QStringLiteral("UPDATE Diary SET EventDate = ?, EventDescription = ?, EventSound = ?, "
                        "PubHoliday = ?, Nag = ?, EventTime = ? WHERE ID = ?"));
     BindMemberValues(query);
     const int id = m_rows.IdAt(m_position);
     query.addBindValue(id);
-    m_database->Execute(query, QStringLiteral("save a diary entry"));
+    m_database->Execute(query, QCoreApplication::translate("Diary", "save a diary entry"));
     m_fetched.valid = false;
     if (query.numRowsAffected() == 0)
-        throw CDatabaseError(
-            QStringLiteral("The diary entry was deleted by another program in the meantime."));
+        throw CDatabaseError(QCoreApplication::translate(
+            "Diary", "The diary entry was deleted by another program in the meantime."));
     m_ID = id;
     m_lastModifiedId = id;
     StoreMembers(m_position, id);
@@ -318,15 +320,15 @@ void CDiaryRecordset::Delete() {
     RequireCurrent();
     m_editMode = EditMode::None;
     const int id = m_rows.IdAt(m_position);
-    m_database->RequireSound(QStringLiteral("delete a diary entry"));
+    m_database->RequireSound(QCoreApplication::translate("Diary", "delete a diary entry"));
     QSqlQuery query = m_database->Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
     query.addBindValue(id);
-    m_database->Execute(query, QStringLiteral("delete a diary entry"));
+    m_database->Execute(query, QCoreApplication::translate("Diary", "delete a diary entry"));
     m_fetched.valid = false;
     // Deleting nothing is no success: the record went elsewhere meanwhile.
     if (query.numRowsAffected() == 0)
-        throw CDatabaseError(
-            QStringLiteral("The diary entry was deleted by another program in the meantime."));
+        throw CDatabaseError(QCoreApplication::translate(
+            "Diary", "The diary entry was deleted by another program in the meantime."));
     m_rows.Erase(m_position);
     m_onDeleted = !m_rows.Empty();
 }
@@ -371,7 +373,8 @@ void CDiaryRecordset::ClearNullFlags() {
 
 DiaryBookmark CDiaryRecordset::GetLastModifiedBookmark() const {
     if (m_lastModifiedId == 0)
-        throw CDatabaseError(QStringLiteral("No diary entry has been added or changed yet."));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "No diary entry has been added or changed yet."));
     return DiaryBookmark{m_lastModifiedId};
 }
 
@@ -379,7 +382,8 @@ void CDiaryRecordset::SetBookmark(const DiaryBookmark& bookmark) {
     RequireOpen();
     const int found = m_rows.IndexOfId(bookmark.id);
     if (found < 0)
-        throw CDatabaseError(QStringLiteral("The diary entry is no longer in the selection."));
+        throw CDatabaseError(
+            QCoreApplication::translate("Diary", "The diary entry is no longer in the selection."));
     m_onDeleted = false;
     m_position = found;
     LoadMembers();
@@ -400,7 +404,7 @@ bool CDiaryRecordset::FindFrom(int start, const CDiaryFilter& filter) {
         m_database->Prepare(QStringLiteral("SELECT ID FROM Diary") + WhereClause(filter));
     query.setForwardOnly(true);
     BindAll(query, filter.Values());
-    m_database->Execute(query, QStringLiteral("search the diary"));
+    m_database->Execute(query, QCoreApplication::translate("Diary", "search the diary"));
     std::unordered_set<int> matching;
     while (query.next()) matching.insert(query.value(0).toInt());
     for (int index = start; index < m_rows.Size(); ++index) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "diary/DiaryRows.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 #include "diary/DiaryError.h"
@@ -72,7 +73,8 @@ CDiaryRows::Text CDiaryRows::StoreText(QByteArrayView text) {
     // comes near, but a larger one must fail rather than wrap.
     constexpr qsizetype kLimit = std::numeric_limits<std::uint32_t>::max() - 1;
     if (text.size() > kLimit - static_cast<qsizetype>(m_bytes.size()))
-        throw CDatabaseError(QStringLiteral("The diary's texts are too large to read at once."));
+        throw CDatabaseError(QCoreApplication::translate(
+            "Diary", "The diary's texts are too large to read at once."));
     const Text stored{static_cast<std::uint32_t>(m_bytes.size()),
                       static_cast<std::uint32_t>(text.size())};
     m_bytes.append(text.data(), static_cast<std::size_t>(text.size()));

@@ -2,6 +2,7 @@
 #include "diary/SqliteRows.h"
 
 #include <sqlite3.h>
+#include <QCoreApplication>
 
 #include <QSqlDriver>
 
@@ -13,7 +14,8 @@ sqlite3* HandleOf(const CDiaryDatabase& database) {
     const QVariant handle = database.Connection().driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         throw CDatabaseError(
-            QStringLiteral("The diary %1 is not an SQLite connection.").arg(database.FilePath()));
+            QCoreApplication::translate("Diary", "The diary %1 is not an SQLite connection.")
+                .arg(database.FilePath()));
     return *static_cast<sqlite3* const*>(handle.constData());
 }
 }  // namespace
@@ -24,7 +26,7 @@ CSqliteRows::CSqliteRows(const CDiaryDatabase& database, const QString& sql,
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(static_cast<sqlite3*>(m_handle), text.constData(),
                            static_cast<int>(text.size()), &m_statement, nullptr) != SQLITE_OK)
-        Fail(QStringLiteral("prepare a query"));
+        Fail(QCoreApplication::translate("Diary", "prepare a query"));
     Bind(values);
 }
 
@@ -44,7 +46,7 @@ void CSqliteRows::Bind(const QVariantList& values) {
                                        static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
         }
         if (result != SQLITE_OK)
-            Fail(QStringLiteral("prepare a query"));
+            Fail(QCoreApplication::translate("Diary", "prepare a query"));
     }
 }
 
@@ -53,7 +55,7 @@ bool CSqliteRows::Next() {
     if (result == SQLITE_ROW)
         return true;
     if (result != SQLITE_DONE)
-        Fail(QStringLiteral("read the diary entries"));
+        Fail(QCoreApplication::translate("Diary", "read the diary entries"));
     return false;
 }
 
@@ -62,7 +64,7 @@ void CSqliteRows::RunAgain(const QVariantList& values) {
     sqlite3_clear_bindings(m_statement);
     Bind(values);
     if (sqlite3_step(m_statement) != SQLITE_DONE)
-        Fail(QStringLiteral("write the diary entries"));
+        Fail(QCoreApplication::translate("Diary", "write the diary entries"));
 }
 
 int CSqliteRows::Int(int column) const {

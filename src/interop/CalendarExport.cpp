@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarExport.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QIODevice>
 #include <cstdlib>
@@ -27,7 +28,8 @@ QByteArray CalendarFrame() {
 void Write(QIODevice& out, const QByteArray& bytes) {
     if (out.write(bytes) != bytes.size())
         throw CIcsError(
-            QStringLiteral("The calendar cannot be written: %1").arg(out.errorString()));
+            QCoreApplication::translate("CCalendarTransfer", "The calendar cannot be written: %1")
+                .arg(out.errorString()));
 }
 
 void WriteEvent(QIODevice& out, icalcomponent* event) {
@@ -39,9 +41,12 @@ void WriteEvent(QIODevice& out, icalcomponent* event) {
 }  // namespace
 
 QString ExportSummary::Text() const {
-    QString text = QStringLiteral("%1 entries exported").arg(written);
+    QString text =
+        QCoreApplication::translate("CCalendarTransfer", "%1 entries exported").arg(written);
     if (leftOut > 0)
-        text += QStringLiteral(", %1 left out (their dates fall on no day)").arg(leftOut);
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            ", %1 left out (their dates fall on no day)")
+                    .arg(leftOut);
     return text + QLatin1Char('.');
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,18 +15,22 @@
 
 namespace {
 CIcsError Unreadable(const QString& name, const QString& why) {
-    return CIcsError(QStringLiteral("The file %1 cannot be read: %2").arg(name, why));
+    return CIcsError(
+        QCoreApplication::translate("CCalendarTransfer", "The file %1 cannot be read: %2")
+            .arg(name, why));
 }
 
 CIcsError Unwritable(const QString& name, const QString& why) {
-    return CIcsError(QStringLiteral("The file %1 cannot be written: %2").arg(name, why));
+    return CIcsError(
+        QCoreApplication::translate("CCalendarTransfer", "The file %1 cannot be written: %2")
+            .arg(name, why));
 }
 }  // namespace
 
 QByteArray ReadCalendarFile(const QString& path) {
     // Opening a folder succeeds on Linux; only the read would fail.
     if (QFileInfo(path).isDir())
-        throw Unreadable(path, QStringLiteral("it is a folder"));
+        throw Unreadable(path, QCoreApplication::translate("CCalendarTransfer", "it is a folder"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Unreadable(path, file.errorString());
@@ -54,7 +59,8 @@ ExportSummary ExportDiaryToFile(const CDiaryDatabase& diary, const QDateTime& st
     // Put in the diary's place, the export would lose every entry.
     const QString target = QFileInfo(path).canonicalFilePath();
     if (!target.isEmpty() && target == QFileInfo(diary.FilePath()).canonicalFilePath())
-        throw Unwritable(path, QStringLiteral("it is the diary itself"));
+        throw Unwritable(
+            path, QCoreApplication::translate("CCalendarTransfer", "it is the diary itself"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw Unwritable(path, file.errorString());

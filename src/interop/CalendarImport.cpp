@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/CalendarImport.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include "interop/EntryTable.h"
@@ -43,18 +44,22 @@ void CollectReplacedDays(CIcsReader& reader, EventReadContext& context) {
 }
 
 CIcsError TooMany(const QString& fileName, const QString& what, qsizetype limit) {
-    return CIcsError(
-        QStringLiteral("%1: %2 would add more than %3 entries to the diary; nothing was imported")
-            .arg(fileName, what)
-            .arg(limit));
+    return CIcsError(QCoreApplication::translate(
+                         "CCalendarTransfer",
+                         "%1: %2 would add more than %3 entries to the diary; nothing was imported")
+                         .arg(fileName, what)
+                         .arg(limit));
 }
 
 void Count(ImportPlan& plan, const EventEntries& read, bool holiday, const QString& fileName) {
     if (read.kind == EventKind::TooMany)
-        throw TooMany(fileName, QStringLiteral("the event \"%1\"").arg(read.skipReason),
+        throw TooMany(fileName,
+                      QCoreApplication::translate("CCalendarTransfer", "the event \"%1\"")
+                          .arg(read.skipReason),
                       kMostEntriesOfOneEvent);
     if (plan.entries.size() + read.entries.size() > kMostEntries)
-        throw TooMany(fileName, QStringLiteral("the file"), kMostEntries);
+        throw TooMany(fileName, QCoreApplication::translate("CCalendarTransfer", "the file"),
+                      kMostEntries);
     if (read.kind == EventKind::Skipped) {
         ++plan.summary.skipped[read.skipReason];
         return;
@@ -79,23 +84,29 @@ int ImportSummary::SkippedCount() const {
 }
 
 QString ImportSummary::Text() const {
-    QString text = QStringLiteral("%1 added, %2 already present, %3 expanded")
+    QString text = QCoreApplication::translate("CCalendarTransfer",
+                                               "%1 added, %2 already present, %3 expanded")
                        .arg(added)
                        .arg(present)
                        .arg(expanded);
     if (expanded > 0)
-        text += QStringLiteral(" (repeating events listed day by day from %1 to %2)")
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            " (repeating events listed day by day from %1 to %2)")
                     .arg(windowFirst.toString(Qt::ISODate), windowLast.toString(Qt::ISODate));
     if (endless > 0)
-        text += QStringLiteral(", %1 endless (date patterns from the first day on)").arg(endless);
-    text += QStringLiteral(", %1 skipped").arg(SkippedCount());
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            ", %1 endless (date patterns from the first day on)")
+                    .arg(endless);
+    text += QCoreApplication::translate("CCalendarTransfer", ", %1 skipped").arg(SkippedCount());
     QStringList reasons;
     for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
         reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
     if (!reasons.isEmpty())
         text += QStringLiteral(" (") + reasons.join(QStringLiteral("; ")) + QLatin1Char(')');
     if (unkeptText > 0)
-        text += QStringLiteral("; %1 with a location or description not kept").arg(unkeptText);
+        text += QCoreApplication::translate("CCalendarTransfer",
+                                            "; %1 with a location or description not kept")
+                    .arg(unkeptText);
     return text + QLatin1Char('.');
 }
 
@@ -108,7 +119,8 @@ ImportPlan ReadCalendar(const QByteArray& text, const QString& fileName,
     plan.summary.windowFirst = context.windowFirst;
     plan.summary.windowLast = context.windowLast;
     if (reader.OtherCount() > 0)
-        plan.summary.skipped[QStringLiteral("not events")] = reader.OtherCount();
+        plan.summary.skipped[QCoreApplication::translate("CCalendarTransfer", "not events")] =
+            reader.OtherCount();
     reader.ForEachEvent([&](icalcomponent* event) {
         ++plan.summary.events;
         Count(plan, ReadEvent(event, context), options.holiday, fileName);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/EntryTable.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 #include "diary/DiaryDatabase.h"
@@ -23,7 +24,7 @@ void CEntryTable::AddAll(const QList<DiaryEntry>& entries) {
     if (entries.isEmpty())
         return;
     QSqlDatabase db = m_database.Connection();
-    const QString action = QStringLiteral("add the imported entries");
+    const QString action = QCoreApplication::translate("Diary", "add the imported entries");
     m_database.RequireSound(action);
     if (!db.transaction())
         throw CDatabaseError(m_database.Describe(action, db.lastError().text()));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/EventReader.h"
 
+#include <QCoreApplication>
+
 #include "calendar/CalendarDates.h"
 #include "interop/EventWriter.h"
 #include "interop/LocalTimes.h"
@@ -234,12 +236,14 @@ EventEntries Expanded(icalcomponent* event, const icaltimetype& dtstart, const E
                       int span, const EventFacts& facts, const EventReadContext& context) {
     const WindowOccurrences found = OccurrencesInWindow(event, dtstart, length, span, context);
     if (!found.complete)
-        return Skipped(QStringLiteral("repeats too often to list"));
+        return Skipped(
+            QCoreApplication::translate("CCalendarTransfer", "repeats too often to list"));
     EventEntries result{EventKind::Expanded, {}, QString()};
     if (!AddOccurrences(result.entries, facts, found.occurrences, &context))
         return EventEntries{EventKind::TooMany, {}, facts.message};
     if (result.entries.isEmpty())
-        return Skipped(QStringLiteral("has no occurrence in the listed years"));
+        return Skipped(QCoreApplication::translate("CCalendarTransfer",
+                                                   "has no occurrence in the listed years"));
     return result;
 }
 
@@ -256,9 +260,10 @@ QString RuleFault(icalcomponent* event) {
          p = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
         const icalrecurrencetype rule = icalproperty_get_rrule(p);
         if (!IsDailyOrCoarser(rule))
-            return QStringLiteral("repeats more often than once a day");
+            return QCoreApplication::translate("CCalendarTransfer",
+                                               "repeats more often than once a day");
         if (!CanOccur(rule))
-            return QStringLiteral("has a rule that never occurs");
+            return QCoreApplication::translate("CCalendarTransfer", "has a rule that never occurs");
     }
     return QString();
 }
@@ -277,18 +282,20 @@ namespace {
 EventEntries ReadEventAs(icalcomponent* event, const EventFacts& facts,
                          const EventReadContext& context) {
     if (facts.message.trimmed().isEmpty())
-        return Skipped(QStringLiteral("has no title"));
+        return Skipped(QCoreApplication::translate("CCalendarTransfer", "has no title"));
     const icaltimetype dtstart = icalcomponent_get_dtstart(event);
     if (icaltime_is_null_time(dtstart))
-        return Skipped(QStringLiteral("has no start"));
+        return Skipped(QCoreApplication::translate("CCalendarTransfer", "has no start"));
     const LocalStart first = ToLocal(dtstart, context.localZone);
     if (!IsDiaryDay(first.day))
-        return Skipped(QStringLiteral("starts outside the years 1584 to 9999"));
+        return Skipped(QCoreApplication::translate("CCalendarTransfer",
+                                                   "starts outside the years 1584 to 9999"));
     const EventLength length = LengthOf(event, dtstart);
     const Occurrence firstOccurrence = OccurrenceAt(dtstart, length, context.localZone);
     const int span = static_cast<int>(first.day.daysTo(firstOccurrence.lastDay));
     if (span > kLongestSpanDays)
-        return Skipped(QStringLiteral("lasts longer than a year"));
+        return Skipped(
+            QCoreApplication::translate("CCalendarTransfer", "lasts longer than a year"));
     if (IsOwnPattern(facts, first))
         return EventEntries{
             EventKind::Pattern, {MakeEntry(facts, facts.pattern, TimeText(facts, first))}, {}};

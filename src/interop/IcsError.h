@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "diary/DiaryError.h"
 
 // A file that is not iCalendar or is damaged.
@@ -11,5 +13,8 @@ public:
 
 // The error for a fault found at a line of a file.
 inline CIcsError IcsFault(const QString& fileName, int line, const QString& what) {
-    return CIcsError(QStringLiteral("%1, line %2: %3").arg(fileName).arg(line).arg(what));
+    return CIcsError(QCoreApplication::translate("CCalendarTransfer", "%1, line %2: %3")
+                         .arg(fileName)
+                         .arg(line)
+                         .arg(what));
 }

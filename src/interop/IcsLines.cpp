@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/IcsLines.h"
 
+#include <QCoreApplication>
+
 #include "interop/IcsError.h"
 
 namespace {
@@ -36,9 +38,13 @@ bool CIcsLines::Next(IcsLine& line) {
         while (m_pos < m_end && IsContinuation(m_text[m_pos]) && line.text.size() <= kLongestLine)
             line.text += PhysicalLine().sliced(1);
         if (line.text.size() > kLongestLine)
-            throw IcsFault(m_fileName, line.number, QStringLiteral("the line is too long"));
+            throw IcsFault(
+                m_fileName, line.number,
+                QCoreApplication::translate("CCalendarTransfer", "the line is too long"));
         if (line.text.contains('\0'))
-            throw IcsFault(m_fileName, line.number, QStringLiteral("the line holds a NUL byte"));
+            throw IcsFault(
+                m_fileName, line.number,
+                QCoreApplication::translate("CCalendarTransfer", "the line holds a NUL byte"));
         if (!line.text.trimmed().isEmpty())
             return true;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interop/IcsReader.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include "interop/IcsError.h"
@@ -151,23 +152,29 @@ void CIcsReader::ScanStructure() {
         lineStart = lines.Offset();
     }
     if (!seenAny)
-        throw IcsFault(m_fileName, 1, QStringLiteral("the file is empty, not an iCalendar file"));
+        throw IcsFault(m_fileName, 1,
+                       QCoreApplication::translate("CCalendarTransfer",
+                                                   "the file is empty, not an iCalendar file"));
     if (!m_open.isEmpty())
-        throw IcsFault(
-            m_fileName, lines.NextNumber() - 1,
-            QStringLiteral("the file ends inside %1").arg(QString::fromLatin1(m_open.last())));
+        throw IcsFault(m_fileName, lines.NextNumber() - 1,
+                       QCoreApplication::translate("CCalendarTransfer", "the file ends inside %1")
+                           .arg(QString::fromLatin1(m_open.last())));
 }
 
 void CIcsReader::CheckLineShape(const IcsLine& line, QByteArrayView name, bool outside,
                                 bool seenAny) {
     if (!IsName(name.trimmed()) || !line.text.contains(':'))
         throw IcsFault(m_fileName, line.number,
-                       QStringLiteral("this is not an iCalendar content line"));
+                       QCoreApplication::translate("CCalendarTransfer",
+                                                   "this is not an iCalendar content line"));
     if (outside && (!IsNamed(name, "BEGIN") || ValueOf(line.text) != "VCALENDAR"))
-        throw IcsFault(m_fileName, line.number,
-                       seenAny ? QStringLiteral("text follows the end of the calendar")
-                               : QStringLiteral("the file does not begin with BEGIN:VCALENDAR, "
-                                                "so it is not an iCalendar file"));
+        throw IcsFault(
+            m_fileName, line.number,
+            seenAny ? QCoreApplication::translate("CCalendarTransfer",
+                                                  "text follows the end of the calendar")
+                    : QCoreApplication::translate("CCalendarTransfer",
+                                                  "the file does not begin with BEGIN:VCALENDAR, "
+                                                  "so it is not an iCalendar file"));
 }
 
 void CIcsReader::Enter(const IcsLine& line, qsizetype lineStart) {

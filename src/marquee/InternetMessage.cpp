@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marquee/InternetMessage.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 #include <algorithm>
 
@@ -18,9 +19,9 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Calendar");
-const QString kErrorPreamble =
-    QStringLiteral("Error encountered \nIf you need support quote this message - \n");
+const char* const kCaption = QT_TRANSLATE_NOOP("CViewMarquee", "Calendar");
+const char* const kErrorPreamble = QT_TRANSLATE_NOOP(
+    "CViewMarquee", "Error encountered \nIf you need support quote this message - \n");
 const QString kNotFoundError = QStringLiteral("Error,Register,404 NotFound");
 constexpr int kErrorMessageLimit = 255;
 // A century is longer than any fetch period anyone means; it keeps the date
@@ -145,7 +146,8 @@ std::optional<QString> CInternetMessage::ErrorInReply(const QString& reply) {
 
 void CInternetMessage::ReportError(const QString& errorText) {
     m_lastFailure = m_clock.Now();
-    m_prompts.ShowMessage(kErrorPreamble + errorText, kCaption);
+    m_prompts.ShowMessage(QCoreApplication::translate("CViewMarquee", kErrorPreamble) + errorText,
+                          QCoreApplication::translate("CViewMarquee", kCaption));
 }
 
 void CInternetMessage::RecordSuccess(const QString& message) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marquee/Marquee.h"
 
+#include <QCoreApplication>
+
 #include "marquee/MarqueeCanvas.h"
 #include "marquee/MarqueeFile.h"
 #include "marquee/MarqueeTicks.h"
@@ -10,7 +12,7 @@
 #include "settings/SettingsKeys.h"
 
 namespace {
-const QString kCaption = QStringLiteral("Calendar");
+const char* const kCaption = QT_TRANSLATE_NOOP("CViewMarquee", "Calendar");
 }
 
 CMarquee::CMarquee(const CSettingsHelper& settings, IPrompts& prompts, IMarqueeTimer& timer,
@@ -85,7 +87,8 @@ std::optional<QString> CMarquee::NextFileLine() {
         // keeps the timer ticking, and a short period would stack boxes.
         if (!m_fileErrorShown) {
             m_fileErrorShown = true;
-            m_prompts.ShowMessage(read.error, kCaption);
+            m_prompts.ShowMessage(read.error,
+                                  QCoreApplication::translate("CViewMarquee", kCaption));
         }
         return std::nullopt;
     }

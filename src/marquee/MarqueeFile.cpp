@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marquee/MarqueeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,9 +13,12 @@ const QByteArray kUtf8ByteOrderMark("\xEF\xBB\xBF");
 
 QString OpenErrorText(const QString& path, const QString& reason) {
     if (path.isEmpty())
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "CViewMarquee",
             "The marquee is set to show lines from a file, but no file has been chosen.");
-    return QStringLiteral("The marquee file \"%1\" cannot be read:\n%2").arg(path, reason);
+    return QCoreApplication::translate("CViewMarquee",
+                                       "The marquee file \"%1\" cannot be read:\n%2")
+        .arg(path, reason);
 }
 
 // Reads up to the next LF (or the end of the file), keeping at most
@@ -69,7 +73,8 @@ MarqueeLineRead ReadMarqueeLine(const QString& path, qint64 position) {
     // regular file is read.
     const QFileInfo info(path);
     if (!path.isEmpty() && info.exists() && !info.isFile()) {
-        result.error = OpenErrorText(path, QStringLiteral("It is not a regular file."));
+        result.error = OpenErrorText(
+            path, QCoreApplication::translate("CViewMarquee", "It is not a regular file."));
         result.nextPosition = position;
         return result;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marquee/MarqueeStartup.h"
 
+#include <QCoreApplication>
+
 #include "diary/DiaryError.h"
 #include "marquee/InternetMessage.h"
 #include "marquee/Marquee.h"
@@ -17,7 +19,8 @@ void LoadInitialMarqueeText(CMarquee& marquee, CInternetMessage& internet, IProm
         RunInternetUpdate(marquee, internet, false);
     } catch (const CPlendaError& error) {
         // The window must still open; the band keeps the text it had.
-        prompts.ShowMessage(error.Description(), QStringLiteral("Calendar"));
+        prompts.ShowMessage(error.Description(),
+                            QCoreApplication::translate("CViewMarquee", "Calendar"));
     }
     marquee.CopyShownToPending();
 }

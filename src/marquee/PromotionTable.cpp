@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marquee/PromotionTable.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -10,7 +11,8 @@
 namespace {
 
 QString Failure(const QString& action, const QSqlQuery& query) {
-    return QStringLiteral("The promotion message could not be %1 in the diary:\n%2")
+    return QCoreApplication::translate("Diary",
+                                       "The promotion message could not be %1 in the diary:\n%2")
         .arg(action, query.lastError().text());
 }
 
@@ -26,7 +28,7 @@ QSqlQuery LookUp(const QSqlDatabase& database, const QString& columns, const QSt
                       .arg(columns));
     query.addBindValue(clientId);
     query.addBindValue(productId);
-    Run(query, QStringLiteral("read"));
+    Run(query, QCoreApplication::translate("Diary", "read"));
     return query;
 }
 
@@ -56,7 +58,7 @@ void CPromotionTable::Save(const QString& clientId, const QString& productId, co
         query.prepare(QStringLiteral("UPDATE Promotion SET promotext = ? WHERE ID = ?"));
         query.addBindValue(text);
         query.addBindValue(*id);
-        Run(query, QStringLiteral("updated"));
+        Run(query, QCoreApplication::translate("Diary", "updated"));
         return;
     }
     query.prepare(
@@ -64,5 +66,5 @@ void CPromotionTable::Save(const QString& clientId, const QString& productId, co
     query.addBindValue(clientId);
     query.addBindValue(productId);
     query.addBindValue(text);
-    Run(query, QStringLiteral("stored"));
+    Run(query, QCoreApplication::translate("Diary", "stored"));
 }

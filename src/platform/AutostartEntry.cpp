@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/AutostartEntry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,8 @@ bool CAutostartEntry::Exists() const {
 
 QString CAutostartEntry::Enable(const QString& desktopText, const QString& program) const {
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("Cannot create the folder %1").arg(m_folder);
+        return QCoreApplication::translate("COptionsDlg", "Cannot create the folder %1")
+            .arg(m_folder);
     return WriteWholeFile(FilePath(), WithProgram(desktopText, program).toUtf8());
 }
 

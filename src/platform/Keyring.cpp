@@ -25,7 +25,7 @@ QHash<QString, QString>& SessionPasswords() {
 }
 
 QString TimeoutText() {
-    return QStringLiteral("The keyring did not answer within %1 seconds")
+    return QCoreApplication::translate("Keyring", "The keyring did not answer within %1 seconds")
         .arg(keyring::kAnswerMilliseconds / 1000);
 }
 
@@ -35,12 +35,14 @@ QString TimeoutText() {
 QString MissingKeyring() {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || QThread::currentThread() != app->thread())
-        return QStringLiteral("The keyring can be asked only from the main thread");
+        return QCoreApplication::translate("Keyring",
+                                           "The keyring can be asked only from the main thread");
     if (g_unresponsive)
         return TimeoutText();
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return QStringLiteral("No keyring is running (there is no D-Bus session bus)");
+        return QCoreApplication::translate("Keyring",
+                                           "No keyring is running (there is no D-Bus session bus)");
     QDBusConnectionInterface* names = bus.interface();
     const QStringList activatable = names->activatableServiceNames();
     for (const char* service :
@@ -49,7 +51,8 @@ QString MissingKeyring() {
         if (activatable.contains(name) || names->isServiceRegistered(name).value())
             return {};
     }
-    return QStringLiteral("No keyring is running (neither Secret Service nor KWallet)");
+    return QCoreApplication::translate(
+        "Keyring", "No keyring is running (neither Secret Service nor KWallet)");
 }
 
 QString JobFailure(const QKeychain::Job& job) {
@@ -57,13 +60,15 @@ QString JobFailure(const QKeychain::Job& job) {
         case QKeychain::NoError:
             return {};
         case QKeychain::EntryNotFound:
-            return QStringLiteral("The keyring holds no password for this calendar");
+            return QCoreApplication::translate("Keyring",
+                                               "The keyring holds no password for this calendar");
         case QKeychain::AccessDenied:
-            return QStringLiteral("The keyring refused access");
+            return QCoreApplication::translate("Keyring", "The keyring refused access");
         case QKeychain::NoBackendAvailable:
-            return QStringLiteral("No keyring is running");
+            return QCoreApplication::translate("Keyring", "No keyring is running");
         default:
-            return QStringLiteral("The keyring failed: %1").arg(job.errorString());
+            return QCoreApplication::translate("Keyring", "The keyring failed: %1")
+                .arg(job.errorString());
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/MessageBoxText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QStringView>
 
@@ -27,6 +28,7 @@ QString FitMessageBoxText(const QString& text, const MessageBoxLimits& limits) {
         start = end + 1;
     }
     if (lineCount > limits.lines)
-        shown.append(QStringLiteral("and %1 more").arg(lineCount - limits.lines));
+        shown.append(QCoreApplication::translate("CMessageBox", "and %1 more")
+                         .arg(lineCount - limits.lines));
     return shown.join(QLatin1Char('\n'));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtHttp.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -54,7 +55,7 @@ private:
 };
 
 QString TimeoutText(int timeoutMilliseconds) {
-    return QStringLiteral("The server did not answer within %1 seconds")
+    return QCoreApplication::translate("CQtHttp", "The server did not answer within %1 seconds")
         .arg(timeoutMilliseconds / 1000.0, 0, 'g', 3);
 }
 
@@ -66,7 +67,9 @@ HttpReply CQtHttp::Get(const QString& url, int timeoutMilliseconds, qint64 maxBy
     HttpReply result;
     const QUrl target(url, QUrl::TolerantMode);
     if (!target.isValid() || target.scheme().isEmpty()) {
-        result.error = QStringLiteral("The address \"%1\" is not a valid URL").arg(url);
+        result.error =
+            QCoreApplication::translate("CQtHttp", "The address \"%1\" is not a valid URL")
+                .arg(url);
         return result;
     }
     QNetworkAccessManager manager;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/AlarmCheck.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
+#include "calendar/CalendarNames.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
 #include "platform/Clock.h"
@@ -27,9 +29,11 @@ QString AlarmText(const DiaryAlarm& alarm) {
 
 // An alarm of another day than today names its day.
 QString MissedLine(const DiaryAlarm& alarm, const QDate& today) {
-    QString line = QStringLiteral("Missed: ");
+    QString line = QCoreApplication::translate("CAlarmCheck", "Missed: ");
     if (alarm.day != today)
-        line += QLocale::c().toString(alarm.day, QStringLiteral("ddd d MMM "));
+        line += CCalendarNames::ForInterface(QLocale::system())
+                    .DateLocale()
+                    .toString(alarm.day, QCoreApplication::translate("CAlarmCheck", "ddd d MMM "));
     return line + AlarmText(alarm);
 }
 
@@ -82,7 +86,8 @@ void CAlarmCheck::CheckAlarms() {
     m_shown.Save(now);
     if (!missed.isEmpty())
         ShowMissed(missed, lookBack != last, now);
-    const QString dueCaption = ClockText(now) + QStringLiteral(" You have an appointment");
+    const QString dueCaption =
+        ClockText(now) + QCoreApplication::translate("CAlarmCheck", " You have an appointment");
     for (const DiaryAlarm& alarm : due) Tell(AlarmText(alarm), dueCaption);
     for (const QString& text : TakeSnoozed(now)) Tell(text, dueCaption);
 }
@@ -129,9 +134,11 @@ QStringList CAlarmCheck::TakeSnoozed(const QDateTime& now) {
 
 void CAlarmCheck::ShowMissed(QStringList lines, bool capped, const QDateTime& now) {
     if (capped)
-        lines.append(
-            QStringLiteral("(Alarms more than %1 days old are not shown.)").arg(kLookBackDays));
-    Tell(lines.join(QLatin1Char('\n')), ClockText(now) + QStringLiteral(" Missed appointments"));
+        lines.append(QCoreApplication::translate("CAlarmCheck",
+                                                 "(Alarms more than %1 days old are not shown.)")
+                         .arg(kLookBackDays));
+    Tell(lines.join(QLatin1Char('\n')),
+         ClockText(now) + QCoreApplication::translate("CAlarmCheck", " Missed appointments"));
 }
 
 // The notification goes first: the box waits for OK, the popup does not.

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reminders/Reminders.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QStringList>
 #include <optional>
 
 #include "calendar/CalendarDates.h"
+#include "calendar/CalendarNames.h"
+#include "calendar/DateLib.h"
 #include "diary/DiaryFilter.h"
 #include "diary/DiaryRecordset.h"
 #include "diary/DiarySetHolder.h"
@@ -19,11 +22,23 @@ constexpr int kVideoLeft = 100;
 constexpr int kVideoTop = 100;
 constexpr int kVideoSize = 160;
 
+// The caption of a day's messages: the long date in the interface language,
+// the date library's English form when that is English.
+QString DayCaption(int day, int month, int year) {
+    const CCalendarNames names = CCalendarNames::ForInterface(QLocale::system());
+    if (names.IsEnglish())
+        return CCalendarDates::FormatLongDate(day, month, year);
+    return names.DateLocale().toString(QDate::fromJulianDay(DateToJulian(month, day, year)),
+                                       QLocale::LongFormat);
+}
+
 void ReportVideoFailure(IPrompts& prompts, const std::optional<QString>& failure,
                         const QString& caption) {
     if (!failure)
         return;
-    prompts.ShowMessage(failure->isEmpty() ? QStringLiteral("Unknown MCI error") : *failure,
+    prompts.ShowMessage(failure->isEmpty()
+                            ? QCoreApplication::translate("CReminders", "Unknown MCI error")
+                            : *failure,
                         caption);
 }
 }  // namespace
@@ -40,11 +55,11 @@ void CReminders::CheckDiary(int day, int month, int year, bool quiet) {
         month = today.month();
         year = today.year();
     }
-    const QString caption = CCalendarDates::FormatLongDate(day, month, year);
+    const QString caption = DayCaption(day, month, year);
     if (!messages.isEmpty())
         m_prompts.ShowMessage(messages, caption);
     else if (!quiet)
-        m_prompts.ShowMessage(QStringLiteral("No Messages!"), caption);
+        m_prompts.ShowMessage(QCoreApplication::translate("CReminders", "No Messages!"), caption);
 }
 
 QString CReminders::DayKey(int day, int month, int year) const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,8 +20,9 @@ void CIniFile::Load() {
     if (!file.open(QIODevice::ReadOnly)) {
         // A file that is there but cannot be read must not be written over.
         if (file.exists())
-            m_problem = QStringLiteral("The settings file %1 cannot be read: %2.")
-                            .arg(QDir::toNativeSeparators(m_path), file.errorString());
+            m_problem =
+                QCoreApplication::translate("CCalApp", "The settings file %1 cannot be read: %2.")
+                    .arg(QDir::toNativeSeparators(m_path), file.errorString());
         return;
     }
     QByteArray all = file.readAll();
@@ -50,7 +52,8 @@ void CIniFile::ReadLine(const QByteArray& text, QString& section, int number) {
     if (trimmed.startsWith('[')) {
         const qsizetype close = trimmed.indexOf(']');
         if (close < 0)
-            NoteProblem(number, QStringLiteral("a section name has no closing ']'"));
+            NoteProblem(number, QCoreApplication::translate("CCalApp",
+                                                            "a section name has no closing ']'"));
         else
             section = ReadIniName(QByteArrayView(trimmed).sliced(1, close - 1));
         line.section = section;
@@ -59,15 +62,17 @@ void CIniFile::ReadLine(const QByteArray& text, QString& section, int number) {
     }
     const qsizetype equals = trimmed.indexOf('=');
     if (equals <= 0) {
-        NoteProblem(number, QStringLiteral("it is not of the form Name=Value"));
+        NoteProblem(number,
+                    QCoreApplication::translate("CCalApp", "it is not of the form Name=Value"));
         m_lines.append(line);
         return;
     }
     line.key = ReadIniName(trimmed.left(equals).trimmed());
     const IniValue value = ReadIniValue(QByteArrayView(trimmed).sliced(equals + 1));
     if (value.form == IniValue::Form::Unreadable)
-        NoteProblem(number,
-                    QStringLiteral("the value of %1 opens a quote it never closes").arg(line.key));
+        NoteProblem(number, QCoreApplication::translate(
+                                "CCalApp", "the value of %1 opens a quote it never closes")
+                                .arg(line.key));
     else
         line.value = value.text;
     m_lines.append(line);
@@ -75,7 +80,8 @@ void CIniFile::ReadLine(const QByteArray& text, QString& section, int number) {
 
 void CIniFile::NoteProblem(int number, const QString& what) {
     if (m_problem.isEmpty())
-        m_problem = QStringLiteral("Line %1 of the settings file %2 cannot be read: %3.")
+        m_problem = QCoreApplication::translate(
+                        "CCalApp", "Line %1 of the settings file %2 cannot be read: %3.")
                         .arg(number)
                         .arg(QDir::toNativeSeparators(m_path), what);
 }
@@ -125,7 +131,7 @@ void CIniFile::SetValue(const QString& section, const QString& key, const QStrin
 QString CIniFile::Save() const {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("the folder %1 cannot be created")
+        return QCoreApplication::translate("CCalApp", "the folder %1 cannot be created")
             .arg(QDir::toNativeSeparators(folder));
     QByteArray text;
     for (const Line& line : m_lines) text += line.text + '\n';

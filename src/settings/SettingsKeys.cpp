@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsKeys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "platform/SystemColours.h"
@@ -171,7 +172,8 @@ QString RangeProblem(const CIniFile& file) {
         const std::optional<QString> value = file.Value(section, name);
         if (!value || value->trimmed().isEmpty() || WithinRange(definition, *value))
             continue;
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "CCalApp",
                    "Line %1 of the settings file %2 cannot be read: %3 is not a number "
                    "from %4 to %5.")
             .arg(file.LineOf(section, name))

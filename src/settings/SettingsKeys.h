@@ -95,13 +95,14 @@ inline constexpr char Max[] = "max";
 }  // namespace WindowKey
 
 // The unit words, compared case-sensitively.
+// Stored in English; the Options dialog shows them translated.
 namespace UnitWord {
-inline constexpr char Seconds[] = "Seconds";
-inline constexpr char Minutes[] = "Minutes";
-inline constexpr char Hours[] = "Hours";
-inline constexpr char Days[] = "Days";
-inline constexpr char Weeks[] = "Weeks";
-inline constexpr char Months[] = "Months";
+inline constexpr char Seconds[] = QT_TRANSLATE_NOOP("CMarqueePage", "Seconds");
+inline constexpr char Minutes[] = QT_TRANSLATE_NOOP("CMarqueePage", "Minutes");
+inline constexpr char Hours[] = QT_TRANSLATE_NOOP("CMarqueePage", "Hours");
+inline constexpr char Days[] = QT_TRANSLATE_NOOP("CMarqueePage", "Days");
+inline constexpr char Weeks[] = QT_TRANSLATE_NOOP("CMarqueePage", "Weeks");
+inline constexpr char Months[] = QT_TRANSLATE_NOOP("CMarqueePage", "Months");
 }  // namespace UnitWord
 
 enum class DefaultRule {

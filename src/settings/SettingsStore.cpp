@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -31,7 +32,8 @@ void CSettingsStore::TakeProblem() {
     const QString found =
         m_file.FormatProblem().isEmpty() ? RangeProblem(m_file) : m_file.FormatProblem();
     if (!found.isEmpty())
-        m_problem = found + QStringLiteral(
+        m_problem = found + QCoreApplication::translate(
+                                "CCalApp",
                                 " Until the file is corrected, that setting takes its default "
                                 "and no change is saved to the file.");
 }
@@ -71,10 +73,11 @@ bool CSettingsStore::SavePending() {
         m_saveProblem.clear();
         return true;
     }
-    m_saveProblem = QStringLiteral(
-                        "The settings file %1 cannot be saved: %2. Changes are kept "
-                        "only until Plenda closes.")
-                        .arg(QDir::toNativeSeparators(m_file.Path()), why);
+    m_saveProblem =
+        QCoreApplication::translate("CCalApp",
+                                    "The settings file %1 cannot be saved: %2. Changes are kept "
+                                    "only until Plenda closes.")
+            .arg(QDir::toNativeSeparators(m_file.Path()), why);
     if (!m_failureTold && m_tell) {
         m_failureTold = true;
         m_tell(m_saveProblem);

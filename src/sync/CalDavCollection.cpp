@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/CalDavCollection.h"
 
+#include <QCoreApplication>
 #include <QUuid>
 #include <map>
 
@@ -29,8 +30,10 @@ QString CCalDavCollection::Where() const {
 
 void CCalDavCollection::Refuse(int status, const QString& what) const {
     if (status == 404)
-        throw CSyncError(QStringLiteral("There is no calendar at %1.").arg(Where()));
-    throw CSyncError(QStringLiteral("The CalDAV server at %1 answered %2 when asked to %3.")
+        throw CSyncError(
+            QCoreApplication::translate("CalDav", "There is no calendar at %1.").arg(Where()));
+    throw CSyncError(QCoreApplication::translate(
+                         "CalDav", "The CalDAV server at %1 answered %2 when asked to %3.")
                          .arg(Where())
                          .arg(status)
                          .arg(what));
@@ -68,8 +71,8 @@ DavMultistatus CCalDavCollection::Report(const QByteArray& body, const QString& 
 }
 
 ServerListing CCalDavCollection::FullListing() {
-    const DavMultistatus all =
-        Report(davxml::EventEtags(), QStringLiteral("list the calendar's events"));
+    const DavMultistatus all = Report(
+        davxml::EventEtags(), QCoreApplication::translate("CalDav", "list the calendar's events"));
     ServerListing listing{QString(), true, false, all.resources};
     Normalise(listing.resources);
     return listing;
@@ -98,7 +101,7 @@ ServerListing CCalDavCollection::List(const QString& syncToken, bool withData) {
     if (syncToken.isEmpty() && ReportUnsupported(reply.status))
         return FullListing();
     if (reply.status != kMultistatus)
-        Refuse(reply.status, QStringLiteral("list the calendar's changes"));
+        Refuse(reply.status, QCoreApplication::translate("CalDav", "list the calendar's changes"));
     DavMultistatus changes = davxml::ParseMultistatus(reply.body);
     ServerListing listing{changes.syncToken, syncToken.isEmpty(), false, {}};
     const QString own = Normal(m_transport.Account().collection.path());
@@ -118,8 +121,9 @@ ServerListing CCalDavCollection::List(const QString& syncToken, bool withData) {
 std::vector<DavResource> CCalDavCollection::Fetch(const QStringList& hrefs) {
     std::vector<DavResource> fetched;
     for (int first = 0; first < hrefs.size(); first += kFetchBatch) {
-        DavMultistatus batch = Report(davxml::Multiget(hrefs.mid(first, kFetchBatch)),
-                                      QStringLiteral("send the calendar's events"));
+        DavMultistatus batch =
+            Report(davxml::Multiget(hrefs.mid(first, kFetchBatch)),
+                   QCoreApplication::translate("CalDav", "send the calendar's events"));
         Normalise(batch.resources);
         for (DavResource& resource : batch.resources) fetched.push_back(std::move(resource));
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/CalDavSync.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlError>
 #include <optional>
@@ -53,7 +54,8 @@ void CCalDavSync::InTransaction(const QString& action, const std::function<void(
 
 SyncCounts CCalDavSync::Run() {
     CSyncMapping mapping(m_database);
-    InTransaction(QStringLiteral("prepare the synchronisation"), [&] { mapping.Prepare(); });
+    InTransaction(QCoreApplication::translate("Diary", "prepare the synchronisation"),
+                  [&] { mapping.Prepare(); });
     // A mapping made with another collection says nothing about this one.
     const bool sameCollection = mapping.Value(CSyncMapping::CollectionName()) == m_collectionId;
     std::map<QString, QByteArray> known;
@@ -74,7 +76,7 @@ SyncCounts CCalDavSync::Run() {
     CLocalEntries local(m_database);
     std::optional<CSyncReconciler> reconciler;
     std::vector<PendingWrite> writes;
-    InTransaction(QStringLiteral("save the synchronisation"), [&] {
+    InTransaction(QCoreApplication::translate("Diary", "save the synchronisation"), [&] {
         if (!sameCollection) {
             mapping.Clear();
             mapping.SetValue(CSyncMapping::CollectionName(), m_collectionId);
@@ -101,7 +103,7 @@ SyncCounts CCalDavSync::Run() {
     const std::map<QString, QByteArray> own = Push(*reconciler, writes);
     const QString token = TokenAfterWrites(listing.syncToken, own);
     if (token != listing.syncToken)
-        InTransaction(QStringLiteral("save the synchronisation"),
+        InTransaction(QCoreApplication::translate("Diary", "save the synchronisation"),
                       [&] { mapping.SetValue(CSyncMapping::SyncTokenName(), token); });
     return reconciler->Counts();
 }
@@ -193,7 +195,7 @@ std::map<QString, QByteArray> CCalDavSync::Push(CSyncReconciler& reconciler,
         std::map<QString, ServerObject> stored;
         for (ServerObject& object : Read(readBack, unreadable))
             stored[object.href] = std::move(object);
-        InTransaction(QStringLiteral("save the synchronisation"), [&] {
+        InTransaction(QCoreApplication::translate("Diary", "save the synchronisation"), [&] {
             for (size_t i = 0; i < batch.size(); ++i) {
                 QByteArray text = batch[i].write.data;
                 const auto back = stored.find(results[i].href);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/CalendarDiscovery.h"
 
+#include <QCoreApplication>
+
 #include "sync/CalendarChoiceError.h"
 #include "sync/DavTransport.h"
 
@@ -39,10 +41,12 @@ std::vector<DavProperties> CCalendarDiscovery::Find(const QUrl& url, const QByte
     const DavReply reply =
         m_transport.SendOne({"PROPFIND", url, davxml::DiscoveryProperties(), {{"Depth", depth}}});
     if (reply.status == 404)
-        throw CSyncError(QStringLiteral("There is no calendar at %1.").arg(Where()));
+        throw CSyncError(
+            QCoreApplication::translate("CalDav", "There is no calendar at %1.").arg(Where()));
     if (reply.status != 207)
         throw CSyncError(
-            QStringLiteral("The CalDAV server at %1 answered %2 when asked for its calendars.")
+            QCoreApplication::translate(
+                "CalDav", "The CalDAV server at %1 answered %2 when asked for its calendars.")
                 .arg(Where())
                 .arg(reply.status));
     return davxml::ParseProperties(reply.body);
@@ -66,8 +70,9 @@ std::vector<FoundCalendar> CCalendarDiscovery::Calendars() {
     const QUrl address = m_transport.Account().collection;
     const std::vector<DavProperties> self = Find(address, "0");
     if (self.empty())
-        throw CSyncError(
-            QStringLiteral("The CalDAV server at %1 described nothing there.").arg(Where()));
+        throw CSyncError(QCoreApplication::translate(
+                             "CalDav", "The CalDAV server at %1 described nothing there.")
+                             .arg(Where()));
     const DavProperties& here = self.front();
     if (here.calendar) {
         if (!here.events)
@@ -89,7 +94,8 @@ FoundCalendar CCalendarDiscovery::Choose(const std::vector<FoundCalendar>& found
                                          const QString& name) const {
     if (found.empty())
         throw CSyncError(
-            QStringLiteral("No calendar that holds events was found at %1.").arg(Where()));
+            QCoreApplication::translate("CalDav", "No calendar that holds events was found at %1.")
+                .arg(Where()));
     if (!name.isEmpty()) {
         for (const FoundCalendar& calendar : found) {
             if (calendar.name.compare(name, Qt::CaseInsensitive) == 0 ||
@@ -97,13 +103,16 @@ FoundCalendar CCalendarDiscovery::Choose(const std::vector<FoundCalendar>& found
                 return calendar;
         }
         throw CCalendarChoiceError(
-            QStringLiteral("No calendar named \"%1\" is at %2; there are:\n%3")
+            QCoreApplication::translate("CalDav",
+                                        "No calendar named \"%1\" is at %2; there are:\n%3")
                 .arg(name, Where(), CalendarListing(found)));
     }
     if (found.size() == 1)
         return found.front();
     throw CCalendarChoiceError(
-        QStringLiteral("Several calendars are at %1; choose one with Find Calendars in Options, "
-                       "on the Synchronise page, or give its name with --calendar:\n%2")
+        QCoreApplication::translate(
+            "CalDav",
+            "Several calendars are at %1; choose one with Find Calendars in Options, "
+            "on the Synchronise page, or give its name with --calendar:\n%2")
             .arg(Where(), CalendarListing(found)));
 }

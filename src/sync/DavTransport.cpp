@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/DavTransport.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -27,13 +28,15 @@ QString Where(const QUrl& url) {
 }
 
 QString LateText(const QUrl& url) {
-    return QStringLiteral("The CalDAV server at %1 did not answer in time.").arg(Where(url));
+    return QCoreApplication::translate("CalDav", "The CalDAV server at %1 did not answer in time.")
+        .arg(Where(url));
 }
 
 QString FailureText(const QNetworkReply& reply, const QUrl& url) {
     switch (reply.error()) {
         case QNetworkReply::SslHandshakeFailedError:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "CalDav",
                        "The secure connection to %1 failed: %2 (a server with a "
                        "private certificate authority needs --ca-file)")
                 .arg(Where(url), reply.errorString());
@@ -42,7 +45,7 @@ QString FailureText(const QNetworkReply& reply, const QUrl& url) {
             return LateText(url);
         default:
             // Qt's own text names the URL it was given, which is Where's.
-            return QStringLiteral("Cannot reach the CalDAV server at %1: %2")
+            return QCoreApplication::translate("CalDav", "Cannot reach the CalDAV server at %1: %2")
                 .arg(Where(url), reply.errorString());
     }
 }
@@ -164,7 +167,8 @@ void CDavTransport::Launch(Batch& batch, size_t index, const QUrl& url, int hops
                      [reply, fault, url, most](qint64 received, qint64 total) {
                          if (std::max(received, total) <= most || !fault->isEmpty())
                              return;
-                         *fault = QStringLiteral(
+                         *fault = QCoreApplication::translate(
+                                      "CalDav",
                                       "The CalDAV server at %1 sent a reply larger than %2 MB; "
                                       "nothing of it was used.")
                                       .arg(Where(url))
@@ -191,9 +195,11 @@ void CDavTransport::Land(Batch& batch, size_t index, QNetworkReply& reply, const
         if (SameOrigin(url, target) && hops < kMostRedirects)
             return Launch(batch, index, target, hops + 1);
         why = SameOrigin(url, target)
-                  ? QStringLiteral("The CalDAV server at %1 redirected too many times.")
+                  ? QCoreApplication::translate(
+                        "CalDav", "The CalDAV server at %1 redirected too many times.")
                         .arg(Where(url))
-                  : QStringLiteral(
+                  : QCoreApplication::translate(
+                        "CalDav",
                         "The CalDAV server at %1 redirected to another server (%2), "
                         "which is not followed, as the password would go with it.")
                         .arg(Where(url), Where(target));
@@ -209,9 +215,9 @@ void CDavTransport::RequireAnswered(const DavReply& reply) const {
     if (reply.status == 0)
         throw CSyncError(reply.error);
     if (reply.status == 401)
-        throw CSyncError(
-            QStringLiteral("The CalDAV server at %1 refused the user name or password.")
-                .arg(Where(m_account.collection)));
+        throw CSyncError(QCoreApplication::translate(
+                             "CalDav", "The CalDAV server at %1 refused the user name or password.")
+                             .arg(Where(m_account.collection)));
 }
 
 std::vector<DavReply> CDavTransport::Send(const std::vector<DavRequest>& requests, int inFlight) {
@@ -237,7 +243,7 @@ std::vector<DavReply> CDavTransport::Send(const std::vector<DavRequest>& request
         reply->deleteLater();
     }
     if (batch.cancelled)
-        throw CSyncError(QStringLiteral("The sync was cancelled."));
+        throw CSyncError(QCoreApplication::translate("CalDav", "The sync was cancelled."));
     for (const DavReply& reply : batch.replies) RequireAnswered(reply);
     return std::move(batch.replies);
 }
@@ -267,5 +273,5 @@ bool AddressHoldsPassword(const QString& typed) {
 QString CaFileProblem(const QString& caFile) {
     if (!Authorities(caFile).isEmpty())
         return {};
-    return QStringLiteral("No certificate can be read from %1.").arg(caFile);
+    return QCoreApplication::translate("CalDav", "No certificate can be read from %1.").arg(caFile);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/DavXml.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <functional>
@@ -82,8 +83,9 @@ protected:
     QString Text() { return m_xml.readElementText().trimmed(); }
 
     [[noreturn]] void Fail(const QString& why) const {
-        throw CSyncError(
-            QStringLiteral("The CalDAV server sent a reply that cannot be read (%1).").arg(why));
+        throw CSyncError(QCoreApplication::translate(
+                             "CalDav", "The CalDAV server sent a reply that cannot be read (%1).")
+                             .arg(why));
     }
 
     QXmlStreamReader m_xml;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/DiarySync.h"
 
+#include <QCoreApplication>
 #include <QTimeZone>
 
 #include "diary/DiaryDatabase.h"
@@ -58,7 +59,8 @@ std::vector<FoundCalendar> FindCalendars(const DavAccount& account) {
 
 QString SyncReport(const SyncCounts& counts) {
     QString report =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CViewSync",
             "To the server: pushed %1, deleted %2\nFrom the server: pulled %3, deleted %4\n"
             "Conflicts: %5 (both versions kept)\n")
             .arg(counts.pushed)
@@ -67,17 +69,22 @@ QString SyncReport(const SyncCounts& counts) {
             .arg(counts.deletedHere)
             .arg(counts.conflicts);
     if (counts.deferred > 0)
-        report += QStringLiteral("Left for the next sync: %1 (changed on the server meanwhile)\n")
+        report += QCoreApplication::translate(
+                      "CViewSync", "Left for the next sync: %1 (changed on the server meanwhile)\n")
                       .arg(counts.deferred);
     for (const QString& kept : counts.keptDays)
-        report += QStringLiteral(
+        report += QCoreApplication::translate(
+                      "CViewSync",
                       "Kept, as only the first or last day of an event over several days can "
                       "be removed: %1\n")
                       .arg(kept);
     for (const QString& refused : counts.refused)
-        report += QStringLiteral("Refused by the server, tried again next time: %1\n").arg(refused);
+        report += QCoreApplication::translate("CViewSync",
+                                              "Refused by the server, tried again next time: %1\n")
+                      .arg(refused);
     if (counts.skipped > 0)
-        report += QStringLiteral(
+        report += QCoreApplication::translate(
+                      "CViewSync",
                       "Skipped: %1 (server events a diary cannot hold, or entries whose date falls "
                       "on no day)\n")
                       .arg(counts.skipped);

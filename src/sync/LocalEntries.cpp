@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/LocalEntries.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -23,7 +24,7 @@ std::map<int, SyncEntry> CLocalEntries::All() const {
         QStringLiteral("SELECT ID, EventDate, EventDescription, EventSound, PubHoliday, "
                        "EventTime FROM Diary"));
     query.setForwardOnly(true);
-    m_database.Execute(query, QStringLiteral("read the diary"));
+    m_database.Execute(query, QCoreApplication::translate("Diary", "read the diary"));
     std::map<int, SyncEntry> entries;
     while (query.next()) {
         entries[query.value(0).toInt()] = {query.value(1).toString(), query.value(2).toString(),
@@ -38,7 +39,7 @@ int CLocalEntries::Insert(const SyncEntry& entry) {
         QStringLiteral("INSERT INTO Diary (EventDate, EventDescription, EventSound, PubHoliday, "
                        "EventTime, Nag) VALUES (?, ?, ?, ?, ?, 0)"));
     BindValues(query, entry);
-    m_database.Execute(query, QStringLiteral("add a synchronised entry"));
+    m_database.Execute(query, QCoreApplication::translate("Diary", "add a synchronised entry"));
     return query.lastInsertId().toInt();
 }
 
@@ -48,11 +49,11 @@ void CLocalEntries::Update(int id, const SyncEntry& entry) {
                        "PubHoliday = ?, EventTime = ? WHERE ID = ?"));
     BindValues(query, entry);
     query.addBindValue(id);
-    m_database.Execute(query, QStringLiteral("change a synchronised entry"));
+    m_database.Execute(query, QCoreApplication::translate("Diary", "change a synchronised entry"));
 }
 
 void CLocalEntries::Remove(int id) {
     QSqlQuery query = m_database.Prepare(QStringLiteral("DELETE FROM Diary WHERE ID = ?"));
     query.addBindValue(id);
-    m_database.Execute(query, QStringLiteral("delete a synchronised entry"));
+    m_database.Execute(query, QCoreApplication::translate("Diary", "delete a synchronised entry"));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncMapping.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
@@ -28,7 +29,8 @@ void CSyncMapping::Run(const QString& sql, const QVariantList& values,
 }
 
 void CSyncMapping::Prepare() {
-    const QString action = QStringLiteral("prepare the synchronisation tables");
+    const QString action =
+        QCoreApplication::translate("Diary", "prepare the synchronisation tables");
     Run(QStringLiteral("CREATE TABLE IF NOT EXISTS CalDavMap (DiaryID INTEGER PRIMARY KEY, "
                        "Href TEXT NOT NULL, Uid TEXT NOT NULL, ETag TEXT NOT NULL, "
                        "SyncedState TEXT NOT NULL, Shared INTEGER NOT NULL DEFAULT 0, "
@@ -55,7 +57,8 @@ void CSyncMapping::Prepare() {
 bool CSyncMapping::Exists() const {
     QSqlQuery query = m_database.Prepare(QStringLiteral(
         "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'CalDavState'"));
-    m_database.Execute(query, QStringLiteral("read the synchronisation state"));
+    m_database.Execute(query,
+                       QCoreApplication::translate("Diary", "read the synchronisation state"));
     return query.next() && query.value(0).toInt() > 0;
 }
 
@@ -63,20 +66,23 @@ QString CSyncMapping::Value(const QString& name) const {
     QSqlQuery query =
         m_database.Prepare(QStringLiteral("SELECT Value FROM CalDavState WHERE Name = ?"));
     query.addBindValue(name);
-    m_database.Execute(query, QStringLiteral("read the synchronisation state"));
+    m_database.Execute(query,
+                       QCoreApplication::translate("Diary", "read the synchronisation state"));
     return query.next() ? query.value(0).toString() : QString();
 }
 
 void CSyncMapping::SetValue(const QString& name, const QString& value) {
     Run(QStringLiteral("INSERT OR REPLACE INTO CalDavState (Name, Value) VALUES (?, ?)"),
-        {name, Text(value)}, QStringLiteral("write the synchronisation state"));
+        {name, Text(value)},
+        QCoreApplication::translate("Diary", "write the synchronisation state"));
 }
 
 std::map<int, MappedEntry> CSyncMapping::Entries() const {
     QSqlQuery query = m_database.Prepare(
         QStringLiteral("SELECT DiaryID, Href, Uid, ETag, SyncedState, Shared, ServerText "
                        "FROM CalDavMap"));
-    m_database.Execute(query, QStringLiteral("read the synchronisation mapping"));
+    m_database.Execute(query,
+                       QCoreApplication::translate("Diary", "read the synchronisation mapping"));
     std::map<int, MappedEntry> entries;
     while (query.next()) {
         const MappedEntry entry{query.value(0).toInt(),      query.value(1).toString(),
@@ -93,20 +99,21 @@ void CSyncMapping::Put(const MappedEntry& entry) {
                        "Shared, ServerText) VALUES (?, ?, ?, ?, ?, ?, ?)"),
         {entry.diaryId, Text(entry.href), Text(entry.uid), Text(QString::fromUtf8(entry.etag)),
          Text(entry.state), entry.shared ? 1 : 0, Blob(entry.text)},
-        QStringLiteral("write the synchronisation mapping"));
+        QCoreApplication::translate("Diary", "write the synchronisation mapping"));
 }
 
 void CSyncMapping::SetObject(const QString& href, const QByteArray& etag, const QByteArray& text) {
     Run(QStringLiteral("UPDATE CalDavMap SET ETag = ?, ServerText = ? WHERE Href = ?"),
         {Text(QString::fromUtf8(etag)), Blob(text), Text(href)},
-        QStringLiteral("write the synchronisation mapping"));
+        QCoreApplication::translate("Diary", "write the synchronisation mapping"));
 }
 
 void CSyncMapping::Remove(int diaryId) {
     Run(QStringLiteral("DELETE FROM CalDavMap WHERE DiaryID = ?"), {diaryId},
-        QStringLiteral("write the synchronisation mapping"));
+        QCoreApplication::translate("Diary", "write the synchronisation mapping"));
 }
 
 void CSyncMapping::Clear() {
-    Run(QStringLiteral("DELETE FROM CalDavMap"), {}, QStringLiteral("reset the synchronisation"));
+    Run(QStringLiteral("DELETE FROM CalDavMap"), {},
+        QCoreApplication::translate("Diary", "reset the synchronisation"));
 }

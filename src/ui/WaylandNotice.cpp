@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WaylandNotice.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include "platform/Prompts.h"
@@ -21,7 +22,8 @@ void CWaylandNotice::TellOnce(IPrompts& prompts) {
 }
 
 QString CWaylandNotice::Text() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CWaylandNotice",
         "On this Wayland desktop the calendar cannot keep itself above other windows or "
         "reopen where it was last placed: the desktop decides both.\n"
         "To keep it on top, use the window menu of your desktop. Where the desktop offers "

@@ -14,7 +14,7 @@
 #include "view/ViewMarquee.h"
 
 namespace {
-const QString kErrorCaption = QStringLiteral("Calendar");
+const char* const kErrorCaption = QT_TRANSLATE_NOOP("CCalView", "Calendar");
 
 // Days tell their messages only where there is a box to tell them in and a
 // way to play their tunes.
@@ -159,7 +159,9 @@ void CCalView::OnCreate() {
 
 void CCalView::OnCheckDiary() {
     if (!m_reminders)
-        throw std::runtime_error("Diary entries cannot be checked without the sound service.");
+        throw std::runtime_error(tr("Diary entries cannot be checked without the sound service.")
+                                     .toLocal8Bit()
+                                     .toStdString());
     m_reminders->CheckDiary(m_dates.TodayDay(), m_dates.TodayMonth(), m_dates.TodayYear(), false);
 }
 
@@ -178,7 +180,7 @@ bool CCalView::OnCommand(int id) {
 
 void CCalView::ReportError(const QString& text) {
     if (m_services.prompts)
-        m_services.prompts->ShowMessage(text, kErrorCaption);
+        m_services.prompts->ShowMessage(text, tr(kErrorCaption));
 }
 
 void CCalView::OnShowPicture() {

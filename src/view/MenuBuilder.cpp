@@ -2,12 +2,17 @@
 #include "view/MenuBuilder.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
 
+QString Translated(const QString& text) {
+    return QCoreApplication::translate("Menu", text.toUtf8().constData());
+}
+
 QAction* CommandAction(const MenuEntry& entry, QWidget& owner, const CommandSink& onCommand) {
-    auto* action = new QAction(entry.text, &owner);
+    auto* action = new QAction(Translated(entry.text), &owner);
     action->setObjectName(QStringLiteral("command%1").arg(entry.id));
     action->setData(entry.id);
     action->setCheckable(IsCheckableCommand(entry.id));
@@ -45,7 +50,7 @@ void AddMenuEntries(QWidget& menu, const std::vector<MenuEntry>& entries,
                 menu.addAction(Separator(menu));
                 break;
             case MenuEntry::Kind::Popup: {
-                auto* popup = new QMenu(entry.text, &menu);
+                auto* popup = new QMenu(Translated(entry.text), &menu);
                 AddMenuEntries(*popup, entry.children, isOffered, onCommand);
                 if (HasCommands(*popup))
                     menu.addAction(popup->menuAction());

@@ -21,7 +21,8 @@ CalendarMeasure MeasurePageText(const QFont& font, const QPaintDevice* device, i
                                 const WeekLayout& week) {
     const QFontMetrics metrics(font, device);
     return MeasureCalendarText(
-        QString::fromStdString(WeekdayHeader(week)), lines, kCharsPerCell, metrics.lineSpacing(),
+        QString::fromLatin1(WeekdayHeader(week).c_str()), lines, kCharsPerCell,
+        metrics.lineSpacing(),
         [&metrics](const QString& piece) { return metrics.horizontalAdvance(piece); });
 }
 

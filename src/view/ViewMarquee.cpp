@@ -77,9 +77,9 @@ void CViewMarquee::Guarded(const std::function<void()>& action) {
     try {
         action();
     } catch (const CPlendaError& error) {
-        m_prompts.ShowMessage(error.Description(), QStringLiteral("Calendar"));
+        m_prompts.ShowMessage(error.Description(), tr("Calendar"));
     } catch (const std::exception& error) {
-        m_prompts.ShowMessage(QString::fromUtf8(error.what()), QStringLiteral("Calendar"));
+        m_prompts.ShowMessage(QString::fromUtf8(error.what()), tr("Calendar"));
     }
 }
 

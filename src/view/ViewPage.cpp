@@ -98,7 +98,8 @@ void CViewPage::Draw(QPainter& painter, const QRect& clip, const CPageLayout& la
 }
 
 WeekLayout CViewPage::Week() const {
-    return {FirstWeekday(m_settings.weekStart, QLocale::system()), m_settings.weekNumbers};
+    return {FirstWeekday(m_settings.weekStart, QLocale::system()), m_settings.weekNumbers,
+            CCalendarNames::ForInterface(QLocale::system())};
 }
 
 PageSize CViewPage::ClientSize() const {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/ViewPrinting.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -68,9 +69,11 @@ PageFonts CViewPrinting::PrintFonts(int height) const {
 bool CViewPrinting::Print(QPrinter& printer) const {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        m_report(printer.outputFileName().isEmpty()
-                     ? QStringLiteral("The page could not be printed.")
-                     : QStringLiteral("Cannot write the file %1.").arg(printer.outputFileName()));
+        m_report(
+            printer.outputFileName().isEmpty()
+                ? QCoreApplication::translate("CViewPrinting", "The page could not be printed.")
+                : QCoreApplication::translate("CViewPrinting", "Cannot write the file %1.")
+                      .arg(printer.outputFileName()));
         return false;
     }
     const PageFonts fonts = PrintFonts(m_settings.yearView ? kYearPrintHeight : kMonthPrintHeight);

@@ -11,7 +11,7 @@
 
 namespace {
 constexpr int kCheckIntervalMs = 60 * 1000;
-const QString kCaption = QStringLiteral("Synchronise");
+const char* const kCaption = QT_TRANSLATE_NOOP("CViewSync", "Synchronise");
 
 constexpr char kPasswordVariable[] = "PLENDA_CALDAV_PASSWORD";
 }  // namespace
@@ -68,9 +68,10 @@ CViewSync::SyncJob GatherJob(const CSettingsHelper& settings,
     const QString typed = settings.ReadPlain(Key::CalDavUrl);
     const QString user = settings.ReadPlain(Key::CalDavUser);
     if (typed.isEmpty() || user.isEmpty())
-        throw std::runtime_error(
-            "No CalDAV calendar is set: enter its address and user in Options, on the "
-            "Synchronise page.");
+        throw std::runtime_error(CViewSync::tr("No CalDAV calendar is set: enter its address and "
+                                               "user in Options, on the Synchronise page.")
+                                     .toLocal8Bit()
+                                     .toStdString());
     QString error;
     const QUrl url = CollectionUrl(typed, &error);
     if (url.isEmpty())
@@ -111,16 +112,15 @@ void CViewSync::LaunchWithPassword(SyncJob job, const QString& account,
                                    const QString& keyringError) {
     if (keyringError.isEmpty() && !job.account.password.isEmpty())
         return RunWorker(job);
-    const QString why = keyringError.isEmpty()
-                            ? QStringLiteral("The keyring holds an empty password")
-                            : keyringError;
+    const QString why =
+        keyringError.isEmpty() ? tr("The keyring holds an empty password") : keyringError;
     const bool ask = m_hooks.askPassword && (!m_passwordDeclined || m_schedule.IsManual());
     const QString typed = ask ? m_hooks.askPassword(why) : QString();
     if (typed.isEmpty()) {
         m_passwordDeclined = m_passwordDeclined || ask;
-        Follow(m_schedule.Finished(
-            false, QStringLiteral("%1; no password for %2, so the diary was not synchronised.")
-                       .arg(why, job.account.user)));
+        Follow(m_schedule.Finished(false,
+                                   tr("%1; no password for %2, so the diary was not synchronised.")
+                                       .arg(why, job.account.user)));
         return;
     }
     m_passwordDeclined = false;
@@ -136,7 +136,7 @@ void CViewSync::WarnOfCleartext(const QUrl& collection) {
         return;
     m_cleartextTold = true;
     warning[0] = warning[0].toUpper();
-    m_hooks.tell(warning, kCaption);
+    m_hooks.tell(warning, tr(kCaption));
 }
 
 void CViewSync::RunWorker(const SyncJob& job) {
@@ -165,7 +165,7 @@ void CViewSync::OnWorkerDone() {
     SyncFollowUp followUp = m_schedule.Finished(outcome->succeeded, outcome->error);
     Follow(followUp);
     if (followUp.reportCounts && m_hooks.tell)
-        m_hooks.tell(SyncReport(outcome->counts).trimmed(), kCaption);
+        m_hooks.tell(SyncReport(outcome->counts).trimmed(), tr(kCaption));
     emit SyncEnded();
 }
 
@@ -173,7 +173,7 @@ void CViewSync::Follow(const SyncFollowUp& followUp) {
     if (followUp.reloadMarks && m_hooks.reloadMarks)
         m_hooks.reloadMarks();
     if (!followUp.error.isEmpty() && m_hooks.tell)
-        m_hooks.tell(followUp.error, kCaption);
+        m_hooks.tell(followUp.error, tr(kCaption));
     if (followUp.startSync)
         Launch();
 }

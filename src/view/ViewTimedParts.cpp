@@ -2,6 +2,7 @@
 #include "view/ViewTimedParts.h"
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QInputDialog>
 
 #include "platform/Prompts.h"
@@ -20,8 +21,8 @@ void CViewTimedParts::Create(CDiarySetHolder& diary, const QFont& marqueeFont) {
     CreateMarquee(marqueeFont);
     if (!m_services.prompts)
         return;
-    m_alarms = std::make_unique<CViewAlarms>(diary, m_services, m_settings.Store(),
-                                             m_hooks.report, &m_view);
+    m_alarms = std::make_unique<CViewAlarms>(diary, m_services, m_settings.Store(), m_hooks.report,
+                                             &m_view);
     // Before today's box opens: the alarms run on while it waits for OK.
     m_alarms->Start();
     CreateSync();
@@ -55,8 +56,10 @@ void CViewTimedParts::CreateSync() {
     };
     hooks.askPassword = [this](const QString& why) {
         return QInputDialog::getText(
-            &m_view, QObject::tr("Synchronise"),
-            QObject::tr("%1.\nThe CalDAV password (kept until the calendar closes):").arg(why),
+            &m_view, QCoreApplication::translate("CViewSync", "Synchronise"),
+            QCoreApplication::translate(
+                "CViewSync", "%1.\nThe CalDAV password (kept until the calendar closes):")
+                .arg(why),
             QLineEdit::Password);
     };
     m_sync = std::make_unique<CViewSync>(m_settings, *m_services.clock, std::move(hooks), &m_view);

@@ -20,6 +20,13 @@ MonthTextBlock Build(int month, int year, const WeekLayout& layout = {}) {
     return block;
 }
 
+CCalendarNames German() {
+    return CCalendarNames::ForLocale(QLocale(QLocale::German, QLocale::Germany));
+}
+CCalendarNames French() {
+    return CCalendarNames::ForLocale(QLocale(QLocale::French, QLocale::France));
+}
+
 struct MonthRow {
     const char* name;
     int month, year;
@@ -34,7 +41,7 @@ TEST_P(MonthTextGolden, MatchesTheGoldenFile) {
     const MonthTextBlock block = Build(r.month, r.year, r.layout);
     QString text;
     for (int row = 0; row < kMonthTextRows; ++row)
-        text += QString::fromStdString(Line(block, row, r.layout)) + QLatin1Char('\n');
+        text += QString::fromLatin1(Line(block, row, r.layout).c_str()) + QLatin1Char('\n');
     EXPECT_EQ(text, GoldenText(QStringLiteral("month-%1-%2%3.txt")
                                    .arg(r.year)
                                    .arg(r.month, 2, 10, QLatin1Char('0'))
@@ -46,17 +53,21 @@ TEST_P(MonthTextGolden, MatchesTheGoldenFile) {
 // week numbers: a year opening in week 53, one closing in week 1 of the
 // next, a first row in 1583 holding Sunday alone. Rows starting
 // on Sunday or Saturday take the week of their Thursday, though their first
-// days (3 January 2021, 2 January 2016) lie in the week before.
+// days (3 January 2021, 2 January 2016) lie in the week before. German and
+// French names: a title with a Latin-1 letter, two-letter weekday cells.
 INSTANTIATE_TEST_SUITE_P(
     MonthText, MonthTextGolden,
     ::testing::Values(MonthRow{"May2009", 5, 2009}, MonthRow{"February2009", 2, 2009},
                       MonthRow{"December2007", 12, 2007}, MonthRow{"January1584", 1, 1584},
                       MonthRow{"December9999", 12, 9999},
-                      MonthRow{"January2021MondayWeeks", 1, 2021, {1, true}, "-monday-weeks"},
-                      MonthRow{"December2008MondayWeeks", 12, 2008, {1, true}, "-monday-weeks"},
-                      MonthRow{"January1584MondayWeeks", 1, 1584, {1, true}, "-monday-weeks"},
-                      MonthRow{"January2021SundayWeeks", 1, 2021, {0, true}, "-sunday-weeks"},
-                      MonthRow{"January2016SaturdayWeeks", 1, 2016, {6, true}, "-saturday-weeks"}),
+                      MonthRow{"January2021MondayWeeks", 1, 2021, {1, true, {}}, "-monday-weeks"},
+                      MonthRow{"December2008MondayWeeks", 12, 2008, {1, true, {}}, "-monday-weeks"},
+                      MonthRow{"January1584MondayWeeks", 1, 1584, {1, true, {}}, "-monday-weeks"},
+                      MonthRow{"January2021SundayWeeks", 1, 2021, {0, true, {}}, "-sunday-weeks"},
+                      MonthRow{
+                          "January2016SaturdayWeeks", 1, 2016, {6, true, {}}, "-saturday-weeks"},
+                      MonthRow{"March2026German", 3, 2026, {1, false, German()}, "-de"},
+                      MonthRow{"February2026French", 2, 2026, {1, false, French()}, "-fr"}),
     RowName());
 
 // Every row keeps its width and its terminator, and the cells hold each day
@@ -66,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MonthText, EveryMonthIsWellFormedAndNoDateLeavesTheWeekRowsBlank) {
     for (int year = 1584; year <= 1984; ++year) {
         for (int month = 1; month <= 12; ++month) {
-            const WeekLayout layout{(year + month) % 7, year % 2 == 0};
+            const WeekLayout layout{(year + month) % 7, year % 2 == 0, {}};
             const int firstDayCell = layout.weekNumbers ? 1 : 0;
             const MonthTextBlock block = Build(month, year, layout);
             int expectedDay = 1;

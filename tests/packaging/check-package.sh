@@ -24,6 +24,12 @@ export HOME=$root/home XDG_CONFIG_HOME=$root/config
 cal=$("$usr/bin/plenda" cal 5 2009)
 [[ $cal == "$(cat "$here/../data/month-2009-05.txt")" ]] || fail "plenda cal 5 2009 printed: $cal"
 echo "ok: plenda cal"
+for language in de fr; do
+  [[ -s $usr/share/plenda/translations/plenda_$language.qm ]] || fail "no $language translation"
+done
+cal=$(LANG=de_DE.UTF-8 "$usr/bin/plenda" cal 3 2026 --monday)
+[[ $cal == "$(cat "$here/../data/month-2026-03-de.txt")" ]] || fail "German plenda cal printed: $cal"
+echo "ok: translations packaged, plenda cal speaks German"
 # The packaged plenda finds the packaged window program, which answers print.
 set +e
 said=$("$usr/bin/plenda" print 2>&1)
@@ -42,5 +48,8 @@ echo "Depends: $depends"
 if grep -Eo '(^|, )[^ ,]*(-dev|gtest|gmock|benchmark|dunst|radicale|xvfb|openbox|weston)[^ ,]*' <<<"$depends"; then
   fail "Depends names a build or test package"
 fi
+
+# Qt's own translations give the standard buttons the interface's language.
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-translations-l10n* ]] || fail "Qt's translations not recommended"
 
 lintian --fail-on error "$deb" && echo "ok: lintian reports no error"

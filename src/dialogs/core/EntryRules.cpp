@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/core/EntryRules.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTime>
 
@@ -19,20 +20,23 @@ bool IsFourDigits(const QString& text) {
 EntryCheck CheckEntry(const QString& message, const QString& eventTime) {
     EntryCheck check{QString(), eventTime.trimmed().isEmpty() ? kNoAlarm : eventTime};
     if (message.isEmpty())
-        check.errors += QStringLiteral("Please add a message\n");
+        check.errors += QCoreApplication::translate("CDiaryEntryDlg", "Please add a message\n");
     if (!IsFourDigits(check.eventTime)) {
-        check.errors += QStringLiteral("Alarm time- Type it as HH:MM, for example 09:30\n");
+        check.errors += QCoreApplication::translate(
+            "CDiaryEntryDlg", "Alarm time- Type it as HH:MM, for example 09:30\n");
         return check;
     }
     if (ParseDecimal(QStringView(check.eventTime).mid(0, 2)) > 24)
-        check.errors += QStringLiteral("Alarm time- Hours cannot be more than 24\n");
+        check.errors += QCoreApplication::translate("CDiaryEntryDlg",
+                                                    "Alarm time- Hours cannot be more than 24\n");
     if (ParseDecimal(QStringView(check.eventTime).mid(2, 2)) > 59)
-        check.errors += QStringLiteral("Alarm time- Minutes cannot be more than 59\n");
+        check.errors += QCoreApplication::translate("CDiaryEntryDlg",
+                                                    "Alarm time- Minutes cannot be more than 59\n");
     return check;
 }
 
 QString PositionText(int position, int total) {
-    return QStringLiteral("%1 of %2").arg(position).arg(total);
+    return QCoreApplication::translate("CDiaryEntryDlg", "%1 of %2").arg(position).arg(total);
 }
 
 NavigationState NavigationFor(int count, int position, bool bof, bool eof) {
@@ -51,7 +55,7 @@ QString StoredDateOf(const QString& typed, DateOrder order) {
 }
 
 QString NotFoundText(const QString& searchText) {
-    return QLatin1Char('\'') + searchText + QStringLiteral("' not found");
+    return QCoreApplication::translate("CDiaryEntryDlg", "'%1' not found").arg(searchText);
 }
 
 QString AlarmTimeForDisplay(const QString& stored, const QLocale& locale) {

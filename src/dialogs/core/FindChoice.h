@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 // What the Find dialog searches: a field of the diary and the text to look for.
 enum class FindField { Date = 0, Message = 1, Tune = 2 };
 
 // The combo box items of the Find dialog, in index order.
-inline constexpr const char* kFindFieldNames[] = {"Date", "Message", "Tune To Play"};
+inline constexpr const char* kFindFieldNames[] = {QT_TRANSLATE_NOOP("CFindDlg", "Date"),
+                                                  QT_TRANSLATE_NOOP("CFindDlg", "Message"),
+                                                  QT_TRANSLATE_NOOP("CFindDlg", "Tune To Play")};
 
 // The field of a Look In index. An index outside 0..2 (typed text that names
 // no item) searches the message, the field users search most.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/core/OptionsChecks.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 #include "marquee/MarqueeFile.h"
@@ -27,11 +28,11 @@ int CappedCount(const QString& digits) {
 
 QString YearViewPageMessage(const QString& across, const QString& down) {
     if (across.isEmpty() || down.isEmpty())
-        return QStringLiteral("Please enter a number");
+        return QCoreApplication::translate("COptionsDlg", "Please enter a number");
     if (!IsDigitsOnly(across) || !IsDigitsOnly(down))
-        return QStringLiteral("Numbers only");
+        return QCoreApplication::translate("COptionsDlg", "Numbers only");
     if (CappedCount(across) * CappedCount(down) > kMaxYearViewMonths)
-        return QStringLiteral("12 months is the limit");
+        return QCoreApplication::translate("COptionsDlg", "12 months is the limit");
     return QString();
 }
 
@@ -40,7 +41,7 @@ QString YearViewLimitMessage(const QString& across, const QString& down) {
     if (!pageMessage.isEmpty())
         return pageMessage;
     if (CappedCount(across) < 1 || CappedCount(down) < 1)
-        return QStringLiteral("Please enter a number from 1 to 12");
+        return QCoreApplication::translate("COptionsDlg", "Please enter a number from 1 to 12");
     return QString();
 }
 
@@ -55,9 +56,10 @@ std::optional<int> ParseWholeNumber(const QString& text) {
 QString WholeNumberMessage(const QString& text, int minimum) {
     const std::optional<int> value = ParseWholeNumber(text);
     if (!value)
-        return QStringLiteral("Please enter an integer.");
+        return QCoreApplication::translate("COptionsDlg", "Please enter an integer.");
     if (*value < minimum) {
-        return QStringLiteral("Please enter an integer between %1 and %2.")
+        return QCoreApplication::translate("COptionsDlg",
+                                           "Please enter an integer between %1 and %2.")
             .arg(minimum)
             .arg(std::numeric_limits<int>::max());
     }

@@ -2,12 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 // The checks the Options dialog makes before it stores anything.
 
 // The caption of every box in which the Options dialog refuses a value.
-inline constexpr char kRetryCaption[] = "Retry";
+inline constexpr char kRetryCaption[] = QT_TRANSLATE_NOOP("COptionsDlg", "Retry");
 
 // The Year View page's own check (Enter pressed in the page): the message of
 // the first failing rule, empty when the two counts pass.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/platform/QtTunes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -82,7 +83,7 @@ CQtTunes::~CQtTunes() {
 }
 
 QString CQtTunes::NotOpenText() {
-    return QStringLiteral("The video is not open.");
+    return QCoreApplication::translate("CQtTunes", "The video is not open.");
 }
 
 // A new sound replaces the one playing, so that two days' tunes never play
@@ -96,7 +97,8 @@ void CQtTunes::StartSound(const QString& path) {
 std::optional<QString> CQtTunes::OpenVideo(const QString& path) {
     ReleaseVideo();
     if (!QFileInfo(path).isFile())
-        return QStringLiteral("The video file %1 cannot be found.").arg(path);
+        return QCoreApplication::translate("CQtTunes", "The video file %1 cannot be found.")
+            .arg(path);
     m_player = std::make_unique<QMediaPlayer>();
     m_sink = std::make_unique<QVideoSink>();
     m_player->setVideoSink(m_sink.get());
@@ -107,9 +109,13 @@ std::optional<QString> CQtTunes::OpenVideo(const QString& path) {
     }
     QString failure = m_player->errorString();
     if (failure.isEmpty())
-        failure = HasFailed(*m_player)
-                      ? QStringLiteral("The file %1 is not a video that can be played.").arg(path)
-                      : QStringLiteral("The video %1 did not open in time.").arg(path);
+        failure =
+            HasFailed(*m_player)
+                ? QCoreApplication::translate("CQtTunes",
+                                              "The file %1 is not a video that can be played.")
+                      .arg(path)
+                : QCoreApplication::translate("CQtTunes", "The video %1 did not open in time.")
+                      .arg(path);
     ReleaseVideo();
     return failure;
 }
@@ -166,10 +172,12 @@ std::optional<QString> CQtTunes::PlayVideoToEnd() {
     m_popup->hide();
     if (HasFailed(player))
         return player.errorString().isEmpty()
-                   ? QStringLiteral("The video %1 cannot be played.").arg(m_videoPath)
+                   ? QCoreApplication::translate("CQtTunes", "The video %1 cannot be played.")
+                         .arg(m_videoPath)
                    : player.errorString();
     if (!ended)
-        return QStringLiteral("The video %1 did not finish in time.").arg(m_videoPath);
+        return QCoreApplication::translate("CQtTunes", "The video %1 did not finish in time.")
+            .arg(m_videoPath);
     return std::nullopt;
 }
 

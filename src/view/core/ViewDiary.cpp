@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/core/ViewDiary.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <exception>
 
@@ -74,7 +75,7 @@ void CViewDiary::Watch() {
 QString CViewDiary::OpenDiaryPath() {
     CDiaryRecordset* set = m_diary.GetDiarySet();
     if (!set || !set->IsOpen() || !set->Database())
-        throw CDatabaseError(QStringLiteral("No diary is open."));
+        throw CDatabaseError(QCoreApplication::translate("CCalView", "No diary is open."));
     return set->Database()->FilePath();
 }
 
