@@ -116,6 +116,18 @@
         <source>No diary is open.</source>
         <translation>Es ist kein Terminkalender geöffnet.</translation>
     </message>
+    <message>
+        <source>The diary cannot be read: %1</source>
+        <translation>Der Terminkalender kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Feiertag</translation>
+    </message>
 </context>
 <context>
     <name>CCalendarPage</name>
@@ -816,6 +828,82 @@
     <message>
         <source>Always On Top</source>
         <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the focus day by a day or a week</source>
+        <translation>Markierten Tag um einen Tag oder eine Woche verschieben</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down</source>
+        <translation>Bild auf / Bild ab</translation>
+    </message>
+    <message>
+        <source>Same day of the previous or next month</source>
+        <translation>Gleicher Tag im vorigen oder nächsten Monat</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>New diary entry for the focus day</source>
+        <translation>Neuer Kalendereintrag am markierten Tag</translation>
+    </message>
+    <message>
+        <source>Ctrl + Return</source>
+        <translation>Strg + Eingabe</translation>
+    </message>
+    <message>
+        <source>The focus day&apos;s diary entries</source>
+        <translation>Kalendereinträge des markierten Tages</translation>
+    </message>
+    <message>
+        <source>Menu or Shift + F10</source>
+        <translation>Menütaste oder Umschalt + F10</translation>
+    </message>
+    <message>
+        <source>Menu for the focus day</source>
+        <translation>Kontextmenü für den markierten Tag</translation>
+    </message>
+    <message>
+        <source>Ctrl + arrow keys</source>
+        <translation>Strg + Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Seite verschieben</translation>
+    </message>
+    <message>
+        <source>Ctrl + Page Up / Page Down</source>
+        <translation>Strg + Bild auf / Bild ab</translation>
+    </message>
+    <message>
+        <source>Scroll the page up or down</source>
+        <translation>Seite nach oben oder unten blättern</translation>
+    </message>
+    <message>
+        <source>Ctrl + Home / End</source>
+        <translation>Strg + Pos1 / Ende</translation>
+    </message>
+    <message>
+        <source>Scroll to the top left or bottom right</source>
+        <translation>Nach oben links oder unten rechts blättern</translation>
+    </message>
+    <message>
+        <source>Day Cursor</source>
+        <translation>Tagesauswahl</translation>
     </message>
 </context>
 <context>

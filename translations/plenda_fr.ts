@@ -116,6 +116,18 @@
         <source>No diary is open.</source>
         <translation>Aucun agenda n&apos;est ouvert.</translation>
     </message>
+    <message>
+        <source>The diary cannot be read: %1</source>
+        <translation>L&apos;agenda ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Public holiday</source>
+        <translation>Jour férié</translation>
+    </message>
 </context>
 <context>
     <name>CCalendarPage</name>
@@ -816,6 +828,82 @@
     <message>
         <source>Always On Top</source>
         <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Touches fléchées</translation>
+    </message>
+    <message>
+        <source>Move the focus day by a day or a week</source>
+        <translation>Déplacer le jour sélectionné d&apos;un jour ou d&apos;une semaine</translation>
+    </message>
+    <message>
+        <source>Page Up / Page Down</source>
+        <translation>Page précédente / Page suivante</translation>
+    </message>
+    <message>
+        <source>Same day of the previous or next month</source>
+        <translation>Même jour du mois précédent ou suivant</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>New diary entry for the focus day</source>
+        <translation>Nouvelle entrée d&apos;agenda pour le jour sélectionné</translation>
+    </message>
+    <message>
+        <source>Ctrl + Return</source>
+        <translation>Ctrl + Entrée</translation>
+    </message>
+    <message>
+        <source>The focus day&apos;s diary entries</source>
+        <translation>Entrées d&apos;agenda du jour sélectionné</translation>
+    </message>
+    <message>
+        <source>Menu or Shift + F10</source>
+        <translation>Menu ou Maj + F10</translation>
+    </message>
+    <message>
+        <source>Menu for the focus day</source>
+        <translation>Menu contextuel du jour sélectionné</translation>
+    </message>
+    <message>
+        <source>Ctrl + arrow keys</source>
+        <translation>Ctrl + touches fléchées</translation>
+    </message>
+    <message>
+        <source>Scroll the page</source>
+        <translation>Faire défiler la page</translation>
+    </message>
+    <message>
+        <source>Ctrl + Page Up / Page Down</source>
+        <translation>Ctrl + Page précédente / Page suivante</translation>
+    </message>
+    <message>
+        <source>Scroll the page up or down</source>
+        <translation>Faire défiler la page vers le haut ou le bas</translation>
+    </message>
+    <message>
+        <source>Ctrl + Home / End</source>
+        <translation>Ctrl + Origine / Fin</translation>
+    </message>
+    <message>
+        <source>Scroll to the top left or bottom right</source>
+        <translation>Aller en haut à gauche ou en bas à droite</translation>
+    </message>
+    <message>
+        <source>Day Cursor</source>
+        <translation>Sélection du jour</translation>
     </message>
 </context>
 <context>
