@@ -62,6 +62,15 @@ QString CCalendarNames::WeekdayFullName(int weekday) const {
     return m_locale->dayName(QtDayOfWeek(weekday));
 }
 
+std::string CCalendarNames::WeekNumberHeader() const {
+    // Kalenderwoche; semaine.
+    if (m_locale && m_locale->language() == QLocale::German)
+        return " KW";
+    if (m_locale && m_locale->language() == QLocale::French)
+        return "Sem";
+    return " Wk";
+}
+
 std::string CCalendarNames::WeekdayCell(int weekday) const {
     if (!m_locale)
         return std::string(WeekdayName(weekday), 2);

@@ -23,6 +23,9 @@ public:
     std::string MonthTitleName(int month) const;
     // Two Latin-1 characters for a weekday (0 Sunday .. 6 Saturday) in the header.
     std::string WeekdayCell(int weekday) const;
+    // The three characters over the week numbers: " Wk" in English, the
+    // language's own short word where this program knows it.
+    std::string WeekNumberHeader() const;
     // The full name of a weekday, as a sentence shows it.
     QString WeekdayFullName(int weekday) const;
 

@@ -58,7 +58,7 @@ int MonthTextWidth(const WeekLayout& layout) {
 }
 
 std::string WeekdayHeader(const WeekLayout& layout) {
-    std::string header = layout.weekNumbers ? " Wk" : "";
+    std::string header = layout.weekNumbers ? layout.names.WeekNumberHeader() : "";
     for (int column = 0; column < 7; ++column)
         header += std::string(" ") +
                   layout.names.WeekdayCell(WeekdayOfColumn(column, layout.firstWeekday));

@@ -20,7 +20,7 @@ struct WeekLayout {
 // characters (25 with week numbers) followed by NULs. Line 0 is the centred
 // title, line 1 the weekday header, lines 2 to 7 the week rows in
 // three-character cells; with week numbers the first cell of each line holds
-// the row's week ("Wk" in the header).
+// the row's week (headed by the names' week number header).
 inline constexpr int kMonthTextRows = 8;
 inline constexpr int kMonthTextStride = 26;
 inline constexpr int kMonthTextWidth = 22;
@@ -29,7 +29,7 @@ using MonthTextBlock = std::array<char, kMonthTextRows * kMonthTextStride>;
 
 int MonthTextWidth(const WeekLayout& layout);
 // Line 1 of the month text, MonthTextWidth() long: " Su Mo .. Sa " from the
-// first weekday on, after " Wk" with week numbers.
+// first weekday on, after the week number header with week numbers.
 std::string WeekdayHeader(const WeekLayout& layout);
 void BuildMonthText(int month, int year, MonthTextBlock& block, const WeekLayout& layout = {});
 // Line `row` (0..7) as a string view into the block, MonthTextWidth() long.

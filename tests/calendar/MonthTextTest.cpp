@@ -54,20 +54,21 @@ TEST_P(MonthTextGolden, MatchesTheGoldenFile) {
 // next, a first row in 1583 holding Sunday alone. Rows starting
 // on Sunday or Saturday take the week of their Thursday, though their first
 // days (3 January 2021, 2 January 2016) lie in the week before. German and
-// French names: a title with a Latin-1 letter, two-letter weekday cells.
+// French names: a title with a Latin-1 letter, two-letter weekday cells,
+// the language's own word over the week numbers.
 INSTANTIATE_TEST_SUITE_P(
     MonthText, MonthTextGolden,
-    ::testing::Values(MonthRow{"May2009", 5, 2009}, MonthRow{"February2009", 2, 2009},
-                      MonthRow{"December2007", 12, 2007}, MonthRow{"January1584", 1, 1584},
-                      MonthRow{"December9999", 12, 9999},
-                      MonthRow{"January2021MondayWeeks", 1, 2021, {1, true, {}}, "-monday-weeks"},
-                      MonthRow{"December2008MondayWeeks", 12, 2008, {1, true, {}}, "-monday-weeks"},
-                      MonthRow{"January1584MondayWeeks", 1, 1584, {1, true, {}}, "-monday-weeks"},
-                      MonthRow{"January2021SundayWeeks", 1, 2021, {0, true, {}}, "-sunday-weeks"},
-                      MonthRow{
-                          "January2016SaturdayWeeks", 1, 2016, {6, true, {}}, "-saturday-weeks"},
-                      MonthRow{"March2026German", 3, 2026, {1, false, German()}, "-de"},
-                      MonthRow{"February2026French", 2, 2026, {1, false, French()}, "-fr"}),
+    ::testing::Values(
+        MonthRow{"May2009", 5, 2009}, MonthRow{"February2009", 2, 2009},
+        MonthRow{"December2007", 12, 2007}, MonthRow{"January1584", 1, 1584},
+        MonthRow{"December9999", 12, 9999},
+        MonthRow{"January2021MondayWeeks", 1, 2021, {1, true, {}}, "-monday-weeks"},
+        MonthRow{"December2008MondayWeeks", 12, 2008, {1, true, {}}, "-monday-weeks"},
+        MonthRow{"January1584MondayWeeks", 1, 1584, {1, true, {}}, "-monday-weeks"},
+        MonthRow{"January2021SundayWeeks", 1, 2021, {0, true, {}}, "-sunday-weeks"},
+        MonthRow{"January2016SaturdayWeeks", 1, 2016, {6, true, {}}, "-saturday-weeks"},
+        MonthRow{"March2026German", 3, 2026, {1, false, German()}, "-de"},
+        MonthRow{"February2026FrenchWeeks", 2, 2026, {1, true, French()}, "-fr-weeks"}),
     RowName());
 
 // Every row keeps its width and its terminator, and the cells hold each day
