@@ -1214,6 +1214,128 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     </message>
 </context>
 <context>
+    <name>CalendarFileCommands</name>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>Die Standardeingabe kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>export takes at most one FILE</source>
+        <translation>export nimmt höchstens eine DATEI</translation>
+    </message>
+    <message>
+        <source>import takes one FILE (&apos;-&apos; for standard input)</source>
+        <translation>import braucht eine DATEI (&apos;-&apos; für die Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>  export [FILE]      write the whole diary as an iCalendar file (standard output
+                     without FILE or with &apos;-&apos;)
+  import FILE [--holiday]
+                     add the events of an iCalendar file (&apos;-&apos; reads standard
+                     input); --holiday marks them public holidays
+</source>
+        <translation>  export [DATEI]     den ganzen Terminkalender als iCalendar-Datei schreiben
+                     (ohne DATEI oder mit &apos;-&apos; auf die Standardausgabe)
+  import DATEI [--holiday]
+                     die Termine einer iCalendar-Datei hinzufügen (&apos;-&apos; liest die
+                     Standardeingabe); --holiday kennzeichnet sie als Feiertage
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandArguments</name>
+    <message>
+        <source>YEAR must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>JAHR muss eine Zahl von %1 bis %2 sein, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>give both MONTH and YEAR, or neither</source>
+        <translation>geben Sie MONAT und JAHR an oder keines von beiden</translation>
+    </message>
+    <message>
+        <source>MONTH must be a number from 1 to 12, not &apos;%1&apos;</source>
+        <translation>MONAT muss eine Zahl von 1 bis 12 sein, nicht „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: plenda [COMMAND]
+A desk calendar and diary.
+
+Commands:
+  cal [MONTH YEAR] [--monday] [--week-numbers]
+                     print the month as text (this month without arguments);
+                     MONTH 1 to 12, YEAR 1584 to 9999; Monday first, ISO 8601
+                     week numbers in front
+  print --pdf FILE [MONTH YEAR] [--year]
+                     print the calendar page (or with --year the whole year)
+                     into a PDF file
+</source>
+        <translation>Aufruf: plenda [BEFEHL]
+Ein Tischkalender mit Terminverwaltung.
+
+Befehle:
+  cal [MONAT JAHR] [--monday] [--week-numbers]
+                     den Monat als Text ausgeben (ohne Argumente den laufenden
+                     Monat); MONAT 1 bis 12, JAHR 1584 bis 9999; die Woche mit
+                     Montag beginnen, ISO-8601-Kalenderwochen voranstellen
+  print --pdf DATEI [MONAT JAHR] [--year]
+                     das Kalenderblatt (mit --year das ganze Jahr) in eine
+                     PDF-Datei drucken
+</translation>
+    </message>
+    <message>
+        <source>
+Every command takes --diary PATH to use that diary file for one command.
+Without a command the calendar window opens.
+</source>
+        <translation>
+Jeder Befehl versteht --diary PFAD und verwendet dann für dieses eine Mal
+die Terminkalender-Datei PFAD.
+Ohne Befehl öffnet sich das Kalenderfenster.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+</context>
+<context>
+    <name>CommandPassword</name>
+    <message>
+        <source>CalDAV password: </source>
+        <translation>CalDAV-Passwort: </translation>
+    </message>
+    <message>
+        <source>--password-stdin read no password</source>
+        <translation>--password-stdin hat kein Passwort gelesen</translation>
+    </message>
+    <message>
+        <source>%1; give the password in %2 or one line on standard input with --password-stdin, or store it from the calendar window</source>
+        <translation>%1; geben Sie das Passwort in %2 oder mit --password-stdin als eine Zeile auf der Standardeingabe an, oder speichern Sie es im Kalenderfenster</translation>
+    </message>
+</context>
+<context>
     <name>Diary</name>
     <message>
         <source>a yes/no number</source>
@@ -1408,6 +1530,56 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     <message>
         <source>stored</source>
         <translation>gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCommands</name>
+    <message>
+        <source>the date %1 must name one day, without &apos;*&apos;</source>
+        <translation>das Datum %1 muss genau einen Tag bezeichnen, ohne „*“</translation>
+    </message>
+    <message>
+        <source>agenda takes at most one DATE</source>
+        <translation>agenda nimmt höchstens ein DATUM</translation>
+    </message>
+    <message>
+        <source>list takes at most one DATE</source>
+        <translation>list nimmt höchstens ein DATUM</translation>
+    </message>
+    <message>
+        <source>Alarm time must be four digits HHMM
+</source>
+        <translation>Die Alarmzeit muss aus vier Ziffern HHMM bestehen
+</translation>
+    </message>
+    <message>
+        <source>add takes a DATE and a MESSAGE</source>
+        <translation>add braucht ein DATUM und eine NACHRICHT</translation>
+    </message>
+    <message>
+        <source>the diary file %1 cannot be opened or created; use --diary PATH</source>
+        <translation>die Terminkalender-Datei %1 kann weder geöffnet noch angelegt werden; verwenden Sie --diary PFAD</translation>
+    </message>
+    <message>
+        <source>the diary file %1 is not a regular file</source>
+        <translation>die Terminkalender-Datei %1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the diary file %1 cannot be opened or created</source>
+        <translation>die Terminkalender-Datei %1 kann weder geöffnet noch angelegt werden</translation>
+    </message>
+    <message>
+        <source>  agenda [DATE]      print the day&apos;s diary messages (today without DATE)
+  list [DATE]        list the entries falling on the day (all without DATE)
+  add DATE MESSAGE [--time HHMM] [--holiday] [--tune PATH]
+                     add a diary entry; DATE in your date order, &apos;*&apos; for any digit
+</source>
+        <translation>  agenda [DATUM]     die Nachrichten des Tages ausgeben (ohne DATUM für heute)
+  list [DATUM]       die Kalendereinträge des Tages auflisten (ohne DATUM alle)
+  add DATUM NACHRICHT [--time HHMM] [--holiday] [--tune PFAD]
+                     einen Kalendereintrag hinzufügen; DATUM in Ihrer
+                     Datumsreihenfolge, &apos;*&apos; steht für eine beliebige Ziffer
+</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +1858,61 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     <message>
         <source>Exit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>give the output file with --pdf FILE</source>
+        <translation>geben Sie die Ausgabedatei mit --pdf DATEI an</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommand</name>
+    <message>
+        <source>sync takes no &apos;%1&apos;</source>
+        <translation>sync nimmt kein „%1“</translation>
+    </message>
+    <message>
+        <source>no CalDAV calendar is set: give --url URL --user NAME once</source>
+        <translation>es ist kein CalDAV-Kalender eingestellt: geben Sie einmal --url URL --user NAME an</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s address holds a password; give the address without it, the user with --user, and the password as the command&apos;s help says</source>
+        <translation>die Adresse des Kalenders enthält ein Passwort; geben Sie die Adresse ohne Passwort an, den Benutzer mit --user und das Passwort so, wie es die Hilfe des Befehls beschreibt</translation>
+    </message>
+    <message>
+        <source>no CalDAV user is set: give --user NAME</source>
+        <translation>es ist kein CalDAV-Benutzer eingestellt: geben Sie --user NAME an</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>  sync [--url URL --user NAME] [--calendar NAME] [--list] [--ca-file PATH]
+       [--password-stdin]
+                     synchronise the diary both ways with a CalDAV calendar; the URL
+                     (any address of the server) and user are kept for next time, the
+                     password is read from PLENDA_CALDAV_PASSWORD, one line of
+                     standard input with --password-stdin, the keyring, or asked on
+                     the terminal; --calendar chooses among several calendars, --list
+                     lists them; --ca-file trusts the certificate authorities in PATH
+                     (kept); exit status 3 when the server refused some writes
+</source>
+        <translation>  sync [--url URL --user NAME] [--calendar NAME] [--list] [--ca-file PFAD]
+       [--password-stdin]
+                     den Terminkalender in beide Richtungen mit einem
+                     CalDAV-Kalender synchronisieren; URL (eine beliebige Adresse
+                     des Servers) und Benutzer werden für das nächste Mal
+                     gespeichert, das Passwort wird aus PLENDA_CALDAV_PASSWORD, mit
+                     --password-stdin aus einer Zeile der Standardeingabe oder aus
+                     dem Schlüsselbund gelesen oder im Terminal abgefragt;
+                     --calendar wählt unter mehreren Kalendern, --list listet sie
+                     auf; --ca-file vertraut den Zertifizierungsstellen in PFAD
+                     (wird gespeichert); Exit-Status 3, wenn der Server einige
+                     Schreibvorgänge abgelehnt hat
+</translation>
     </message>
 </context>
 </TS>

@@ -1214,6 +1214,130 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     </message>
 </context>
 <context>
+    <name>CalendarFileCommands</name>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>Standard input cannot be read: %1</source>
+        <translation>L&apos;entrée standard ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1</source>
+        <translation>La sortie standard ne peut pas être écrite : %1</translation>
+    </message>
+    <message>
+        <source>export takes at most one FILE</source>
+        <translation>export accepte au plus un FICHIER</translation>
+    </message>
+    <message>
+        <source>import takes one FILE (&apos;-&apos; for standard input)</source>
+        <translation>import demande un FICHIER (&apos;-&apos; pour l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <source>  export [FILE]      write the whole diary as an iCalendar file (standard output
+                     without FILE or with &apos;-&apos;)
+  import FILE [--holiday]
+                     add the events of an iCalendar file (&apos;-&apos; reads standard
+                     input); --holiday marks them public holidays
+</source>
+        <translation>  export [FICHIER]   écrit tout l&apos;agenda dans un fichier iCalendar (sur la
+                     sortie standard sans FICHIER ou avec &apos;-&apos;)
+  import FICHIER [--holiday]
+                     ajoute les événements d&apos;un fichier iCalendar (&apos;-&apos; lit
+                     l&apos;entrée standard) ; --holiday les marque comme jours
+                     fériés
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandArguments</name>
+    <message>
+        <source>YEAR must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>ANNÉE doit être un nombre de %1 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>give both MONTH and YEAR, or neither</source>
+        <translation>indiquez à la fois MOIS et ANNÉE, ou aucun des deux</translation>
+    </message>
+    <message>
+        <source>MONTH must be a number from 1 to 12, not &apos;%1&apos;</source>
+        <translation>MOIS doit être un nombre de 1 à 12, pas « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: plenda [COMMAND]
+A desk calendar and diary.
+
+Commands:
+  cal [MONTH YEAR] [--monday] [--week-numbers]
+                     print the month as text (this month without arguments);
+                     MONTH 1 to 12, YEAR 1584 to 9999; Monday first, ISO 8601
+                     week numbers in front
+  print --pdf FILE [MONTH YEAR] [--year]
+                     print the calendar page (or with --year the whole year)
+                     into a PDF file
+</source>
+        <translation>Utilisation : plenda [COMMANDE]
+Un calendrier de bureau avec agenda.
+
+Commandes :
+  cal [MOIS ANNÉE] [--monday] [--week-numbers]
+                     affiche le mois en texte (le mois en cours sans
+                     arguments) ; MOIS de 1 à 12, ANNÉE de 1584 à 9999 ; la
+                     semaine commence le lundi, les numéros de semaine ISO 8601
+                     en tête de ligne
+  print --pdf FICHIER [MOIS ANNÉE] [--year]
+                     imprime la page du calendrier (ou avec --year l&apos;année
+                     entière) dans un fichier PDF
+</translation>
+    </message>
+    <message>
+        <source>
+Every command takes --diary PATH to use that diary file for one command.
+Without a command the calendar window opens.
+</source>
+        <translation>
+Toute commande accepte --diary CHEMIN pour utiliser ce fichier d&apos;agenda
+le temps d&apos;une commande.
+Sans commande, la fenêtre du calendrier s&apos;ouvre.
+</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 demande une valeur</translation>
+    </message>
+</context>
+<context>
+    <name>CommandPassword</name>
+    <message>
+        <source>CalDAV password: </source>
+        <translation>Mot de passe CalDAV : </translation>
+    </message>
+    <message>
+        <source>--password-stdin read no password</source>
+        <translation>--password-stdin n&apos;a lu aucun mot de passe</translation>
+    </message>
+    <message>
+        <source>%1; give the password in %2 or one line on standard input with --password-stdin, or store it from the calendar window</source>
+        <translation>%1 ; indiquez le mot de passe dans %2 ou sur une ligne de l&apos;entrée standard avec --password-stdin, ou enregistrez-le depuis la fenêtre du calendrier</translation>
+    </message>
+</context>
+<context>
     <name>Diary</name>
     <message>
         <source>a yes/no number</source>
@@ -1408,6 +1532,56 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     <message>
         <source>stored</source>
         <translation>enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>DiaryCommands</name>
+    <message>
+        <source>the date %1 must name one day, without &apos;*&apos;</source>
+        <translation>la date %1 doit désigner un seul jour, sans « * »</translation>
+    </message>
+    <message>
+        <source>agenda takes at most one DATE</source>
+        <translation>agenda accepte au plus une DATE</translation>
+    </message>
+    <message>
+        <source>list takes at most one DATE</source>
+        <translation>list accepte au plus une DATE</translation>
+    </message>
+    <message>
+        <source>Alarm time must be four digits HHMM
+</source>
+        <translation>L&apos;heure de l&apos;alarme doit compter quatre chiffres HHMM
+</translation>
+    </message>
+    <message>
+        <source>add takes a DATE and a MESSAGE</source>
+        <translation>add demande une DATE et un MESSAGE</translation>
+    </message>
+    <message>
+        <source>the diary file %1 cannot be opened or created; use --diary PATH</source>
+        <translation>le fichier d&apos;agenda %1 ne peut être ni ouvert ni créé ; utilisez --diary CHEMIN</translation>
+    </message>
+    <message>
+        <source>the diary file %1 is not a regular file</source>
+        <translation>le fichier d&apos;agenda %1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the diary file %1 cannot be opened or created</source>
+        <translation>le fichier d&apos;agenda %1 ne peut être ni ouvert ni créé</translation>
+    </message>
+    <message>
+        <source>  agenda [DATE]      print the day&apos;s diary messages (today without DATE)
+  list [DATE]        list the entries falling on the day (all without DATE)
+  add DATE MESSAGE [--time HHMM] [--holiday] [--tune PATH]
+                     add a diary entry; DATE in your date order, &apos;*&apos; for any digit
+</source>
+        <translation>  agenda [DATE]      affiche les messages du jour (aujourd&apos;hui sans DATE)
+  list [DATE]        liste les entrées d&apos;agenda du jour (toutes sans DATE)
+  add DATE MESSAGE [--time HHMM] [--holiday] [--tune CHEMIN]
+                     ajoute une entrée d&apos;agenda ; DATE dans votre ordre de date,
+                     &apos;*&apos; pour n&apos;importe quel chiffre
+</translation>
     </message>
 </context>
 <context>
@@ -1686,6 +1860,60 @@ Pour le garder au premier plan, utilisez le menu de fenêtre de votre bureau. Si
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>give the output file with --pdf FILE</source>
+        <translation>indiquez le fichier de sortie avec --pdf FICHIER</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommand</name>
+    <message>
+        <source>sync takes no &apos;%1&apos;</source>
+        <translation>sync n&apos;accepte pas « %1 »</translation>
+    </message>
+    <message>
+        <source>no CalDAV calendar is set: give --url URL --user NAME once</source>
+        <translation>aucun calendrier CalDAV n&apos;est défini : indiquez une fois --url URL --user NOM</translation>
+    </message>
+    <message>
+        <source>the calendar&apos;s address holds a password; give the address without it, the user with --user, and the password as the command&apos;s help says</source>
+        <translation>l&apos;adresse du calendrier contient un mot de passe ; indiquez l&apos;adresse sans lui, l&apos;utilisateur avec --user et le mot de passe comme l&apos;explique l&apos;aide de la commande</translation>
+    </message>
+    <message>
+        <source>no CalDAV user is set: give --user NAME</source>
+        <translation>aucun utilisateur CalDAV n&apos;est défini : indiquez --user NOM</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>avertissement : </translation>
+    </message>
+    <message>
+        <source>  sync [--url URL --user NAME] [--calendar NAME] [--list] [--ca-file PATH]
+       [--password-stdin]
+                     synchronise the diary both ways with a CalDAV calendar; the URL
+                     (any address of the server) and user are kept for next time, the
+                     password is read from PLENDA_CALDAV_PASSWORD, one line of
+                     standard input with --password-stdin, the keyring, or asked on
+                     the terminal; --calendar chooses among several calendars, --list
+                     lists them; --ca-file trusts the certificate authorities in PATH
+                     (kept); exit status 3 when the server refused some writes
+</source>
+        <translation>  sync [--url URL --user NOM] [--calendar NOM] [--list] [--ca-file CHEMIN]
+       [--password-stdin]
+                     synchronise l&apos;agenda dans les deux sens avec un calendrier
+                     CalDAV ; l&apos;URL (n&apos;importe quelle adresse du serveur) et
+                     l&apos;utilisateur sont conservés pour la prochaine fois, le mot de
+                     passe est lu dans PLENDA_CALDAV_PASSWORD, sur une ligne de
+                     l&apos;entrée standard avec --password-stdin, dans le trousseau, ou
+                     demandé dans le terminal ; --calendar choisit parmi plusieurs
+                     calendriers, --list les affiche ; --ca-file fait confiance aux
+                     autorités de certification de CHEMIN (conservé) ; code de
+                     sortie 3 si le serveur a refusé certaines écritures
+</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CalendarFileCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -19,7 +20,6 @@ const QString kExport = QStringLiteral("export");
 const QString kImport = QStringLiteral("import");
 const QString kHolidayOption = QStringLiteral("--holiday");
 const QString kStandardStream = QStringLiteral("-");
-const QString kStandardInput = QStringLiteral("standard input");
 
 class CalendarFileCommand {
 public:
@@ -41,11 +41,18 @@ int Usage(CommandStreams streams, const QString& problem) {
     return kBadArguments;
 }
 
+// Asked for when needed: the translation is installed after start-up.
+QString StandardInputName() {
+    return QCoreApplication::translate("CalendarFileCommands", "standard input");
+}
+
 QByteArray ReadStandardInput() {
     QFile in;
     if (!in.open(stdin, QIODevice::ReadOnly))
-        throw CIcsError(QStringLiteral("Standard input cannot be read: %1").arg(in.errorString()));
-    return ReadCalendarDevice(in, kStandardInput);
+        throw CIcsError(
+            QCoreApplication::translate("CalendarFileCommands", "Standard input cannot be read: %1")
+                .arg(in.errorString()));
+    return ReadCalendarDevice(in, StandardInputName());
 }
 
 ExportSummary CalendarFileCommand::ExportToStandardOutput(const CDiaryDatabase& diary,
@@ -53,18 +60,21 @@ ExportSummary CalendarFileCommand::ExportToStandardOutput(const CDiaryDatabase& 
     m_streams.out.flush();
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly))
-        throw CIcsError(
-            QStringLiteral("Standard output cannot be written: %1").arg(out.errorString()));
+        throw CIcsError(QCoreApplication::translate("CalendarFileCommands",
+                                                    "Standard output cannot be written: %1")
+                            .arg(out.errorString()));
     const ExportSummary summary = ExportDiary(diary, stamp, out);
     if (!out.flush())
-        throw CIcsError(
-            QStringLiteral("Standard output cannot be written: %1").arg(out.errorString()));
+        throw CIcsError(QCoreApplication::translate("CalendarFileCommands",
+                                                    "Standard output cannot be written: %1")
+                            .arg(out.errorString()));
     return summary;
 }
 
 int CalendarFileCommand::Export(const CCommandOptions& options) {
     if (options.Positionals().size() > 1)
-        return Usage(m_streams, QStringLiteral("export takes at most one FILE"));
+        return Usage(m_streams, QCoreApplication::translate("CalendarFileCommands",
+                                                            "export takes at most one FILE"));
     const QString target = options.Positionals().value(0, kStandardStream);
     const std::optional<QString> diaryPath =
         CommandDiaryPath(m_context, options.DiaryPath(), false, m_streams.err);
@@ -86,10 +96,12 @@ int CalendarFileCommand::Export(const CCommandOptions& options) {
 
 int CalendarFileCommand::Import(const CCommandOptions& options) {
     if (options.Positionals().size() != 1)
-        return Usage(m_streams, QStringLiteral("import takes one FILE ('-' for standard input)"));
+        return Usage(m_streams,
+                     QCoreApplication::translate("CalendarFileCommands",
+                                                 "import takes one FILE ('-' for standard input)"));
     const QString& source = options.Positionals().first();
     const bool fromInput = source == kStandardStream;
-    const QString name = fromInput ? kStandardInput : source;
+    const QString name = fromInput ? StandardInputName() : source;
     // The whole file is read and checked before the diary is opened, so a
     // damaged file leaves no trace, not even a new diary file.
     const ImportPlan plan =
@@ -137,7 +149,8 @@ int RunCalendarFileCommand(const QString& name, const QStringList& arguments,
 }
 
 QString CalendarFileCommandsUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CalendarFileCommands",
         "  export [FILE]      write the whole diary as an iCalendar file (standard output\n"
         "                     without FILE or with '-')\n"
         "  import FILE [--holiday]\n"

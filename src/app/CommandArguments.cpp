@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandArguments.h"
 
+#include <QCoreApplication>
+
 std::optional<int> ReadPlainNumber(const QString& text) {
     if (text.isEmpty() || text.size() > 9)
         return std::nullopt;
@@ -15,7 +17,8 @@ std::optional<int> ReadYear(const QString& text, QString& error) {
     const std::optional<int> year = ReadPlainNumber(text);
     if (year && *year >= kFirstCommandYear && *year <= kLastCommandYear)
         return year;
-    error = QStringLiteral("YEAR must be a number from %1 to %2, not '%3'")
+    error = QCoreApplication::translate("CommandArguments",
+                                        "YEAR must be a number from %1 to %2, not '%3'")
                 .arg(kFirstCommandYear)
                 .arg(kLastCommandYear)
                 .arg(text);
@@ -27,12 +30,15 @@ std::optional<MonthYear> ReadMonthYear(const QStringList& words, const QDate& to
     if (words.isEmpty())
         return MonthYear{today.month(), today.year()};
     if (words.size() != 2) {
-        error = QStringLiteral("give both MONTH and YEAR, or neither");
+        error =
+            QCoreApplication::translate("CommandArguments", "give both MONTH and YEAR, or neither");
         return std::nullopt;
     }
     const std::optional<int> month = ReadPlainNumber(words[0]);
     if (!month || *month < 1 || *month > 12) {
-        error = QStringLiteral("MONTH must be a number from 1 to 12, not '%1'").arg(words[0]);
+        error = QCoreApplication::translate("CommandArguments",
+                                            "MONTH must be a number from 1 to 12, not '%1'")
+                    .arg(words[0]);
         return std::nullopt;
     }
     const std::optional<int> year = ReadYear(words[1], error);

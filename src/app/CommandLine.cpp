@@ -7,6 +7,7 @@
 #include "app/SyncCommand.h"
 #include "app/WindowLauncher.h"
 #include "diary/DiaryLocation.h"
+#include "platform/InterfaceTranslations.h"
 #include "platform/LocaleDateOrder.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsStore.h"
@@ -16,7 +17,8 @@
 #include <cstdio>
 
 QString UsageText() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CommandLine",
                "Usage: plenda [COMMAND]\n"
                "A desk calendar and diary.\n"
                "\n"
@@ -29,7 +31,8 @@ QString UsageText() {
                "                     print the calendar page (or with --year the whole year)\n"
                "                     into a PDF file\n") +
            DiaryCommandsUsage() + CalendarFileCommandsUsage() + SyncCommandUsage() +
-           QStringLiteral(
+           QCoreApplication::translate(
+               "CommandLine",
                "\nEvery command takes --diary PATH to use that diary file for one "
                "command.\nWithout a command the calendar window opens.\n");
 }
@@ -69,7 +72,11 @@ int RunCommand(const QStringList& arguments, CommandStreams streams) {
                                : RunDiaryCommand(name, arguments.mid(1), context, streams);
         return WithSettingsSaved(settings, status, streams.err);
     }
-    streams.err << "plenda: unknown command '" << arguments.first() << "'\n" << UsageText();
+    streams.err
+        << "plenda: "
+        << QCoreApplication::translate("CommandLine", "unknown command '%1'").arg(arguments.first())
+        << '\n'
+        << UsageText();
     return 2;
 }
 
@@ -81,6 +88,8 @@ bool NeedsTheWindowProgram(int argc, char* argv[]) {
 
 int RunTerminalCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    CInterfaceTranslations translations(app);
+    translations.Load(QLocale::system(), CInterfaceTranslations::Folders());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunCommand(app.arguments().mid(1), {out, err});

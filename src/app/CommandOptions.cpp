@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandOptions.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString kDiaryOption = QStringLiteral("--diary");
 }  // namespace
@@ -37,7 +39,8 @@ void CCommandOptions::Read(const QStringList& arguments) {
         }
         const OptionSpec* spec = Find(word);
         if (!spec) {
-            m_error = QStringLiteral("unknown option '%1'").arg(word);
+            m_error =
+                QCoreApplication::translate("CommandOptions", "unknown option '%1'").arg(word);
             return;
         }
         if (!spec->takesValue) {
@@ -45,7 +48,8 @@ void CCommandOptions::Read(const QStringList& arguments) {
             continue;
         }
         if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-            m_error = QStringLiteral("option %1 needs a value").arg(word);
+            m_error =
+                QCoreApplication::translate("CommandOptions", "option %1 needs a value").arg(word);
             return;
         }
         m_given.insert(word, arguments[++i]);

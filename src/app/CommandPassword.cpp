@@ -3,6 +3,7 @@
 
 #include <termios.h>
 #include <unistd.h>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <iostream>
@@ -27,7 +28,8 @@ QString AskOnTerminal(const QString& why) {
     termios saved{};
     if (::tcgetattr(STDIN_FILENO, &saved) != 0)
         return {};
-    std::fprintf(stderr, "plenda: %s.\nCalDAV password: ", qPrintable(why));
+    const QString question = QCoreApplication::translate("CommandPassword", "CalDAV password: ");
+    std::fprintf(stderr, "plenda: %s.\n%s", qPrintable(why), qPrintable(question));
     std::fflush(stderr);
     termios quiet = saved;
     quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
@@ -45,7 +47,8 @@ QString CommandPassword(const QString& account, bool fromStdin, QString* error) 
     if (fromStdin) {
         const QString line = ReadLine(std::cin);
         if (line.isEmpty())
-            *error = QStringLiteral("--password-stdin read no password");
+            *error =
+                QCoreApplication::translate("CommandPassword", "--password-stdin read no password");
         return line;
     }
     const keyring::Answer stored = keyring::ReadPassword(account);
@@ -56,7 +59,8 @@ QString CommandPassword(const QString& account, bool fromStdin, QString* error) 
         if (!typed.isEmpty())
             return typed;
     }
-    *error = QStringLiteral(
+    *error = QCoreApplication::translate(
+                 "CommandPassword",
                  "%1; give the password in %2 or one line on standard input with "
                  "--password-stdin, or store it from the calendar window")
                  .arg(stored.error, QString::fromLatin1(kPasswordVariable));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DiaryCommands.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <optional>
@@ -61,7 +62,11 @@ std::optional<QString> DiaryCommand::DayKey(const QStringList& positionals, int&
         return std::nullopt;
     }
     if (typed.contains(QLatin1Char('*'))) {
-        m_streams.err << "plenda: the date " << typed << " must name one day, without '*'\n";
+        m_streams.err << "plenda: "
+                      << QCoreApplication::translate("DiaryCommands",
+                                                     "the date %1 must name one day, without '*'")
+                             .arg(typed)
+                      << '\n';
         status = kBadArguments;
         return std::nullopt;
     }
@@ -87,7 +92,7 @@ bool DiaryCommand::OpenDiary(CDiaryRecordset& set, const QString& diaryPath, boo
 
 int DiaryCommand::Agenda(const CCommandOptions& parsed) {
     if (parsed.Positionals().size() > 1)
-        return Usage(QStringLiteral("agenda takes at most one DATE"));
+        return Usage(QCoreApplication::translate("DiaryCommands", "agenda takes at most one DATE"));
     int status = 0;
     const std::optional<QString> key = DayKey(parsed.Positionals(), status);
     if (!key)
@@ -105,7 +110,7 @@ int DiaryCommand::Agenda(const CCommandOptions& parsed) {
 
 int DiaryCommand::List(const CCommandOptions& parsed) {
     if (parsed.Positionals().size() > 1)
-        return Usage(QStringLiteral("list takes at most one DATE"));
+        return Usage(QCoreApplication::translate("DiaryCommands", "list takes at most one DATE"));
     CDiaryRecordset set(m_context.settings);
     if (!parsed.Positionals().isEmpty()) {
         int status = 0;
@@ -141,23 +146,27 @@ QString DiaryCommand::ListLine(const CDiaryRecordset& set) const {
 QString DiaryCommand::EntryErrors(const QString& message, const QString& time) const {
     QString errors;
     if (message.isEmpty())
-        errors += QStringLiteral("Please add a message\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg", "Please add a message\n");
     bool digits = time.size() == 4;
     for (const QChar c : time) digits = digits && c.unicode() >= u'0' && c.unicode() <= u'9';
     if (!digits) {
-        errors += QStringLiteral("Alarm time must be four digits HHMM\n");
+        errors +=
+            QCoreApplication::translate("DiaryCommands", "Alarm time must be four digits HHMM\n");
         return errors;
     }
     if (ParseDecimal(QStringView(time).left(2)) > 24)
-        errors += QStringLiteral("Alarm time- Hours cannot be more than 24\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg",
+                                              "Alarm time- Hours cannot be more than 24\n");
     if (ParseDecimal(QStringView(time).mid(2, 2)) > 59)
-        errors += QStringLiteral("Alarm time- Minutes cannot be more than 59\n");
+        errors += QCoreApplication::translate("CDiaryEntryDlg",
+                                              "Alarm time- Minutes cannot be more than 59\n");
     return errors;
 }
 
 int DiaryCommand::Add(const CCommandOptions& parsed) {
     if (parsed.Positionals().size() != 2)
-        return Usage(QStringLiteral("add takes a DATE and a MESSAGE"));
+        return Usage(
+            QCoreApplication::translate("DiaryCommands", "add takes a DATE and a MESSAGE"));
     const QString& typedDate = parsed.Positionals()[0];
     const QString& message = parsed.Positionals()[1];
     if (!ValidateDatePattern(typedDate, Order(), m_prompts))
@@ -166,7 +175,7 @@ int DiaryCommand::Add(const CCommandOptions& parsed) {
     time.remove(QLatin1Char(':'));
     const QString errors = EntryErrors(message, time);
     if (!errors.isEmpty()) {
-        m_prompts.ShowMessage(errors, QStringLiteral("Error!"));
+        m_prompts.ShowMessage(errors, QCoreApplication::translate("CDiaryEntryDlg", "Error!"));
         return kCommandFailed;
     }
     CDiaryRecordset set(m_context.settings);
@@ -202,16 +211,28 @@ std::optional<QString> CommandDiaryPath(const DiaryCommandContext& context,
             LocateDiaryForCommandLine(context.settings, context.documentsFolder, mayCreate);
         if (located.usable)
             return located.path;
-        err << "plenda: the diary file " << located.path
-            << " cannot be opened or created; use --diary PATH\n";
+        err << "plenda: "
+            << QCoreApplication::translate(
+                   "DiaryCommands",
+                   "the diary file %1 cannot be opened or created; use --diary PATH")
+                   .arg(located.path)
+            << '\n';
         return std::nullopt;
     }
     if (IsNonRegularFile(diaryPath)) {
-        err << "plenda: the diary file " << diaryPath << " is not a regular file\n";
+        err << "plenda: "
+            << QCoreApplication::translate("DiaryCommands",
+                                           "the diary file %1 is not a regular file")
+                   .arg(diaryPath)
+            << '\n';
         return std::nullopt;
     }
     if (mayCreate && !EnsureDiaryFileExists(diaryPath)) {
-        err << "plenda: the diary file " << diaryPath << " cannot be opened or created\n";
+        err << "plenda: "
+            << QCoreApplication::translate("DiaryCommands",
+                                           "the diary file %1 cannot be opened or created")
+                   .arg(diaryPath)
+            << '\n';
         return std::nullopt;
     }
     return diaryPath;
@@ -241,7 +262,8 @@ int RunDiaryCommand(const QString& name, const QStringList& arguments,
 }
 
 QString DiaryCommandsUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "DiaryCommands",
         "  agenda [DATE]      print the day's diary messages (today without DATE)\n"
         "  list [DATE]        list the entries falling on the day (all without DATE)\n"
         "  add DATE MESSAGE [--time HHMM] [--holiday] [--tune PATH]\n"

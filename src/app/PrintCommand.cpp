@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PrintCommand.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <exception>
@@ -81,8 +82,10 @@ int RunPrintCommand(const QStringList& arguments, CSettingsStore& store, IClock&
     if (!options.Error().isEmpty())
         return Complain(streams, options.Error(), kBadArguments);
     if (!options.Has(kPdfOption))
-        return Complain(streams, QStringLiteral("give the output file with --pdf FILE"),
-                        kBadArguments);
+        return Complain(
+            streams,
+            QCoreApplication::translate("PrintCommand", "give the output file with --pdf FILE"),
+            kBadArguments);
     QString error;
     const std::optional<MonthYear> shown =
         ReadMonthYear(options.Positionals(), clock.Now().date(), error);

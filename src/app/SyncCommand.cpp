@@ -11,6 +11,7 @@
 #include "diary/DiaryError.h"
 #include "diary/DiaryLocation.h"
 #include "platform/Clock.h"
+#include "platform/InterfaceTranslations.h"
 #include "platform/Keyring.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsKeys.h"
@@ -51,7 +52,8 @@ SyncArguments Parse(const QStringList& arguments) {
                          options.Value(QStringLiteral("--calendar")),
                          options.Has(QStringLiteral("--list"))};
     if (parsed.error.isEmpty() && !options.Positionals().isEmpty())
-        parsed.error = QStringLiteral("sync takes no '%1'").arg(options.Positionals().first());
+        parsed.error = QCoreApplication::translate("SyncCommand", "sync takes no '%1'")
+                           .arg(options.Positionals().first());
     return parsed;
 }
 
@@ -64,12 +66,14 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
                     QString& error) {
     const QString typed = parsed.url.isEmpty() ? Setting(settings, Key::CalDavUrl) : parsed.url;
     if (typed.isEmpty()) {
-        error = QStringLiteral("no CalDAV calendar is set: give --url URL --user NAME once");
+        error = QCoreApplication::translate(
+            "SyncCommand", "no CalDAV calendar is set: give --url URL --user NAME once");
         return false;
     }
     // Refused without being echoed: the settings and messages never hold it.
     if (AddressHoldsPassword(typed)) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+            "SyncCommand",
             "the calendar's address holds a password; give the address without it, the user "
             "with --user, and the password as the command's help says");
         return false;
@@ -100,7 +104,8 @@ bool ResolveAccount(const SyncArguments& parsed, CSettingsStore& settings, DavAc
     account.caFile = Setting(settings, Key::CalDavCaFile);
     account.user = Setting(settings, Key::CalDavUser);
     if (account.user.isEmpty()) {
-        error = QStringLiteral("no CalDAV user is set: give --user NAME");
+        error =
+            QCoreApplication::translate("SyncCommand", "no CalDAV user is set: give --user NAME");
         return false;
     }
     return true;
@@ -119,16 +124,21 @@ QString DiaryPath(const SyncArguments& parsed, CSettingsStore& settings,
     // start from the server's calendar alone.
     if (!parsed.diaryPath.isEmpty()) {
         if (IsNonRegularFile(parsed.diaryPath))
-            error = QStringLiteral("the diary file %1 is not a regular file").arg(parsed.diaryPath);
+            error = QCoreApplication::translate("DiaryCommands",
+                                                "the diary file %1 is not a regular file")
+                        .arg(parsed.diaryPath);
         else if (!EnsureDiaryFileExists(parsed.diaryPath))
-            error = QStringLiteral("the diary file %1 cannot be opened or created")
+            error = QCoreApplication::translate("DiaryCommands",
+                                                "the diary file %1 cannot be opened or created")
                         .arg(parsed.diaryPath);
         return parsed.diaryPath;
     }
     const CommandLineDiary located = LocateDiaryForCommandLine(settings, documentsFolder);
     if (!located.usable)
-        error = QStringLiteral("the diary file %1 cannot be opened or created; use --diary PATH")
-                    .arg(located.path);
+        error =
+            QCoreApplication::translate(
+                "DiaryCommands", "the diary file %1 cannot be opened or created; use --diary PATH")
+                .arg(located.path);
     return located.path;
 }
 }  // namespace
@@ -152,7 +162,8 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
         return kCommandFailed;
     }
     if (const QString warning = CleartextWarning(account.collection); !warning.isEmpty())
-        streams.err << "plenda: warning: " << warning << '\n';
+        streams.err << "plenda: " << QCoreApplication::translate("SyncCommand", "warning: ")
+                    << warning << '\n';
     try {
         if (parsed.list) {
             streams.out << ListCalendars(account);
@@ -177,6 +188,8 @@ int RunSyncCommand(const QStringList& arguments, CSettingsStore& settings, const
 
 int RunSyncProgram(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    CInterfaceTranslations translations(app);
+    translations.Load(QLocale::system(), CInterfaceTranslations::Folders());
     QTextStream out(stdout);
     QTextStream err(stderr);
     CSettingsStore settings;

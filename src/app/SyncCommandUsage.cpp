@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SyncCommand.h"
 
+#include <QCoreApplication>
+
 QString SyncCommandUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "SyncCommand",
         "  sync [--url URL --user NAME] [--calendar NAME] [--list] [--ca-file PATH]\n"
         "       [--password-stdin]\n"
         "                     synchronise the diary both ways with a CalDAV calendar; the URL\n"

@@ -10,6 +10,7 @@
 #include "app/CommandLine.h"
 #include "app/PrintCommand.h"
 #include "diary/DiaryLocation.h"
+#include "platform/InterfaceTranslations.h"
 #include "platform/SystemClock.h"
 #include "settings/SettingsStore.h"
 
@@ -49,6 +50,8 @@ int RunPrint(int argc, char* argv[]) {
     QApplication app(argc, argv);
     app.setOrganizationName(QStringLiteral("Quenmor"));
     app.setApplicationName(QStringLiteral("Calendar"));
+    CInterfaceTranslations translations(app);
+    translations.Load(QLocale::system(), CInterfaceTranslations::Folders());
     QTextStream out(stdout);
     QTextStream err(stderr);
     CSettingsStore store;

@@ -40,7 +40,10 @@ bool CInterfaceTranslations::Load(const QLocale& locale, const QStringList& fold
 QStringList CInterfaceTranslations::Folders() {
     const QString programFolder = QCoreApplication::applicationDirPath();
     QStringList folders{
-        QDir::cleanPath(programFolder + QStringLiteral("/" PLENDA_TRANSLATIONS_FROM_PROGRAM))};
+        QDir::cleanPath(programFolder + QStringLiteral("/" PLENDA_TRANSLATIONS_FROM_PROGRAM)),
+        QDir::cleanPath(programFolder + QStringLiteral("/" PLENDA_TRANSLATIONS_FROM_BIN))};
+    // Where libexec and bin lie equally deep both paths are one.
+    folders.removeDuplicates();
     const QString buildTree = QStringLiteral(PLENDA_BUILD_TREE);
     if (programFolder.startsWith(buildTree + QLatin1Char('/')))
         folders << QStringLiteral(PLENDA_BUILD_TRANSLATIONS);

@@ -20,8 +20,9 @@ public:
     // Loads and installs the first of `folders` that holds a translation for
     // one of the locale's UI languages; true when Plenda's own was found.
     bool Load(const QLocale& locale, const QStringList& folders);
-    // Where an installed program finds its translations and, when it runs
-    // from its build folder, where the build put them.
+    // Where an installed program finds its translations, whether it lies in
+    // libexec or in bin, and, when it runs from its build folder, where the
+    // build put them.
     static QStringList Folders();
 
 private:
