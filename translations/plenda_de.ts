@@ -1229,11 +1229,11 @@ Um ihn im Vordergrund zu halten, verwenden Sie das Fenstermenü Ihres Desktops. 
     </message>
     <message>
         <source>export takes at most one FILE</source>
-        <translation>export nimmt höchstens eine DATEI</translation>
+        <translation>export erwartet höchstens eine DATEI</translation>
     </message>
     <message>
         <source>import takes one FILE (&apos;-&apos; for standard input)</source>
-        <translation>import braucht eine DATEI (&apos;-&apos; für die Standardeingabe)</translation>
+        <translation>import erwartet eine DATEI (&apos;-&apos; für die Standardeingabe)</translation>
     </message>
     <message>
         <source>  export [FILE]      write the whole diary as an iCalendar file (standard output
@@ -1317,7 +1317,7 @@ Ohne Befehl öffnet sich das Kalenderfenster.
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation>die Option %1 braucht einen Wert</translation>
+        <translation>die Option %1 erwartet einen Wert</translation>
     </message>
 </context>
 <context>
@@ -1540,11 +1540,11 @@ Ohne Befehl öffnet sich das Kalenderfenster.
     </message>
     <message>
         <source>agenda takes at most one DATE</source>
-        <translation>agenda nimmt höchstens ein DATUM</translation>
+        <translation>agenda erwartet höchstens ein DATUM</translation>
     </message>
     <message>
         <source>list takes at most one DATE</source>
-        <translation>list nimmt höchstens ein DATUM</translation>
+        <translation>list erwartet höchstens ein DATUM</translation>
     </message>
     <message>
         <source>Alarm time must be four digits HHMM
@@ -1554,7 +1554,7 @@ Ohne Befehl öffnet sich das Kalenderfenster.
     </message>
     <message>
         <source>add takes a DATE and a MESSAGE</source>
-        <translation>add braucht ein DATUM und eine NACHRICHT</translation>
+        <translation>add erwartet ein DATUM und eine NACHRICHT</translation>
     </message>
     <message>
         <source>the diary file %1 cannot be opened or created; use --diary PATH</source>
@@ -1871,7 +1871,7 @@ Ohne Befehl öffnet sich das Kalenderfenster.
     <name>SyncCommand</name>
     <message>
         <source>sync takes no &apos;%1&apos;</source>
-        <translation>sync nimmt kein „%1“</translation>
+        <translation>unerwartetes Argument „%1“ für sync</translation>
     </message>
     <message>
         <source>no CalDAV calendar is set: give --url URL --user NAME once</source>

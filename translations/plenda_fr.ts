@@ -1551,7 +1551,7 @@ Sans commande, la fenêtre du calendrier s&apos;ouvre.
     <message>
         <source>Alarm time must be four digits HHMM
 </source>
-        <translation>L&apos;heure de l&apos;alarme doit compter quatre chiffres HHMM
+        <translation>L&apos;heure de l&apos;alarme doit s&apos;écrire en quatre chiffres HHMM
 </translation>
     </message>
     <message>
@@ -1881,7 +1881,7 @@ Sans commande, la fenêtre du calendrier s&apos;ouvre.
     </message>
     <message>
         <source>the calendar&apos;s address holds a password; give the address without it, the user with --user, and the password as the command&apos;s help says</source>
-        <translation>l&apos;adresse du calendrier contient un mot de passe ; indiquez l&apos;adresse sans lui, l&apos;utilisateur avec --user et le mot de passe comme l&apos;explique l&apos;aide de la commande</translation>
+        <translation>l&apos;adresse du calendrier contient un mot de passe ; indiquez l&apos;adresse sans celui-ci, l&apos;utilisateur avec --user et le mot de passe comme l&apos;indique l&apos;aide de la commande</translation>
     </message>
     <message>
         <source>no CalDAV user is set: give --user NAME</source>
