@@ -13,6 +13,9 @@
 struct DecodedObject {
     QString uid;
     std::vector<SyncEntry> entries;
+    // The text repeats or holds a moved occurrence: each entry is one day of
+    // a series, even when only one day is left.
+    bool series = false;
 };
 
 // How entries are written as calendar objects and read back; the same

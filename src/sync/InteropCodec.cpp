@@ -16,15 +16,21 @@ QByteArray Text(icalcomponent* component) {
     return bytes;
 }
 
-QString FirstUid(const QByteArray& data) {
-    QString uid;
+bool Repeats(icalcomponent* event) {
+    return icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY) ||
+           icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY) ||
+           icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY);
+}
+
+// The first UID and whether any event of the text repeats, in one reading.
+void ReadIdentity(const QByteArray& data, DecodedObject& decoded) {
     CIcsReader reader(data, QStringLiteral("the server's event"));
-    reader.ForEachEvent([&uid](icalcomponent* event) {
+    reader.ForEachEvent([&decoded](icalcomponent* event) {
         const char* text = icalcomponent_get_uid(event);
-        if (uid.isEmpty() && text)
-            uid = QString::fromUtf8(text);
+        if (decoded.uid.isEmpty() && text)
+            decoded.uid = QString::fromUtf8(text);
+        decoded.series = decoded.series || Repeats(event);
     });
-    return uid;
 }
 }  // namespace
 
@@ -59,7 +65,7 @@ DecodedObject CInteropCodec::Decode(const QByteArray& data) const {
     options.zoneId = m_zoneId;
     options.today = m_today;
     DecodedObject decoded;
-    decoded.uid = FirstUid(data);
+    ReadIdentity(data, decoded);
     for (const DiaryEntry& entry :
          ReadCalendar(data, QStringLiteral("the server's event"), options).entries)
         decoded.entries.push_back(

@@ -365,19 +365,6 @@ bool CObjectPatch::IsSpan(const QByteArray& text) const {
     return master && !Repeats(master);
 }
 
-bool CObjectPatch::IsSeries(const QByteArray& text) {
-    IcalComponentPtr calendar = Parse(text);
-    if (!calendar)
-        return false;
-    for (icalcomponent* event =
-             icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
-         event; event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
-        if (Repeats(event) || icalcomponent_get_first_property(event, ICAL_RECURRENCEID_PROPERTY))
-            return true;
-    }
-    return false;
-}
-
 QByteArray CObjectPatch::EditSpanDay(IcalComponentPtr calendar, const SyncEntry& before,
                                      const SyncEntry& after) const {
     if (before.date != after.date || before.time != after.time ||

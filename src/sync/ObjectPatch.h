@@ -32,9 +32,6 @@ public:
     // Whether the text is one event over several days that does not repeat:
     // the diary shows it as one entry a day, all of one event.
     bool IsSpan(const QByteArray& text) const;
-    // Whether the text repeats or holds a moved occurrence: each diary row
-    // of it is one day of the series, even when only one day is left.
-    static bool IsSeries(const QByteArray& text);
 
 private:
     bool Apply(icalcomponent* event, const SyncEntry& before, const SyncEntry& after) const;

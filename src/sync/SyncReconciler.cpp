@@ -126,9 +126,8 @@ void CSyncReconciler::ApplyChanged(const ServerObject& changed) {
 // left, which an edit must not move the whole series for.
 bool CSyncReconciler::Shared(const ServerObject& changed) {
     const std::vector<SyncEntry>& entries = changed.object.entries;
-    return entries.size() > 1 ||
-           (entries.size() == 1 && !entries.front().date.contains(QLatin1Char('*')) &&
-            CObjectPatch::IsSeries(changed.text));
+    return entries.size() > 1 || (entries.size() == 1 && changed.object.series &&
+                                  !entries.front().date.contains(QLatin1Char('*')));
 }
 
 void CSyncReconciler::ApplyToOne(int id, const ServerObject& changed) {
@@ -179,7 +178,8 @@ void CSyncReconciler::ApplyUnmapped(const ServerObject& changed) {
             return;
         }
     }
-    for (const SyncEntry& entry : entries) Map(AddLocal(entry), changed, entry, Shared(changed));
+    const bool shared = Shared(changed);
+    for (const SyncEntry& entry : entries) Map(AddLocal(entry), changed, entry, shared);
     ++m_counts.pulled;
 }
 
